@@ -1,0 +1,144 @@
+#include "FloatingPoint.h"
+#include "SimState.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace orvane {
+
+namespace {
+
+// The force between Neptune and Pluto is never computed with a distance below this floor, which keeps
+// their close passes finite.
+constexpr double NeptunePlutoMinDist = 1300000000000.0;
+// The angle of a pair is formed as if its x separation were at least this many metres.
+constexpr double MinAngleDx = 1000;
+constexpr int Neptune = 9;
+constexpr int Pluto = 10;
+constexpr int Asteroid = 11;
+
+} // namespace
+
+void SimState::AcceleratePair(int i, int j) {
+    PairDx(i, j) = BodyX(j) - BodyX(i);
+    PairDy(i, j) = BodyY(j) - BodyY(i);
+    PairDist(i, j) = std::sqrt(PairDx(i, j) * PairDx(i, j) + PairDy(i, j) * PairDy(i, j));
+    if (PairDist(Neptune, Pluto) < NeptunePlutoMinDist) PairDist(Neptune, Pluto) = NeptunePlutoMinDist;
+
+    // Two bodies at the very same place pull in no direction at all.
+    if (PairDx(i, j) == 0 && PairDy(i, j) == 0) {
+        PairForce(i, j) = 0;
+        PairAngle(i, j) = 0;
+        PairFx(i, j) = 0;
+        PairFy(i, j) = 0;
+        return;
+    }
+
+    PairForce(i, j) = BodyMass(i) * BodyMass(j) * GravConst / PairDist(i, j) / PairDist(i, j);
+
+    if (PairDx(i, j) == 0) {
+        // Straight along y: the arctangent of dy/0 would divide by nothing.
+        PairAngle(i, j) = std::numbers::pi / 2;
+        PairFx(i, j) = 0;
+    } else {
+        if (std::fabs(PairDx(i, j)) < MinAngleDx) PairDx(i, j) = PairDx(i, j) > 0 ? MinAngleDx : -MinAngleDx;
+        PairAngle(i, j) = std::fabs(std::atan(PairDy(i, j) / PairDx(i, j)));
+        PairFx(i, j) = std::cos(PairAngle(i, j)) * PairForce(i, j);
+        if (PairDx(i, j) < 0) PairFx(i, j) = -PairFx(i, j);
+    }
+    PairFy(i, j) = std::sin(PairAngle(i, j)) * PairForce(i, j);
+    if (PairDy(i, j) < 0) PairFy(i, j) = -PairFy(i, j);
+}
+
+// A massless asteroid is pulled by every other body as a test particle, with the pair geometry the
+// force loop has just computed; it pulls no one.
+void SimState::AccelerateTestParticle(int k) {
+    const int n = BodyCount;
+    double ax = 0;
+    double ay = 0;
+    for (int j = 1; j < k; ++j) {
+        if (PairDist(j, k) == 0) continue;
+        const double pull = GravConst * BodyMass(j) / PairDist(j, k) / PairDist(j, k);
+        double gx = PairDx(j, k) == 0 ? 0.0 : std::cos(PairAngle(j, k)) * pull;
+        if (PairDx(j, k) < 0) gx = -gx;
+        double gy = std::sin(PairAngle(j, k)) * pull;
+        if (PairDy(j, k) < 0) gy = -gy;
+        ax = ax - gx;
+        ay = ay - gy;
+    }
+    DerivVec(k + 2 * n) = ax;
+    DerivVec(k + 3 * n) = ay;
+}
+
+void SimState::NBodyDerivatives() {
+    ClearFloatingPointStatus();
+    const Integer n = BodyCount;
+
+    for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
+        BodyX(LoopI) = StateVec(LoopI);
+        BodyY(LoopI) = StateVec(LoopI + n);
+    }
+
+    const Integer lastFirst = Add16(n, -1);
+    for (LoopI = 1; LoopI <= lastFirst; LoopI = Add16(LoopI, 1)) {
+        for (LoopJ = 2; LoopJ <= n; LoopJ = Add16(LoopJ, 1)) {
+            if (LoopI < LoopJ) AcceleratePair(LoopI, LoopJ);
+        }
+        CheckFloatingPointStatus();
+    }
+
+    for (int k = 1; k <= 2 * n; ++k) DerivVec(k) = StateVec(k + 2 * n);
+
+    const bool asteroidMassless = BodyMass(Asteroid) == 0;
+    for (int k = 1; k <= n; ++k) {
+        if (k == Asteroid && asteroidMassless) continue;
+        double sum = 0;
+        for (int j = 1; j < k; ++j) sum = sum - PairFx(j, k);
+        for (int j = k + 1; j <= n; ++j) sum = sum + PairFx(k, j);
+        DerivVec(k + 2 * n) = sum / BodyMass(k);
+    }
+    for (int k = 1; k <= n; ++k) {
+        if (k == Asteroid && asteroidMassless) continue;
+        double sum = 0;
+        for (int j = 1; j < k; ++j) sum = sum - PairFy(j, k);
+        for (int j = k + 1; j <= n; ++j) sum = sum + PairFy(k, j);
+        DerivVec(k + 3 * n) = sum / BodyMass(k);
+    }
+    if (asteroidMassless && n >= Asteroid) AccelerateTestParticle(Asteroid);
+
+    if (SunHeld >= 1) {
+        DerivVec(1) = 0;
+        DerivVec(1 + n) = 0;
+        DerivVec(1 + 2 * n) = 0;
+        DerivVec(1 + 3 * n) = 0;
+    }
+    CheckFloatingPointStatus();
+}
+
+void SimState::OrbitDerivatives() {
+    ClearFloatingPointStatus();
+    const int b = LoopI;
+    const double x = StateVec(1);
+    const double y = StateVec(2);
+    DerivVec(1) = StateVec(3);
+    DerivVec(2) = StateVec(4);
+    if (x == 0 && y == 0) throw RunTimeError("Планета находится в точке, где стоит Солнце: направление притяжения не определено");
+    OrbitDist = std::sqrt(x * x + y * y);
+    OrbitForce = BodyMass(1) * BodyMass(b) * GravConst / OrbitDist / OrbitDist;
+    if (x == 0) {
+        // On the y axis the force is straight along y.
+        PairAngle(1, b) = std::numbers::pi / 2;
+        OrbitFx = 0;
+    } else {
+        PairAngle(1, b) = std::fabs(std::atan(y / x));
+        OrbitFx = OrbitForce * std::cos(PairAngle(1, b));
+        if (x < 0) OrbitFx = -OrbitFx;
+    }
+    OrbitFy = OrbitForce * std::sin(PairAngle(1, b));
+    if (y < 0) OrbitFy = -OrbitFy;
+    DerivVec(3) = -OrbitFx / BodyMass(b);
+    DerivVec(4) = -OrbitFy / BodyMass(b);
+    CheckFloatingPointStatus();
+}
+
+} // namespace orvane

@@ -1,0 +1,46 @@
+#include "DrawingSurface.h"
+#include "FloatingPoint.h"
+#include "SimState.h"
+
+namespace orvane {
+
+namespace {
+constexpr double FixedHalfSize = 1000;    // Picture1 shows ±1000 million km, about Jupiter's orbit
+constexpr float FixedMarker = 10;         // side of a body's square on Picture1
+constexpr float OverviewMarker = 100;     // side of a body's square on Picture2
+constexpr double MinOverviewHalf = 6000;  // the overview never shows less than ±6000 million km
+constexpr std::int32_t AxisColor = 1;
+} // namespace
+
+void SimState::DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& picture2) {
+    ClearFloatingPointStatus();
+    picture1.Cls();
+    picture1.Scale(-FixedHalfSize, FixedHalfSize, FixedHalfSize, -FixedHalfSize);
+    picture1.Line(-1000, 0, 1000, 0, AxisColor);
+    picture1.Line(0, 1000, 0, -1000, AxisColor);
+    const Integer n = BodyCount;
+    for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
+        const double x = BodyX(LoopI) / LengthUnit / 1000;
+        const double y = BodyY(LoopI) / LengthUnit / 1000;
+        CheckFloatingPointStatus();
+        picture1.Box(static_cast<float>(x), static_cast<float>(y), FixedMarker, FixedMarker);
+    }
+
+    PackState();
+    if (ViewHalfX < MinOverviewHalf) ViewHalfX = MinOverviewHalf;
+    if (ViewHalfY < MinOverviewHalf) ViewHalfY = MinOverviewHalf;
+
+    picture2.Cls();
+    picture2.Scale(-ViewHalfX, ViewHalfY, ViewHalfX, -ViewHalfY);
+    picture2.Line(static_cast<float>(-ViewHalfX), 0, static_cast<float>(ViewHalfX), 0, AxisColor);
+    picture2.Line(0, static_cast<float>(ViewHalfY), 0, static_cast<float>(-ViewHalfY), AxisColor);
+    picture2.Box(-1000, -1000, 2000, 2000);
+    for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
+        const double x = BodyX(LoopI) / LengthUnit / 1000;
+        const double y = BodyY(LoopI) / LengthUnit / 1000;
+        CheckFloatingPointStatus();
+        picture2.Box(static_cast<float>(x), static_cast<float>(y), OverviewMarker, OverviewMarker);
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,172 @@
+#include "Form2.h"
+
+#include "AppStyle.h"
+#include "Controls.h"
+#include "Guard.h"
+#include "PictureBox.h"
+#include "Twips.h"
+#include "VbSlider.h"
+#include "VbTimer.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace orvane {
+
+using ui::Named;
+using ui::PlaceTw;
+
+template <typename Handler>
+void Form2::Guard(Handler handler) {
+    // A fault pauses the run, as "Пауза" would, so its message is shown once.
+    ui::Guarded(this, Timer1, [&] { (this->*handler)(); });
+}
+
+Form2::Form2(SimState& shared, QWidget* setupWindow)
+    : QWidget(setupWindow, Qt::Window), shared_(shared), setupWindow_(setupWindow) {
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(ui::WindowCaption);
+    setWindowIcon(ui::AppIcon());
+    setFixedSize(ui::Tw(11910), ui::Tw(8610));
+    BuildLayout();
+    Guard(&Form2::Form_Load);
+}
+
+void Form2::BuildLayout() {
+    Picture1 = Named<ui::PictureBox>(QStringLiteral("Picture1"), this);
+    PlaceTw(Picture1, 30, 30, 8775, 8655);
+    Picture2 = Named<ui::PictureBox>(QStringLiteral("Picture2"), this);
+    PlaceTw(Picture2, 8880, 30, 2985, 2775);
+
+    struct ButtonSpec {
+        const char* name;
+        const char* caption;
+        int left, top, width, height;
+        void (Form2::*handler)();
+    };
+    const ButtonSpec buttons[] = {
+        {"Command3", "Вверх", 9840, 2880, 975, 495, &Form2::Command3_Click},
+        {"Command2", "Влево", 8880, 3360, 855, 495, &Form2::Command2_Click},
+        {"Command8", "Вправо", 10950, 3360, 855, 495, &Form2::Command8_Click},
+        {"Command7", "Вниз", 9840, 3840, 975, 495, &Form2::Command7_Click},
+        {"Command1", "Старт", 8880, 7200, 1335, 375, &Form2::Command1_Click},
+        {"Command9", "     Изменить          параметры          объектов          (сохранить)", 10440, 7200, 1335,
+         855, &Form2::Command9_Click},
+        {"Command4", "Пауза", 8880, 7680, 1335, 375, &Form2::Command4_Click},
+        {"Command5", "Продолжить", 8880, 8160, 1335, 375, &Form2::Command5_Click},
+        {"Command6", "Выход", 10440, 8160, 1335, 375, &Form2::Command6_Click},
+    };
+    for (const ButtonSpec& spec : buttons) {
+        auto* button = Named<ui::VbButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
+        PlaceTw(button, spec.left, spec.top, spec.width, spec.height);
+        connect(button, &QPushButton::clicked, this, [this, handler = spec.handler] { Guard(handler); });
+    }
+
+    const auto label = [this](const char* name, const char* caption, int left, int top, int width, int height) {
+        auto* widget = Named<ui::VbLabel>(QString::fromUtf8(name), QString::fromUtf8(caption), this);
+        PlaceTw(widget, left, top, width, height);
+        return widget;
+    };
+    label("Label3", "Переместить       экран", 9840, 3390, 1095, 375)->setAlignment(Qt::AlignCenter);
+    Label1 = label("Label1", "Размеры экрана = 9000 млн. км", 9000, 4400, 2775, 255);
+    Label2 = label("Label2", "Замедление на шаге =1 мс", 9000, 5160, 2775, 255);
+    label("Label4", "    С начала эксперимента прошло", 8880, 6480, 2895, 255);
+    label("Label5", "Лет и", 9840, 6840, 495, 255);
+    label("Label6", "Дней", 11280, 6840, 495, 255);
+
+    Slider2 = Named<ui::VbSlider>(QStringLiteral("Slider2"), this, 50, 10000, 9000, 50, 1);
+    PlaceTw(Slider2, 8880, 4680, 2895, 375);
+    Slider1 = Named<ui::VbSlider>(QStringLiteral("Slider1"), this, 1, 10000, 1, 100, 1);
+    PlaceTw(Slider1, 8880, 5400, 2895, 375);
+    connect(Slider1, &ui::VbSlider::Scroll, this, [this] { Guard(&Form2::Slider1_Scroll); });
+    connect(Slider1, &ui::VbSlider::Change, this, [this] { Guard(&Form2::Slider1_Change); });
+    connect(Slider2, &ui::VbSlider::Scroll, this, [this] { Guard(&Form2::Slider2_Scroll); });
+    connect(Slider2, &ui::VbSlider::Change, this, [this] { Guard(&Form2::Slider2_Change); });
+
+    auto* frame = Named<QGroupBox>(QStringLiteral("Frame1"), QStringLiteral("Движение Солнца"), this);
+    PlaceTw(frame, 8880, 5800, 2895, 615);
+    Option1 = Named<QRadioButton>(QStringLiteral("Option1"), QStringLiteral("Отключено"), frame);
+    PlaceTw(Option1, 120, 240, 1335, 255);
+    Option1->setChecked(true);
+    Option2 = Named<QRadioButton>(QStringLiteral("Option2"), QStringLiteral("Включено"), frame);
+    PlaceTw(Option2, 1680, 240, 1095, 255);
+    connect(Option1, &QRadioButton::clicked, this, [this] { Guard(&Form2::Option1_Click); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { Guard(&Form2::Option2_Click); });
+
+    Text1 = Named<QLineEdit>(QStringLiteral("Text1"), QStringLiteral("0"), this);
+    PlaceTw(Text1, 9000, 6720, 735, 285);
+    Text2 = Named<QLineEdit>(QStringLiteral("Text2"), QStringLiteral("0"), this);
+    PlaceTw(Text2, 10440, 6720, 735, 285);
+    for (QLineEdit* text : {Text1, Text2}) {
+        text->setReadOnly(true);
+        text->setAlignment(Qt::AlignRight);
+    }
+
+    Timer1 = new ui::VbTimer(this, true, 0);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &ui::VbTimer::Timer, this, [this] { Guard(&Form2::Timer1_Timer); });
+
+    setTabOrder(Slider2, Slider1);
+}
+
+void Form2::Form_Load() {
+    shared_.ZoomHalfX = 4500;
+    shared_.ZoomHalfY = 4500;
+    ZoomCenterX = 0;
+    ZoomCenterY = 0;
+    shared_.StepDelayMs = 1;
+    shared_.SunHeld = 2;
+    run_.SunHeld = 2;
+}
+
+void Form2::StartFrom(const SimState& packed) {
+    const Integer sunHeld = shared_.SunHeld;
+    run_ = packed;
+    run_.SunHeld = sunHeld;
+}
+
+void Form2::Timer1_Timer() { Command1_Click(); }
+
+void Form2::Command4_Click() { Timer1->SetEnabled(false); }
+void Form2::Command5_Click() { Timer1->SetEnabled(true); }
+
+void Form2::Command6_Click() {
+    if (setupWindow_ != nullptr) setupWindow_->close();
+    close();
+}
+
+void Form2::Command9_Click() {
+    SimState& s = shared_;
+    const Integer n = run_.BodyCount;
+    for (s.LoopI = 1; s.LoopI <= n; s.LoopI = Add16(s.LoopI, 1)) {
+        const int i = s.LoopI;
+        s.BodyX(i) = run_.StateVec(i);
+        s.BodyY(i) = run_.StateVec(i + n);
+        s.BodyVx(i) = run_.StateVec(i + 2 * n);
+        s.BodyVy(i) = run_.StateVec(i + 3 * n);
+    }
+    if (setupWindow_ != nullptr) {
+        setupWindow_->show();
+        setupWindow_->raise();
+        setupWindow_->activateWindow();
+    }
+}
+
+void Form2::Option1_Click() {
+    shared_.SunHeld = 2;
+    run_.SunHeld = 2;
+}
+
+void Form2::Option2_Click() {
+    shared_.SunHeld = 0;
+    run_.SunHeld = 0;
+}
+
+void Form2::ClearScreens() {
+    Picture1->Cls();
+    Picture2->Cls();
+}
+
+} // namespace orvane

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "SimState.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace orvane::ui {
+class PictureBox;
+class VbSlider;
+class VbTimer;
+} // namespace orvane::ui
+
+namespace orvane {
+
+// The experiment window: integrates the eleven bodies one Runge–Kutta step per timer event and plots
+// their dotted trails on a zoomable, pannable view and a fixed-scale overview.
+//
+// The experiment integrates its own copy of the state, taken at each start, so nothing the set-up
+// window does disturbs a running or paused run. The step length, the slow-down, the zoom and the
+// overview's scale are read from the shared state on every tick, as options meant to be shared.
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    Form2(SimState& shared, QWidget* setupWindow);
+
+    // Takes over the freshly packed state of a new start; zoom, pan, slow-down, the Sun setting and the
+    // timer's state carry over.
+    void StartFrom(const SimState& packed);
+
+    ui::PictureBox* Picture1 = nullptr;
+    ui::PictureBox* Picture2 = nullptr;
+    ui::VbTimer* Timer1 = nullptr;
+    ui::VbSlider* Slider1 = nullptr;
+    ui::VbSlider* Slider2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+
+    // The centre of the left screen in millions of kilometres.
+    double ZoomCenterX = 0;
+    double ZoomCenterY = 0;
+
+    void Form_Load();
+    void Command1_Click(); // the tick
+    void Timer1_Timer();
+    void Command2_Click(); // left
+    void Command8_Click(); // right
+    void Command3_Click(); // up
+    void Command7_Click(); // down
+    void Command4_Click(); // pause
+    void Command5_Click(); // continue
+    void Command6_Click(); // exit
+    void Command9_Click(); // save and return
+    void Option1_Click();
+    void Option2_Click();
+    void Slider1_Scroll();
+    void Slider1_Change();
+    void Slider2_Scroll();
+    void Slider2_Change();
+
+    // The experiment's own state, for inspection.
+    const SimState& Run() const { return run_; }
+
+private:
+    void BuildLayout();
+    void ClearScreens();
+    template <typename Handler>
+    void Guard(Handler handler);
+
+    SimState& shared_;
+    SimState run_;
+    QWidget* setupWindow_;
+};
+
+} // namespace orvane

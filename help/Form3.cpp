@@ -1,0 +1,57 @@
+#include "Form3.h"
+
+#include "AppStyle.h"
+#include "Controls.h"
+#include "HelpText.h"
+#include "MessageBox.h"
+#include "Twips.h"
+
+#include <QPlainTextEdit>
+
+namespace orvane {
+
+using ui::Named;
+using ui::PlaceTw;
+
+Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(ui::WindowCaption);
+    setWindowIcon(ui::AppIcon());
+    setFixedSize(ui::Tw(6120), ui::Tw(4140));
+
+    Text1 = Named<QPlainTextEdit>(QStringLiteral("Text1"), this);
+    PlaceTw(Text1, 0, 0, 6135, 3495);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setPlainText(QStringLiteral("Text1"));
+
+    auto* label2 = Named<ui::VbLabel>(
+        QStringLiteral("Label2"),
+        QStringLiteral("    Программа распространяется свободно, для некоммерческих целей          "), this);
+    PlaceTw(label2, 0, 3490, 6135, 255);
+    label2->setAlignment(Qt::AlignCenter);
+    auto* label1 = Named<ui::VbLabel>(
+        QStringLiteral("Label1"),
+        QStringLiteral("Разработчики Orvane2.0. Замечания и ошибки сообщайте через систему задач проекта."),
+        this);
+    PlaceTw(label1, 0, 3720, 4575, 375);
+    label1->setContentsMargins(ui::Tw(60), 0, 0, 0);
+
+    auto* close = Named<ui::VbButton>(QStringLiteral("Command1"), QStringLiteral("Закрыть"), this);
+    PlaceTw(close, 5040, 3745, 975, 350);
+    connect(close, &QPushButton::clicked, this, &Form3::Command1_Click);
+    setTabOrder(Text1, close);
+
+    Form_Load();
+}
+
+void Form3::Form_Load() {
+    helpText_ = BuildHelpText();
+    QString shown = helpText_;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text1->setPlainText(shown);
+}
+
+void Form3::Command1_Click() { close(); }
+
+} // namespace orvane

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace orvane {
+
+// The help window: how the program is used, in Russian. Every opening builds the text afresh.
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form3(QWidget* parent = nullptr);
+
+    QPlainTextEdit* Text1 = nullptr;
+    // The help text as it was built, line breaks as carriage return and line feed.
+    const QString& HelpText() const { return helpText_; }
+
+    void Form_Load();
+    void Command1_Click();
+
+private:
+    QString helpText_;
+};
+
+} // namespace orvane

@@ -1,0 +1,252 @@
+#include "Form1.h"
+
+#include "AppStyle.h"
+#include "Controls.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "Guard.h"
+#include "NumberText.h"
+#include "PictureBox.h"
+#include "Twips.h"
+#include "VbTimer.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace orvane {
+
+using ui::ArrayName;
+using ui::Named;
+using ui::PlaceTw;
+
+namespace {
+
+struct OptionSpec {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+    Integer body;
+};
+
+// The body option buttons head the columns of the parameter table.
+constexpr OptionSpec BodyOptions[] = {
+    {"Option15", "Солнце", 1800, 5520, 855, 195, 1},  {"Option1", "Меркурий", 2760, 5450, 1095, 375, 2},
+    {"Option2", "Венера", 3840, 5520, 855, 255, 3},   {"Option3", "Земля", 4800, 5520, 855, 255, 4},
+    {"Option4", "Марс", 5640, 5520, 735, 255, 5},     {"Option5", "Юпитер", 6360, 5520, 975, 255, 6},
+    {"Option6", "Сатурн", 7200, 5520, 855, 255, 7},   {"Option7", "Уран", 8160, 5520, 855, 255, 8},
+    {"Option8", "Нептун", 9120, 5520, 855, 255, 9},   {"Option9", "Плутон", 10080, 5520, 855, 255, 10},
+};
+
+struct LabelSpec {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+};
+
+constexpr LabelSpec Labels[] = {
+    {"Label1", "Координаты планет в масштабе орбиты Юпитера", 840, 0, 4215, 255},
+    {"Label11", "Координаты планет и астероида относительно орбиты Юпитера", 5520, 0, 4935, 255},
+    {"Label9", "      Изменение параметров объектов", 5760, 4755, 3015, 255},
+    {"Label8", "   Задайте параметры    астероида      (если они          есть)", 10965, 5160, 975, 975},
+    {"Label3", " Измените угол расположения пла-      неты в градусах  (если необходимо)", 0, 5760, 2895, 495},
+    {"Label2", "Масса объекта в про- центах от массы Земли  ", 120, 6240, 1935, 495},
+    {"Label4", " Координата объекта   X       в тыс. километров  ", 120, 6720, 1935, 375},
+    {"Label5", " Координата объекта  Y       в тыс. километров ", 120, 7200, 1935, 375},
+    {"Label6", " Скорость объекта по             оси  X в м/сек ", 120, 7680, 1935, 375},
+    {"Label7", " Скорость объекта по             оси  Y в м/сек", 120, 8160, 1935, 375},
+};
+
+constexpr int RowTops[] = {5880, 6360, 6840, 7320, 7800, 8280};
+constexpr int ColumnLefts[] = {2040, 3000, 3840, 4680, 5520, 6360, 7200, 8160, 9120, 10080, 11040};
+constexpr int CellHeight = 285;
+
+constexpr int ColumnWidth(int column) { return column == 0 || column >= 6 ? 855 : 735; }
+
+} // namespace
+
+template <typename Handler>
+void Form1::Connect(QPushButton* button, Handler handler) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { ui::Guarded(this, nullptr, [&] { (this->*handler)(); }); });
+}
+
+Form1::Form1(SimState& state, QWidget* parent) : QWidget(parent), state_(state) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(ui::WindowCaption);
+    setWindowIcon(ui::AppIcon());
+    setFixedSize(ui::Tw(11910), ui::Tw(8625));
+    BuildLayout();
+    BuildParameterTable();
+    ui::Guarded(this, nullptr, [this] { Form_Load(); });
+}
+
+Form1::~Form1() = default;
+
+Form2* Form1::ExperimentWindow() const { return form2_; }
+Form3* Form1::HelpWindow() const { return form3_; }
+
+void Form1::BuildLayout() {
+    for (const LabelSpec& spec : Labels) {
+        auto* label = Named<ui::VbLabel>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
+        PlaceTw(label, spec.left, spec.top, spec.width, spec.height);
+    }
+
+    Picture1 = Named<ui::PictureBox>(QStringLiteral("Picture1"), this);
+    PlaceTw(Picture1, 240, 240, 5200, 5200);
+    Picture2 = Named<ui::PictureBox>(QStringLiteral("Picture2"), this);
+    PlaceTw(Picture2, 5520, 240, 4455, 4455);
+
+    auto* image1 = Named<QLabel>(QStringLiteral("Image1"), this);
+    PlaceTw(image1, 10320, 360, 480, 480);
+    image1->setPixmap(ui::DrawAppIcon(ui::Tw(480)));
+    auto* image2 = Named<QLabel>(QStringLiteral("Image2"), this);
+    PlaceTw(image2, 11520, 120, 240, 240);
+    image2->setPixmap(ui::DrawAppIcon(ui::Tw(240), true));
+
+    struct ButtonSpec {
+        const char* name;
+        const char* caption;
+        int left, top, width, height;
+        void (Form1::*handler)();
+    };
+    const ButtonSpec buttons[] = {
+        {"Command8", "About", 11040, 480, 735, 375, &Form1::Command8_Click},
+        {"Command4", "Сохранить данные в файле №1", 10200, 960, 1575, 495, &Form1::Command4_Click},
+        {"Command3", "Загрузить данные из файла №1", 10200, 1560, 1575, 495, &Form1::Command3_Click},
+        {"Command2", "Загрузить данные  на  1.1.2000 года", 10200, 2160, 1575, 495, &Form1::Command2_Click},
+        {"Command6", "Изменить", 5520, 5040, 975, 375, &Form1::Command6_Click},
+        {"Command5", "Стоп", 6600, 5040, 615, 375, &Form1::Command5_Click},
+        {"Command7", "Вывести на экраны", 7320, 5040, 1695, 375, &Form1::Command7_Click},
+        {"Command1", "Начать эксперимент", 9120, 5040, 1815, 375, &Form1::Command1_Click},
+    };
+    for (const ButtonSpec& spec : buttons) {
+        auto* button = Named<ui::VbButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
+        PlaceTw(button, spec.left, spec.top, spec.width, spec.height);
+        Connect(button, spec.handler);
+    }
+
+    struct FrameOption {
+        const char* name;
+        const char* caption;
+        int left, top, width, height;
+        void (Form1::*handler)();
+        bool checked;
+    };
+    const auto makeFrame = [this](const char* name, const char* caption, int left, int top, int width, int height,
+                                  std::initializer_list<FrameOption> options) {
+        auto* frame = Named<QGroupBox>(QString::fromUtf8(name), QString::fromUtf8(caption), this);
+        PlaceTw(frame, left, top, width, height);
+        for (const FrameOption& spec : options) {
+            auto* option = Named<QRadioButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), frame);
+            PlaceTw(option, spec.left, spec.top, spec.width, spec.height);
+            option->setChecked(spec.checked);
+            connect(option, &QRadioButton::clicked, this,
+                    [this, handler = spec.handler] { ui::Guarded(this, nullptr, [&] { (this->*handler)(); }); });
+        }
+    };
+    makeFrame("Frame2", "Замедление", 10200, 2660, 1575, 855,
+              {{"Option13", "Включено", 120, 240, 1335, 315, &Form1::Option13_Click, false},
+               {"Option14", "Выключено", 120, 600, 1335, 195, &Form1::Option14_Click, true}});
+    makeFrame("Frame1", "Точность решения", 10200, 3600, 1575, 1335,
+              {{"Option10", "Низкая", 240, 240, 975, 255, &Form1::Option10_Click, true},
+               {"Option11", "Средняя", 240, 620, 975, 195, &Form1::Option11_Click, false},
+               {"Option12", "Высокая", 240, 960, 975, 255, &Form1::Option12_Click, false}});
+
+    for (const OptionSpec& spec : BodyOptions) {
+        auto* option = Named<QRadioButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
+        PlaceTw(option, spec.left, spec.top, spec.width, spec.height);
+        connect(option, &QRadioButton::clicked, this,
+                [this, body = spec.body] { ui::Guarded(this, nullptr, [&] { Option_Click(body); }); });
+    }
+
+    Timer1 = new ui::VbTimer(this, true, 0);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &ui::VbTimer::Timer, this, [this] { ui::Guarded(this, Timer1, [this] { Timer1_Timer(); }); });
+}
+
+void Form1::BuildParameterTable() {
+    std::array<std::array<QLineEdit*, 11>*, 6> rows{&Text1, &Text2, &Text3, &Text4, &Text5, &Text6};
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column <= 10; ++column) {
+            const bool planet = column >= 1 && column <= 9;
+            if (row == 0 && !planet) continue; // no angle cell for the Sun and the asteroid
+            const QString name = ArrayName(row == 0 ? "Text1" : row == 1 ? "Text2" : row == 2 ? "Text3"
+                                           : row == 3 ? "Text4" : row == 4 ? "Text5" : "Text6", column);
+            auto* cell = Named<QLineEdit>(name, this);
+            PlaceTw(cell, ColumnLefts[column], RowTops[row], ColumnWidth(column), CellHeight);
+            cell->setReadOnly(row == 0 || planet);
+            cell->setTextMargins(0, 0, 0, 0);
+            (*rows[static_cast<std::size_t>(row)])[static_cast<std::size_t>(column)] = cell;
+        }
+    }
+    // Tab order follows the columns that accept typing: the Sun's, then the asteroid's.
+    QWidget* previous = nullptr;
+    for (int column : {0, 10}) {
+        for (auto* row : {&Text2, &Text3, &Text4, &Text5, &Text6}) {
+            QWidget* cell = (*row)[static_cast<std::size_t>(column)];
+            if (previous != nullptr) setTabOrder(previous, cell);
+            previous = cell;
+        }
+    }
+}
+
+void Form1::Form_Load() {
+    state_.AssignStartupValues();
+    ShowBodyColumns(state_.PlanetAngle);
+}
+
+// The whole parameter table from the body table, with the angle row taken from `angles`.
+void Form1::ShowBodyColumns(const BodyArray& angles) {
+    SimState& s = state_;
+    const Integer lastPlanetColumn = Add16(s.BodyCount, -2);
+    for (s.LoopI = 1; s.LoopI <= lastPlanetColumn; s.LoopI = Add16(s.LoopI, 1))
+        Text1[static_cast<std::size_t>(s.LoopI)]->setText(ui::NumberToText(angles(s.LoopI + 1)));
+    const Integer lastColumn = Add16(s.BodyCount, -1);
+    for (s.LoopI = 0; s.LoopI <= lastColumn; s.LoopI = Add16(s.LoopI, 1)) {
+        const auto k = static_cast<std::size_t>(s.LoopI);
+        const int body = s.LoopI + 1;
+        Text2[k]->setText(ui::NumberToText(s.BodyMassPct(body)));
+        Text3[k]->setText(ui::NumberToText(s.BodyX(body) / s.LengthUnit));
+        Text4[k]->setText(ui::NumberToText(s.BodyY(body) / s.LengthUnit));
+        Text5[k]->setText(ui::NumberToText(s.BodyVx(body)));
+        Text6[k]->setText(ui::NumberToText(s.BodyVy(body)));
+    }
+}
+
+void Form1::Command1_Click() {
+    state_.PackState();
+    state_.ElapsedYears = 0;
+    state_.ElapsedDays = 0;
+    state_.ElapsedDaysRem = 0;
+    state_.SimTime = 0;
+    if (form2_ == nullptr) {
+        form2_ = new Form2(state_, this);
+    }
+    form2_->StartFrom(state_);
+    form2_->show();
+    form2_->raise();
+    form2_->activateWindow();
+}
+
+void Form1::Command8_Click() {
+    if (form3_ == nullptr) form3_ = new Form3(this);
+    form3_->show();
+    form3_->raise();
+    form3_->activateWindow();
+}
+
+void Form1::Option10_Click() { state_.TimeStep = 172800; }
+void Form1::Option11_Click() { state_.TimeStep = 86400; }
+void Form1::Option12_Click() { state_.TimeStep = 8640; }
+void Form1::Option13_Click() { state_.StepDelayMs = 2000; }
+void Form1::Option14_Click() { state_.StepDelayMs = 1; }
+
+void Form1::closeEvent(QCloseEvent* event) {
+    StopOrbitRun();
+    event->accept();
+}
+
+} // namespace orvane

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "SimState.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace orvane {
+class Form2;
+class Form3;
+}
+
+namespace orvane::ui {
+class PictureBox;
+class VbTimer;
+} // namespace orvane::ui
+
+namespace orvane {
+
+// The set-up window: the parameter table of the eleven bodies, two preview screens, the data-set and
+// file commands, the accuracy and slow-down options, moving a planet along its orbit, and the start of
+// an experiment.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(SimState& state, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Controls, under the names the handlers use. Column k of a row shows body k + 1; Text1 has no
+    // cells for the Sun (0) and the asteroid (10).
+    ui::PictureBox* Picture1 = nullptr;
+    ui::PictureBox* Picture2 = nullptr;
+    ui::VbTimer* Timer1 = nullptr;
+    std::array<QLineEdit*, 11> Text1{};
+    std::array<QLineEdit*, 11> Text2{};
+    std::array<QLineEdit*, 11> Text3{};
+    std::array<QLineEdit*, 11> Text4{};
+    std::array<QLineEdit*, 11> Text5{};
+    std::array<QLineEdit*, 11> Text6{};
+
+    // Event handlers.
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Option_Click(Integer body);
+    void Option10_Click();
+    void Option11_Click();
+    void Option12_Click();
+    void Option13_Click();
+    void Option14_Click();
+    void Timer1_Timer();
+
+    Form2* ExperimentWindow() const;
+    Form3* HelpWindow() const;
+    // The body of the repositioning run under way, 0 when none runs.
+    Integer OrbitRunPlanet() const { return orbitPlanet_; }
+    // Where the parameter file is read and written.
+    QString ParameterFilePath() const { return parameterFile_; }
+    void SetParameterFilePath(const QString& path) { parameterFile_ = path; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildLayout();
+    void BuildParameterTable();
+    void ShowBodyColumns(const BodyArray& angles);
+    void OrbitTimerStep();
+    void StopOrbitRun();
+    bool TakeOverSunAndAsteroid();
+    template <typename Handler>
+    void Connect(QPushButton* button, Handler handler);
+
+    SimState& state_;
+    QPointer<Form2> form2_;
+    QPointer<Form3> form3_;
+    QString parameterFile_;
+
+    // A repositioning run keeps its own planet and its own four-component state, apart from the shared
+    // loop index and the experiment's state vector.
+    SimState orbit_;
+    Integer orbitPlanet_ = 0;
+};
+
+} // namespace orvane

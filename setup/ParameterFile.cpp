@@ -1,0 +1,169 @@
+#include "ParameterFile.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvane {
+
+namespace {
+
+constexpr int NumbersNeeded = 55;
+constexpr std::size_t MaxFileBytes = 1 << 20;
+// Coordinates are stored in metres after the load: a value must stay finite when scaled.
+constexpr double MaxMagnitude = 1e300;
+
+bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }
+
+// An optional sign, digits with an optional fraction, an optional exponent.
+bool IsNumberToken(std::string_view token) {
+    std::size_t i = 0;
+    if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
+    std::size_t digits = 0;
+    while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i, ++digits;
+    if (i < token.size() && token[i] == '.') {
+        ++i;
+        while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < token.size() && (token[i] == 'e' || token[i] == 'E')) {
+        ++i;
+        if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
+        std::size_t expDigits = 0;
+        while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i, ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    return i == token.size();
+}
+
+std::string Shown(std::string_view token) {
+    std::string shown;
+    for (char c : token.substr(0, 40)) shown += (static_cast<unsigned char>(c) < 32 || c == 127) ? '?' : c;
+    if (token.size() > 40) shown += "…";
+    return shown;
+}
+
+std::string Place(int line, int field) {
+    return "строка " + std::to_string(line) + ", число " + std::to_string(field);
+}
+
+std::string WholeNumberText(double value) {
+    const double whole = std::trunc(value);
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.0f", whole == 0 ? 0.0 : whole);
+    return buffer;
+}
+
+} // namespace
+
+ParameterFileRead ParseParameterText(std::string_view text) {
+    std::array<double, NumbersNeeded> values{};
+    int count = 0;
+    int line = 1;
+    int field = 0;
+    std::size_t i = 0;
+    while (i < text.size() && count < NumbersNeeded) {
+        const char c = text[i];
+        if (c == '\n' || (c == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
+            ++line;
+            field = 0;
+        }
+        if (IsSeparator(c)) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && !IsSeparator(text[end])) ++end;
+        const std::string_view token = text.substr(i, end - i);
+        ++field;
+        if (!IsNumberToken(token))
+            return {std::nullopt, "В файле параметров " + Place(line, field) + ": «" + Shown(token) + "» — не число."};
+        const std::string copy(token);
+        const double value = std::strtod(copy.c_str(), nullptr);
+        if (!std::isfinite(value) || std::fabs(value) > MaxMagnitude)
+            return {std::nullopt,
+                    "В файле параметров " + Place(line, field) + ": число «" + Shown(token) + "» слишком велико."};
+        values[static_cast<std::size_t>(count++)] = value;
+        i = end;
+    }
+    if (count < NumbersNeeded)
+        return {std::nullopt, "В файле параметров " + std::to_string(count) + " чисел из " +
+                                  std::to_string(NumbersNeeded) + " нужных: по пять чисел для каждого из 11 объектов."};
+    ParameterRows rows;
+    for (std::size_t body = 0; body < rows.size(); ++body) {
+        const double* v = &values[body * 5];
+        rows[body] = {v[0], v[1], v[2], v[3], v[4]};
+    }
+    return {rows, {}};
+}
+
+ParameterFileRead ReadParameterFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {std::nullopt, "Файл параметров не найден: " + path};
+    if (!S_ISREG(info.st_mode)) return {std::nullopt, "Файл параметров не является обычным файлом: " + path};
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return {std::nullopt, "Не удалось открыть файл параметров " + path + ": " + std::strerror(errno)};
+    std::string text(MaxFileBytes, '\0');
+    const std::size_t read = std::fread(text.data(), 1, text.size(), file);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return {std::nullopt, "Не удалось прочитать файл параметров " + path};
+    text.resize(read);
+    return ParseParameterText(text);
+}
+
+std::string FormatParameterText(const ParameterRows& rows) {
+    std::string text;
+    for (const ParameterRow& row : rows) {
+        text += WholeNumberText(row.angle) + ' ' + WholeNumberText(row.x) + ' ' + WholeNumberText(row.y) + ' ' +
+                WholeNumberText(row.vx) + ' ' + WholeNumberText(row.vy) + "\r\n";
+    }
+    return text;
+}
+
+std::optional<std::string> WriteParameterFile(const std::string& path, const ParameterRows& rows) {
+    const std::string text = FormatParameterText(rows);
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return "Не удалось сохранить файл параметров: нельзя создать файл рядом с " + path + " (" +
+               std::strerror(errno) + ").";
+    const auto fail = [&](const char* what) {
+        const std::string reason = std::strerror(errno);
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return std::optional<std::string>("Не удалось сохранить файл параметров " + path + ": " + what + " (" +
+                                          reason + "). Прежний файл не изменён.");
+    };
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail("ошибка записи");
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fchmod(fd, 0644) != 0) return fail("ошибка записи");
+    if (::fsync(fd) != 0) return fail("ошибка записи на диск");
+    if (::close(fd) != 0) {
+        const std::string reason = std::strerror(errno);
+        ::unlink(temporary.c_str());
+        return "Не удалось сохранить файл параметров " + path + " (" + reason + "). Прежний файл не изменён.";
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
+        ::unlink(temporary.c_str());
+        return "Не удалось сохранить файл параметров " + path + " (" + reason + "). Прежний файл не изменён.";
+    }
+    return std::nullopt;
+}
+
+} // namespace orvane

@@ -1,0 +1,45 @@
+// Makes the pictures of the windows shown in the README: the set-up window after "Вывести на экраны",
+// the experiment window after a run of some years, and the help window.
+#include "AppStyle.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "SimState.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    orvane::ui::ApplyAppStyle(app);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    const int ticks = argc > 2 ? std::atoi(argv[2]) : 900;
+    QDir().mkpath(outDir);
+
+    orvane::SimState state;
+    orvane::Form1 setup(state);
+    setup.show();
+    const auto click = [](QWidget* window, const char* name) {
+        window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    };
+    click(&setup, "Command7");
+    QApplication::processEvents();
+    setup.grab().save(outDir + QStringLiteral("/setup-window.png"));
+
+    click(&setup, "Command1");
+    orvane::Form2* experiment = setup.ExperimentWindow();
+    experiment->findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
+    for (int k = 0; k < ticks; ++k) experiment->Command1_Click();
+    QApplication::processEvents();
+    experiment->grab().save(outDir + QStringLiteral("/experiment-window.png"));
+
+    click(&setup, "Command8");
+    QApplication::processEvents();
+    setup.HelpWindow()->grab().save(outDir + QStringLiteral("/help-window.png"));
+    std::printf("pictures written to %s\n", qPrintable(outDir));
+    return 0;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace orvane::ui {
+
+// A command button whose caption wraps at blanks onto as many lines as its height allows, centred,
+// the way the classic buttons showed their long captions.
+class VbButton : public QPushButton {
+    Q_OBJECT
+public:
+    VbButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A label whose caption wraps at blanks, anchored at the upper left; runs of blanks are kept. A label
+// only one line high does not wrap: a caption a little wider than its box runs on to the right.
+class VbLabel : public QLabel {
+    Q_OBJECT
+public:
+    VbLabel(const QString& caption, QWidget* parent);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// Creates a child with its objectName set, the way every control of the windows is named.
+template <typename T, typename... Args>
+T* Named(const QString& name, Args&&... args) {
+    T* widget = new T(std::forward<Args>(args)...);
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace orvane::ui

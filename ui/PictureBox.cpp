@@ -1,0 +1,165 @@
+#include "PictureBox.h"
+
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane::ui {
+
+namespace {
+constexpr int Border = 1;
+const QColor Foreground = Qt::black;
+} // namespace
+
+QColor ToQColor(std::int32_t color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QRect PictureBox::DrawingRect() const { return rect().adjusted(Border, Border, -Border, -Border); }
+
+void PictureBox::EnsureImage() {
+    const qreal dpr = devicePixelRatioF();
+    const QSize logical = DrawingRect().size().expandedTo(QSize(1, 1));
+    const QSize device(qRound(logical.width() * dpr), qRound(logical.height() * dpr));
+    if (image_.size() == device && image_.devicePixelRatio() == dpr) return;
+    QImage fresh(device, QImage::Format_RGB32);
+    fresh.setDevicePixelRatio(dpr);
+    fresh.fill(Qt::white);
+    if (!image_.isNull()) {
+        QPainter painter(&fresh);
+        painter.drawImage(QPointF(0, 0), image_);
+    }
+    image_ = std::move(fresh);
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) { EnsureImage(); }
+
+void PictureBox::Cls() {
+    EnsureImage();
+    image_.fill(Qt::white);
+    update();
+}
+
+void PictureBox::Scale(double x1, double y1, double x2, double y2) {
+    originX_ = x1;
+    originY_ = y1;
+    spanX_ = x2 - x1;
+    spanY_ = y2 - y1;
+}
+
+QPointF PictureBox::ToPixel(double x, double y) const {
+    const QRect area = DrawingRect();
+    return {(x - originX_) / spanX_ * area.width(), (y - originY_) / spanY_ * area.height()};
+}
+
+// Liang–Barsky clipping to a margin around the drawing area, so far-away or enormous coordinates never
+// reach the rasteriser.
+bool PictureBox::ClipLine(double& x1, double& y1, double& x2, double& y2) const {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return false;
+    const QRect area = DrawingRect();
+    const double lo = -2, hiX = area.width() + 2, hiY = area.height() + 2;
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - lo, hiX - x1, y1 - lo, hiY - y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0) return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const double sx = x1, sy = y1;
+    x1 = sx + t0 * dx;
+    y1 = sy + t0 * dy;
+    x2 = sx + t1 * dx;
+    y2 = sy + t1 * dy;
+    return true;
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color) {
+    EnsureImage();
+    const QPointF a = ToPixel(x1, y1);
+    const QPointF b = ToPixel(x2, y2);
+    double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
+    if (ClipLine(ax, ay, bx, by)) {
+        QPainter painter(&image_);
+        painter.setPen(QPen(ToQColor(color), 1));
+        painter.drawLine(QPointF(std::floor(ax) + 0.5, std::floor(ay) + 0.5),
+                         QPointF(std::floor(bx) + 0.5, std::floor(by) + 0.5));
+    }
+    update();
+}
+
+void PictureBox::Box(float x, float y, float dx, float dy) {
+    EnsureImage();
+    const QRect area = DrawingRect();
+    const auto clampX = [&](double v) { return std::clamp(v, -4.0, area.width() + 4.0); };
+    const auto clampY = [&](double v) { return std::clamp(v, -4.0, area.height() + 4.0); };
+    const QPointF a = ToPixel(x, y);
+    const QPointF b = ToPixel(static_cast<double>(x) + dx, static_cast<double>(y) + dy);
+    if (std::isfinite(a.x()) && std::isfinite(a.y()) && std::isfinite(b.x()) && std::isfinite(b.y())) {
+        // Clamping the corners keeps every visible side where it is and pushes the others out of sight.
+        const double left = std::floor(clampX(std::min(a.x(), b.x())));
+        const double right = std::floor(clampX(std::max(a.x(), b.x())));
+        const double top = std::floor(clampY(std::min(a.y(), b.y())));
+        const double bottom = std::floor(clampY(std::max(a.y(), b.y())));
+        QPainter painter(&image_);
+        painter.setPen(QPen(Foreground, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(left + 0.5, top + 0.5, right - left, bottom - top));
+    }
+    update();
+}
+
+void PictureBox::PSet(float x, float y, std::int32_t color) {
+    EnsureImage();
+    const QPointF p = ToPixel(x, y);
+    const QRect area = DrawingRect();
+    if (std::isfinite(p.x()) && std::isfinite(p.y()) && p.x() >= 0 && p.y() >= 0 && p.x() < area.width() &&
+        p.y() < area.height()) {
+        // One logical pixel, however many device pixels that is.
+        const qreal dpr = image_.devicePixelRatio();
+        const int px = static_cast<int>(std::floor(p.x() * dpr));
+        const int py = static_cast<int>(std::floor(p.y() * dpr));
+        const int size = std::max(1, qRound(dpr));
+        const QRgb rgb = ToQColor(color).rgb();
+        for (int row = py; row < std::min(py + size, image_.height()); ++row) {
+            auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+            for (int col = px; col < std::min(px + size, image_.width()); ++col) line[col] = rgb;
+        }
+    }
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    EnsureImage();
+    QPainter painter(this);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawImage(DrawingRect().topLeft(), image_);
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* save = menu.addAction(QStringLiteral("Сохранить изображение…"));
+    if (menu.exec(event->globalPos()) != save) return;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить изображение"),
+                                                      QStringLiteral("orvane.png"),
+                                                      QStringLiteral("Изображения PNG (*.png)"));
+    if (!path.isEmpty()) image_.save(path, "PNG");
+}
+
+} // namespace orvane::ui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "DrawingSurface.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+namespace orvane::ui {
+
+// A picture box: a white drawing surface with a user coordinate system. Everything is drawn into a
+// backing image at the screen's pixel density, so a drawing survives covering, minimising and moving
+// the window until the next Cls; each drawing call only marks the widget for repaint.
+class PictureBox : public QWidget, public orvane::DrawingSurface {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent);
+
+    void Cls() override;
+    void Scale(double x1, double y1, double x2, double y2) override;
+    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override;
+    void Box(float x, float y, float dx, float dy) override;
+    void PSet(float x, float y, std::int32_t color) override;
+
+    // The drawing as it stands, at the screen's pixel density, without the border.
+    const QImage& Image() const { return image_; }
+    // The logical pixel of the drawing area at which a user coordinate lands.
+    QPointF ToPixel(double x, double y) const;
+    // The drawing area inside the border, in widget coordinates.
+    QRect DrawingRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void EnsureImage();
+    bool ClipLine(double& x1, double& y1, double& x2, double& y2) const;
+
+    QImage image_;
+    double originX_ = 0;
+    double originY_ = 0;
+    double spanX_ = 1;
+    double spanY_ = 1;
+};
+
+QColor ToQColor(std::int32_t color);
+
+} // namespace orvane::ui
