@@ -1,0 +1,254 @@
+#include "CoreTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace orvane {
+namespace {
+
+using test::SpreadBodies;
+using test::StartupState;
+
+constexpr double G = 6.67e-11;
+
+// Acceleration of body k from Newton's law, summed over all other bodies, worked out directly.
+void NewtonAcceleration(const SimState& s, int k, double& ax, double& ay) {
+    ax = ay = 0;
+    for (int j = 1; j <= 11; ++j) {
+        if (j == k) continue;
+        const double dx = s.BodyX(j) - s.BodyX(k), dy = s.BodyY(j) - s.BodyY(k);
+        const double r = std::hypot(dx, dy);
+        ax += G * s.BodyMass(j) * dx / (r * r * r);
+        ay += G * s.BodyMass(j) * dy / (r * r * r);
+    }
+}
+
+TEST(NBodyDerivatives, EarthIsPulledTowardsTheSunAtAboutSixMillimetresPerSecondSquared) {
+    SimState s = StartupState();
+    s.PackState();
+    s.SunHeld = 2;
+    s.NBodyDerivatives();
+    const double ax = s.DerivVec(26), ay = s.DerivVec(37);
+    const double r = std::hypot(12821e6, 146540e6);
+    const double expected = G * 5.97e24 * 333166 / (r * r);
+    EXPECT_NEAR(std::hypot(ax, ay), expected, expected * 1e-3);
+    EXPECT_NEAR(std::hypot(ax, ay), 6.13e-3, 0.02e-3);
+    // Towards the Sun at the origin: opposite to the Earth's position.
+    EXPECT_GT(-(ax * 12821e6 + ay * -146540e6) / (std::hypot(ax, ay) * r), 0.99999);
+    // Velocities are copied into the position derivatives.
+    EXPECT_EQ(s.DerivVec(4), 30165);
+    EXPECT_EQ(s.DerivVec(15), 2639);
+    EXPECT_EQ(s.LoopI, 11);
+    EXPECT_EQ(s.LoopJ, 12);
+    // The body table holds the positions the derivative was evaluated at.
+    EXPECT_EQ(s.BodyX(4), s.StateVec(4));
+}
+
+TEST(NBodyDerivatives, AllAccelerationsAgreeWithNewtonsLawForDefaultData) {
+    SimState s = StartupState();
+    s.PackState();
+    s.SunHeld = 0;
+    s.NBodyDerivatives();
+    for (int k = 1; k <= 11; ++k) {
+        if (k == 9 || k == 10) continue; // the Neptune–Pluto floor changes their mutual pull
+        double ax, ay;
+        NewtonAcceleration(s, k, ax, ay);
+        EXPECT_NEAR(s.DerivVec(k + 22), ax, std::fabs(ax) * 1e-6 + 1e-15) << "body " << k;
+        EXPECT_NEAR(s.DerivVec(k + 33), ay, std::fabs(ay) * 1e-6 + 1e-15) << "body " << k;
+    }
+}
+
+TEST(NBodyDerivatives, SunHeldOrFree) {
+    SimState s = StartupState();
+    s.BodyVx(1) = 100;
+    s.BodyVy(1) = -50;
+    s.PackState();
+    s.SunHeld = 2;
+    s.NBodyDerivatives();
+    for (int c : {1, 12, 23, 34}) EXPECT_EQ(s.DerivVec(c), 0) << c;
+    EXPECT_NE(s.DerivVec(26), 0); // the planets still orbit it
+
+    s.SunHeld = 0;
+    s.NBodyDerivatives();
+    EXPECT_EQ(s.DerivVec(1), 100);
+    EXPECT_EQ(s.DerivVec(12), -50);
+    double ax, ay;
+    NewtonAcceleration(s, 1, ax, ay);
+    EXPECT_NEAR(s.DerivVec(23), ax, std::fabs(ax) * 1e-9);
+    EXPECT_NEAR(s.DerivVec(34), ay, std::fabs(ay) * 1e-9);
+}
+
+TEST(PairRules, SmallXSeparationChangesOnlyTheAngle) {
+    SimState s = StartupState();
+    SpreadBodies(s);
+    s.BodyX(2) = 5e11;
+    s.BodyY(2) = 7e11;
+    s.BodyX(3) = 5e11 + 400;
+    s.BodyY(3) = 7e11 + 3000;
+    s.PackState();
+    s.NBodyDerivatives();
+    EXPECT_EQ(s.PairDx(2, 3), 1000);
+    EXPECT_DOUBLE_EQ(s.PairAngle(2, 3), std::atan(3.0));
+    const double r = std::sqrt(400.0 * 400 + 3000.0 * 3000);
+    const double force = s.BodyMass(2) * s.BodyMass(3) * s.GravConst / r / r;
+    EXPECT_DOUBLE_EQ(s.PairForce(2, 3), force);
+    EXPECT_GT(s.PairFx(2, 3), 0);
+    EXPECT_GT(s.PairFy(2, 3), 0);
+    EXPECT_DOUBLE_EQ(std::hypot(s.PairFx(2, 3), s.PairFy(2, 3)), force);
+}
+
+TEST(PairRules, PairAlongNegativeX) {
+    SimState s = StartupState();
+    SpreadBodies(s);
+    s.BodyX(4) = 3e11;
+    s.BodyY(4) = 0;
+    s.BodyX(5) = 3e11 - 5e11;
+    s.BodyY(5) = 0;
+    s.PackState();
+    s.NBodyDerivatives();
+    const double force = s.BodyMass(4) * s.BodyMass(5) * s.GravConst / 5e11 / 5e11;
+    EXPECT_EQ(s.PairAngle(4, 5), 0);
+    EXPECT_DOUBLE_EQ(s.PairFx(4, 5), -force); // body 4 pulled towards -x
+    EXPECT_EQ(s.PairFy(4, 5), 0);
+}
+
+TEST(PairRules, NeptunePlutoDistanceFloor) {
+    SimState s = StartupState();
+    SpreadBodies(s);
+    s.BodyX(9) = 2e12;
+    s.BodyY(9) = 0;
+    s.BodyX(10) = 2e12 + 6e11;
+    s.BodyY(10) = 8e11; // 1e12 apart
+    s.BodyX(2) = -2e12;
+    s.BodyY(2) = 0;
+    s.BodyX(3) = -2e12 + 6e11;
+    s.BodyY(3) = 8e11; // another pair at the same distance
+    s.PackState();
+    s.NBodyDerivatives();
+    EXPECT_EQ(s.PairDist(9, 10), 1.3e12);
+    EXPECT_DOUBLE_EQ(s.PairForce(9, 10), s.BodyMass(9) * s.BodyMass(10) * s.GravConst / 1.3e12 / 1.3e12);
+    EXPECT_DOUBLE_EQ(s.PairDist(2, 3), 1e12);
+    EXPECT_DOUBLE_EQ(s.PairForce(2, 3), s.BodyMass(2) * s.BodyMass(3) * s.GravConst / 1e12 / 1e12);
+}
+
+TEST(Repairs, EqualXPairPullsStraightAlongYWithItsTrueDistance) {
+    SimState s = StartupState(); // first evaluation: no earlier forces to reuse
+    SpreadBodies(s);
+    s.BodyX(6) = 4e11;
+    s.BodyY(6) = 1e11;
+    s.BodyX(7) = 4e11;
+    s.BodyY(7) = 1e11 - 2e11;
+    s.PackState();
+    s.NBodyDerivatives();
+    const double force = s.BodyMass(6) * s.BodyMass(7) * s.GravConst / 2e11 / 2e11;
+    EXPECT_EQ(s.PairFx(6, 7), 0);
+    EXPECT_DOUBLE_EQ(s.PairFy(6, 7), -force);
+    EXPECT_DOUBLE_EQ(s.PairDist(6, 7), 2e11);
+    EXPECT_DOUBLE_EQ(s.PairAngle(6, 7), std::numbers::pi / 2);
+    double ax, ay;
+    NewtonAcceleration(s, 7, ax, ay);
+    EXPECT_NEAR(s.DerivVec(7 + 33), ay, std::fabs(ay) * 1e-9);
+}
+
+TEST(Repairs, BodiesAtTheSamePlaceExertNoForceAndDivideByNothing) {
+    SimState s = StartupState();
+    SpreadBodies(s);
+    s.BodyX(2) = s.BodyX(3) = 1e11;
+    s.BodyY(2) = s.BodyY(3) = -2e11;
+    s.PackState();
+    EXPECT_NO_THROW(s.NBodyDerivatives());
+    EXPECT_EQ(s.PairForce(2, 3), 0);
+    EXPECT_EQ(s.PairFx(2, 3), 0);
+    EXPECT_EQ(s.PairFy(2, 3), 0);
+    for (int k = 1; k <= 44; ++k) EXPECT_TRUE(std::isfinite(s.DerivVec(k)));
+}
+
+TEST(Repairs, MasslessAsteroidIsATestParticleAndPullsNoOne) {
+    SimState s = StartupState();
+    s.BodyMassPct(11) = 0;
+    s.BodyX(11) = 1.2e11;
+    s.BodyY(11) = 0.5e11;
+    s.PackState();
+    // An earlier evaluation left some acceleration behind: it must not survive.
+    s.DerivVec(33) = 123;
+    s.DerivVec(44) = -456;
+    s.NBodyDerivatives();
+    double ax, ay;
+    NewtonAcceleration(s, 11, ax, ay);
+    EXPECT_NEAR(s.DerivVec(33), ax, std::fabs(ax) * 1e-9);
+    EXPECT_NEAR(s.DerivVec(44), ay, std::fabs(ay) * 1e-9);
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(s.PairForce(i, 11), 0) << i;
+
+    SimState withoutAsteroid = s;
+    withoutAsteroid.BodyX(11) = 5e11; // moving a massless body changes no one else
+    withoutAsteroid.PackState();
+    withoutAsteroid.NBodyDerivatives();
+    for (int k = 23; k <= 32; ++k) EXPECT_EQ(withoutAsteroid.DerivVec(k), s.DerivVec(k)) << k;
+}
+
+TEST(OrbitDerivatives, AxesQuadrantsAndTheEarth) {
+    SimState s = StartupState();
+    s.LoopI = 4;
+    const double gm = s.BodyMass(1) * s.GravConst;
+    s.StateVec(1) = 1.5e11;
+    s.StateVec(2) = 0;
+    s.StateVec(3) = 1;
+    s.StateVec(4) = 2;
+    s.OrbitDerivatives();
+    EXPECT_EQ(s.DerivVec(1), 1);
+    EXPECT_EQ(s.DerivVec(2), 2);
+    EXPECT_EQ(s.PairAngle(1, 4), 0);
+    EXPECT_NEAR(s.DerivVec(3), -gm / (1.5e11 * 1.5e11), 1e-15);
+    EXPECT_EQ(s.DerivVec(4), 0);
+    EXPECT_EQ(s.LoopI, 4);
+
+    s.StateVec(1) = -1e11;
+    s.StateVec(2) = -1e11;
+    s.OrbitDerivatives();
+    EXPECT_GT(s.DerivVec(3), 0);
+    EXPECT_GT(s.DerivVec(4), 0);
+
+    s.StateVec(1) = 12821e6;
+    s.StateVec(2) = -146540e6;
+    s.OrbitDerivatives();
+    const double r = std::hypot(12821e6, 146540e6);
+    EXPECT_NEAR(std::hypot(s.DerivVec(3), s.DerivVec(4)), gm / (r * r), 1e-12);
+    EXPECT_GT(s.DerivVec(4), 0);
+    EXPECT_NEAR(std::hypot(s.DerivVec(3), s.DerivVec(4)), 6.13e-3, 0.02e-3);
+}
+
+TEST(Repairs, OrbitOnTheYAxisPullsAlongYAndAtTheSunIsAnError) {
+    SimState s = StartupState();
+    s.LoopI = 5;
+    const double gm = s.BodyMass(1) * s.GravConst;
+    s.StateVec(1) = 0;
+    s.StateVec(2) = -2e11;
+    EXPECT_NO_THROW(s.OrbitDerivatives());
+    EXPECT_EQ(s.DerivVec(3), 0);
+    EXPECT_NEAR(s.DerivVec(4), gm / 4e22, 1e-15);
+    EXPECT_DOUBLE_EQ(s.PairAngle(1, 5), std::numbers::pi / 2);
+
+    s.StateVec(2) = 0;
+    try {
+        s.OrbitDerivatives();
+        FAIL() << "a planet at the Sun's position must be refused";
+    } catch (const RunTimeError& error) {
+        EXPECT_NE(std::string(error.what()).find("Солнце"), std::string::npos);
+    }
+}
+
+TEST(OrbitDerivatives, SunOfMassZeroLeavesTheOrbitStraight) {
+    SimState s = StartupState();
+    s.BodyMass(1) = 0;
+    s.LoopI = 3;
+    s.StateVec(1) = 1e11;
+    s.StateVec(2) = 1e11;
+    s.OrbitDerivatives();
+    EXPECT_EQ(s.DerivVec(3), 0);
+    EXPECT_EQ(s.DerivVec(4), 0);
+}
+
+} // namespace
+} // namespace orvane

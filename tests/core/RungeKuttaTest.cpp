@@ -1,0 +1,133 @@
+#include "CoreTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace orvane {
+namespace {
+
+using test::StartupState;
+
+// A circular orbit of the Earth's radius: the error after one period, for `steps` steps per period.
+double CircularOrbitError(int steps) {
+    SimState s = StartupState();
+    s.LoopI = 4;
+    const double gm = s.BodyMass(1) * s.GravConst;
+    const double r = 1.5e11;
+    const double v = std::sqrt(gm / r);
+    const double period = 2 * std::numbers::pi * std::sqrt(r * r * r / gm);
+    s.StateVec(1) = r;
+    s.StateVec(2) = 0;
+    s.StateVec(3) = 0;
+    s.StateVec(4) = v;
+    s.TimeStep = period / steps;
+    for (int k = 0; k < steps; ++k) s.RungeKuttaStep(4, Derivative::Orbit);
+    EXPECT_EQ(s.LoopI, 4);
+    EXPECT_EQ(s.LoopK, 5);
+    return std::hypot(s.StateVec(1) - r, s.StateVec(2));
+}
+
+TEST(RungeKutta, CircularOrbitReturnsAfterOnePeriodWithFourthOrderError) {
+    const double coarse = CircularOrbitError(200);
+    const double fine = CircularOrbitError(400);
+    EXPECT_LT(coarse, 1.5e11 * 1e-5);
+    EXPECT_GT(coarse / fine, 12);
+    EXPECT_LT(coarse / fine, 20);
+}
+
+TEST(RungeKutta, OneStepFollowsTheClassicalScheme) {
+    // x' = v, v' = -GM/x² along the axis: one step worked out by hand from the four stages.
+    SimState s = StartupState();
+    s.LoopI = 2;
+    const double gm = s.BodyMass(1) * s.GravConst;
+    const double h = 86400;
+    s.TimeStep = h;
+    s.StateVec(1) = 1e11;
+    s.StateVec(2) = 0;
+    s.StateVec(3) = 0;
+    s.StateVec(4) = 0;
+    s.RungeKuttaStep(4, Derivative::Orbit);
+    const auto acc = [gm](double x) { return -gm / (x * x); };
+    const double x0 = 1e11, v0 = 0;
+    const double k1x = h * v0, k1v = h * acc(x0);
+    const double k2x = h * (v0 + k1v / 2), k2v = h * acc(x0 + k1x / 2);
+    const double k3x = h * (v0 + k2v / 2), k3v = h * acc(x0 + k2x / 2);
+    const double k4x = h * (v0 + k3v), k4v = h * acc(x0 + k3x);
+    EXPECT_DOUBLE_EQ(s.StateVec(1), (k1x + 2 * k2x + 2 * k3x + k4x) / 6 + x0);
+    EXPECT_DOUBLE_EQ(s.StateVec(3), (k1v + 2 * k2v + 2 * k3v + k4v) / 6 + v0);
+    EXPECT_EQ(s.StepStart(1), x0);
+    EXPECT_EQ(s.RkK1(3), k1v);
+}
+
+TEST(RungeKutta, EarthReturnsAfterAYearWithTheSunHeld) {
+    SimState s = StartupState();
+    s.PackState();
+    s.SunHeld = 2;
+    s.TimeStep = 8640;
+    const double x0 = s.StateVec(4), y0 = s.StateVec(15);
+    const double r = std::hypot(x0, y0);
+    const double v = std::hypot(30165.0, 2639.0);
+    // The default Earth is not quite on a circle: one period of its ellipse, from the vis-viva energy.
+    const double gm = s.BodyMass(1) * s.GravConst;
+    const double a = 1 / (2 / r - v * v / gm);
+    const double period = 2 * std::numbers::pi * std::sqrt(a * a * a / gm);
+    const int steps = static_cast<int>(std::lround(period / s.TimeStep));
+    for (int k = 0; k < steps; ++k) s.RungeKuttaStep(44, Derivative::NBody);
+    EXPECT_LT(std::hypot(s.StateVec(4) - x0, s.StateVec(15) - y0), 0.01 * r);
+    EXPECT_EQ(s.StateVec(1), 0); // the held Sun has not moved
+}
+
+TEST(RunTimeErrors, FaultedStepLeavesTheStateAsItWas) {
+    SimState s = StartupState();
+    s.PackState();
+    s.BodyMassPct(1) = 0; // a Sun of mass 0: its acceleration is 0/0
+    s.PackState();
+    s.SunHeld = 2;
+    const SimState before = s;
+    EXPECT_THROW(s.RungeKuttaStep(44, Derivative::NBody), RunTimeError);
+    EXPECT_TRUE(s.StateVec == before.StateVec);
+}
+
+TEST(RunTimeErrors, OverflowAndDivisionByZeroAreCaught) {
+    SimState s = StartupState();
+    s.BodyX(11) = 1e300; // squares overflow
+    s.PackState();
+    try {
+        s.NBodyDerivatives();
+        FAIL();
+    } catch (const RunTimeError& error) {
+        EXPECT_NE(std::string(error.what()).find("Переполнение"), std::string::npos);
+    }
+
+    SimState t = StartupState();
+    t.PackState();
+    t.TimeStep = 1e307;
+    t.StateVec(30) = 1e300;
+    const SimState before = t;
+    EXPECT_THROW(t.RungeKuttaStep(44, Derivative::NBody), RunTimeError);
+    EXPECT_TRUE(t.StateVec == before.StateVec);
+
+    SimState u = StartupState();
+    u.BodyMass(3) = 0;
+    u.LoopI = 3;
+    u.StateVec(1) = 1e11;
+    u.StateVec(2) = 1e11;
+    EXPECT_THROW(u.OrbitDerivatives(), RunTimeError); // 0/0 for a planet of no mass
+}
+
+TEST(RunTimeErrors, OrbitStepThroughTheSunIsUndone) {
+    SimState s = StartupState();
+    s.LoopI = 4;
+    s.TimeStep = 1;
+    s.StateVec(1) = 0;
+    s.StateVec(2) = 0;
+    s.StateVec(3) = 0;
+    s.StateVec(4) = 0;
+    EXPECT_THROW(s.RungeKuttaStep(4, Derivative::Orbit), RunTimeError);
+    EXPECT_EQ(s.StateVec(1), 0);
+}
+
+} // namespace
+} // namespace orvane

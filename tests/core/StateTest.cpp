@@ -1,0 +1,177 @@
+#include "CoreTestSupport.h"
+#include "DrawingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace orvane {
+namespace {
+
+using test::StartupState;
+
+TEST(StartupValues, ConstantsCountsAndOptions) {
+    const SimState s = StartupState();
+    EXPECT_EQ(s.OrbiterCount, 10);
+    EXPECT_EQ(s.BodyCount, 11);
+    EXPECT_EQ(s.StateDim, 44);
+    EXPECT_EQ(s.SelectedBody, 0);
+    EXPECT_EQ(s.StepDelayMs, 1);
+    EXPECT_EQ(s.TimeStep, 172800);
+    EXPECT_DOUBLE_EQ(s.EarthMass, 5.97e24);
+    EXPECT_DOUBLE_EQ(s.GravConst, 6.67e-11);
+    EXPECT_EQ(s.LengthUnit, 1e6);
+}
+
+TEST(StartupValues, DefaultBodyTableInMetresAndKilograms) {
+    const SimState s = StartupState();
+    EXPECT_EQ(s.BodyX(4), 12821e6);
+    EXPECT_EQ(s.BodyY(4), -146540e6);
+    EXPECT_EQ(s.BodyVx(2), -55414);
+    EXPECT_EQ(s.BodyMass(4), s.EarthMass * 100 / 100);
+    EXPECT_EQ(s.BodyMass(1), s.EarthMass * 33316600 / 100);
+    EXPECT_EQ(s.BodyMassPct(11), 318100);
+    EXPECT_EQ(s.PlanetAngle(3), 275);
+    EXPECT_EQ(s.PlanetAngle(10), 240);
+    // Every planet's velocity is perpendicular to its position, turning counter-clockwise.
+    for (int i = 2; i <= 10; ++i) {
+        const double dot = s.BodyX(i) * s.BodyVx(i) + s.BodyY(i) * s.BodyVy(i);
+        const double cross = s.BodyX(i) * s.BodyVy(i) - s.BodyY(i) * s.BodyVx(i);
+        const double r = std::hypot(s.BodyX(i), s.BodyY(i)), v = std::hypot(s.BodyVx(i), s.BodyVy(i));
+        EXPECT_LT(std::fabs(dot) / (r * v), 1e-3) << "body " << i;
+        EXPECT_GT(cross, 0) << "body " << i;
+    }
+}
+
+TEST(PackState, ExtentsLayoutAndLoopIndex) {
+    SimState s = StartupState();
+    s.PackState();
+    EXPECT_EQ(s.MaxAbsX, 2863619e6); // Neptune
+    EXPECT_EQ(s.MaxAbsY, 3812677e6); // Pluto
+    EXPECT_DOUBLE_EQ(s.ViewHalfX, 1.1 * 3812677 / 1000);
+    EXPECT_EQ(s.ViewHalfX, s.ViewHalfY);
+    EXPECT_LT(s.ViewHalfX, 6000);
+    EXPECT_EQ(s.StateVec(4), 12821e6);
+    EXPECT_EQ(s.StateVec(15), -146540e6);
+    EXPECT_EQ(s.StateVec(26), 30165);
+    EXPECT_EQ(s.StateVec(37), 2639);
+    EXPECT_EQ(s.LoopI, 12);
+}
+
+TEST(PackState, RefreshesMassesAndHandlesDegenerateExtents) {
+    SimState s = StartupState();
+    s.BodyMassPct(11) = 0;
+    for (int i = 1; i <= 11; ++i) s.BodyX(i) = 0;
+    s.PackState();
+    EXPECT_EQ(s.BodyMass(11), 0);
+    EXPECT_EQ(s.MaxAbsX, 0);
+    EXPECT_DOUBLE_EQ(s.ViewHalfX, 1.1 * 3812677 / 1000);
+
+    for (int i = 1; i <= 11; ++i) s.BodyY(i) = 0;
+    s.PackState();
+    EXPECT_EQ(s.ViewHalfX, 0);
+    EXPECT_EQ(s.ViewHalfY, 0);
+}
+
+TEST(Colors, RegistersAndComposedValues) {
+    SimState s;
+    const auto colorOf = [&s](int body) {
+        s.LoopI = static_cast<Integer>(body);
+        s.SetBodyColor();
+        EXPECT_EQ(s.LoopI, body);
+        return RgbColor(s.ColorR, s.ColorG, s.ColorB);
+    };
+    EXPECT_EQ(colorOf(3), 0);                      // Venus black
+    EXPECT_EQ(colorOf(1), 255 * 256);              // Sun green
+    s.LoopI = 4;
+    s.SetBodyColor();
+    EXPECT_EQ(s.ColorB, 455);                      // the register keeps 455 ...
+    EXPECT_EQ(colorOf(4), 255 * 65536);            // ... drawn as pure blue
+    EXPECT_EQ(colorOf(4), colorOf(10));            // Earth and Pluto share their blue
+    EXPECT_EQ(colorOf(5), colorOf(9));             // Mars and Neptune share their red
+    EXPECT_EQ(colorOf(5), 255);
+    EXPECT_EQ(colorOf(6), 189);
+    EXPECT_EQ(colorOf(11), 190 * 256);
+    EXPECT_EQ(colorOf(0), 0);
+    EXPECT_EQ(colorOf(12), 0);
+    colorOf(5);
+    colorOf(8);                                    // no red left over from Mars
+    EXPECT_EQ(s.ColorR, 0);
+    EXPECT_EQ(s.ColorB, 191);
+    EXPECT_EQ(RgbColor(1, 0, 0), 1);
+    EXPECT_EQ(RgbColor(300, 300, 300), 0xFFFFFF);
+}
+
+TEST(CheckedState, IndexOutsideBoundsAndSixteenBitOverflowRaiseTheRunTimeError) {
+    SimState s;
+    EXPECT_NO_THROW(s.BodyX(12) = 1);
+    EXPECT_NO_THROW(s.StateVec(45) = 1);
+    EXPECT_THROW(s.BodyX(13), RunTimeError);
+    EXPECT_THROW(s.BodyX(-1), RunTimeError);
+    EXPECT_THROW(s.StateVec(46), RunTimeError);
+    EXPECT_THROW(s.PairFx(1, 13), RunTimeError);
+    EXPECT_THROW(Add16(32767, 1), RunTimeError);
+    EXPECT_THROW(ToInt16(-32769), RunTimeError);
+    EXPECT_EQ(ToInt16(10000), 10000);
+    try {
+        s.BodyY(20);
+        FAIL();
+    } catch (const RunTimeError& error) {
+        EXPECT_NE(std::string(error.what()).find("BodyY"), std::string::npos);
+    }
+}
+
+// Records the drawing calls of the set-up screens.
+struct RecordingSurface : DrawingSurface {
+    std::vector<std::string> calls;
+    double scale[4] = {};
+    void Cls() override { calls.push_back("Cls"); }
+    void Scale(double x1, double y1, double x2, double y2) override {
+        calls.push_back("Scale");
+        scale[0] = x1, scale[1] = y1, scale[2] = x2, scale[3] = y2;
+    }
+    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override {
+        calls.push_back("Line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " " +
+                        std::to_string(y2) + " c" + std::to_string(color));
+    }
+    void Box(float x, float y, float dx, float dy) override {
+        calls.push_back("Box " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(dx) + " " +
+                        std::to_string(dy));
+    }
+    void PSet(float, float, std::int32_t) override { calls.push_back("PSet"); }
+};
+
+TEST(DrawSetupScreens, DefaultDataOnBothScreens) {
+    SimState s = StartupState();
+    RecordingSurface p1, p2;
+    s.DrawSetupScreens(p1, p2);
+    ASSERT_EQ(p1.calls.size(), 2u + 2u + 11u);
+    EXPECT_EQ(p1.calls[0], "Cls");
+    EXPECT_EQ(p1.scale[0], -1000);
+    EXPECT_EQ(p1.scale[1], 1000);
+    EXPECT_EQ(p1.calls[2], "Line -1000.000000 0.000000 1000.000000 0.000000 c1");
+    EXPECT_EQ(p1.calls[3], "Line 0.000000 1000.000000 0.000000 -1000.000000 c1");
+    EXPECT_EQ(p1.calls[4], "Box 0.000000 0.000000 10.000000 10.000000"); // the Sun, lower-left corner at it
+    EXPECT_EQ(p1.calls[7], "Box 12.821000 -146.539993 10.000000 10.000000"); // the Earth, in single precision
+    // The overview is raised to ±6000 and outlines the ±1000 area of the left screen.
+    EXPECT_EQ(s.ViewHalfX, 6000);
+    EXPECT_EQ(s.ViewHalfY, 6000);
+    EXPECT_EQ(p2.scale[0], -6000);
+    EXPECT_EQ(p2.scale[3], -6000);
+    EXPECT_EQ(p2.calls[4], "Box -1000.000000 -1000.000000 2000.000000 2000.000000");
+    EXPECT_EQ(p2.calls[5], "Box 0.000000 0.000000 100.000000 100.000000");
+    EXPECT_EQ(s.LoopI, 12);
+}
+
+TEST(DrawSetupScreens, FarBodyWidensTheOverview) {
+    SimState s = StartupState();
+    s.BodyX(11) = 8e12;
+    RecordingSurface p1, p2;
+    s.DrawSetupScreens(p1, p2);
+    EXPECT_DOUBLE_EQ(s.ViewHalfX, 8800);
+    EXPECT_DOUBLE_EQ(p2.scale[2], 8800);
+}
+
+} // namespace
+} // namespace orvane
