@@ -60,32 +60,46 @@ QPointF PictureBox::ToPixel(double x, double y) const {
 }
 
 // Liang–Barsky clipping to a margin around the drawing area, so far-away or enormous coordinates never
-// reach the rasteriser.
+// reach the rasteriser. A clipped end is placed on the boundary that cut it, computed from the slope,
+// so that even a line between astronomically distant points keeps its visible part exactly.
 bool PictureBox::ClipLine(double& x1, double& y1, double& x2, double& y2) const {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return false;
     const QRect area = DrawingRect();
-    const double lo = -2, hiX = area.width() + 2, hiY = area.height() + 2;
+    const double bounds[4] = {-2, area.width() + 2.0, -2, area.height() + 2.0};
     const double dx = x2 - x1, dy = y2 - y1;
+    if (!std::isfinite(dx) || !std::isfinite(dy)) return false;
     double t0 = 0, t1 = 1;
+    int cut0 = -1, cut1 = -1;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - lo, hiX - x1, y1 - lo, hiY - y1};
+    const double q[4] = {x1 - bounds[0], bounds[1] - x1, y1 - bounds[2], bounds[3] - y1};
     for (int k = 0; k < 4; ++k) {
         if (p[k] == 0) {
             if (q[k] < 0) return false;
             continue;
         }
         const double t = q[k] / p[k];
-        if (p[k] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
+        if (p[k] < 0) {
+            if (t > t0) t0 = t, cut0 = k;
+        } else {
+            if (t < t1) t1 = t, cut1 = k;
+        }
         if (t0 > t1) return false;
     }
+    const auto onBoundary = [&](int k, double& x, double& y) {
+        if (k < 2) {
+            x = bounds[k];
+            y = y1 + (x - x1) * (dy / dx);
+        } else {
+            y = bounds[k];
+            x = x1 + (y - y1) * (dx / dy);
+        }
+    };
     const double sx = x1, sy = y1;
-    x1 = sx + t0 * dx;
-    y1 = sy + t0 * dy;
-    x2 = sx + t1 * dx;
-    y2 = sy + t1 * dy;
+    if (cut1 >= 0) {
+        x2 = sx, y2 = sy;
+        onBoundary(cut1, x2, y2);
+    }
+    if (cut0 >= 0) onBoundary(cut0, x1, y1);
     return true;
 }
 

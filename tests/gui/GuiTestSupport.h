@@ -1,0 +1,104 @@
+#pragma once
+
+#include "SimState.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace orvane::test {
+
+// Answers every modal message box that opens while it lives: remembers its title and text and
+// presses OK, as a user would.
+class MessageCatcher {
+public:
+    MessageCatcher() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                titles.push_back(box->windowTitle());
+                texts.push_back(box->text());
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer_.start();
+    }
+    QStringList titles;
+    QStringList texts;
+
+private:
+    QTimer timer_;
+};
+
+template <typename T = QWidget>
+T* Find(QWidget* window, const QString& name) {
+    T* widget = window->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
+
+inline void Click(QWidget* window, const QString& name) {
+    auto* button = Find<QAbstractButton>(window, name);
+    if (button != nullptr) button->click();
+}
+
+inline QString TextOf(QWidget* window, const QString& name) {
+    auto* edit = Find<QLineEdit>(window, name);
+    return edit != nullptr ? edit->text() : QString();
+}
+
+// Counts the pixels of an image in one colour.
+inline int CountColor(const QImage& image, QRgb color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) ++count;
+    return count;
+}
+
+} // namespace orvane::test
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace orvane::test {
+
+// Every caption of a window is shown in full: no button, option, frame or label cuts its text off.
+inline void ExpectCaptionsFit(QWidget* window) {
+    for (auto* button : window->findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect area = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect needed = button->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+        EXPECT_TRUE(area.contains(needed)) << button->objectName().toStdString() << " needs "
+                                           << needed.width() << "x" << needed.height() << " in " << area.width()
+                                           << "x" << area.height();
+    }
+    for (auto* option : window->findChildren<QRadioButton*>()) {
+        EXPECT_LE(option->sizeHint().width(), option->width() + 2) << option->objectName().toStdString();
+        EXPECT_LE(option->fontMetrics().height(), option->height() + 2) << option->objectName().toStdString();
+    }
+    for (auto* frame : window->findChildren<QGroupBox*>())
+        EXPECT_LE(frame->fontMetrics().horizontalAdvance(frame->title()), frame->width()) << frame->objectName().toStdString();
+    for (auto* label : window->findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        if (label->wordWrap())
+            EXPECT_LE(label->heightForWidth(label->width()), label->height() + 3) << label->objectName().toStdString();
+        else
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                << label->objectName().toStdString();
+    }
+}
+
+} // namespace orvane::test
