@@ -5,6 +5,7 @@
 #include "Guard.h"
 #include "PictureBox.h"
 #include "Twips.h"
+#include "WindowOps.h"
 #include "VbSlider.h"
 #include "VbTimer.h"
 
@@ -148,9 +149,7 @@ void Form2::Command9_Click() {
         s.BodyVy(i) = run_.StateVec(i + 3 * n);
     }
     if (setupWindow_ != nullptr) {
-        setupWindow_->show();
-        setupWindow_->raise();
-        setupWindow_->activateWindow();
+        ui::ShowModeless(setupWindow_);
     }
 }
 

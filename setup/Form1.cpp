@@ -8,6 +8,7 @@
 #include "NumberText.h"
 #include "PictureBox.h"
 #include "Twips.h"
+#include "WindowOps.h"
 #include "VbTimer.h"
 
 #include <QCloseEvent>
@@ -226,16 +227,12 @@ void Form1::Command1_Click() {
         form2_ = new Form2(state_, this);
     }
     form2_->StartFrom(state_);
-    form2_->show();
-    form2_->raise();
-    form2_->activateWindow();
+    ui::ShowModeless(form2_);
 }
 
 void Form1::Command8_Click() {
     if (form3_ == nullptr) form3_ = new Form3(this);
-    form3_->show();
-    form3_->raise();
-    form3_->activateWindow();
+    ui::ShowModeless(form3_);
 }
 
 void Form1::Option10_Click() { state_.TimeStep = 172800; }

@@ -1,0 +1,321 @@
+#include "GuiTestSupport.h"
+
+#include "Form1.h"
+#include "Form2.h"
+#include "PictureBox.h"
+#include "VbSlider.h"
+#include "VbTimer.h"
+
+#include <QPointer>
+#include <QTest>
+
+#include <cmath>
+
+namespace orvane {
+namespace {
+
+using test::Click;
+using test::CountColor;
+using test::Find;
+using test::TextOf;
+
+constexpr QRgb Blue = 0x0000FF, Red = 0xFF0000, Black = 0x000000, SunGreen = 0x00FF00, Jupiter = 0xBD0000,
+               Mercury = 0x00B900, Uranus = 0x0000BF, Saturn = 0x00BF00, Asteroid = 0x00BE00, Axis = 0x010000;
+
+struct Experiment : ::testing::Test {
+    SimState state;
+    Form1 setup{state};
+    QPointer<Form2> form;
+
+    void SetUp() override {
+        setup.show();
+        Start();
+    }
+    void TearDown() override {
+        if (form) form->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void Start() {
+        Click(&setup, "Command1");
+        form = setup.ExperimentWindow();
+        ASSERT_NE(form, nullptr);
+    }
+    // Ticks without the timer: the run is paused first, so only these steps happen.
+    void Ticks(int count) {
+        form->Command4_Click();
+        for (int k = 0; k < count; ++k) Click(form, "Command1");
+    }
+    ui::PictureBox* Left() { return Find<ui::PictureBox>(form, "Picture1"); }
+    ui::PictureBox* Overview() { return Find<ui::PictureBox>(form, "Picture2"); }
+    ui::VbTimer* Timer() { return form->Timer1; }
+};
+
+TEST_F(Experiment, ElapsedYearsAndDays) {
+    Ticks(1);
+    EXPECT_EQ(TextOf(form, "Text1"), "0");
+    EXPECT_EQ(TextOf(form, "Text2"), "2");
+    Ticks(181);
+    EXPECT_EQ(TextOf(form, "Text1"), "0");
+    EXPECT_EQ(TextOf(form, "Text2"), "364");
+    Ticks(1);
+    EXPECT_EQ(TextOf(form, "Text1"), "1");
+    EXPECT_EQ(TextOf(form, "Text2"), "1");
+}
+
+TEST_F(Experiment, TenthOfADayStepsAtHighAccuracy) {
+    Click(&setup, "Option12");
+    Start();
+    Ticks(10);
+    EXPECT_EQ(TextOf(form, "Text1"), "0");
+    EXPECT_EQ(TextOf(form, "Text2"), "1");
+    Ticks(3640);
+    EXPECT_EQ(TextOf(form, "Text1"), "1");
+    EXPECT_EQ(TextOf(form, "Text2"), "0");
+}
+
+TEST_F(Experiment, LayoutDefaultsAndCaptions) {
+    EXPECT_EQ(form->windowTitle(), "Orvane2.0");
+    EXPECT_EQ(Find<QAbstractButton>(form, "Command9")->text(),
+              "     Изменить          параметры          объектов          (сохранить)");
+    EXPECT_EQ(Find<QLabel>(form, "Label3")->text(), "Переместить       экран");
+    EXPECT_EQ(Find<QLabel>(form, "Label4")->text(), "    С начала эксперимента прошло");
+    EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 9000 млн. км");
+    EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Замедление на шаге =1 мс");
+    EXPECT_EQ(Find(form, "Picture1")->geometry(), QRect(2, 2, 585, 577));
+    EXPECT_EQ(Find(form, "Command6")->geometry(), QRect(696, 544, 89, 25));
+    EXPECT_EQ(Find(form, "Option2")->parentWidget()->objectName(), "Frame1");
+    EXPECT_EQ(form->Slider1->minimum(), 1);
+    EXPECT_EQ(form->Slider1->maximum(), 10000);
+    EXPECT_EQ(form->Slider1->pageStep(), 100);
+    EXPECT_EQ(form->Slider2->value(), 9000);
+    EXPECT_EQ(form->Slider2->minimum(), 50);
+    EXPECT_EQ(form->Slider2->pageStep(), 50);
+    EXPECT_EQ(state.ZoomHalfX, 4500);
+    EXPECT_EQ(state.StepDelayMs, 1);
+    EXPECT_EQ(state.SunHeld, 2);
+    EXPECT_TRUE(Find<QRadioButton>(form, "Option1")->isChecked());
+    test::ExpectCaptionsFit(form);
+}
+
+TEST_F(Experiment, WaitsForStartThenRunsPausesAndSteps) {
+    EXPECT_TRUE(Timer()->Enabled());
+    EXPECT_EQ(Timer()->Interval(), 0);
+    Click(form, "Command5"); // "Продолжить" first changes nothing
+    QTest::qWait(30);
+    EXPECT_EQ(form->Run().SimTime, 0);
+    EXPECT_EQ(TextOf(form, "Text2"), "0");
+
+    Click(form, "Command1");
+    EXPECT_EQ(Timer()->Interval(), 1);
+    QTest::qWait(50);
+    EXPECT_GT(form->Run().SimTime, 3 * 172800.0); // the timer runs the ticks
+
+    Click(form, "Command4");
+    EXPECT_FALSE(Timer()->Enabled());
+    const double paused = form->Run().SimTime;
+    QTest::qWait(30);
+    EXPECT_EQ(form->Run().SimTime, paused);
+    Click(form, "Command1");
+    Click(form, "Command1");
+    EXPECT_EQ(form->Run().SimTime, paused + 2 * 172800);
+    EXPECT_FALSE(Timer()->Enabled());
+    QTest::qWait(30);
+    EXPECT_EQ(form->Run().SimTime, paused + 2 * 172800);
+
+    Click(form, "Command5");
+    QTest::qWait(40);
+    EXPECT_GT(form->Run().SimTime, paused + 3 * 172800);
+}
+
+// The column of the y axis on the left screen.
+int AxisColumn(const QImage& image, int row) {
+    for (int x = 0; x < image.width(); ++x)
+        if ((image.pixel(x, row) & 0xFFFFFF) == Axis) return x;
+    return -1;
+}
+
+TEST_F(Experiment, PanningMovesTheViewByAQuarter) {
+    Ticks(1);
+    const int width = Left()->Image().width();
+    EXPECT_EQ(AxisColumn(Left()->Image(), 10), width / 2);
+    Click(form, "Command2"); // "Влево"
+    EXPECT_EQ(form->ZoomCenterX, -2250);
+    EXPECT_NEAR(AxisColumn(Left()->Image(), 10), 0.75 * width, 1);
+    for (int k = 0; k < 4; ++k) Click(form, "Command3");
+    EXPECT_EQ(form->ZoomCenterY, 4 * 2250);
+    for (int k = 0; k < 4; ++k) Click(form, "Command7");
+    EXPECT_EQ(form->ZoomCenterY, 0);
+    Click(form, "Command8");
+    EXPECT_EQ(form->ZoomCenterX, 0);
+    EXPECT_EQ(form->Run().SimTime, 11 * 172800.0); // every pan is one step
+}
+
+TEST_F(Experiment, SlidersScrollApplyChangeOnlyCaptions) {
+    Ticks(1);
+    form->Slider2->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(state.ZoomHalfX, 25);
+    EXPECT_EQ(state.ZoomHalfY, 25);
+    EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 50 млн.км");
+    EXPECT_EQ(form->Run().SimTime, 2 * 172800.0);
+
+    form->Slider1->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(state.StepDelayMs, 101);
+    EXPECT_EQ(Timer()->Interval(), 101);
+    EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Замедление на шаге = 101 мс");
+    EXPECT_EQ(form->Run().SimTime, 3 * 172800.0);
+
+    // A Change without a Scroll only writes the caption.
+    form->Slider1->setValue(5000);
+    form->Slider2->setValue(777);
+    EXPECT_EQ(state.StepDelayMs, 101);
+    EXPECT_EQ(state.ZoomHalfX, 25);
+    EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Замедление на шаге = 5000 мс");
+    EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 777 млн.км");
+    EXPECT_EQ(form->Run().SimTime, 3 * 172800.0);
+
+    form->Slider2->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(state.ZoomHalfX, 389); // 778 / 2
+    form->Slider2->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(state.ZoomHalfX, 389.5);
+}
+
+TEST_F(Experiment, BodyColoursAxesAndZoomFrame) {
+    Ticks(1);
+    form->Slider2->setValue(4050);
+    form->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub); // a 4000 million km view, ±2000
+    Ticks(2);
+    const QImage overview = Overview()->Image();
+    for (QRgb color : {Blue, Red, SunGreen, Jupiter, Mercury, Uranus, Saturn, Asteroid, Axis})
+        EXPECT_GT(CountColor(overview, color), 0) << std::hex << color;
+    const QImage left = Left()->Image();
+    for (QRgb color : {Blue, Red, SunGreen, Axis}) EXPECT_GT(CountColor(left, color), 0) << std::hex << color;
+    // Venus is black, and so is the zoom frame on the overview, which spans ±(1.1 × Pluto's y).
+    EXPECT_DOUBLE_EQ(state.ViewHalfX, 1.1 * 3812677 / 1000);
+    const QPointF corner = Overview()->ToPixel(-2000, 2000);
+    EXPECT_EQ(overview.pixel(static_cast<int>(corner.x()), overview.height() / 3) & 0xFFFFFF, Black);
+    EXPECT_EQ(overview.pixel(overview.width() / 3, static_cast<int>(corner.y())) & 0xFFFFFF, Black);
+    EXPECT_GT(CountColor(left, Black), 0);
+}
+
+TEST_F(Experiment, TrailsGrowOnePointPerTickAndAPanWipesThem) {
+    Ticks(1);
+    form->Slider2->setValue(1050);
+    form->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub); // 1000 million km across, one step
+    ASSERT_EQ(state.ZoomHalfX, 500);
+    EXPECT_EQ(CountColor(Left()->Image(), Mercury), 1);
+    Ticks(5);
+    EXPECT_EQ(CountColor(Left()->Image(), Mercury), 6);
+    Click(form, "Command2");
+    EXPECT_EQ(CountColor(Left()->Image(), Mercury), 1);
+    EXPECT_EQ(CountColor(Overview()->Image(), Mercury), 1);
+}
+
+TEST_F(Experiment, SunHeldStaysAndFreeSunMoves) {
+    Ticks(20);
+    EXPECT_EQ(form->Run().StateVec(1), 0);
+    EXPECT_EQ(form->Run().StateVec(12), 0);
+    Click(form, "Option2");
+    EXPECT_EQ(state.SunHeld, 0);
+    Ticks(20);
+    EXPECT_NE(form->Run().StateVec(1), 0);
+    const double x = form->Run().StateVec(1);
+    Click(form, "Option1");
+    Ticks(5);
+    EXPECT_EQ(form->Run().StateVec(1), x);
+}
+
+TEST_F(Experiment, EarthReturnsAfterOneYearAtHighAccuracy) {
+    Click(&setup, "Option12");
+    Start();
+    Ticks(3652);
+    const double dx = form->Run().StateVec(4) - 12821e6, dy = form->Run().StateVec(15) + 146540e6;
+    EXPECT_LT(std::hypot(dx, dy), 0.02 * 147e9);
+}
+
+TEST_F(Experiment, RunsOnItsOwnCopyOfTheState) {
+    Ticks(10);
+    const SimState before = form->Run();
+    // The body table keeps what the user set: no intermediate positions leak into it.
+    EXPECT_EQ(state.BodyX(4), 12821e6);
+    // Nothing the set-up window does reaches the running experiment.
+    Click(&setup, "Command7");
+    Click(&setup, "Command2");
+    Click(&setup, "Option3");
+    Click(&setup, "Command6");
+    Find<QLineEdit>(&setup, "Text3(0)")->setText("12345");
+    EXPECT_TRUE(form->Run().StateVec == before.StateVec);
+    setup.Command5_Click();
+    Ticks(1);
+    EXPECT_NE(form->Run().StateVec(4), before.StateVec(4));
+}
+
+TEST_F(Experiment, WriteBackHandsOverOneMomentAndARestartBeginsThere) {
+    Ticks(7);
+    Click(form, "Command9");
+    const SimState handed = form->Run();
+    for (int i = 1; i <= 11; ++i) {
+        EXPECT_EQ(state.BodyX(i), handed.StateVec(i));
+        EXPECT_EQ(state.BodyVy(i), handed.StateVec(i + 33));
+    }
+    EXPECT_EQ(state.BodyMassPct(4), 100);
+    EXPECT_TRUE(setup.isVisible());
+    Ticks(3); // the run goes on without touching the handed-over table
+    EXPECT_EQ(state.BodyX(4), handed.StateVec(4));
+    Start();
+    EXPECT_EQ(form->Run().StateVec(4), handed.StateVec(4));
+    EXPECT_EQ(form->Run().StateVec(26), handed.StateVec(26));
+    EXPECT_EQ(form->Run().SimTime, 0);
+}
+
+TEST_F(Experiment, ARestartKeepsViewSpeedSunAndTimer) {
+    Ticks(1);
+    Click(form, "Command2");
+    form->Slider1->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    Click(form, "Option2");
+    Click(form, "Command4");
+    Start();
+    EXPECT_EQ(form->ZoomCenterX, -2250);
+    EXPECT_EQ(state.StepDelayMs, 101);
+    EXPECT_EQ(form->Run().SunHeld, 0);
+    EXPECT_FALSE(Timer()->Enabled());
+    EXPECT_EQ(form->Run().SimTime, 0);
+}
+
+TEST_F(Experiment, AFaultedTickPausesOnceAndUndoesTheStep) {
+    Ticks(2);
+    const SimState before = form->Run();
+    state.TimeStep = 1e306; // positions overflow within one step
+    Click(form, "Command5"); // running again
+    {
+        test::MessageCatcher catcher;
+        QTest::qWait(60); // the timer's next event faults; no further event comes
+
+        ASSERT_EQ(catcher.texts.size(), 1);
+        EXPECT_EQ(catcher.titles[0], "Orvane2.0");
+    }
+    EXPECT_FALSE(Timer()->Enabled());
+    EXPECT_TRUE(form->Run().StateVec == before.StateVec);
+    EXPECT_EQ(form->Run().SimTime, before.SimTime);
+    state.TimeStep = 172800;
+    Click(form, "Command9");
+    for (int i = 1; i <= 11; ++i) EXPECT_TRUE(std::isfinite(state.BodyX(i)));
+    Click(form, "Command1");
+    EXPECT_EQ(form->Run().SimTime, before.SimTime + 172800);
+}
+
+TEST_F(Experiment, ClosingByTheFrameEndsTheRunAndExitClosesBoth) {
+    Click(form, "Command2");
+    form->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form, nullptr);
+    EXPECT_TRUE(setup.isVisible());
+    Start();
+    EXPECT_EQ(form->ZoomCenterX, 0); // a new window starts from its defaults
+    Click(form, "Command6");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form, nullptr);
+    EXPECT_FALSE(setup.isVisible());
+}
+
+} // namespace
+} // namespace orvane
