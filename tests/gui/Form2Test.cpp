@@ -101,29 +101,29 @@ TEST_F(Experiment, WaitsForStartThenRunsPausesAndSteps) {
     EXPECT_TRUE(Timer()->Enabled());
     EXPECT_EQ(Timer()->Interval(), 0);
     Click(form, "Command5"); // "Продолжить" first changes nothing
-    QTest::qWait(30);
+    test::Wait(30);
     EXPECT_EQ(form->Run().SimTime, 0);
     EXPECT_EQ(TextOf(form, "Text2"), "0");
 
     Click(form, "Command1");
     EXPECT_EQ(Timer()->Interval(), 1);
-    QTest::qWait(50);
+    test::Wait(50);
     EXPECT_GT(form->Run().SimTime, 3 * 172800.0); // the timer runs the ticks
 
     Click(form, "Command4");
     EXPECT_FALSE(Timer()->Enabled());
     const double paused = form->Run().SimTime;
-    QTest::qWait(30);
+    test::Wait(30);
     EXPECT_EQ(form->Run().SimTime, paused);
     Click(form, "Command1");
     Click(form, "Command1");
     EXPECT_EQ(form->Run().SimTime, paused + 2 * 172800);
     EXPECT_FALSE(Timer()->Enabled());
-    QTest::qWait(30);
+    test::Wait(30);
     EXPECT_EQ(form->Run().SimTime, paused + 2 * 172800);
 
     Click(form, "Command5");
-    QTest::qWait(40);
+    test::Wait(40);
     EXPECT_GT(form->Run().SimTime, paused + 3 * 172800);
 }
 
@@ -288,7 +288,7 @@ TEST_F(Experiment, AFaultedTickPausesOnceAndUndoesTheStep) {
     Click(form, "Command5"); // running again
     {
         test::MessageCatcher catcher;
-        QTest::qWait(60); // the timer's next event faults; no further event comes
+        test::Wait(60); // the timer's next event faults; no further event comes
 
         ASSERT_EQ(catcher.texts.size(), 1);
         EXPECT_EQ(catcher.titles[0], "Orvane2.0");

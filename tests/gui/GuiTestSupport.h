@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -42,6 +43,14 @@ T* Find(QWidget* window, const QString& name) {
     T* widget = window->findChild<T*>(name);
     EXPECT_NE(widget, nullptr) << name.toStdString();
     return widget;
+}
+
+// Lets the event loop run for a while, delivering timer events as they fall due (QTest::qWait sleeps
+// in steps of 10 ms between them).
+inline void Wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 inline void Click(QWidget* window, const QString& name) {

@@ -85,23 +85,23 @@ TEST(VbTimer, IntervalZeroDeliversNothingAndEnabledKeepsTheInterval) {
     ui::VbTimer timer(nullptr, true, 0);
     int events = 0;
     QObject::connect(&timer, &ui::VbTimer::Timer, [&events] { ++events; });
-    QTest::qWait(40);
+    test::Wait(40);
     EXPECT_EQ(events, 0);
     EXPECT_FALSE(timer.Delivering());
 
     timer.SetInterval(2);
-    QTest::qWait(60);
+    test::Wait(60);
     EXPECT_GT(events, 3);
 
     timer.SetEnabled(false);
     EXPECT_EQ(timer.Interval(), 2);
     const int stopped = events;
-    QTest::qWait(30);
+    test::Wait(30);
     EXPECT_EQ(events, stopped);
 
     timer.SetInterval(0);
     timer.SetEnabled(true);
-    QTest::qWait(30);
+    test::Wait(30);
     EXPECT_EQ(events, stopped);
 }
 
