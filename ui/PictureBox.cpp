@@ -2,6 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QPainter>
 
@@ -20,17 +22,28 @@ QColor ToQColor(std::int32_t color) { return QColor(color & 0xFF, (color >> 8) &
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    presentTimer_.setSingleShot(true);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double hertz = screen != nullptr && screen->refreshRate() >= 20 ? screen->refreshRate() : 60;
+    presentTimer_.setInterval(static_cast<int>(1000 / hertz));
+    connect(&presentTimer_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+}
+
+void PictureBox::MarkForRepaint() {
+    if (!presentTimer_.isActive()) presentTimer_.start();
 }
 
 QRect PictureBox::DrawingRect() const { return rect().adjusted(Border, Border, -Border, -Border); }
 
 void PictureBox::EnsureImage() {
-    const qreal dpr = devicePixelRatioF();
+    // A whole number of device pixels per logical pixel keeps every point and line crisp.
+    const int scale = std::max(1, qRound(devicePixelRatioF()));
     const QSize logical = DrawingRect().size().expandedTo(QSize(1, 1));
-    const QSize device(qRound(logical.width() * dpr), qRound(logical.height() * dpr));
-    if (image_.size() == device && image_.devicePixelRatio() == dpr) return;
+    const QSize device = logical * scale;
+    if (image_.size() == device && deviceScale_ == scale) return;
+    deviceScale_ = scale;
     QImage fresh(device, QImage::Format_RGB32);
-    fresh.setDevicePixelRatio(dpr);
+    fresh.setDevicePixelRatio(scale);
     fresh.fill(Qt::white);
     if (!image_.isNull()) {
         QPainter painter(&fresh);
@@ -44,7 +57,7 @@ void PictureBox::resizeEvent(QResizeEvent*) { EnsureImage(); }
 void PictureBox::Cls() {
     EnsureImage();
     image_.fill(Qt::white);
-    update();
+    MarkForRepaint();
 }
 
 void PictureBox::Scale(double x1, double y1, double x2, double y2) {
@@ -103,18 +116,56 @@ bool PictureBox::ClipLine(double& x1, double& y1, double& x2, double& y2) const 
     return true;
 }
 
+namespace {
+
+// Direct access to the backing image's pixels, taken once per drawing call.
+struct Raster {
+    QRgb* bits;
+    qsizetype stride; // in pixels
+    int width, height, scale;
+
+    explicit Raster(QImage& image, int deviceScale)
+        : bits(reinterpret_cast<QRgb*>(image.bits())), stride(image.bytesPerLine() / 4), width(image.width()),
+          height(image.height()), scale(deviceScale) {}
+
+    // One logical pixel, however many device pixels that is; pixels outside the drawing are skipped.
+    void Plot(int x, int y, QRgb rgb) const {
+        const int left = x * scale, top = y * scale;
+        if (left < 0 || top < 0 || left >= width || top >= height) return;
+        for (int row = top; row < std::min(top + scale, height); ++row) {
+            QRgb* line = bits + row * stride;
+            for (int col = left; col < std::min(left + scale, width); ++col) line[col] = rgb;
+        }
+    }
+
+    // Bresenham's line between two pixels, both ends included.
+    void Line(int x0, int y0, int x1, int y1, QRgb rgb) const {
+        const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+        const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+        int error = dx + dy;
+        for (;;) {
+            Plot(x0, y0, rgb);
+            if (x0 == x1 && y0 == y1) return;
+            const int twice = 2 * error;
+            if (twice >= dy) error += dy, x0 += sx;
+            if (twice <= dx) error += dx, y0 += sy;
+        }
+    }
+};
+
+} // namespace
+
 void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color) {
     EnsureImage();
     const QPointF a = ToPixel(x1, y1);
     const QPointF b = ToPixel(x2, y2);
     double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
     if (ClipLine(ax, ay, bx, by)) {
-        QPainter painter(&image_);
-        painter.setPen(QPen(ToQColor(color), 1));
-        painter.drawLine(QPointF(std::floor(ax) + 0.5, std::floor(ay) + 0.5),
-                         QPointF(std::floor(bx) + 0.5, std::floor(by) + 0.5));
+        Raster(image_, deviceScale_)
+            .Line(static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)), static_cast<int>(std::floor(bx)),
+                  static_cast<int>(std::floor(by)), ToQColor(color).rgb());
     }
-    update();
+    MarkForRepaint();
 }
 
 void PictureBox::Box(float x, float y, float dx, float dy) {
@@ -126,16 +177,18 @@ void PictureBox::Box(float x, float y, float dx, float dy) {
     const QPointF b = ToPixel(static_cast<double>(x) + dx, static_cast<double>(y) + dy);
     if (std::isfinite(a.x()) && std::isfinite(a.y()) && std::isfinite(b.x()) && std::isfinite(b.y())) {
         // Clamping the corners keeps every visible side where it is and pushes the others out of sight.
-        const double left = std::floor(clampX(std::min(a.x(), b.x())));
-        const double right = std::floor(clampX(std::max(a.x(), b.x())));
-        const double top = std::floor(clampY(std::min(a.y(), b.y())));
-        const double bottom = std::floor(clampY(std::max(a.y(), b.y())));
-        QPainter painter(&image_);
-        painter.setPen(QPen(Foreground, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(left + 0.5, top + 0.5, right - left, bottom - top));
+        const int left = static_cast<int>(std::floor(clampX(std::min(a.x(), b.x()))));
+        const int right = static_cast<int>(std::floor(clampX(std::max(a.x(), b.x()))));
+        const int top = static_cast<int>(std::floor(clampY(std::min(a.y(), b.y()))));
+        const int bottom = static_cast<int>(std::floor(clampY(std::max(a.y(), b.y()))));
+        const QRgb rgb = Foreground.rgb();
+        const Raster raster(image_, deviceScale_);
+        raster.Line(left, top, right, top, rgb);
+        raster.Line(left, bottom, right, bottom, rgb);
+        raster.Line(left, top, left, bottom, rgb);
+        raster.Line(right, top, right, bottom, rgb);
     }
-    update();
+    MarkForRepaint();
 }
 
 void PictureBox::PSet(float x, float y, std::int32_t color) {
@@ -143,19 +196,9 @@ void PictureBox::PSet(float x, float y, std::int32_t color) {
     const QPointF p = ToPixel(x, y);
     const QRect area = DrawingRect();
     if (std::isfinite(p.x()) && std::isfinite(p.y()) && p.x() >= 0 && p.y() >= 0 && p.x() < area.width() &&
-        p.y() < area.height()) {
-        // One logical pixel, however many device pixels that is.
-        const qreal dpr = image_.devicePixelRatio();
-        const int px = static_cast<int>(std::floor(p.x() * dpr));
-        const int py = static_cast<int>(std::floor(p.y() * dpr));
-        const int size = std::max(1, qRound(dpr));
-        const QRgb rgb = ToQColor(color).rgb();
-        for (int row = py; row < std::min(py + size, image_.height()); ++row) {
-            auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
-            for (int col = px; col < std::min(px + size, image_.width()); ++col) line[col] = rgb;
-        }
-    }
-    update();
+        p.y() < area.height())
+        Raster(image_, deviceScale_).Plot(static_cast<int>(p.x()), static_cast<int>(p.y()), ToQColor(color).rgb());
+    MarkForRepaint();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

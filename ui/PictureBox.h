@@ -4,13 +4,15 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
 namespace orvane::ui {
 
 // A picture box: a white drawing surface with a user coordinate system. Everything is drawn into a
 // backing image at the screen's pixel density, so a drawing survives covering, minimising and moving
-// the window until the next Cls; each drawing call only marks the widget for repaint.
+// the window until the next Cls; each drawing call only marks the widget for repaint, and repaints
+// are presented at most at the display's refresh rate.
 class PictureBox : public QWidget, public orvane::DrawingSurface {
     Q_OBJECT
 public:
@@ -36,9 +38,13 @@ protected:
 
 private:
     void EnsureImage();
+    void MarkForRepaint();
     bool ClipLine(double& x1, double& y1, double& x2, double& y2) const;
 
     QImage image_;
+    int deviceScale_ = 1;
+    // However fast the drawing calls come, the screen is presented at most at the display's rate.
+    QTimer presentTimer_;
     double originX_ = 0;
     double originY_ = 0;
     double spanX_ = 1;

@@ -1,0 +1,108 @@
+// How the running experiment keeps pace with the timer at a slow-down of 1 ms, how fast a click on
+// "Пауза" takes effect, how often the screens are presented, and whether memory stays flat.
+//   run_rate [seconds per measurement] [ticks for the memory check]
+#include "AppStyle.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "PictureBox.h"
+#include "SimState.h"
+#include "VbTimer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <cstdio>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+void RunFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double ResidentMiB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    orvane::ui::ApplyAppStyle(app);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 3;
+    const int memoryTicks = argc > 2 ? std::atoi(argv[2]) : 100000;
+
+    // A bare precise 1 ms Qt timer in the same process.
+    QTimer bare;
+    bare.setTimerType(Qt::PreciseTimer);
+    int bareEvents = 0;
+    QObject::connect(&bare, &QTimer::timeout, [&] { ++bareEvents; });
+    bare.start(1);
+    RunFor(seconds * 1000);
+    bare.stop();
+
+    orvane::SimState shared;
+    orvane::Form1 setup(shared);
+    setup.show();
+    setup.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    orvane::Form2* experiment = setup.ExperimentWindow();
+    PaintCounter counter;
+    experiment->Picture1->installEventFilter(&counter);
+    experiment->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    const double startTime = experiment->Run().SimTime;
+    RunFor(seconds * 1000);
+    const double ticks = (experiment->Run().SimTime - startTime) / shared.TimeStep;
+    const int paints = counter.paints;
+
+    // A click on "Пауза" while running: from the press to the timer's stop.
+    auto* pause = experiment->findChild<QAbstractButton*>(QStringLiteral("Command4"));
+    const QPoint centre = pause->rect().center();
+    QElapsedTimer clock;
+    clock.start();
+    QCoreApplication::postEvent(pause, new QMouseEvent(QEvent::MouseButtonPress, centre, pause->mapToGlobal(centre),
+                                                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(pause, new QMouseEvent(QEvent::MouseButtonRelease, centre, pause->mapToGlobal(centre),
+                                                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    while (experiment->Timer1->Enabled()) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    const double clickMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+
+    // Memory after 1 000 and after many ticks.
+    for (int k = 0; k < 1000; ++k) experiment->Command1_Click();
+    QCoreApplication::processEvents();
+    const double rss1000 = ResidentMiB();
+    for (int k = 1000; k < memoryTicks; ++k) {
+        experiment->Command1_Click();
+        if (k % 1000 == 0) QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    const double rssMany = ResidentMiB();
+
+    std::printf("bare 1 ms timer:        %.0f events/s\n", bareEvents / static_cast<double>(seconds));
+    std::printf("experiment at 1 ms:     %.0f ticks/s (%.1f %% of the bare timer)\n", ticks / seconds,
+                100.0 * ticks / bareEvents);
+    std::printf("screen presented:       %.1f times/s\n", paints / static_cast<double>(seconds));
+    std::printf("click on Pause to stop: %.3f ms\n", clickMs);
+    std::printf("resident memory:        %.1f MiB after 1000 ticks, %.1f MiB after %d (%+.2f MiB)\n", rss1000,
+                rssMany, memoryTicks, rssMany - rss1000);
+    experiment->close();
+    return 0;
+}

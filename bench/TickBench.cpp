@@ -1,0 +1,41 @@
+// Cost of one whole experiment tick: the step and all its drawing on both screens, under the
+// offscreen platform.
+#include "AppStyle.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "SimState.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_ExperimentTick(benchmark::State& state) {
+    orvane::SimState shared;
+    orvane::Form1 setup(shared);
+    setup.show();
+    setup.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    orvane::Form2* experiment = setup.ExperimentWindow();
+    experiment->Command4_Click(); // paused: only the benchmark's own ticks run
+    int ticks = 0;
+    for (auto _ : state) {
+        experiment->Command1_Click();
+        if (++ticks % 1000 == 0) QApplication::processEvents(); // let the screens present now and then
+    }
+    experiment->close();
+}
+BENCHMARK(BM_ExperimentTick)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    orvane::ui::ApplyAppStyle(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
