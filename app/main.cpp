@@ -14,7 +14,8 @@ int main(int argc, char* argv[]) {
     // The one shared state of the simulation, handed to the windows; it lives as long as the program.
     orvane::SimState state;
     orvane::Form1 setupWindow(state);
-    setupWindow.SetParameterFilePath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orvane1.dat")));
+    setupWindow.SetParameterFilePath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orvane1.dat")));
     setupWindow.show();
     return QApplication::exec();
 }

@@ -34,7 +34,8 @@ BENCHMARK(BM_RungeKuttaStep44);
 void BM_OrbitStep4(benchmark::State& state) {
     orvane::SimState s = PackedDefault();
     s.LoopI = 4;
-    for (int k = 1; k <= 4; ++k) s.StateVec(k) = s.StateVec(k == 1 ? 4 : k == 2 ? 15 : k == 3 ? 26 : 37);
+    for (int k = 1; k <= 4; ++k)
+        s.StateVec(k) = s.StateVec(k == 1 ? 4 : k == 2 ? 15 : k == 3 ? 26 : 37);
     for (auto _ : state) {
         s.RungeKuttaStep(4, orvane::Derivative::Orbit);
         benchmark::DoNotOptimize(s.StateVec(4));

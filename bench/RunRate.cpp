@@ -78,15 +78,19 @@ int main(int argc, char* argv[]) {
     const QPoint centre = pause->rect().center();
     QElapsedTimer clock;
     clock.start();
-    QCoreApplication::postEvent(pause, new QMouseEvent(QEvent::MouseButtonPress, centre, pause->mapToGlobal(centre),
-                                                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(pause, new QMouseEvent(QEvent::MouseButtonRelease, centre, pause->mapToGlobal(centre),
-                                                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-    while (experiment->Timer1->Enabled()) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::postEvent(pause,
+                                new QMouseEvent(QEvent::MouseButtonPress, centre, pause->mapToGlobal(centre),
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(pause, new QMouseEvent(QEvent::MouseButtonRelease, centre,
+                                                       pause->mapToGlobal(centre), Qt::LeftButton,
+                                                       Qt::NoButton, Qt::NoModifier));
+    while (experiment->Timer1->Enabled())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
     const double clickMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
 
     // Memory after 1 000 and after many ticks.
-    for (int k = 0; k < 1000; ++k) experiment->Command1_Click();
+    for (int k = 0; k < 1000; ++k)
+        experiment->Command1_Click();
     QCoreApplication::processEvents();
     const double rss1000 = ResidentMiB();
     for (int k = 1000; k < memoryTicks; ++k) {

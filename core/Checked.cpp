@@ -13,7 +13,9 @@ void ThrowInt16Overflow(long long value) {
     throw RunTimeError("Переполнение целого числа: " + std::to_string(value) + " не помещается в 16 бит");
 }
 
-void ClearFloatingPointStatus() { std::feclearexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID); }
+void ClearFloatingPointStatus() {
+    std::feclearexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
+}
 
 void CheckFloatingPointStatus() {
     const int raised = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);

@@ -17,12 +17,14 @@ inline std::int16_t ToInt16(long long value) {
     return static_cast<std::int16_t>(value);
 }
 
-inline std::int16_t Add16(std::int16_t a, long long b) { return ToInt16(static_cast<long long>(a) + b); }
+inline std::int16_t Add16(std::int16_t a, long long b) {
+    return ToInt16(static_cast<long long>(a) + b);
+}
 
 // A fixed array with the declared bounds Lo..Hi; every access is checked, as the program's arrays are.
 template <typename T, int Lo, int Hi>
 class BoundedArray {
-public:
+  public:
     static constexpr int Lower = Lo;
     static constexpr int Upper = Hi;
 
@@ -39,7 +41,7 @@ public:
     void Fill(const T& value) { data_.fill(value); }
     bool operator==(const BoundedArray& other) const { return data_ == other.data_; }
 
-private:
+  private:
     const char* name_;
     std::array<T, static_cast<std::size_t>(Hi - Lo + 1)> data_{};
 };
@@ -47,7 +49,7 @@ private:
 // A fixed two-dimensional array 0..Hi1 x 0..Hi2 with checked access.
 template <typename T, int Hi1, int Hi2>
 class BoundedArray2D {
-public:
+  public:
     explicit BoundedArray2D(const char* name = "") : name_(name) {}
 
     T& operator()(int i, int j) {
@@ -61,7 +63,7 @@ public:
         return data_[static_cast<std::size_t>(i) * (Hi2 + 1) + static_cast<std::size_t>(j)];
     }
 
-private:
+  private:
     const char* name_;
     std::array<T, static_cast<std::size_t>((Hi1 + 1) * (Hi2 + 1))> data_{};
 };

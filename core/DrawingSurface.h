@@ -7,7 +7,7 @@ namespace orvane {
 // What the simulation core needs of a picture box: a user coordinate system set from two corners,
 // clearing, lines, rectangle outlines and single points. Coordinates arrive in single precision.
 class DrawingSurface {
-public:
+  public:
     virtual ~DrawingSurface() = default;
     virtual void Cls() = 0;
     // (x1, y1) becomes the upper-left corner and (x2, y2) the lower-right one.

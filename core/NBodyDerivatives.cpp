@@ -87,21 +87,26 @@ void SimState::NBodyDerivatives() {
         CheckFloatingPointStatus();
     }
 
-    for (int k = 1; k <= 2 * n; ++k) DerivVec(k) = StateVec(k + 2 * n);
+    for (int k = 1; k <= 2 * n; ++k)
+        DerivVec(k) = StateVec(k + 2 * n);
 
     const bool asteroidMassless = BodyMass(Asteroid) == 0;
     for (int k = 1; k <= n; ++k) {
         if (k == Asteroid && asteroidMassless) continue;
         double sum = 0;
-        for (int j = 1; j < k; ++j) sum = sum - PairFx(j, k);
-        for (int j = k + 1; j <= n; ++j) sum = sum + PairFx(k, j);
+        for (int j = 1; j < k; ++j)
+            sum = sum - PairFx(j, k);
+        for (int j = k + 1; j <= n; ++j)
+            sum = sum + PairFx(k, j);
         DerivVec(k + 2 * n) = sum / BodyMass(k);
     }
     for (int k = 1; k <= n; ++k) {
         if (k == Asteroid && asteroidMassless) continue;
         double sum = 0;
-        for (int j = 1; j < k; ++j) sum = sum - PairFy(j, k);
-        for (int j = k + 1; j <= n; ++j) sum = sum + PairFy(k, j);
+        for (int j = 1; j < k; ++j)
+            sum = sum - PairFy(j, k);
+        for (int j = k + 1; j <= n; ++j)
+            sum = sum + PairFy(k, j);
         DerivVec(k + 3 * n) = sum / BodyMass(k);
     }
     if (asteroidMassless && n >= Asteroid) AccelerateTestParticle(Asteroid);
@@ -122,7 +127,9 @@ void SimState::OrbitDerivatives() {
     const double y = StateVec(2);
     DerivVec(1) = StateVec(3);
     DerivVec(2) = StateVec(4);
-    if (x == 0 && y == 0) throw RunTimeError("Планета находится в точке, где стоит Солнце: направление притяжения не определено");
+    if (x == 0 && y == 0)
+        throw RunTimeError(
+            "Планета находится в точке, где стоит Солнце: направление притяжения не определено");
     OrbitDist = std::sqrt(x * x + y * y);
     OrbitForce = BodyMass(1) * BodyMass(b) * GravConst / OrbitDist / OrbitDist;
     if (x == 0) {

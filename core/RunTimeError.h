@@ -9,7 +9,7 @@ namespace orvane {
 // a 16-bit overflow or any other failure that ends an event handler. The message is plain Russian,
 // ready to be shown to the user.
 class RunTimeError : public std::runtime_error {
-public:
+  public:
     explicit RunTimeError(const std::string& message) : std::runtime_error(message) {}
 };
 

@@ -12,7 +12,8 @@ void SimState::Evaluate(Derivative derivative) {
 
 void SimState::RungeKuttaStep(Integer n, Derivative derivative) {
     const double h = TimeStep;
-    for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1)) StepStart(LoopK) = StateVec(LoopK);
+    for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))
+        StepStart(LoopK) = StateVec(LoopK);
 
     try {
         ClearFloatingPointStatus();
@@ -35,13 +36,16 @@ void SimState::RungeKuttaStep(Integer n, Derivative derivative) {
         }
         CheckFloatingPointStatus();
         Evaluate(derivative);
-        for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1)) RkK4(LoopK) = h * DerivVec(LoopK);
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))
-            StateVec(LoopK) = (RkK1(LoopK) + 2 * RkK2(LoopK) + 2 * RkK3(LoopK) + RkK4(LoopK)) / 6 + StepStart(LoopK);
+            RkK4(LoopK) = h * DerivVec(LoopK);
+        for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))
+            StateVec(LoopK) =
+                (RkK1(LoopK) + 2 * RkK2(LoopK) + 2 * RkK3(LoopK) + RkK4(LoopK)) / 6 + StepStart(LoopK);
         CheckFloatingPointStatus();
     } catch (const RunTimeError&) {
         // A faulted step is undone as a whole, so the state stays one the user can go on from.
-        for (int k = 1; k <= n; ++k) StateVec(k) = StepStart(k);
+        for (int k = 1; k <= n; ++k)
+            StateVec(k) = StepStart(k);
         throw;
     }
 }

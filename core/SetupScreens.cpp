@@ -5,10 +5,10 @@
 namespace orvane {
 
 namespace {
-constexpr double FixedHalfSize = 1000;    // Picture1 shows ±1000 million km, about Jupiter's orbit
-constexpr float FixedMarker = 10;         // side of a body's square on Picture1
-constexpr float OverviewMarker = 100;     // side of a body's square on Picture2
-constexpr double MinOverviewHalf = 6000;  // the overview never shows less than ±6000 million km
+constexpr double FixedHalfSize = 1000;   // Picture1 shows ±1000 million km, about Jupiter's orbit
+constexpr float FixedMarker = 10;        // side of a body's square on Picture1
+constexpr float OverviewMarker = 100;    // side of a body's square on Picture2
+constexpr double MinOverviewHalf = 6000; // the overview never shows less than ±6000 million km
 constexpr std::int32_t AxisColor = 1;
 } // namespace
 

@@ -27,16 +27,24 @@ void SimState::AssignStartupValues() {
     LengthUnit = 1000000;
 
     // Column by column, as the data set is written: all angles, then all masses, and so on.
-    for (int i = 1; i <= BodyCount; ++i) BodyAngle(i) = DefaultBodies[i - 1].angle;
-    for (int i = 1; i <= BodyCount; ++i) BodyMassPct(i) = DefaultBodies[i - 1].massPct;
-    for (int i = 1; i <= BodyCount; ++i) BodyX(i) = DefaultBodies[i - 1].x * LengthUnit;
-    for (int i = 1; i <= BodyCount; ++i) BodyY(i) = DefaultBodies[i - 1].y * LengthUnit;
-    for (int i = 1; i <= BodyCount; ++i) BodyVx(i) = DefaultBodies[i - 1].vx;
-    for (int i = 1; i <= BodyCount; ++i) BodyVy(i) = DefaultBodies[i - 1].vy;
+    for (int i = 1; i <= BodyCount; ++i)
+        BodyAngle(i) = DefaultBodies[i - 1].angle;
+    for (int i = 1; i <= BodyCount; ++i)
+        BodyMassPct(i) = DefaultBodies[i - 1].massPct;
+    for (int i = 1; i <= BodyCount; ++i)
+        BodyX(i) = DefaultBodies[i - 1].x * LengthUnit;
+    for (int i = 1; i <= BodyCount; ++i)
+        BodyY(i) = DefaultBodies[i - 1].y * LengthUnit;
+    for (int i = 1; i <= BodyCount; ++i)
+        BodyVx(i) = DefaultBodies[i - 1].vx;
+    for (int i = 1; i <= BodyCount; ++i)
+        BodyVy(i) = DefaultBodies[i - 1].vy;
 
     const Integer last = BodyCount;
-    for (LoopI = 1; LoopI <= last; LoopI = Add16(LoopI, 1)) BodyMass(LoopI) = EarthMass * BodyMassPct(LoopI) / 100;
-    for (LoopI = 1; LoopI <= last; LoopI = Add16(LoopI, 1)) PlanetAngle(LoopI) = BodyAngle(LoopI);
+    for (LoopI = 1; LoopI <= last; LoopI = Add16(LoopI, 1))
+        BodyMass(LoopI) = EarthMass * BodyMassPct(LoopI) / 100;
+    for (LoopI = 1; LoopI <= last; LoopI = Add16(LoopI, 1))
+        PlanetAngle(LoopI) = BodyAngle(LoopI);
     CheckFloatingPointStatus();
 }
 
@@ -70,23 +78,47 @@ void SimState::SetBodyColor() {
     ColorG = 0;
     ColorB = 0;
     switch (LoopI) {
-    case 1: ColorG = 255; break;  // Sun
-    case 2: ColorG = 185; break;  // Mercury
-    case 3: break;                // Venus, black
-    case 4: ColorB = 455; break;  // Earth: drawn in the same blue as Pluto
-    case 5: ColorR = 255; break;  // Mars
-    case 6: ColorR = 189; break;  // Jupiter
-    case 7: ColorG = 191; break;  // Saturn
-    case 8: ColorB = 191; break;  // Uranus
-    case 9: ColorR = 255; break;  // Neptune: drawn in the same red as Mars
-    case 10: ColorB = 255; break; // Pluto
-    case 11: ColorG = 190; break; // asteroid
-    default: break;
+    case 1:
+        ColorG = 255;
+        break; // Sun
+    case 2:
+        ColorG = 185;
+        break; // Mercury
+    case 3:
+        break; // Venus, black
+    case 4:
+        ColorB = 455;
+        break; // Earth: drawn in the same blue as Pluto
+    case 5:
+        ColorR = 255;
+        break; // Mars
+    case 6:
+        ColorR = 189;
+        break; // Jupiter
+    case 7:
+        ColorG = 191;
+        break; // Saturn
+    case 8:
+        ColorB = 191;
+        break; // Uranus
+    case 9:
+        ColorR = 255;
+        break; // Neptune: drawn in the same red as Mars
+    case 10:
+        ColorB = 255;
+        break; // Pluto
+    case 11:
+        ColorG = 190;
+        break; // asteroid
+    default:
+        break;
     }
 }
 
 std::int32_t RgbColor(long long red, long long green, long long blue) {
-    const auto clamp = [](long long c) { return static_cast<std::int32_t>(std::clamp<long long>(c, 0, 255)); };
+    const auto clamp = [](long long c) {
+        return static_cast<std::int32_t>(std::clamp<long long>(c, 0, 255));
+    };
     return clamp(red) + 256 * clamp(green) + 65536 * clamp(blue);
 }
 

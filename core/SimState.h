@@ -24,7 +24,7 @@ enum class Derivative {
 // the default data. Procedures take no arguments where the program's design has them read the shared
 // loop index instead (SetBodyColor and OrbitDerivatives read LoopI).
 class SimState {
-public:
+  public:
     // Constants, assigned once at start-up.
     double EarthMass = 0;
     double GravConst = 0;
@@ -111,7 +111,7 @@ public:
     // Draws the body table on the set-up window's two preview screens.
     void DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& picture2);
 
-private:
+  private:
     void Evaluate(Derivative derivative);
     void AcceleratePair(int i, int j);
     void AccelerateTestParticle(int k);

@@ -26,11 +26,12 @@ void Form2::Command1_Click() {
     const double zoomHalfX = s.ZoomHalfX;
     const double zoomHalfY = s.ZoomHalfY;
 
-    Picture1->Scale(ZoomCenterX - zoomHalfX, ZoomCenterY + zoomHalfY, ZoomCenterX + zoomHalfX, ZoomCenterY - zoomHalfY);
-    Picture1->Line(static_cast<float>(ZoomCenterX - zoomHalfX), 0, static_cast<float>(ZoomCenterX + zoomHalfX), 0,
-                   AxisColor);
-    Picture1->Line(0, static_cast<float>(ZoomCenterY + zoomHalfY), 0, static_cast<float>(ZoomCenterY - zoomHalfY),
-                   AxisColor);
+    Picture1->Scale(ZoomCenterX - zoomHalfX, ZoomCenterY + zoomHalfY, ZoomCenterX + zoomHalfX,
+                    ZoomCenterY - zoomHalfY);
+    Picture1->Line(static_cast<float>(ZoomCenterX - zoomHalfX), 0,
+                   static_cast<float>(ZoomCenterX + zoomHalfX), 0, AxisColor);
+    Picture1->Line(0, static_cast<float>(ZoomCenterY + zoomHalfY), 0,
+                   static_cast<float>(ZoomCenterY - zoomHalfY), AxisColor);
 
     const double viewHalfX = s.ViewHalfX;
     const double viewHalfY = s.ViewHalfY;

@@ -5,9 +5,9 @@
 #include "Guard.h"
 #include "PictureBox.h"
 #include "Twips.h"
-#include "WindowOps.h"
 #include "VbSlider.h"
 #include "VbTimer.h"
+#include "WindowOps.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -53,19 +53,21 @@ void Form2::BuildLayout() {
         {"Command8", "Вправо", 10950, 3360, 855, 495, &Form2::Command8_Click},
         {"Command7", "Вниз", 9840, 3840, 975, 495, &Form2::Command7_Click},
         {"Command1", "Старт", 8880, 7200, 1335, 375, &Form2::Command1_Click},
-        {"Command9", "     Изменить          параметры          объектов          (сохранить)", 10440, 7200, 1335,
-         855, &Form2::Command9_Click},
+        {"Command9", "     Изменить          параметры          объектов          (сохранить)", 10440, 7200,
+         1335, 855, &Form2::Command9_Click},
         {"Command4", "Пауза", 8880, 7680, 1335, 375, &Form2::Command4_Click},
         {"Command5", "Продолжить", 8880, 8160, 1335, 375, &Form2::Command5_Click},
         {"Command6", "Выход", 10440, 8160, 1335, 375, &Form2::Command6_Click},
     };
     for (const ButtonSpec& spec : buttons) {
-        auto* button = Named<ui::VbButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
+        auto* button =
+            Named<ui::VbButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
         PlaceTw(button, spec.left, spec.top, spec.width, spec.height);
         connect(button, &QPushButton::clicked, this, [this, handler = spec.handler] { Guard(handler); });
     }
 
-    const auto label = [this](const char* name, const char* caption, int left, int top, int width, int height) {
+    const auto label = [this](const char* name, const char* caption, int left, int top, int width,
+                              int height) {
         auto* widget = Named<ui::VbLabel>(QString::fromUtf8(name), QString::fromUtf8(caption), this);
         PlaceTw(widget, left, top, width, height);
         return widget;
@@ -128,10 +130,16 @@ void Form2::StartFrom(const SimState& packed) {
     run_.SunHeld = sunHeld;
 }
 
-void Form2::Timer1_Timer() { Command1_Click(); }
+void Form2::Timer1_Timer() {
+    Command1_Click();
+}
 
-void Form2::Command4_Click() { Timer1->SetEnabled(false); }
-void Form2::Command5_Click() { Timer1->SetEnabled(true); }
+void Form2::Command4_Click() {
+    Timer1->SetEnabled(false);
+}
+void Form2::Command5_Click() {
+    Timer1->SetEnabled(true);
+}
 
 void Form2::Command6_Click() {
     if (setupWindow_ != nullptr) setupWindow_->close();

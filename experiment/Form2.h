@@ -24,7 +24,7 @@ namespace orvane {
 // overview's scale are read from the shared state on every tick, as options meant to be shared.
 class Form2 : public QWidget {
     Q_OBJECT
-public:
+  public:
     Form2(SimState& shared, QWidget* setupWindow);
 
     // Takes over the freshly packed state of a new start; zoom, pan, slow-down, the Sun setting and the
@@ -68,7 +68,7 @@ public:
     // The experiment's own state, for inspection.
     const SimState& Run() const { return run_; }
 
-private:
+  private:
     void BuildLayout();
     void ClearScreens();
     template <typename Handler>

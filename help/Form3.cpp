@@ -52,6 +52,8 @@ void Form3::Form_Load() {
     Text1->setPlainText(shown);
 }
 
-void Form3::Command1_Click() { close(); }
+void Form3::Command1_Click() {
+    close();
+}
 
 } // namespace orvane

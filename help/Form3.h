@@ -9,7 +9,7 @@ namespace orvane {
 // The help window: how the program is used, in Russian. Every opening builds the text afresh.
 class Form3 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form3(QWidget* parent = nullptr);
 
     QPlainTextEdit* Text1 = nullptr;
@@ -19,7 +19,7 @@ public:
     void Form_Load();
     void Command1_Click();
 
-private:
+  private:
     QString helpText_;
 };
 

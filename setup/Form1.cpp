@@ -8,8 +8,8 @@
 #include "NumberText.h"
 #include "PictureBox.h"
 #include "Twips.h"
-#include "WindowOps.h"
 #include "VbTimer.h"
+#include "WindowOps.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -35,11 +35,11 @@ struct OptionSpec {
 
 // The body option buttons head the columns of the parameter table.
 constexpr OptionSpec BodyOptions[] = {
-    {"Option15", "Солнце", 1800, 5520, 855, 195, 1},  {"Option1", "Меркурий", 2760, 5450, 1095, 375, 2},
-    {"Option2", "Венера", 3840, 5520, 855, 255, 3},   {"Option3", "Земля", 4800, 5520, 855, 255, 4},
-    {"Option4", "Марс", 5640, 5520, 735, 255, 5},     {"Option5", "Юпитер", 6360, 5520, 975, 255, 6},
-    {"Option6", "Сатурн", 7200, 5520, 855, 255, 7},   {"Option7", "Уран", 8160, 5520, 855, 255, 8},
-    {"Option8", "Нептун", 9120, 5520, 855, 255, 9},   {"Option9", "Плутон", 10080, 5520, 855, 255, 10},
+    {"Option15", "Солнце", 1800, 5520, 855, 195, 1}, {"Option1", "Меркурий", 2760, 5450, 1095, 375, 2},
+    {"Option2", "Венера", 3840, 5520, 855, 255, 3},  {"Option3", "Земля", 4800, 5520, 855, 255, 4},
+    {"Option4", "Марс", 5640, 5520, 735, 255, 5},    {"Option5", "Юпитер", 6360, 5520, 975, 255, 6},
+    {"Option6", "Сатурн", 7200, 5520, 855, 255, 7},  {"Option7", "Уран", 8160, 5520, 855, 255, 8},
+    {"Option8", "Нептун", 9120, 5520, 855, 255, 9},  {"Option9", "Плутон", 10080, 5520, 855, 255, 10},
 };
 
 struct LabelSpec {
@@ -53,7 +53,8 @@ constexpr LabelSpec Labels[] = {
     {"Label11", "Координаты планет и астероида относительно орбиты Юпитера", 5520, 0, 4935, 255},
     {"Label9", "      Изменение параметров объектов", 5760, 4755, 3015, 255},
     {"Label8", "   Задайте параметры    астероида      (если они          есть)", 10965, 5160, 975, 975},
-    {"Label3", " Измените угол расположения пла-      неты в градусах  (если необходимо)", 0, 5760, 2895, 495},
+    {"Label3", " Измените угол расположения пла-      неты в градусах  (если необходимо)", 0, 5760, 2895,
+     495},
     {"Label2", "Масса объекта в про- центах от массы Земли  ", 120, 6240, 1935, 495},
     {"Label4", " Координата объекта   X       в тыс. километров  ", 120, 6720, 1935, 375},
     {"Label5", " Координата объекта  Y       в тыс. километров ", 120, 7200, 1935, 375},
@@ -65,13 +66,16 @@ constexpr int RowTops[] = {5880, 6360, 6840, 7320, 7800, 8280};
 constexpr int ColumnLefts[] = {2040, 3000, 3840, 4680, 5520, 6360, 7200, 8160, 9120, 10080, 11040};
 constexpr int CellHeight = 285;
 
-constexpr int ColumnWidth(int column) { return column == 0 || column >= 6 ? 855 : 735; }
+constexpr int ColumnWidth(int column) {
+    return column == 0 || column >= 6 ? 855 : 735;
+}
 
 } // namespace
 
 template <typename Handler>
 void Form1::Connect(QPushButton* button, Handler handler) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { ui::Guarded(this, nullptr, [&] { (this->*handler)(); }); });
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { ui::Guarded(this, nullptr, [&] { (this->*handler)(); }); });
 }
 
 Form1::Form1(SimState& state, QWidget* parent) : QWidget(parent), state_(state) {
@@ -86,8 +90,12 @@ Form1::Form1(SimState& state, QWidget* parent) : QWidget(parent), state_(state) 
 
 Form1::~Form1() = default;
 
-Form2* Form1::ExperimentWindow() const { return form2_; }
-Form3* Form1::HelpWindow() const { return form3_; }
+Form2* Form1::ExperimentWindow() const {
+    return form2_;
+}
+Form3* Form1::HelpWindow() const {
+    return form3_;
+}
 
 void Form1::BuildLayout() {
     for (const LabelSpec& spec : Labels) {
@@ -124,7 +132,8 @@ void Form1::BuildLayout() {
         {"Command1", "Начать эксперимент", 9120, 5040, 1815, 375, &Form1::Command1_Click},
     };
     for (const ButtonSpec& spec : buttons) {
-        auto* button = Named<ui::VbButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
+        auto* button =
+            Named<ui::VbButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
         PlaceTw(button, spec.left, spec.top, spec.width, spec.height);
         Connect(button, spec.handler);
     }
@@ -136,16 +145,18 @@ void Form1::BuildLayout() {
         void (Form1::*handler)();
         bool checked;
     };
-    const auto makeFrame = [this](const char* name, const char* caption, int left, int top, int width, int height,
-                                  std::initializer_list<FrameOption> options) {
+    const auto makeFrame = [this](const char* name, const char* caption, int left, int top, int width,
+                                  int height, std::initializer_list<FrameOption> options) {
         auto* frame = Named<QGroupBox>(QString::fromUtf8(name), QString::fromUtf8(caption), this);
         PlaceTw(frame, left, top, width, height);
         for (const FrameOption& spec : options) {
-            auto* option = Named<QRadioButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), frame);
+            auto* option =
+                Named<QRadioButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), frame);
             PlaceTw(option, spec.left, spec.top, spec.width, spec.height);
             option->setChecked(spec.checked);
-            connect(option, &QRadioButton::clicked, this,
-                    [this, handler = spec.handler] { ui::Guarded(this, nullptr, [&] { (this->*handler)(); }); });
+            connect(option, &QRadioButton::clicked, this, [this, handler = spec.handler] {
+                ui::Guarded(this, nullptr, [&] { (this->*handler)(); });
+            });
         }
     };
     makeFrame("Frame2", "Замедление", 10200, 2660, 1575, 855,
@@ -157,7 +168,8 @@ void Form1::BuildLayout() {
                {"Option12", "Высокая", 240, 960, 975, 255, &Form1::Option12_Click, false}});
 
     for (const OptionSpec& spec : BodyOptions) {
-        auto* option = Named<QRadioButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
+        auto* option =
+            Named<QRadioButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
         PlaceTw(option, spec.left, spec.top, spec.width, spec.height);
         connect(option, &QRadioButton::clicked, this,
                 [this, body = spec.body] { ui::Guarded(this, nullptr, [&] { Option_Click(body); }); });
@@ -165,7 +177,8 @@ void Form1::BuildLayout() {
 
     Timer1 = new ui::VbTimer(this, true, 0);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &ui::VbTimer::Timer, this, [this] { ui::Guarded(this, Timer1, [this] { Timer1_Timer(); }); });
+    connect(Timer1, &ui::VbTimer::Timer, this,
+            [this] { ui::Guarded(this, Timer1, [this] { Timer1_Timer(); }); });
 }
 
 void Form1::BuildParameterTable() {
@@ -174,8 +187,13 @@ void Form1::BuildParameterTable() {
         for (int column = 0; column <= 10; ++column) {
             const bool planet = column >= 1 && column <= 9;
             if (row == 0 && !planet) continue; // no angle cell for the Sun and the asteroid
-            const QString name = ArrayName(row == 0 ? "Text1" : row == 1 ? "Text2" : row == 2 ? "Text3"
-                                           : row == 3 ? "Text4" : row == 4 ? "Text5" : "Text6", column);
+            const QString name = ArrayName(row == 0   ? "Text1"
+                                           : row == 1 ? "Text2"
+                                           : row == 2 ? "Text3"
+                                           : row == 3 ? "Text4"
+                                           : row == 4 ? "Text5"
+                                                      : "Text6",
+                                           column);
             auto* cell = Named<QLineEdit>(name, this);
             PlaceTw(cell, ColumnLefts[column], RowTops[row], ColumnWidth(column), CellHeight);
             cell->setReadOnly(row == 0 || planet);
@@ -235,11 +253,21 @@ void Form1::Command8_Click() {
     ui::ShowModeless(form3_);
 }
 
-void Form1::Option10_Click() { state_.TimeStep = 172800; }
-void Form1::Option11_Click() { state_.TimeStep = 86400; }
-void Form1::Option12_Click() { state_.TimeStep = 8640; }
-void Form1::Option13_Click() { state_.StepDelayMs = 2000; }
-void Form1::Option14_Click() { state_.StepDelayMs = 1; }
+void Form1::Option10_Click() {
+    state_.TimeStep = 172800;
+}
+void Form1::Option11_Click() {
+    state_.TimeStep = 86400;
+}
+void Form1::Option12_Click() {
+    state_.TimeStep = 8640;
+}
+void Form1::Option13_Click() {
+    state_.StepDelayMs = 2000;
+}
+void Form1::Option14_Click() {
+    state_.StepDelayMs = 1;
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
     StopOrbitRun();

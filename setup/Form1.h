@@ -15,7 +15,7 @@ class QRadioButton;
 namespace orvane {
 class Form2;
 class Form3;
-}
+} // namespace orvane
 
 namespace orvane::ui {
 class PictureBox;
@@ -29,7 +29,7 @@ namespace orvane {
 // an experiment.
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form1(SimState& state, QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -71,10 +71,10 @@ public:
     QString ParameterFilePath() const { return parameterFile_; }
     void SetParameterFilePath(const QString& path) { parameterFile_ = path; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildLayout();
     void BuildParameterTable();
     void ShowBodyColumns(const BodyArray& angles);

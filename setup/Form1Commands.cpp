@@ -20,7 +20,9 @@ constexpr int Sun = 1;
 constexpr int Asteroid = 11;
 constexpr double DegreesPerPi = 180 / 3.14159; // the program's angles have always used this value of pi
 
-QString WholeText(double value) { return ui::NumberToText(std::trunc(value)); }
+QString WholeText(double value) {
+    return ui::NumberToText(std::trunc(value));
+}
 } // namespace
 
 void Form1::Option_Click(Integer body) {
@@ -28,14 +30,18 @@ void Form1::Option_Click(Integer body) {
     if (body != Sun) state_.SimTime = 0;
 }
 
-void Form1::Command7_Click() { state_.DrawSetupScreens(*Picture1, *Picture2); }
+void Form1::Command7_Click() {
+    state_.DrawSetupScreens(*Picture1, *Picture2);
+}
 
 void Form1::StopOrbitRun() {
     Timer1->SetEnabled(false);
     orbitPlanet_ = 0;
 }
 
-void Form1::Command5_Click() { StopOrbitRun(); }
+void Form1::Command5_Click() {
+    StopOrbitRun();
+}
 
 // Reads the Sun's and the asteroid's ten fields. All of them are checked before any is stored, so a
 // typing error never leaves half the values taken over.
@@ -66,8 +72,9 @@ bool Form1::TakeOverSunAndAsteroid() {
         const QString quantity = QString::fromUtf8(field.quantity);
         const std::optional<double> value = ui::TextToNumber(field.cell->text());
         if (!value || !std::isfinite(*value * field.scale)) {
-            ui::ShowMessage(this, QStringLiteral("%1: «%2» — не число. Введите число, например 1500 или -2,5.")
-                                      .arg(quantity, field.cell->text().trimmed()));
+            ui::ShowMessage(this,
+                            QStringLiteral("%1: «%2» — не число. Введите число, например 1500 или -2,5.")
+                                .arg(quantity, field.cell->text().trimmed()));
             field.cell->setFocus();
             return false;
         }
@@ -79,11 +86,13 @@ bool Form1::TakeOverSunAndAsteroid() {
         return false;
     }
     if (values[1] < 0) {
-        ui::ShowMessage(this, QStringLiteral("Масса астероида не может быть отрицательной (ноль убирает его влияние)."));
+        ui::ShowMessage(
+            this, QStringLiteral("Масса астероида не может быть отрицательной (ноль убирает его влияние)."));
         Text2[10]->setFocus();
         return false;
     }
-    for (std::size_t k = 0; k < std::size(fields); ++k) (state_.*(fields[k].column))(fields[k].body) = values[k];
+    for (std::size_t k = 0; k < std::size(fields); ++k)
+        (state_.*(fields[k].column))(fields[k].body) = values[k];
     return true;
 }
 
@@ -173,13 +182,19 @@ void Form1::Command2_Click() {
     // A run still going would overwrite the loaded planet with its next step.
     StopOrbitRun();
     SimState& s = state_;
-    for (int i = 2; i <= 10; ++i) s.BodyAngle(i) = EpochBodies[static_cast<std::size_t>(i - 1)].angle;
-    for (int i = 1; i <= 10; ++i) s.BodyX(i) = EpochBodies[static_cast<std::size_t>(i - 1)].x * s.LengthUnit;
-    for (int i = 1; i <= 10; ++i) s.BodyY(i) = EpochBodies[static_cast<std::size_t>(i - 1)].y * s.LengthUnit;
-    for (int i = 1; i <= 10; ++i) s.BodyVx(i) = EpochBodies[static_cast<std::size_t>(i - 1)].vx;
-    for (int i = 1; i <= 10; ++i) s.BodyVy(i) = EpochBodies[static_cast<std::size_t>(i - 1)].vy;
+    for (int i = 2; i <= 10; ++i)
+        s.BodyAngle(i) = EpochBodies[static_cast<std::size_t>(i - 1)].angle;
+    for (int i = 1; i <= 10; ++i)
+        s.BodyX(i) = EpochBodies[static_cast<std::size_t>(i - 1)].x * s.LengthUnit;
+    for (int i = 1; i <= 10; ++i)
+        s.BodyY(i) = EpochBodies[static_cast<std::size_t>(i - 1)].y * s.LengthUnit;
+    for (int i = 1; i <= 10; ++i)
+        s.BodyVx(i) = EpochBodies[static_cast<std::size_t>(i - 1)].vx;
+    for (int i = 1; i <= 10; ++i)
+        s.BodyVy(i) = EpochBodies[static_cast<std::size_t>(i - 1)].vy;
     // The current angles follow the data set, so what the table shows and what the file saves agree.
-    for (int i = 2; i <= 10; ++i) s.PlanetAngle(i) = s.BodyAngle(i);
+    for (int i = 2; i <= 10; ++i)
+        s.PlanetAngle(i) = s.BodyAngle(i);
     ShowBodyColumns(s.BodyAngle);
 }
 

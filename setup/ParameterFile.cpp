@@ -18,24 +18,29 @@ constexpr std::size_t MaxFileBytes = 1 << 20;
 // Coordinates are stored in metres after the load: a value must stay finite when scaled.
 constexpr double MaxMagnitude = 1e300;
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }
+bool IsSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
+}
 
 // An optional sign, digits with an optional fraction, an optional exponent.
 bool IsNumberToken(std::string_view token) {
     std::size_t i = 0;
     if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
     std::size_t digits = 0;
-    while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i, ++digits;
+    while (i < token.size() && token[i] >= '0' && token[i] <= '9')
+        ++i, ++digits;
     if (i < token.size() && token[i] == '.') {
         ++i;
-        while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i, ++digits;
+        while (i < token.size() && token[i] >= '0' && token[i] <= '9')
+            ++i, ++digits;
     }
     if (digits == 0) return false;
     if (i < token.size() && (token[i] == 'e' || token[i] == 'E')) {
         ++i;
         if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
         std::size_t expDigits = 0;
-        while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i, ++expDigits;
+        while (i < token.size() && token[i] >= '0' && token[i] <= '9')
+            ++i, ++expDigits;
         if (expDigits == 0) return false;
     }
     return i == token.size();
@@ -43,7 +48,8 @@ bool IsNumberToken(std::string_view token) {
 
 std::string Shown(std::string_view token) {
     std::string shown;
-    for (char c : token.substr(0, 40)) shown += (static_cast<unsigned char>(c) < 32 || c == 127) ? '?' : c;
+    for (char c : token.substr(0, 40))
+        shown += (static_cast<unsigned char>(c) < 32 || c == 127) ? '?' : c;
     if (token.size() > 40) shown += "…";
     return shown;
 }
@@ -78,22 +84,25 @@ ParameterFileRead ParseParameterText(std::string_view text) {
             continue;
         }
         std::size_t end = i;
-        while (end < text.size() && !IsSeparator(text[end])) ++end;
+        while (end < text.size() && !IsSeparator(text[end]))
+            ++end;
         const std::string_view token = text.substr(i, end - i);
         ++field;
         if (!IsNumberToken(token))
-            return {std::nullopt, "В файле параметров " + Place(line, field) + ": «" + Shown(token) + "» — не число."};
+            return {std::nullopt,
+                    "В файле параметров " + Place(line, field) + ": «" + Shown(token) + "» — не число."};
         const std::string copy(token);
         const double value = std::strtod(copy.c_str(), nullptr);
         if (!std::isfinite(value) || std::fabs(value) > MaxMagnitude)
-            return {std::nullopt,
-                    "В файле параметров " + Place(line, field) + ": число «" + Shown(token) + "» слишком велико."};
+            return {std::nullopt, "В файле параметров " + Place(line, field) + ": число «" + Shown(token) +
+                                      "» слишком велико."};
         values[static_cast<std::size_t>(count++)] = value;
         i = end;
     }
     if (count < NumbersNeeded)
         return {std::nullopt, "В файле параметров " + std::to_string(count) + " чисел из " +
-                                  std::to_string(NumbersNeeded) + " нужных: по пять чисел для каждого из 11 объектов."};
+                                  std::to_string(NumbersNeeded) +
+                                  " нужных: по пять чисел для каждого из 11 объектов."};
     ParameterRows rows;
     for (std::size_t body = 0; body < rows.size(); ++body) {
         const double* v = &values[body * 5];
@@ -104,8 +113,7 @@ ParameterFileRead ParseParameterText(std::string_view text) {
 
 ParameterFileRead ReadParameterFile(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return {std::nullopt, "Файл параметров не найден: " + path};
+    if (::stat(path.c_str(), &info) != 0) return {std::nullopt, "Файл параметров не найден: " + path};
     if (!S_ISREG(info.st_mode)) return {std::nullopt, "Файл параметров не является обычным файлом: " + path};
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr)
@@ -122,8 +130,8 @@ ParameterFileRead ReadParameterFile(const std::string& path) {
 std::string FormatParameterText(const ParameterRows& rows) {
     std::string text;
     for (const ParameterRow& row : rows) {
-        text += WholeNumberText(row.angle) + ' ' + WholeNumberText(row.x) + ' ' + WholeNumberText(row.y) + ' ' +
-                WholeNumberText(row.vx) + ' ' + WholeNumberText(row.vy) + "\r\n";
+        text += WholeNumberText(row.angle) + ' ' + WholeNumberText(row.x) + ' ' + WholeNumberText(row.y) +
+                ' ' + WholeNumberText(row.vx) + ' ' + WholeNumberText(row.vy) + "\r\n";
     }
     return text;
 }
@@ -139,8 +147,8 @@ std::optional<std::string> WriteParameterFile(const std::string& path, const Par
         const std::string reason = std::strerror(errno);
         ::close(fd);
         ::unlink(temporary.c_str());
-        return std::optional<std::string>("Не удалось сохранить файл параметров " + path + ": " + what + " (" +
-                                          reason + "). Прежний файл не изменён.");
+        return std::optional<std::string>("Не удалось сохранить файл параметров " + path + ": " + what +
+                                          " (" + reason + "). Прежний файл не изменён.");
     };
     std::size_t written = 0;
     while (written < text.size()) {

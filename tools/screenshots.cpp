@@ -33,7 +33,8 @@ int main(int argc, char* argv[]) {
     click(&setup, "Command1");
     orvane::Form2* experiment = setup.ExperimentWindow();
     experiment->findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
-    for (int k = 0; k < ticks; ++k) experiment->Command1_Click();
+    for (int k = 0; k < ticks; ++k)
+        experiment->Command1_Click();
     QApplication::processEvents();
     experiment->grab().save(outDir + QStringLiteral("/experiment-window.png"));
 

@@ -51,7 +51,8 @@ QPixmap DrawAppIcon(int size, bool small) {
 
 QIcon AppIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(DrawAppIcon(size));
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(DrawAppIcon(size));
     return icon;
 }
 

@@ -9,10 +9,10 @@ namespace orvane::ui {
 // the way the classic buttons showed their long captions.
 class VbButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     VbButton(const QString& caption, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
@@ -20,10 +20,10 @@ protected:
 // only one line high does not wrap: a caption a little wider than its box runs on to the right.
 class VbLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     VbLabel(const QString& caption, QWidget* parent);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 

@@ -3,9 +3,9 @@
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,9 @@ constexpr int Border = 1;
 const QColor Foreground = Qt::black;
 } // namespace
 
-QColor ToQColor(std::int32_t color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+QColor ToQColor(std::int32_t color) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -33,7 +35,9 @@ void PictureBox::MarkForRepaint() {
     if (!presentTimer_.isActive()) presentTimer_.start();
 }
 
-QRect PictureBox::DrawingRect() const { return rect().adjusted(Border, Border, -Border, -Border); }
+QRect PictureBox::DrawingRect() const {
+    return rect().adjusted(Border, Border, -Border, -Border);
+}
 
 void PictureBox::EnsureImage() {
     // A whole number of device pixels per logical pixel keeps every point and line crisp.
@@ -52,7 +56,9 @@ void PictureBox::EnsureImage() {
     image_ = std::move(fresh);
 }
 
-void PictureBox::resizeEvent(QResizeEvent*) { EnsureImage(); }
+void PictureBox::resizeEvent(QResizeEvent*) {
+    EnsureImage();
+}
 
 void PictureBox::Cls() {
     EnsureImage();
@@ -134,7 +140,8 @@ struct Raster {
         if (left < 0 || top < 0 || left >= width || top >= height) return;
         for (int row = top; row < std::min(top + scale, height); ++row) {
             QRgb* line = bits + row * stride;
-            for (int col = left; col < std::min(left + scale, width); ++col) line[col] = rgb;
+            for (int col = left; col < std::min(left + scale, width); ++col)
+                line[col] = rgb;
         }
     }
 
@@ -162,8 +169,8 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color
     double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
     if (ClipLine(ax, ay, bx, by)) {
         Raster(image_, deviceScale_)
-            .Line(static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)), static_cast<int>(std::floor(bx)),
-                  static_cast<int>(std::floor(by)), ToQColor(color).rgb());
+            .Line(static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)),
+                  static_cast<int>(std::floor(bx)), static_cast<int>(std::floor(by)), ToQColor(color).rgb());
     }
     MarkForRepaint();
 }
@@ -197,7 +204,8 @@ void PictureBox::PSet(float x, float y, std::int32_t color) {
     const QRect area = DrawingRect();
     if (std::isfinite(p.x()) && std::isfinite(p.y()) && p.x() >= 0 && p.y() >= 0 && p.x() < area.width() &&
         p.y() < area.height())
-        Raster(image_, deviceScale_).Plot(static_cast<int>(p.x()), static_cast<int>(p.y()), ToQColor(color).rgb());
+        Raster(image_, deviceScale_)
+            .Plot(static_cast<int>(p.x()), static_cast<int>(p.y()), ToQColor(color).rgb());
     MarkForRepaint();
 }
 
@@ -213,9 +221,9 @@ void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* save = menu.addAction(QStringLiteral("Сохранить изображение…"));
     if (menu.exec(event->globalPos()) != save) return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить изображение"),
-                                                      QStringLiteral("orvane.png"),
-                                                      QStringLiteral("Изображения PNG (*.png)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить изображение"),
+                                     QStringLiteral("orvane.png"), QStringLiteral("Изображения PNG (*.png)"));
     if (!path.isEmpty()) image_.save(path, "PNG");
 }
 

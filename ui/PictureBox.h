@@ -15,7 +15,7 @@ namespace orvane::ui {
 // are presented at most at the display's refresh rate.
 class PictureBox : public QWidget, public orvane::DrawingSurface {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent);
 
     void Cls() override;
@@ -31,12 +31,12 @@ public:
     // The drawing area inside the border, in widget coordinates.
     QRect DrawingRect() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     void EnsureImage();
     void MarkForRepaint();
     bool ClipLine(double& x1, double& y1, double& x2, double& y2) const;

@@ -7,7 +7,9 @@ namespace orvane::ui {
 // The windows are laid out in twips; at 15 twips per logical pixel Qt's high-DPI scaling does the rest.
 constexpr int TwipsPerPixel = 15;
 
-constexpr int Tw(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int Tw(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 
 inline void PlaceTw(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(Tw(left), Tw(top), Tw(width), Tw(height));

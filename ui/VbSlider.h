@@ -9,14 +9,14 @@ namespace orvane::ui {
 // sets it. A user's move raises Scroll first, then Change.
 class VbSlider : public QSlider {
     Q_OBJECT
-public:
+  public:
     VbSlider(QWidget* parent, int min, int max, int value, int largeChange, int smallChange);
 
-signals:
+  signals:
     void Scroll();
     void Change();
 
-private:
+  private:
     bool userMove_ = false;
 };
 

@@ -9,7 +9,7 @@ namespace orvane::ui {
 // interval of 0 delivers no events even when enabled; a new interval applies to the following events.
 class VbTimer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit VbTimer(QObject* parent, bool enabled = true, int intervalMs = 0);
 
     bool Enabled() const { return enabled_; }
@@ -19,10 +19,10 @@ public:
     // True while events are being delivered (enabled with an interval above 0).
     bool Delivering() const { return timer_.isActive(); }
 
-signals:
+  signals:
     void Timer();
 
-private:
+  private:
     void Apply();
 
     bool enabled_;

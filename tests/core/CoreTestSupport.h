@@ -24,6 +24,8 @@ inline void SpreadBodies(SimState& s) {
 }
 
 // The body table packed into the state vector, as the derivative routines read it.
-inline void Pack(SimState& s) { s.PackState(); }
+inline void Pack(SimState& s) {
+    s.PackState();
+}
 
 } // namespace orvane::test

@@ -67,7 +67,8 @@ TEST(NBodyDerivatives, SunHeldOrFree) {
     s.PackState();
     s.SunHeld = 2;
     s.NBodyDerivatives();
-    for (int c : {1, 12, 23, 34}) EXPECT_EQ(s.DerivVec(c), 0) << c;
+    for (int c : {1, 12, 23, 34})
+        EXPECT_EQ(s.DerivVec(c), 0) << c;
     EXPECT_NE(s.DerivVec(26), 0); // the planets still orbit it
 
     s.SunHeld = 0;
@@ -162,7 +163,8 @@ TEST(Repairs, BodiesAtTheSamePlaceExertNoForceAndDivideByNothing) {
     EXPECT_EQ(s.PairForce(2, 3), 0);
     EXPECT_EQ(s.PairFx(2, 3), 0);
     EXPECT_EQ(s.PairFy(2, 3), 0);
-    for (int k = 1; k <= 44; ++k) EXPECT_TRUE(std::isfinite(s.DerivVec(k)));
+    for (int k = 1; k <= 44; ++k)
+        EXPECT_TRUE(std::isfinite(s.DerivVec(k)));
 }
 
 TEST(Repairs, MasslessAsteroidIsATestParticleAndPullsNoOne) {
@@ -179,13 +181,15 @@ TEST(Repairs, MasslessAsteroidIsATestParticleAndPullsNoOne) {
     NewtonAcceleration(s, 11, ax, ay);
     EXPECT_NEAR(s.DerivVec(33), ax, std::fabs(ax) * 1e-9);
     EXPECT_NEAR(s.DerivVec(44), ay, std::fabs(ay) * 1e-9);
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(s.PairForce(i, 11), 0) << i;
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(s.PairForce(i, 11), 0) << i;
 
     SimState withoutAsteroid = s;
     withoutAsteroid.BodyX(11) = 5e11; // moving a massless body changes no one else
     withoutAsteroid.PackState();
     withoutAsteroid.NBodyDerivatives();
-    for (int k = 23; k <= 32; ++k) EXPECT_EQ(withoutAsteroid.DerivVec(k), s.DerivVec(k)) << k;
+    for (int k = 23; k <= 32; ++k)
+        EXPECT_EQ(withoutAsteroid.DerivVec(k), s.DerivVec(k)) << k;
 }
 
 TEST(OrbitDerivatives, AxesQuadrantsAndTheEarth) {

@@ -23,7 +23,8 @@ double CircularOrbitError(int steps) {
     s.StateVec(3) = 0;
     s.StateVec(4) = v;
     s.TimeStep = period / steps;
-    for (int k = 0; k < steps; ++k) s.RungeKuttaStep(4, Derivative::Orbit);
+    for (int k = 0; k < steps; ++k)
+        s.RungeKuttaStep(4, Derivative::Orbit);
     EXPECT_EQ(s.LoopI, 4);
     EXPECT_EQ(s.LoopK, 5);
     return std::hypot(s.StateVec(1) - r, s.StateVec(2));
@@ -74,7 +75,8 @@ TEST(RungeKutta, EarthReturnsAfterAYearWithTheSunHeld) {
     const double a = 1 / (2 / r - v * v / gm);
     const double period = 2 * std::numbers::pi * std::sqrt(a * a * a / gm);
     const int steps = static_cast<int>(std::lround(period / s.TimeStep));
-    for (int k = 0; k < steps; ++k) s.RungeKuttaStep(44, Derivative::NBody);
+    for (int k = 0; k < steps; ++k)
+        s.RungeKuttaStep(44, Derivative::NBody);
     EXPECT_LT(std::hypot(s.StateVec(4) - x0, s.StateVec(15) - y0), 0.01 * r);
     EXPECT_EQ(s.StateVec(1), 0); // the held Sun has not moved
 }

@@ -62,13 +62,15 @@ TEST(PackState, ExtentsLayoutAndLoopIndex) {
 TEST(PackState, RefreshesMassesAndHandlesDegenerateExtents) {
     SimState s = StartupState();
     s.BodyMassPct(11) = 0;
-    for (int i = 1; i <= 11; ++i) s.BodyX(i) = 0;
+    for (int i = 1; i <= 11; ++i)
+        s.BodyX(i) = 0;
     s.PackState();
     EXPECT_EQ(s.BodyMass(11), 0);
     EXPECT_EQ(s.MaxAbsX, 0);
     EXPECT_DOUBLE_EQ(s.ViewHalfX, 1.1 * 3812677 / 1000);
 
-    for (int i = 1; i <= 11; ++i) s.BodyY(i) = 0;
+    for (int i = 1; i <= 11; ++i)
+        s.BodyY(i) = 0;
     s.PackState();
     EXPECT_EQ(s.ViewHalfX, 0);
     EXPECT_EQ(s.ViewHalfY, 0);
@@ -82,21 +84,21 @@ TEST(Colors, RegistersAndComposedValues) {
         EXPECT_EQ(s.LoopI, body);
         return RgbColor(s.ColorR, s.ColorG, s.ColorB);
     };
-    EXPECT_EQ(colorOf(3), 0);                      // Venus black
-    EXPECT_EQ(colorOf(1), 255 * 256);              // Sun green
+    EXPECT_EQ(colorOf(3), 0);         // Venus black
+    EXPECT_EQ(colorOf(1), 255 * 256); // Sun green
     s.LoopI = 4;
     s.SetBodyColor();
-    EXPECT_EQ(s.ColorB, 455);                      // the register keeps 455 ...
-    EXPECT_EQ(colorOf(4), 255 * 65536);            // ... drawn as pure blue
-    EXPECT_EQ(colorOf(4), colorOf(10));            // Earth and Pluto share their blue
-    EXPECT_EQ(colorOf(5), colorOf(9));             // Mars and Neptune share their red
+    EXPECT_EQ(s.ColorB, 455);           // the register keeps 455 ...
+    EXPECT_EQ(colorOf(4), 255 * 65536); // ... drawn as pure blue
+    EXPECT_EQ(colorOf(4), colorOf(10)); // Earth and Pluto share their blue
+    EXPECT_EQ(colorOf(5), colorOf(9));  // Mars and Neptune share their red
     EXPECT_EQ(colorOf(5), 255);
     EXPECT_EQ(colorOf(6), 189);
     EXPECT_EQ(colorOf(11), 190 * 256);
     EXPECT_EQ(colorOf(0), 0);
     EXPECT_EQ(colorOf(12), 0);
     colorOf(5);
-    colorOf(8);                                    // no red left over from Mars
+    colorOf(8); // no red left over from Mars
     EXPECT_EQ(s.ColorR, 0);
     EXPECT_EQ(s.ColorB, 191);
     EXPECT_EQ(RgbColor(1, 0, 0), 1);
@@ -132,12 +134,12 @@ struct RecordingSurface : DrawingSurface {
         scale[0] = x1, scale[1] = y1, scale[2] = x2, scale[3] = y2;
     }
     void Line(float x1, float y1, float x2, float y2, std::int32_t color) override {
-        calls.push_back("Line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " " +
-                        std::to_string(y2) + " c" + std::to_string(color));
+        calls.push_back("Line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) +
+                        " " + std::to_string(y2) + " c" + std::to_string(color));
     }
     void Box(float x, float y, float dx, float dy) override {
-        calls.push_back("Box " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(dx) + " " +
-                        std::to_string(dy));
+        calls.push_back("Box " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(dx) +
+                        " " + std::to_string(dy));
     }
     void PSet(float, float, std::int32_t) override { calls.push_back("PSet"); }
 };

@@ -54,7 +54,9 @@ struct SetupCommands : ::testing::Test {
         lines[body - 1] = line + '\r';
         return lines.join('\n');
     }
-    ui::PictureBox* Picture(const char* name) { return Find<ui::PictureBox>(&form, QString::fromLatin1(name)); }
+    ui::PictureBox* Picture(const char* name) {
+        return Find<ui::PictureBox>(&form, QString::fromLatin1(name));
+    }
     bool IsBlack(ui::PictureBox* box, double x, double y) {
         const QPointF p = box->ToPixel(x, y);
         return (box->Image().pixel(static_cast<int>(p.x()), static_cast<int>(p.y())) & 0xFFFFFF) == 0;
@@ -65,10 +67,10 @@ TEST_F(SetupCommands, PreviewScreensShowTheBodiesTheOutlineAndTheFloor) {
     Click(&form, "Command7");
     EXPECT_EQ(state.ViewHalfX, 6000);
     EXPECT_EQ(state.ViewHalfY, 6000);
-    EXPECT_TRUE(IsBlack(Picture("Picture1"), 567.026, -475.791));  // Jupiter's square at its lower-left corner
-    EXPECT_TRUE(IsBlack(Picture("Picture1"), 577.026, -465.791));  // ... and its upper-right one
+    EXPECT_TRUE(IsBlack(Picture("Picture1"), 567.026, -475.791)); // Jupiter's square at its lower-left corner
+    EXPECT_TRUE(IsBlack(Picture("Picture1"), 577.026, -465.791)); // ... and its upper-right one
     EXPECT_TRUE(IsBlack(Picture("Picture2"), -2201.25, -3812.677)); // Pluto on the overview
-    EXPECT_TRUE(IsBlack(Picture("Picture2"), -1000, 500));         // the outline of the ±1000 area
+    EXPECT_TRUE(IsBlack(Picture("Picture2"), -1000, 500));          // the outline of the ±1000 area
     EXPECT_TRUE(IsBlack(Picture("Picture2"), 700, 1000));
     // The asteroid at (-1000, 2000) lies outside the left screen: its top rows stay white.
     const QImage corner = Picture("Picture1")->Image().copy(0, 0, 100, 5);
@@ -84,7 +86,8 @@ TEST_F(SetupCommands, AFarBodyShrinksTheOutline) {
     Click(&form, "Command7");
     EXPECT_DOUBLE_EQ(state.ViewHalfX, 8800);
     auto* overview = Picture("Picture2");
-    EXPECT_NEAR(overview->ToPixel(1000, 0).x() - overview->ToPixel(0, 0).x(), overview->Image().width() / 17.6, 0.01);
+    EXPECT_NEAR(overview->ToPixel(1000, 0).x() - overview->ToPixel(0, 0).x(),
+                overview->Image().width() / 17.6, 0.01);
     EXPECT_TRUE(IsBlack(overview, 1000, 300));
 }
 
@@ -188,9 +191,11 @@ TEST_F(SetupCommands, TrailInThePlanetsColourAndDisplayedValuesTruncatedTowardZe
     Click(&form, "Option13"); // steps 2 s apart: the test takes the steps itself
     Click(&form, "Option1");  // Mercury, 1.8 pixels a step on the left screen
     Click(&form, "Command6");
-    for (int k = 0; k < 5; ++k) form.Timer1_Timer();
+    for (int k = 0; k < 5; ++k)
+        form.Timer1_Timer();
     EXPECT_EQ(CountColor(Picture("Picture1")->Image(), 0x00B900), 6);
-    EXPECT_GE(CountColor(Picture("Picture2")->Image(), 0x00B900), 1); // at the overview's scale the points merge
+    EXPECT_GE(CountColor(Picture("Picture2")->Image(), 0x00B900),
+              1); // at the overview's scale the points merge
     Click(&form, "Command5");
     Click(&form, "Option4"); // Mars, below the x axis
     Click(&form, "Command6");
@@ -208,8 +213,10 @@ TEST_F(SetupCommands, AnglesAtTheAxes) {
         QByteArray line;
         double angle;
     };
-    const Case cases[] = {{"0 100000 0 0 0", 0},           {"0 -100000 0 0 0", 180},
-                          {"0 0 100000 0 0", 90},          {"0 0 -100000 0 0", 270},
+    const Case cases[] = {{"0 100000 0 0 0", 0},
+                          {"0 -100000 0 0 0", 180},
+                          {"0 0 100000 0 0", 90},
+                          {"0 0 -100000 0 0", 270},
                           {"0 100000 -1 0 0", 360 - 1e-5 * 180 / 3.14159}};
     for (const Case& c : cases) {
         WriteFile(DefaultFileWith(4, c.line));
@@ -232,7 +239,8 @@ TEST_F(SetupCommands, APlanetRunForOnePeriodReturnsNearItsStart) {
     const double a = 1 / (2 / r - v * v / gm);
     const int steps = static_cast<int>(std::lround(2 * M_PI * std::sqrt(a * a * a / gm) / 8640));
     Click(&form, "Command6");
-    for (int k = 1; k < steps; ++k) form.Timer1_Timer();
+    for (int k = 1; k < steps; ++k)
+        form.Timer1_Timer();
     // Within the half step by which a whole number of steps misses the period.
     EXPECT_LT(std::hypot(state.BodyX(4) - x0, state.BodyY(4) - y0), 0.6 * v * 8640);
 }
@@ -292,7 +300,8 @@ TEST_F(SetupCommands, SaveThenLoadGivesTheDefaultTableTruncated) {
     Find<QLineEdit>(&form, "Text2(0)")->setText("1");
     Click(&form, "Command3");
     const QStringList angles{"70", "275", "275", "325", "320", "50", "225", "310", "240"};
-    for (int k = 1; k <= 9; ++k) EXPECT_EQ(TextOf(&form, ui::ArrayName("Text1", k)), angles[k - 1]);
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(TextOf(&form, ui::ArrayName("Text1", k)), angles[k - 1]);
     EXPECT_EQ(TextOf(&form, "Text3(2)"), "9361");
     EXPECT_EQ(state.BodyX(3), 9361e6);
     EXPECT_EQ(TextOf(&form, "Text2(0)"), "1"); // the mass row is not touched
@@ -319,7 +328,8 @@ TEST_F(SetupCommands, BadFilesChangeNothingAndSaySo) {
         const QString shown = TextOf(&form, "Text3(3)");
         Click(&form, "Command3");
         ASSERT_FALSE(catcher.texts.isEmpty());
-        EXPECT_TRUE(catcher.texts.last().contains(QString::fromUtf8(fragment))) << catcher.texts.last().toStdString();
+        EXPECT_TRUE(catcher.texts.last().contains(QString::fromUtf8(fragment)))
+            << catcher.texts.last().toStdString();
         EXPECT_TRUE(state.BodyX == before.BodyX);
         EXPECT_TRUE(state.PlanetAngle == before.PlanetAngle);
         EXPECT_EQ(TextOf(&form, "Text3(3)"), shown);

@@ -29,8 +29,9 @@ struct SetupWindow : ::testing::Test {
 
 TEST_F(SetupWindow, ShowsTheDefaultParameterTable) {
     const QStringList angles{"70", "275", "275", "325", "320", "50", "225", "310", "240"};
-    for (int k = 1; k <= 9; ++k) EXPECT_EQ(TextOf(&form, ui::ArrayName("Text1", k)), angles[k - 1]);
-    EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text1(0)")), nullptr); // no angle for the Sun
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(TextOf(&form, ui::ArrayName("Text1", k)), angles[k - 1]);
+    EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text1(0)")), nullptr);  // no angle for the Sun
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text1(10)")), nullptr); // nor for the asteroid
     EXPECT_EQ(TextOf(&form, "Text2(0)"), "33316600");
     EXPECT_EQ(TextOf(&form, "Text2(1)"), "5.55");
@@ -51,12 +52,15 @@ TEST_F(SetupWindow, LayoutAtItsTwipPositions) {
     EXPECT_EQ(Find(&form, "Text6(10)")->geometry(), QRect(736, 552, 57, 19));
     EXPECT_EQ(Find(&form, "Option13")->parentWidget()->objectName(), "Frame2");
     EXPECT_EQ(Find<QAbstractButton>(&form, "Command2")->text(), "Загрузить данные  на  1.1.2000 года");
-    EXPECT_EQ(Find<QLabel>(&form, "Label8")->text(), "   Задайте параметры    астероида      (если они          есть)");
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9", "Label11",
-                             "Image1", "Image2", "Command3", "Command4", "Command5", "Command6", "Command7",
-                             "Command8", "Picture2", "Frame1", "Option15"})
+    EXPECT_EQ(Find<QLabel>(&form, "Label8")->text(),
+              "   Задайте параметры    астероида      (если они          есть)");
+    for (const char* name :
+         {"Label1",   "Label2",   "Label3",   "Label4",   "Label5",   "Label6",   "Label7",
+          "Label9",   "Label11",  "Image1",   "Image2",   "Command3", "Command4", "Command5",
+          "Command6", "Command7", "Command8", "Picture2", "Frame1",   "Option15"})
         EXPECT_NE(form.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
-    for (int k = 1; k <= 9; ++k) EXPECT_NE(form.findChild<QWidget*>(QStringLiteral("Option%1").arg(k)), nullptr);
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_NE(form.findChild<QWidget*>(QStringLiteral("Option%1").arg(k)), nullptr);
     test::ExpectCaptionsFit(&form);
 }
 

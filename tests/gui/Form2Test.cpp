@@ -43,7 +43,8 @@ struct Experiment : ::testing::Test {
     // Ticks without the timer: the run is paused first, so only these steps happen.
     void Ticks(int count) {
         form->Command4_Click();
-        for (int k = 0; k < count; ++k) Click(form, "Command1");
+        for (int k = 0; k < count; ++k)
+            Click(form, "Command1");
     }
     ui::PictureBox* Left() { return Find<ui::PictureBox>(form, "Picture1"); }
     ui::PictureBox* Overview() { return Find<ui::PictureBox>(form, "Picture2"); }
@@ -141,9 +142,11 @@ TEST_F(Experiment, PanningMovesTheViewByAQuarter) {
     Click(form, "Command2"); // "Влево"
     EXPECT_EQ(form->ZoomCenterX, -2250);
     EXPECT_NEAR(AxisColumn(Left()->Image(), 10), 0.75 * width, 1);
-    for (int k = 0; k < 4; ++k) Click(form, "Command3");
+    for (int k = 0; k < 4; ++k)
+        Click(form, "Command3");
     EXPECT_EQ(form->ZoomCenterY, 4 * 2250);
-    for (int k = 0; k < 4; ++k) Click(form, "Command7");
+    for (int k = 0; k < 4; ++k)
+        Click(form, "Command7");
     EXPECT_EQ(form->ZoomCenterY, 0);
     Click(form, "Command8");
     EXPECT_EQ(form->ZoomCenterX, 0);
@@ -188,7 +191,8 @@ TEST_F(Experiment, BodyColoursAxesAndZoomFrame) {
     for (QRgb color : {Blue, Red, SunGreen, Jupiter, Mercury, Uranus, Saturn, Asteroid, Axis})
         EXPECT_GT(CountColor(overview, color), 0) << std::hex << color;
     const QImage left = Left()->Image();
-    for (QRgb color : {Blue, Red, SunGreen, Axis}) EXPECT_GT(CountColor(left, color), 0) << std::hex << color;
+    for (QRgb color : {Blue, Red, SunGreen, Axis})
+        EXPECT_GT(CountColor(left, color), 0) << std::hex << color;
     // Venus is black, and so is the zoom frame on the overview, which spans ±(1.1 × Pluto's y).
     EXPECT_DOUBLE_EQ(state.ViewHalfX, 1.1 * 3812677 / 1000);
     const QPointF corner = Overview()->ToPixel(-2000, 2000);
@@ -284,7 +288,7 @@ TEST_F(Experiment, ARestartKeepsViewSpeedSunAndTimer) {
 TEST_F(Experiment, AFaultedTickPausesOnceAndUndoesTheStep) {
     Ticks(2);
     const SimState before = form->Run();
-    state.TimeStep = 1e306; // positions overflow within one step
+    state.TimeStep = 1e306;  // positions overflow within one step
     Click(form, "Command5"); // running again
     {
         test::MessageCatcher catcher;
@@ -298,7 +302,8 @@ TEST_F(Experiment, AFaultedTickPausesOnceAndUndoesTheStep) {
     EXPECT_EQ(form->Run().SimTime, before.SimTime);
     state.TimeStep = 172800;
     Click(form, "Command9");
-    for (int i = 1; i <= 11; ++i) EXPECT_TRUE(std::isfinite(state.BodyX(i)));
+    for (int i = 1; i <= 11; ++i)
+        EXPECT_TRUE(std::isfinite(state.BodyX(i)));
     Click(form, "Command1");
     EXPECT_EQ(form->Run().SimTime, before.SimTime + 172800);
 }

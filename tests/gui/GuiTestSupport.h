@@ -19,7 +19,7 @@ namespace orvane::test {
 // Answers every modal message box that opens while it lives: remembers its title and text and
 // presses OK, as a user would.
 class MessageCatcher {
-public:
+  public:
     MessageCatcher() {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -34,7 +34,7 @@ public:
     QStringList titles;
     QStringList texts;
 
-private:
+  private:
     QTimer timer_;
 };
 
@@ -89,21 +89,24 @@ inline void ExpectCaptionsFit(QWidget* window) {
         QStyleOptionButton option;
         option.initFrom(button);
         const QRect area = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        const QRect needed = button->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text());
-        EXPECT_TRUE(area.contains(needed)) << button->objectName().toStdString() << " needs "
-                                           << needed.width() << "x" << needed.height() << " in " << area.width()
-                                           << "x" << area.height();
+        const QRect needed =
+            button->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+        EXPECT_TRUE(area.contains(needed))
+            << button->objectName().toStdString() << " needs " << needed.width() << "x" << needed.height()
+            << " in " << area.width() << "x" << area.height();
     }
     for (auto* option : window->findChildren<QRadioButton*>()) {
         EXPECT_LE(option->sizeHint().width(), option->width() + 2) << option->objectName().toStdString();
         EXPECT_LE(option->fontMetrics().height(), option->height() + 2) << option->objectName().toStdString();
     }
     for (auto* frame : window->findChildren<QGroupBox*>())
-        EXPECT_LE(frame->fontMetrics().horizontalAdvance(frame->title()), frame->width()) << frame->objectName().toStdString();
+        EXPECT_LE(frame->fontMetrics().horizontalAdvance(frame->title()), frame->width())
+            << frame->objectName().toStdString();
     for (auto* label : window->findChildren<QLabel*>()) {
         if (label->text().isEmpty()) continue;
         if (label->wordWrap())
-            EXPECT_LE(label->heightForWidth(label->width()), label->height() + 3) << label->objectName().toStdString();
+            EXPECT_LE(label->heightForWidth(label->width()), label->height() + 3)
+                << label->objectName().toStdString();
         else
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
                 << label->objectName().toStdString();

@@ -55,8 +55,8 @@ TEST(PictureBox, LinesBoxesPointsAndClipping) {
     EXPECT_EQ(s.At(75, 56), White);
 
     const QImage before = s.box->Image().copy();
-    s.box->PSet(60, 0, 0xFF);    // outside: clipped
-    s.box->PSet(0, -50, 0xFF);   // on the far edge: outside too
+    s.box->PSet(60, 0, 0xFF);  // outside: clipped
+    s.box->PSet(0, -50, 0xFF); // on the far edge: outside too
     s.box->Line(1e30f, 1e30f, 2e30f, 3e30f, 0xFF);
     s.box->Line(-3.4e38f, 0, 3.4e38f, 0, 0xFF00); // an enormous line still crosses the screen
     EXPECT_EQ(s.At(0, 50), 0x00FF00u);
@@ -109,8 +109,10 @@ TEST(VbSlider, ScrollComesOnlyFromTheUserChangeFromEveryNewValue) {
     ui::VbSlider slider(nullptr, 50, 10000, 9000, 50, 1);
     slider.show();
     QStringList events;
-    QObject::connect(&slider, &ui::VbSlider::Scroll, [&] { events << QStringLiteral("Scroll %1").arg(slider.value()); });
-    QObject::connect(&slider, &ui::VbSlider::Change, [&] { events << QStringLiteral("Change %1").arg(slider.value()); });
+    QObject::connect(&slider, &ui::VbSlider::Scroll,
+                     [&] { events << QStringLiteral("Scroll %1").arg(slider.value()); });
+    QObject::connect(&slider, &ui::VbSlider::Change,
+                     [&] { events << QStringLiteral("Change %1").arg(slider.value()); });
 
     slider.setValue(5000);
     EXPECT_EQ(events, QStringList{QStringLiteral("Change 5000")});

@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 
 std::string Numbers(int count, const std::string& separator) {
     std::string text;
-    for (int k = 1; k <= count; ++k) text += std::to_string(k * (k % 2 ? 1 : -1)) + separator;
+    for (int k = 1; k <= count; ++k)
+        text += std::to_string(k * (k % 2 ? 1 : -1)) + separator;
     return text;
 }
 
@@ -144,7 +145,8 @@ TEST(ParameterFileDisk, FailuresLeaveThePreviousFileAndSaySo) {
         EXPECT_NE(failure->find("Прежний файл не изменён"), std::string::npos);
         EXPECT_EQ(ReadAll(file), before);
     }
-    const auto unwritable = WriteParameterFile((dir.path / "no-such-dir" / "orvane1.dat").string(), SampleRows());
+    const auto unwritable =
+        WriteParameterFile((dir.path / "no-such-dir" / "orvane1.dat").string(), SampleRows());
     ASSERT_TRUE(unwritable.has_value());
     EXPECT_NE(unwritable->find("Не удалось сохранить"), std::string::npos);
 }
