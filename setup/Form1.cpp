@@ -222,16 +222,16 @@ void Form1::ShowBodyColumns(const BodyArray& angles) {
     SimState& s = state_;
     const Integer lastPlanetColumn = Add16(s.BodyCount, -2);
     for (s.LoopI = 1; s.LoopI <= lastPlanetColumn; s.LoopI = Add16(s.LoopI, 1))
-        Text1[static_cast<std::size_t>(s.LoopI)]->setText(ui::NumberToText(angles(s.LoopI + 1)));
+        ui::SetCell(Text1[static_cast<std::size_t>(s.LoopI)], ui::NumberToText(angles(s.LoopI + 1)));
     const Integer lastColumn = Add16(s.BodyCount, -1);
     for (s.LoopI = 0; s.LoopI <= lastColumn; s.LoopI = Add16(s.LoopI, 1)) {
         const auto k = static_cast<std::size_t>(s.LoopI);
         const int body = s.LoopI + 1;
-        Text2[k]->setText(ui::NumberToText(s.BodyMassPct(body)));
-        Text3[k]->setText(ui::NumberToText(s.BodyX(body) / s.LengthUnit));
-        Text4[k]->setText(ui::NumberToText(s.BodyY(body) / s.LengthUnit));
-        Text5[k]->setText(ui::NumberToText(s.BodyVx(body)));
-        Text6[k]->setText(ui::NumberToText(s.BodyVy(body)));
+        ui::SetCell(Text2[k], ui::NumberToText(s.BodyMassPct(body)));
+        ui::SetCell(Text3[k], ui::NumberToText(s.BodyX(body) / s.LengthUnit));
+        ui::SetCell(Text4[k], ui::NumberToText(s.BodyY(body) / s.LengthUnit));
+        ui::SetCell(Text5[k], ui::NumberToText(s.BodyVx(body)));
+        ui::SetCell(Text6[k], ui::NumberToText(s.BodyVy(body)));
     }
 }
 

@@ -1,5 +1,6 @@
 // The set-up window's commands: the preview screens, the choice of a body, moving a planet along its
 // orbit, the 1.1.2000 data set and the parameter file.
+#include "Controls.h"
 #include "DefaultData.h"
 #include "FloatingPoint.h"
 #include "Form1.h"
@@ -168,11 +169,11 @@ void Form1::OrbitTimerStep() {
     Picture2->PSet(static_cast<float>(screenX), static_cast<float>(screenY), color);
 
     const auto column = static_cast<std::size_t>(b - 1);
-    Text1[column]->setText(ui::NumberToText(s.PlanetAngle(b)));
-    Text3[column]->setText(WholeText(s.BodyX(b) / s.LengthUnit));
-    Text4[column]->setText(WholeText(s.BodyY(b) / s.LengthUnit));
-    Text5[column]->setText(WholeText(s.BodyVx(b)));
-    Text6[column]->setText(WholeText(s.BodyVy(b)));
+    ui::SetCell(Text1[column], ui::NumberToText(s.PlanetAngle(b)));
+    ui::SetCell(Text3[column], WholeText(s.BodyX(b) / s.LengthUnit));
+    ui::SetCell(Text4[column], WholeText(s.BodyY(b) / s.LengthUnit));
+    ui::SetCell(Text5[column], WholeText(s.BodyVx(b)));
+    ui::SetCell(Text6[column], WholeText(s.BodyVy(b)));
 
     s.SimTime = s.SimTime + s.TimeStep;
     Timer1->SetInterval(s.StepDelayMs);
@@ -231,15 +232,15 @@ void Form1::Command3_Click() {
     }
     const Integer lastPlanetColumn = Add16(n, -2);
     for (s.LoopI = 1; s.LoopI <= lastPlanetColumn; s.LoopI = Add16(s.LoopI, 1))
-        Text1[static_cast<std::size_t>(s.LoopI)]->setText(WholeText(s.PlanetAngle(s.LoopI + 1)));
+        ui::SetCell(Text1[static_cast<std::size_t>(s.LoopI)], WholeText(s.PlanetAngle(s.LoopI + 1)));
     const Integer lastColumn = Add16(n, -1);
     for (s.LoopI = 0; s.LoopI <= lastColumn; s.LoopI = Add16(s.LoopI, 1)) {
         const auto k = static_cast<std::size_t>(s.LoopI);
         const int body = s.LoopI + 1;
-        Text3[k]->setText(WholeText(s.BodyX(body) / s.LengthUnit));
-        Text4[k]->setText(WholeText(s.BodyY(body) / s.LengthUnit));
-        Text5[k]->setText(WholeText(s.BodyVx(body)));
-        Text6[k]->setText(WholeText(s.BodyVy(body)));
+        ui::SetCell(Text3[k], WholeText(s.BodyX(body) / s.LengthUnit));
+        ui::SetCell(Text4[k], WholeText(s.BodyY(body) / s.LengthUnit));
+        ui::SetCell(Text5[k], WholeText(s.BodyVx(body)));
+        ui::SetCell(Text6[k], WholeText(s.BodyVy(body)));
     }
 }
 

@@ -38,6 +38,16 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     experiment->grab().save(outDir + QStringLiteral("/experiment-window.png"));
 
+    // Mars moved along its orbit for a while, its trail on both preview screens.
+    click(&setup, "Option13");
+    click(&setup, "Option4");
+    click(&setup, "Command6");
+    for (int k = 0; k < 120; ++k) setup.Timer1_Timer();
+    click(&setup, "Command5");
+    click(&setup, "Option14");
+    QApplication::processEvents();
+    setup.grab().save(outDir + QStringLiteral("/setup-window-orbit.png"));
+
     click(&setup, "Command8");
     QApplication::processEvents();
     setup.HelpWindow()->grab().save(outDir + QStringLiteral("/help-window.png"));

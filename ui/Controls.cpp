@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QLineEdit>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -34,6 +35,15 @@ void VbLabel::resizeEvent(QResizeEvent* event) {
         const int needed = fontMetrics().horizontalAdvance(text()) + 2;
         if (needed > width()) resize(needed, height());
     }
+}
+
+} // namespace orvane::ui
+
+namespace orvane::ui {
+
+void SetCell(QLineEdit* cell, const QString& text) {
+    cell->setText(text);
+    cell->setCursorPosition(0);
 }
 
 } // namespace orvane::ui

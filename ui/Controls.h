@@ -36,3 +36,13 @@ T* Named(const QString& name, Args&&... args) {
 }
 
 } // namespace orvane::ui
+
+class QLineEdit;
+
+namespace orvane::ui {
+
+// Writes a cell of the parameter table so that its text is seen from the beginning, as long numbers
+// are read, however narrow the cell.
+void SetCell(QLineEdit* cell, const QString& text);
+
+} // namespace orvane::ui
