@@ -1,9 +1,10 @@
 #include "AppStyle.h"
 #include "Form1.h"
+#include "ParameterFileLocation.h"
 #include "SimState.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
     orvane::SimState state;
     orvane::Form1 setupWindow(state);
     setupWindow.SetParameterFilePath(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orvane1.dat")));
+        orvane::ChooseParameterFile(QCoreApplication::applicationDirPath(),
+                                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     setupWindow.show();
     return QApplication::exec();
 }

@@ -12,6 +12,8 @@
 #include "WindowOps.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,7 +80,9 @@ void Form1::Connect(QPushButton* button, Handler handler) {
             [this, handler] { ui::Guarded(this, nullptr, [&] { (this->*handler)(); }); });
 }
 
-Form1::Form1(SimState& state, QWidget* parent) : QWidget(parent), state_(state) {
+Form1::Form1(SimState& state, QWidget* parent)
+    : QWidget(parent), state_(state),
+      parameterFile_(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orvane1.dat"))) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ui::WindowCaption);
     setWindowIcon(ui::AppIcon());

@@ -1,5 +1,7 @@
 #include "PictureBox.h"
 
+#include "MessageBox.h"
+
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -217,14 +219,23 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.drawImage(DrawingRect().topLeft(), image_);
 }
 
+bool PictureBox::SaveImage(const QString& path) const {
+    QImage picture = image_;
+    picture.setDevicePixelRatio(1);
+    return picture.save(path, "PNG");
+}
+
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    menu.setObjectName(QStringLiteral("PictureMenu"));
     QAction* save = menu.addAction(QStringLiteral("Сохранить изображение…"));
     if (menu.exec(event->globalPos()) != save) return;
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить изображение"),
-                                     QStringLiteral("orvane.png"), QStringLiteral("Изображения PNG (*.png)"));
-    if (!path.isEmpty()) image_.save(path, "PNG");
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить изображение"),
+                                                QStringLiteral("orvane.png"),
+                                                QStringLiteral("Изображения PNG (*.png)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
+    if (!SaveImage(path)) ShowMessage(this, QStringLiteral("Не удалось сохранить изображение в файл %1").arg(path));
 }
 
 } // namespace orvane::ui

@@ -24,6 +24,8 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     void Box(float x, float y, float dx, float dy) override;
     void PSet(float x, float y, std::int32_t color) override;
 
+    // Saves what the screen shows as a PNG picture of the screen's size; false when it cannot be written.
+    bool SaveImage(const QString& path) const;
     // The drawing as it stands, at the screen's pixel density, without the border.
     const QImage& Image() const { return image_; }
     // The logical pixel of the drawing area at which a user coordinate lands.

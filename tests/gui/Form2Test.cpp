@@ -6,7 +6,10 @@
 #include "VbSlider.h"
 #include "VbTimer.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -306,6 +309,29 @@ TEST_F(Experiment, AFaultedTickPausesOnceAndUndoesTheStep) {
         EXPECT_TRUE(std::isfinite(state.BodyX(i)));
     Click(form, "Command1");
     EXPECT_EQ(form->Run().SimTime, before.SimTime + 172800);
+}
+
+TEST_F(Experiment, ScreensSaveTheirPictureAndOfferItOnARightClick) {
+    Ticks(20);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("overview.png");
+    ASSERT_TRUE(Overview()->SaveImage(path));
+    const QImage saved(path);
+    EXPECT_EQ(saved.size(), Overview()->DrawingRect().size());
+    EXPECT_GT(CountColor(saved, Jupiter), 0);
+    EXPECT_GT(CountColor(saved, Blue), 0);
+    EXPECT_FALSE(Overview()->SaveImage(dir.filePath("missing/overview.png")));
+
+    QString offered;
+    QTimer::singleShot(50, [&offered] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            offered = menu->actions().value(0)->text();
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), Left()->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(Left(), &event);
+    EXPECT_EQ(offered, "Сохранить изображение…");
 }
 
 TEST_F(Experiment, ClosingByTheFrameEndsTheRunAndExitClosesBoth) {

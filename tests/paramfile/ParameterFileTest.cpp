@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvane {
@@ -149,6 +152,38 @@ TEST(ParameterFileDisk, FailuresLeaveThePreviousFileAndSaySo) {
         WriteParameterFile((dir.path / "no-such-dir" / "orvane1.dat").string(), SampleRows());
     ASSERT_TRUE(unwritable.has_value());
     EXPECT_NE(unwritable->find("Не удалось сохранить"), std::string::npos);
+}
+
+// A disk that fills up while the file is written, as a file-size limit makes it: the save fails with
+// its message and the previous file stays whole. Run in a child process, which alone gets the limit.
+TEST(ParameterFileDisk, FullDiskKeepsThePreviousFile) {
+    TempDir dir;
+    const fs::path file = dir.path / "orvane1.dat";
+    ASSERT_FALSE(WriteParameterFile(file.string(), SampleRows()));
+    const std::string before = ReadAll(file);
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ParameterRows big{};
+        for (auto& row : big) row = {359, -4.5e9, -4.5e9, -299792, -299792};
+        const auto failure = WriteParameterFile(file.string(), big);
+        const char verdict = failure && failure->find("Прежний файл не изменён") != std::string::npos ? 'y' : 'n';
+        (void)!::write(report[1], &verdict, 1);
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    char verdict = 0;
+    ASSERT_EQ(::read(report[0], &verdict, 1), 1);
+    ::close(report[0]);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_EQ(verdict, 'y');
+    EXPECT_EQ(ReadAll(file), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
 }
 
 } // namespace
