@@ -188,3 +188,28 @@ TEST(ParameterFileDisk, FullDiskKeepsThePreviousFile) {
 
 } // namespace
 } // namespace orvane
+
+namespace orvane {
+namespace {
+
+// The fuzzers' seed files read as their names promise: valid-* load, invalid-* are refused with a reason.
+TEST(ParameterFileCorpus, SeedFilesLoadAsTheirNamesSay) {
+    int seen = 0;
+    for (const auto& entry : fs::directory_iterator(ORVANE_PARAMETER_CORPUS)) {
+        const std::string name = entry.path().filename().string();
+        const auto read = ReadParameterFile(entry.path().string());
+        if (name.rfind("valid-", 0) == 0) {
+            ASSERT_TRUE(read.rows) << name << ": " << read.error;
+            EXPECT_EQ((*read.rows)[1].vx, -55414) << name;
+            EXPECT_EQ((*read.rows)[10].vy, -5000) << name;
+        } else {
+            EXPECT_FALSE(read.rows) << name;
+            EXPECT_FALSE(read.error.empty()) << name;
+        }
+        ++seen;
+    }
+    EXPECT_GE(seen, 8);
+}
+
+} // namespace
+} // namespace orvane
