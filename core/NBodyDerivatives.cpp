@@ -90,25 +90,21 @@ void SimState::NBodyDerivatives() {
     for (int k = 1; k <= 2 * n; ++k)
         DerivVec(k) = StateVec(k + 2 * n);
 
+    // The force on body k: those from lower-numbered bodies (stored with k second) subtracted, those from
+    // higher-numbered bodies added, left to right; divided by the mass once at the end.
+    const auto acceleration = [this, n](const PairArray& force, int k) {
+        double sum = 0;
+        for (int j = 1; j < k; ++j)
+            sum = sum - force(j, k);
+        for (int j = k + 1; j <= n; ++j)
+            sum = sum + force(k, j);
+        return sum / BodyMass(k);
+    };
     const bool asteroidMassless = BodyMass(Asteroid) == 0;
-    for (int k = 1; k <= n; ++k) {
-        if (k == Asteroid && asteroidMassless) continue;
-        double sum = 0;
-        for (int j = 1; j < k; ++j)
-            sum = sum - PairFx(j, k);
-        for (int j = k + 1; j <= n; ++j)
-            sum = sum + PairFx(k, j);
-        DerivVec(k + 2 * n) = sum / BodyMass(k);
-    }
-    for (int k = 1; k <= n; ++k) {
-        if (k == Asteroid && asteroidMassless) continue;
-        double sum = 0;
-        for (int j = 1; j < k; ++j)
-            sum = sum - PairFy(j, k);
-        for (int j = k + 1; j <= n; ++j)
-            sum = sum + PairFy(k, j);
-        DerivVec(k + 3 * n) = sum / BodyMass(k);
-    }
+    for (int k = 1; k <= n; ++k)
+        if (k != Asteroid || !asteroidMassless) DerivVec(k + 2 * n) = acceleration(PairFx, k);
+    for (int k = 1; k <= n; ++k)
+        if (k != Asteroid || !asteroidMassless) DerivVec(k + 3 * n) = acceleration(PairFy, k);
     if (asteroidMassless && n >= Asteroid) AccelerateTestParticle(Asteroid);
 
     if (SunHeld >= 1) {

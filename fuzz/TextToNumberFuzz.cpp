@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::optional<double> value = orvane::ui::TextToNumber(text, locale);
         if (!value) continue;
         if (!std::isfinite(*value)) std::abort();
-        const std::optional<double> back = orvane::ui::TextToNumber(orvane::ui::NumberToText(*value, locale), locale);
+        const std::optional<double> back =
+            orvane::ui::TextToNumber(orvane::ui::NumberToText(*value, locale), locale);
         if (!back || std::fabs(*back - *value) > 1e-14 * std::fabs(*value)) std::abort();
     }
     return 0;

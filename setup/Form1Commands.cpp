@@ -116,14 +116,10 @@ void Form1::Command6_Click() {
     o.StateVec(4) = state_.BodyVy(orbitPlanet_);
     o.SetBodyColor();
     Timer1->SetEnabled(true);
-    try {
-        OrbitTimerStep();
-    } catch (const RunTimeError&) {
-        StopOrbitRun();
-        throw;
-    }
+    Timer1_Timer(); // the first step at once, before any timer event
 }
 
+// A step that fails ends the run; its message is shown by the handler's guard.
 void Form1::Timer1_Timer() {
     try {
         OrbitTimerStep();

@@ -42,7 +42,8 @@ int main(int argc, char* argv[]) {
     click(&setup, "Option13");
     click(&setup, "Option4");
     click(&setup, "Command6");
-    for (int k = 0; k < 120; ++k) setup.Timer1_Timer();
+    for (int k = 0; k < 120; ++k)
+        setup.Timer1_Timer();
     click(&setup, "Command5");
     click(&setup, "Option14");
     QApplication::processEvents();

@@ -114,7 +114,8 @@ int main(int argc, char* argv[]) {
     const double rssEnd = ResidentMiB();
 
     bool finite = true;
-    for (int k = 1; k <= 44; ++k) finite = finite && std::isfinite(experiment->Run().StateVec(k));
+    for (int k = 1; k <= 44; ++k)
+        finite = finite && std::isfinite(experiment->Run().StateVec(k));
     for (int i = 1; i <= 11; ++i)
         finite = finite && std::isfinite(state.BodyX(i)) && std::isfinite(state.BodyY(i)) &&
                  std::isfinite(state.BodyVx(i)) && std::isfinite(state.BodyVy(i));
@@ -122,11 +123,12 @@ int main(int argc, char* argv[]) {
 
     std::printf("soak: %ld timer ticks and %zu actions in %.1f s (%.0f ticks/s)\n", ticks, next,
                 clock.elapsed() / 1000.0, ticks / (clock.elapsed() / 1000.0));
-    std::printf("soak: resident memory %.1f MiB after 2000 ticks, %.1f MiB at the end (%+.2f MiB)\n", rssEarly,
-                rssEnd, rssEnd - rssEarly);
-    std::printf("soak: run-time errors shown: %lld; every state finite: %s\n", static_cast<long long>(errors.size()),
-                finite ? "yes" : "no");
-    for (const QString& error : errors) std::printf("soak: error: %s\n", qPrintable(error));
+    std::printf("soak: resident memory %.1f MiB after 2000 ticks, %.1f MiB at the end (%+.2f MiB)\n",
+                rssEarly, rssEnd, rssEnd - rssEarly);
+    std::printf("soak: run-time errors shown: %lld; every state finite: %s\n",
+                static_cast<long long>(errors.size()), finite ? "yes" : "no");
+    for (const QString& error : errors)
+        std::printf("soak: error: %s\n", qPrintable(error));
     const bool ok = errors.isEmpty() && finite && flat;
     std::printf("soak: %s\n", ok ? "ok" : "FAILED");
     return ok ? 0 : 1;

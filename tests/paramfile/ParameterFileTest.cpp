@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -170,9 +170,11 @@ TEST(ParameterFileDisk, FullDiskKeepsThePreviousFile) {
         const rlimit limit{100, 100};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         ParameterRows big{};
-        for (auto& row : big) row = {359, -4.5e9, -4.5e9, -299792, -299792};
+        for (auto& row : big)
+            row = {359, -4.5e9, -4.5e9, -299792, -299792};
         const auto failure = WriteParameterFile(file.string(), big);
-        const char verdict = failure && failure->find("Прежний файл не изменён") != std::string::npos ? 'y' : 'n';
+        const char verdict =
+            failure && failure->find("Прежний файл не изменён") != std::string::npos ? 'y' : 'n';
         (void)!::write(report[1], &verdict, 1);
         ::_exit(0);
     }
