@@ -111,8 +111,8 @@ TEST_F(Experiment, WaitsForStartThenRunsPausesAndSteps) {
 
     Click(form, "Command1");
     EXPECT_EQ(Timer()->Interval(), 1);
-    test::Wait(50);
-    EXPECT_GT(form->Run().SimTime, 3 * 172800.0); // the timer runs the ticks
+    EXPECT_TRUE(
+        test::WaitUntil([&] { return form->Run().SimTime > 3 * 172800.0; })); // the timer runs the ticks
 
     Click(form, "Command4");
     EXPECT_FALSE(Timer()->Enabled());
@@ -127,8 +127,7 @@ TEST_F(Experiment, WaitsForStartThenRunsPausesAndSteps) {
     EXPECT_EQ(form->Run().SimTime, paused + 2 * 172800);
 
     Click(form, "Command5");
-    test::Wait(40);
-    EXPECT_GT(form->Run().SimTime, paused + 3 * 172800);
+    EXPECT_TRUE(test::WaitUntil([&] { return form->Run().SimTime > paused + 3 * 172800; }));
 }
 
 // The column of the y axis on the left screen.
@@ -295,7 +294,8 @@ TEST_F(Experiment, AFaultedTickPausesOnceAndUndoesTheStep) {
     Click(form, "Command5"); // running again
     {
         test::MessageCatcher catcher;
-        test::Wait(60); // the timer's next event faults; no further event comes
+        ASSERT_TRUE(test::WaitUntil([&] { return !catcher.texts.isEmpty(); })); // the next event faults
+        test::Wait(50);                                                         // and no further one comes
 
         ASSERT_EQ(catcher.texts.size(), 1);
         EXPECT_EQ(catcher.titles[0], "Orvane2.0");

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
@@ -51,6 +52,17 @@ inline void Wait(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Lets the event loop run until the condition holds or the time is up; tells whether it holds. Timer
+// rates differ from machine to machine (and under the sanitizers): only the limit is generous.
+template <typename Condition>
+bool WaitUntil(Condition condition, int limitMs = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < limitMs)
+        Wait(2);
+    return condition();
 }
 
 inline void Click(QWidget* window, const QString& name) {
