@@ -5,6 +5,7 @@
 #include "Form2.h"
 #include "Form3.h"
 #include "SimState.h"
+#include "VbSlider.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -37,6 +38,14 @@ int main(int argc, char* argv[]) {
         experiment->Command1_Click();
     QApplication::processEvents();
     experiment->grab().save(outDir + QStringLiteral("/experiment-window.png"));
+
+    // The inner planets: the left screen narrowed to 600 million km.
+    experiment->Slider2->setValue(650);
+    experiment->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub);
+    for (int k = 0; k < 200; ++k)
+        experiment->Command1_Click();
+    QApplication::processEvents();
+    experiment->grab().save(outDir + QStringLiteral("/experiment-window-inner.png"));
 
     // Mars moved along its orbit for a while, its trail on both preview screens.
     click(&setup, "Option13");
