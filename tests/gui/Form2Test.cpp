@@ -273,6 +273,25 @@ TEST_F(Experiment, WriteBackHandsOverOneMomentAndARestartBeginsThere) {
     EXPECT_EQ(form->Run().SimTime, 0);
 }
 
+TEST_F(Experiment, SetupOptionsReachTheRunningExperiment) {
+    // The slow-down chosen before the first start is overridden by the new window's defaults ...
+    form->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Click(&setup, "Option13");
+    Click(&setup, "Option12");
+    Start();
+    Ticks(1);
+    EXPECT_EQ(Timer()->Interval(), 1);
+    EXPECT_EQ(form->Run().SimTime, 8640);
+    // ... while options changed during a run take effect at the next tick.
+    Click(&setup, "Option13");
+    EXPECT_EQ(Timer()->Interval(), 1);
+    Click(&setup, "Option10");
+    Ticks(1);
+    EXPECT_EQ(Timer()->Interval(), 2000);
+    EXPECT_EQ(form->Run().SimTime, 8640 + 172800);
+}
+
 TEST_F(Experiment, ARestartKeepsViewSpeedSunAndTimer) {
     Ticks(1);
     Click(form, "Command2");
