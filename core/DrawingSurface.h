@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace orvane {
 
@@ -17,5 +19,14 @@ class DrawingSurface {
     virtual void Box(float x, float y, float dx, float dy) = 0;
     virtual void PSet(float x, float y, std::int32_t color) = 0;
 };
+
+// A coordinate in single precision, as the drawing calls take it. A value beyond the single range lies
+// far outside any screen: it is held at the largest single value, where the surface clips it.
+inline float ToSingle(double value) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value > largest) return std::numeric_limits<float>::max();
+    if (value < -largest) return -std::numeric_limits<float>::max();
+    return static_cast<float>(value);
+}
 
 } // namespace orvane

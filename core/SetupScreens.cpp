@@ -23,7 +23,7 @@ void SimState::DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& pictur
         const double x = BodyX(LoopI) / LengthUnit / 1000;
         const double y = BodyY(LoopI) / LengthUnit / 1000;
         CheckFloatingPointStatus();
-        picture1.Box(static_cast<float>(x), static_cast<float>(y), FixedMarker, FixedMarker);
+        picture1.Box(ToSingle(x), ToSingle(y), FixedMarker, FixedMarker);
     }
 
     PackState();
@@ -32,14 +32,14 @@ void SimState::DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& pictur
 
     picture2.Cls();
     picture2.Scale(-ViewHalfX, ViewHalfY, ViewHalfX, -ViewHalfY);
-    picture2.Line(static_cast<float>(-ViewHalfX), 0, static_cast<float>(ViewHalfX), 0, AxisColor);
-    picture2.Line(0, static_cast<float>(ViewHalfY), 0, static_cast<float>(-ViewHalfY), AxisColor);
+    picture2.Line(ToSingle(-ViewHalfX), 0, ToSingle(ViewHalfX), 0, AxisColor);
+    picture2.Line(0, ToSingle(ViewHalfY), 0, ToSingle(-ViewHalfY), AxisColor);
     picture2.Box(-1000, -1000, 2000, 2000);
     for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
         const double x = BodyX(LoopI) / LengthUnit / 1000;
         const double y = BodyY(LoopI) / LengthUnit / 1000;
         CheckFloatingPointStatus();
-        picture2.Box(static_cast<float>(x), static_cast<float>(y), OverviewMarker, OverviewMarker);
+        picture2.Box(ToSingle(x), ToSingle(y), OverviewMarker, OverviewMarker);
     }
 }
 

@@ -1,5 +1,6 @@
 // One tick of the experiment: draw the frame of both screens, advance one Runge–Kutta step, show the
 // elapsed time and plot one point per body.
+#include "DrawingSurface.h"
 #include "FloatingPoint.h"
 #include "Form2.h"
 #include "NumberText.h"
@@ -28,18 +29,16 @@ void Form2::Command1_Click() {
 
     Picture1->Scale(ZoomCenterX - zoomHalfX, ZoomCenterY + zoomHalfY, ZoomCenterX + zoomHalfX,
                     ZoomCenterY - zoomHalfY);
-    Picture1->Line(static_cast<float>(ZoomCenterX - zoomHalfX), 0,
-                   static_cast<float>(ZoomCenterX + zoomHalfX), 0, AxisColor);
-    Picture1->Line(0, static_cast<float>(ZoomCenterY + zoomHalfY), 0,
-                   static_cast<float>(ZoomCenterY - zoomHalfY), AxisColor);
+    Picture1->Line(ToSingle(ZoomCenterX - zoomHalfX), 0, ToSingle(ZoomCenterX + zoomHalfX), 0, AxisColor);
+    Picture1->Line(0, ToSingle(ZoomCenterY + zoomHalfY), 0, ToSingle(ZoomCenterY - zoomHalfY), AxisColor);
 
     const double viewHalfX = s.ViewHalfX;
     const double viewHalfY = s.ViewHalfY;
     Picture2->Scale(-viewHalfX, viewHalfY, viewHalfX, -viewHalfY);
-    Picture2->Line(static_cast<float>(-viewHalfX), 0, static_cast<float>(viewHalfX), 0, AxisColor);
-    Picture2->Line(0, static_cast<float>(viewHalfY), 0, static_cast<float>(-viewHalfY), AxisColor);
-    Picture2->Box(static_cast<float>(ZoomCenterX - zoomHalfX), static_cast<float>(ZoomCenterY - zoomHalfY),
-                  static_cast<float>(2 * zoomHalfX), static_cast<float>(2 * zoomHalfY));
+    Picture2->Line(ToSingle(-viewHalfX), 0, ToSingle(viewHalfX), 0, AxisColor);
+    Picture2->Line(0, ToSingle(viewHalfY), 0, ToSingle(-viewHalfY), AxisColor);
+    Picture2->Box(ToSingle(ZoomCenterX - zoomHalfX), ToSingle(ZoomCenterY - zoomHalfY),
+                  ToSingle(2 * zoomHalfX), ToSingle(2 * zoomHalfY));
 
     SimState& r = run_;
     const double timeBefore = r.SimTime;
@@ -71,8 +70,8 @@ void Form2::Command1_Click() {
     for (r.LoopI = 1; r.LoopI <= n; r.LoopI = Add16(r.LoopI, 1)) {
         r.SetBodyColor();
         const std::int32_t color = RgbColor(r.ColorR, r.ColorG, r.ColorB);
-        const auto x = static_cast<float>(r.ScreenX(r.LoopI));
-        const auto y = static_cast<float>(r.ScreenY(r.LoopI));
+        const auto x = ToSingle(r.ScreenX(r.LoopI));
+        const auto y = ToSingle(r.ScreenY(r.LoopI));
         Picture1->PSet(x, y, color);
         Picture2->PSet(x, y, color);
     }

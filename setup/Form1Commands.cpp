@@ -2,6 +2,7 @@
 // orbit, the 1.1.2000 data set and the parameter file.
 #include "Controls.h"
 #include "DefaultData.h"
+#include "DrawingSurface.h"
 #include "FloatingPoint.h"
 #include "Form1.h"
 #include "MessageBox.h"
@@ -161,8 +162,8 @@ void Form1::OrbitTimerStep() {
     const double screenY = s.BodyY(b) / s.LengthUnit / 1000;
     CheckFloatingPointStatus();
     const std::int32_t color = RgbColor(o.ColorR, o.ColorG, o.ColorB);
-    Picture1->PSet(static_cast<float>(screenX), static_cast<float>(screenY), color);
-    Picture2->PSet(static_cast<float>(screenX), static_cast<float>(screenY), color);
+    Picture1->PSet(ToSingle(screenX), ToSingle(screenY), color);
+    Picture2->PSet(ToSingle(screenX), ToSingle(screenY), color);
 
     const auto column = static_cast<std::size_t>(b - 1);
     ui::SetCell(Text1[column], ui::NumberToText(s.PlanetAngle(b)));

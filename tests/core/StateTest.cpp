@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -173,6 +175,20 @@ TEST(DrawSetupScreens, FarBodyWidensTheOverview) {
     s.DrawSetupScreens(p1, p2);
     EXPECT_DOUBLE_EQ(s.ViewHalfX, 8800);
     EXPECT_DOUBLE_EQ(p2.scale[2], 8800);
+}
+
+TEST(DrawSetupScreens, CoordinatesBeyondSinglePrecisionAreHeldAtItsLimit) {
+    SimState s = StartupState();
+    s.BodyX(11) = 1e300;
+    s.BodyY(11) = -1e300;
+    RecordingSurface p1, p2;
+    EXPECT_NO_THROW(s.DrawSetupScreens(p1, p2));
+    EXPECT_EQ(p1.calls[14], "Box " + std::to_string(std::numeric_limits<float>::max()) + " " +
+                                std::to_string(-std::numeric_limits<float>::max()) + " 10.000000 10.000000");
+    EXPECT_EQ(ToSingle(1e39), std::numeric_limits<float>::max());
+    EXPECT_EQ(ToSingle(-1e39), -std::numeric_limits<float>::max());
+    EXPECT_EQ(ToSingle(2.5), 2.5f);
+    EXPECT_TRUE(std::isnan(ToSingle(std::nan(""))));
 }
 
 } // namespace
