@@ -67,6 +67,7 @@ constexpr LabelSpec Labels[] = {
 constexpr int RowTops[] = {5880, 6360, 6840, 7320, 7800, 8280};
 constexpr int ColumnLefts[] = {2040, 3000, 3840, 4680, 5520, 6360, 7200, 8160, 9120, 10080, 11040};
 constexpr int CellHeight = 285;
+constexpr const char* RowNames[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
 
 constexpr int ColumnWidth(int column) {
     return column == 0 || column >= 6 ? 855 : 735;
@@ -191,13 +192,7 @@ void Form1::BuildParameterTable() {
         for (int column = 0; column <= 10; ++column) {
             const bool planet = column >= 1 && column <= 9;
             if (row == 0 && !planet) continue; // no angle cell for the Sun and the asteroid
-            const QString name = ArrayName(row == 0   ? "Text1"
-                                           : row == 1 ? "Text2"
-                                           : row == 2 ? "Text3"
-                                           : row == 3 ? "Text4"
-                                           : row == 4 ? "Text5"
-                                                      : "Text6",
-                                           column);
+            const QString name = ArrayName(RowNames[row], column);
             auto* cell = Named<QLineEdit>(name, this);
             PlaceTw(cell, ColumnLefts[column], RowTops[row], ColumnWidth(column), CellHeight);
             cell->setReadOnly(row == 0 || planet);
