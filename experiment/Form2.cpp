@@ -41,13 +41,13 @@ void Form2::BuildLayout() {
     Picture2 = Named<ui::PictureBox>(QStringLiteral("Picture2"), this);
     PlaceTw(Picture2, 8880, 30, 2985, 2775);
 
-    struct ButtonSpec {
+    struct ButtonLayout {
         const char* name;
         const char* caption;
         int left, top, width, height;
         void (Form2::*handler)();
     };
-    const ButtonSpec buttons[] = {
+    const ButtonLayout buttons[] = {
         {"Command3", "Вверх", 9840, 2880, 975, 495, &Form2::Command3_Click},
         {"Command2", "Влево", 8880, 3360, 855, 495, &Form2::Command2_Click},
         {"Command8", "Вправо", 10950, 3360, 855, 495, &Form2::Command8_Click},
@@ -59,18 +59,15 @@ void Form2::BuildLayout() {
         {"Command5", "Продолжить", 8880, 8160, 1335, 375, &Form2::Command5_Click},
         {"Command6", "Выход", 10440, 8160, 1335, 375, &Form2::Command6_Click},
     };
-    for (const ButtonSpec& spec : buttons) {
-        auto* button =
-            Named<ui::VbButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
-        PlaceTw(button, spec.left, spec.top, spec.width, spec.height);
-        connect(button, &QPushButton::clicked, this, [this, handler = spec.handler] { Guard(handler); });
+    for (const ButtonLayout& control : buttons) {
+        auto* button = ui::MakeControl<ui::VbButton>(this, control.name, control.caption, control.left,
+                                                     control.top, control.width, control.height);
+        connect(button, &QPushButton::clicked, this, [this, handler = control.handler] { Guard(handler); });
     }
 
     const auto label = [this](const char* name, const char* caption, int left, int top, int width,
                               int height) {
-        auto* widget = Named<ui::VbLabel>(QString::fromUtf8(name), QString::fromUtf8(caption), this);
-        PlaceTw(widget, left, top, width, height);
-        return widget;
+        return ui::MakeControl<ui::VbLabel>(this, name, caption, left, top, width, height);
     };
     label("Label3", "Переместить       экран", 9840, 3390, 1095, 375)->setAlignment(Qt::AlignCenter);
     Label1 = label("Label1", "Размеры экрана = 9000 млн. км", 9000, 4400, 2775, 255);
@@ -88,20 +85,15 @@ void Form2::BuildLayout() {
     connect(Slider2, &ui::VbSlider::Scroll, this, [this] { Guard(&Form2::Slider2_Scroll); });
     connect(Slider2, &ui::VbSlider::Change, this, [this] { Guard(&Form2::Slider2_Change); });
 
-    auto* frame = Named<QGroupBox>(QStringLiteral("Frame1"), QStringLiteral("Движение Солнца"), this);
-    PlaceTw(frame, 8880, 5800, 2895, 615);
-    Option1 = Named<QRadioButton>(QStringLiteral("Option1"), QStringLiteral("Отключено"), frame);
-    PlaceTw(Option1, 120, 240, 1335, 255);
+    auto* frame = ui::MakeControl<QGroupBox>(this, "Frame1", "Движение Солнца", 8880, 5800, 2895, 615);
+    Option1 = ui::MakeControl<QRadioButton>(frame, "Option1", "Отключено", 120, 240, 1335, 255);
     Option1->setChecked(true);
-    Option2 = Named<QRadioButton>(QStringLiteral("Option2"), QStringLiteral("Включено"), frame);
-    PlaceTw(Option2, 1680, 240, 1095, 255);
+    Option2 = ui::MakeControl<QRadioButton>(frame, "Option2", "Включено", 1680, 240, 1095, 255);
     connect(Option1, &QRadioButton::clicked, this, [this] { Guard(&Form2::Option1_Click); });
     connect(Option2, &QRadioButton::clicked, this, [this] { Guard(&Form2::Option2_Click); });
 
-    Text1 = Named<QLineEdit>(QStringLiteral("Text1"), QStringLiteral("0"), this);
-    PlaceTw(Text1, 9000, 6720, 735, 285);
-    Text2 = Named<QLineEdit>(QStringLiteral("Text2"), QStringLiteral("0"), this);
-    PlaceTw(Text2, 10440, 6720, 735, 285);
+    Text1 = ui::MakeControl<QLineEdit>(this, "Text1", "0", 9000, 6720, 735, 285);
+    Text2 = ui::MakeControl<QLineEdit>(this, "Text2", "0", 10440, 6720, 735, 285);
     for (QLineEdit* text : {Text1, Text2}) {
         text->setReadOnly(true);
         text->setAlignment(Qt::AlignRight);

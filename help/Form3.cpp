@@ -25,20 +25,16 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setPlainText(QStringLiteral("Text1"));
 
-    auto* label2 = Named<ui::VbLabel>(
-        QStringLiteral("Label2"),
-        QStringLiteral("    Программа распространяется свободно, для некоммерческих целей          "), this);
-    PlaceTw(label2, 0, 3490, 6135, 255);
+    auto* label2 = ui::MakeControl<ui::VbLabel>(
+        this, "Label2", "    Программа распространяется свободно, для некоммерческих целей          ", 0,
+        3490, 6135, 255);
     label2->setAlignment(Qt::AlignCenter);
-    auto* label1 = Named<ui::VbLabel>(
-        QStringLiteral("Label1"),
-        QStringLiteral("Разработчики Orvane2.0. Замечания и ошибки сообщайте через систему задач проекта."),
-        this);
-    PlaceTw(label1, 0, 3720, 4575, 375);
+    auto* label1 = ui::MakeControl<ui::VbLabel>(
+        this, "Label1", "Разработчики Orvane2.0. Замечания и ошибки сообщайте через систему задач проекта.",
+        0, 3720, 4575, 375);
     label1->setContentsMargins(ui::Tw(60), 0, 0, 0);
 
-    auto* close = Named<ui::VbButton>(QStringLiteral("Command1"), QStringLiteral("Закрыть"), this);
-    PlaceTw(close, 5040, 3745, 975, 350);
+    auto* close = ui::MakeControl<ui::VbButton>(this, "Command1", "Закрыть", 5040, 3745, 975, 350);
     connect(close, &QPushButton::clicked, this, &Form3::Command1_Click);
     setTabOrder(Text1, close);
 

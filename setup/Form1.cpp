@@ -28,7 +28,7 @@ using ui::PlaceTw;
 
 namespace {
 
-struct OptionSpec {
+struct BodyOptionLayout {
     const char* name;
     const char* caption;
     int left, top, width, height;
@@ -36,7 +36,7 @@ struct OptionSpec {
 };
 
 // The body option buttons head the columns of the parameter table.
-constexpr OptionSpec BodyOptions[] = {
+constexpr BodyOptionLayout BodyOptions[] = {
     {"Option15", "Солнце", 1800, 5520, 855, 195, 1}, {"Option1", "Меркурий", 2760, 5450, 1095, 375, 2},
     {"Option2", "Венера", 3840, 5520, 855, 255, 3},  {"Option3", "Земля", 4800, 5520, 855, 255, 4},
     {"Option4", "Марс", 5640, 5520, 735, 255, 5},    {"Option5", "Юпитер", 6360, 5520, 975, 255, 6},
@@ -44,13 +44,13 @@ constexpr OptionSpec BodyOptions[] = {
     {"Option8", "Нептун", 9120, 5520, 855, 255, 9},  {"Option9", "Плутон", 10080, 5520, 855, 255, 10},
 };
 
-struct LabelSpec {
+struct LabelLayout {
     const char* name;
     const char* caption;
     int left, top, width, height;
 };
 
-constexpr LabelSpec Labels[] = {
+constexpr LabelLayout Labels[] = {
     {"Label1", "Координаты планет в масштабе орбиты Юпитера", 840, 0, 4215, 255},
     {"Label11", "Координаты планет и астероида относительно орбиты Юпитера", 5520, 0, 4935, 255},
     {"Label9", "      Изменение параметров объектов", 5760, 4755, 3015, 255},
@@ -103,10 +103,9 @@ Form3* Form1::HelpWindow() const {
 }
 
 void Form1::BuildLayout() {
-    for (const LabelSpec& spec : Labels) {
-        auto* label = Named<ui::VbLabel>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
-        PlaceTw(label, spec.left, spec.top, spec.width, spec.height);
-    }
+    for (const LabelLayout& label : Labels)
+        ui::MakeControl<ui::VbLabel>(this, label.name, label.caption, label.left, label.top, label.width,
+                                     label.height);
 
     Picture1 = Named<ui::PictureBox>(QStringLiteral("Picture1"), this);
     PlaceTw(Picture1, 240, 240, 5200, 5200);
@@ -120,13 +119,13 @@ void Form1::BuildLayout() {
     PlaceTw(image2, 11520, 120, 240, 240);
     image2->setPixmap(ui::DrawAppIcon(ui::Tw(240), true));
 
-    struct ButtonSpec {
+    struct ButtonLayout {
         const char* name;
         const char* caption;
         int left, top, width, height;
         void (Form1::*handler)();
     };
-    const ButtonSpec buttons[] = {
+    const ButtonLayout buttons[] = {
         {"Command8", "About", 11040, 480, 735, 375, &Form1::Command8_Click},
         {"Command4", "Сохранить данные в файле №1", 10200, 960, 1575, 495, &Form1::Command4_Click},
         {"Command3", "Загрузить данные из файла №1", 10200, 1560, 1575, 495, &Form1::Command3_Click},
@@ -136,12 +135,10 @@ void Form1::BuildLayout() {
         {"Command7", "Вывести на экраны", 7320, 5040, 1695, 375, &Form1::Command7_Click},
         {"Command1", "Начать эксперимент", 9120, 5040, 1815, 375, &Form1::Command1_Click},
     };
-    for (const ButtonSpec& spec : buttons) {
-        auto* button =
-            Named<ui::VbButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
-        PlaceTw(button, spec.left, spec.top, spec.width, spec.height);
-        Connect(button, spec.handler);
-    }
+    for (const ButtonLayout& control : buttons)
+        Connect(ui::MakeControl<ui::VbButton>(this, control.name, control.caption, control.left, control.top,
+                                              control.width, control.height),
+                control.handler);
 
     struct FrameOption {
         const char* name;
@@ -152,14 +149,12 @@ void Form1::BuildLayout() {
     };
     const auto makeFrame = [this](const char* name, const char* caption, int left, int top, int width,
                                   int height, std::initializer_list<FrameOption> options) {
-        auto* frame = Named<QGroupBox>(QString::fromUtf8(name), QString::fromUtf8(caption), this);
-        PlaceTw(frame, left, top, width, height);
-        for (const FrameOption& spec : options) {
-            auto* option =
-                Named<QRadioButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), frame);
-            PlaceTw(option, spec.left, spec.top, spec.width, spec.height);
-            option->setChecked(spec.checked);
-            connect(option, &QRadioButton::clicked, this, [this, handler = spec.handler] {
+        auto* frame = ui::MakeControl<QGroupBox>(this, name, caption, left, top, width, height);
+        for (const FrameOption& control : options) {
+            auto* option = ui::MakeControl<QRadioButton>(frame, control.name, control.caption, control.left,
+                                                         control.top, control.width, control.height);
+            option->setChecked(control.checked);
+            connect(option, &QRadioButton::clicked, this, [this, handler = control.handler] {
                 ui::Guarded(this, nullptr, [&] { (this->*handler)(); });
             });
         }
@@ -172,12 +167,11 @@ void Form1::BuildLayout() {
                {"Option11", "Средняя", 240, 620, 975, 195, &Form1::Option11_Click, false},
                {"Option12", "Высокая", 240, 960, 975, 255, &Form1::Option12_Click, false}});
 
-    for (const OptionSpec& spec : BodyOptions) {
-        auto* option =
-            Named<QRadioButton>(QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption), this);
-        PlaceTw(option, spec.left, spec.top, spec.width, spec.height);
+    for (const BodyOptionLayout& control : BodyOptions) {
+        auto* option = ui::MakeControl<QRadioButton>(this, control.name, control.caption, control.left,
+                                                     control.top, control.width, control.height);
         connect(option, &QRadioButton::clicked, this,
-                [this, body = spec.body] { ui::Guarded(this, nullptr, [&] { Option_Click(body); }); });
+                [this, body = control.body] { ui::Guarded(this, nullptr, [&] { Option_Click(body); }); });
     }
 
     Timer1 = new ui::VbTimer(this, true, 0);

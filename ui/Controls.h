@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Twips.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,6 +34,15 @@ template <typename T, typename... Args>
 T* Named(const QString& name, Args&&... args) {
     T* widget = new T(std::forward<Args>(args)...);
     widget->setObjectName(name);
+    return widget;
+}
+
+// Creates a captioned control with its name, at its place on the window in twips.
+template <typename T>
+T* MakeControl(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
+               int height) {
+    T* widget = Named<T>(QString::fromUtf8(name), QString::fromUtf8(caption), parent);
+    PlaceTw(widget, left, top, width, height);
     return widget;
 }
 

@@ -230,12 +230,13 @@ void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     menu.setObjectName(QStringLiteral("PictureMenu"));
     QAction* save = menu.addAction(QStringLiteral("Сохранить изображение…"));
     if (menu.exec(event->globalPos()) != save) return;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить изображение"),
-                                                QStringLiteral("orvane.png"),
-                                                QStringLiteral("Изображения PNG (*.png)"));
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить изображение"),
+                                     QStringLiteral("orvane.png"), QStringLiteral("Изображения PNG (*.png)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
-    if (!SaveImage(path)) ShowMessage(this, QStringLiteral("Не удалось сохранить изображение в файл %1").arg(path));
+    if (!SaveImage(path))
+        ShowMessage(this, QStringLiteral("Не удалось сохранить изображение в файл %1").arg(path));
 }
 
 } // namespace orvane::ui
