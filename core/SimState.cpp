@@ -26,19 +26,15 @@ void SimState::AssignStartupValues() {
     GravConst = std::pow(10.0, -12) * 66.7;
     LengthUnit = 1000000;
 
-    // Column by column, as the data set is written: all angles, then all masses, and so on.
-    for (int i = 1; i <= BodyCount; ++i)
-        BodyAngle(i) = DefaultBodies[i - 1].angle;
-    for (int i = 1; i <= BodyCount; ++i)
-        BodyMassPct(i) = DefaultBodies[i - 1].massPct;
-    for (int i = 1; i <= BodyCount; ++i)
-        BodyX(i) = DefaultBodies[i - 1].x * LengthUnit;
-    for (int i = 1; i <= BodyCount; ++i)
-        BodyY(i) = DefaultBodies[i - 1].y * LengthUnit;
-    for (int i = 1; i <= BodyCount; ++i)
-        BodyVx(i) = DefaultBodies[i - 1].vx;
-    for (int i = 1; i <= BodyCount; ++i)
-        BodyVy(i) = DefaultBodies[i - 1].vy;
+    for (int i = 1; i <= BodyCount; ++i) {
+        const BodyRecord& body = DefaultBodies[static_cast<std::size_t>(i - 1)];
+        BodyAngle(i) = body.angle;
+        BodyMassPct(i) = body.massPct;
+        BodyX(i) = body.x * LengthUnit;
+        BodyY(i) = body.y * LengthUnit;
+        BodyVx(i) = body.vx;
+        BodyVy(i) = body.vy;
+    }
 
     const Integer last = BodyCount;
     for (LoopI = 1; LoopI <= last; LoopI = Add16(LoopI, 1))

@@ -180,19 +180,18 @@ void Form1::Command2_Click() {
     // A run still going would overwrite the loaded planet with its next step.
     StopOrbitRun();
     SimState& s = state_;
-    for (int i = 2; i <= 10; ++i)
-        s.BodyAngle(i) = EpochBodies[static_cast<std::size_t>(i - 1)].angle;
-    for (int i = 1; i <= 10; ++i)
-        s.BodyX(i) = EpochBodies[static_cast<std::size_t>(i - 1)].x * s.LengthUnit;
-    for (int i = 1; i <= 10; ++i)
-        s.BodyY(i) = EpochBodies[static_cast<std::size_t>(i - 1)].y * s.LengthUnit;
-    for (int i = 1; i <= 10; ++i)
-        s.BodyVx(i) = EpochBodies[static_cast<std::size_t>(i - 1)].vx;
-    for (int i = 1; i <= 10; ++i)
-        s.BodyVy(i) = EpochBodies[static_cast<std::size_t>(i - 1)].vy;
-    // The current angles follow the data set, so what the table shows and what the file saves agree.
-    for (int i = 2; i <= 10; ++i)
-        s.PlanetAngle(i) = s.BodyAngle(i);
+    for (int i = 1; i <= 10; ++i) {
+        const BodyRecord& body = EpochBodies[static_cast<std::size_t>(i - 1)];
+        if (i >= 2) { // the set has no angle for the Sun
+            s.BodyAngle(i) = body.angle;
+            // The current angle follows the data set, so what the table shows and what the file saves agree.
+            s.PlanetAngle(i) = body.angle;
+        }
+        s.BodyX(i) = body.x * s.LengthUnit;
+        s.BodyY(i) = body.y * s.LengthUnit;
+        s.BodyVx(i) = body.vx;
+        s.BodyVy(i) = body.vy;
+    }
     ShowBodyColumns(s.BodyAngle);
 }
 
