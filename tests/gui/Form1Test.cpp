@@ -28,9 +28,7 @@ struct SetupWindow : ::testing::Test {
 };
 
 TEST_F(SetupWindow, ShowsTheDefaultParameterTable) {
-    const QStringList angles{"70", "275", "275", "325", "320", "50", "225", "310", "240"};
-    for (int k = 1; k <= 9; ++k)
-        EXPECT_EQ(TextOf(&form, ui::ArrayName("Text1", k)), angles[k - 1]);
+    test::ExpectDefaultAngles(&form);
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text1(0)")), nullptr);  // no angle for the Sun
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text1(10)")), nullptr); // nor for the asteroid
     EXPECT_EQ(TextOf(&form, "Text2(0)"), "33316600");

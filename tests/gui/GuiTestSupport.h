@@ -75,6 +75,14 @@ inline QString TextOf(QWidget* window, const QString& name) {
     return edit != nullptr ? edit->text() : QString();
 }
 
+// The angle row shows the start-up angles of the nine planets.
+inline void ExpectDefaultAngles(QWidget* setupWindow) {
+    const QStringList angles{"70", "275", "275", "325", "320", "50", "225", "310", "240"};
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(TextOf(setupWindow, QStringLiteral("Text1(%1)").arg(k)), angles[k - 1])
+            << "Text1(" << k << ")";
+}
+
 // Counts the pixels of an image in one colour.
 inline int CountColor(const QImage& image, QRgb color) {
     int count = 0;
