@@ -219,6 +219,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.drawImage(DrawingRect().topLeft(), image_);
 }
 
+void PictureBox::AddMenuAction(QAction* action) {
+    menuActions_.append(action);
+}
+
 bool PictureBox::SaveImage(const QString& path) const {
     QImage picture = image_;
     picture.setDevicePixelRatio(1);
@@ -229,6 +233,8 @@ void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("PictureMenu"));
     QAction* save = menu.addAction(QStringLiteral("Сохранить изображение…"));
+    for (const QPointer<QAction>& action : menuActions_)
+        if (action != nullptr) menu.addAction(action);
     if (menu.exec(event->globalPos()) != save) return;
     QString path =
         QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить изображение"),

@@ -3,9 +3,13 @@
 #include "DrawingSurface.h"
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+class QAction;
 
 namespace orvane::ui {
 
@@ -32,6 +36,9 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     QPointF ToPixel(double x, double y) const;
     // The drawing area inside the border, in widget coordinates.
     QRect DrawingRect() const;
+    // Adds an entry to the screen's right-click menu, below "Сохранить изображение…". The action stays
+    // owned by its creator; its shortcut is only shown in the menu.
+    void AddMenuAction(QAction* action);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +51,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     bool ClipLine(double& x1, double& y1, double& x2, double& y2) const;
 
     QImage image_;
+    QList<QPointer<QAction>> menuActions_;
     int deviceScale_ = 1;
     // However fast the drawing calls come, the screen is presented at most at the display's rate.
     QTimer presentTimer_;
