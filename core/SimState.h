@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Calendar.h"
 #include "Checked.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace orvane {
 
@@ -93,6 +95,11 @@ class SimState {
     Integer ColorR = 0;
     Integer ColorG = 0;
     Integer ColorB = 0;
+
+    // The date whose real planet positions the body table holds, while it holds them exactly as a data
+    // set of real positions loaded them; any other change of a position, velocity or mass clears it. A run
+    // started from such a table can be compared with the real sky.
+    std::optional<CalendarDate> DataSetDate;
 
     // Constants, counts, options and the default data set of the eleven bodies, with their masses
     // in kilograms and the current planet angles (everything the set-up window's load handler
