@@ -306,6 +306,37 @@ TEST_F(SetupCommands, SaveThenLoadGivesTheDefaultTableTruncated) {
     EXPECT_EQ(state.PlanetAngle(3), 275);
 }
 
+// Everything the save writes loads back, up to the largest values: any finite velocity, and a
+// coordinate up to 1.7976931348623154e302 thousand km, whose metres are 1.7976931348623154e308. A body
+// at the largest double's metres is one step past that: its file would not load, so it is not saved.
+TEST_F(SetupCommands, TheLargestValuesSaveAndLoadBack) {
+    test::MessageCatcher catcher;
+    constexpr double LargestCoordinate = 1.7976931348623154e302;
+    state.BodyX(11) = LargestCoordinate * 1e6;
+    state.BodyY(11) = -LargestCoordinate * 1e6;
+    state.BodyVx(11) = 1.7976931348623157e308;
+    state.BodyVy(11) = -1.7976931348623157e308;
+    Click(&form, "Command4");
+    EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
+    const SimState saved = state;
+    Click(&form, "Command2");
+    state.BodyX(11) = 0;
+    Click(&form, "Command3");
+    EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
+    EXPECT_EQ(state.BodyX(11), saved.BodyX(11));
+    EXPECT_EQ(state.BodyY(11), saved.BodyY(11));
+    EXPECT_EQ(state.BodyVx(11), 1.7976931348623157e308);
+    EXPECT_EQ(state.BodyVy(11), -1.7976931348623157e308);
+    EXPECT_EQ(state.BodyX(4), saved.BodyX(4));
+
+    const QByteArray before = ReadFile();
+    state.BodyX(11) = 1.7976931348623157e308;
+    Click(&form, "Command4");
+    ASSERT_EQ(catcher.texts.size(), 1);
+    EXPECT_TRUE(catcher.texts.last().contains("объекта 11")) << catcher.texts.last().toStdString();
+    EXPECT_EQ(ReadFile(), before);
+}
+
 TEST_F(SetupCommands, LoadAcceptsOtherSeparatorsAndIgnoresExtraNumbers) {
     Click(&form, "Command4");
     QByteArray text = ReadFile();
