@@ -32,7 +32,7 @@ TEST_F(SetupWindow, ShowsTheDefaultParameterTable) {
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text1(0)")), nullptr);  // no angle for the Sun
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text1(10)")), nullptr); // nor for the asteroid
     EXPECT_EQ(TextOf(&form, "Text2(0)"), "33316600");
-    EXPECT_EQ(TextOf(&form, "Text2(1)"), "5.55");
+    EXPECT_EQ(TextOf(&form, "Text2(1)"), test::Decimal("5.55"));
     EXPECT_EQ(TextOf(&form, "Text3(10)"), "-1000000");
     EXPECT_EQ(TextOf(&form, "Text4(10)"), "2000000");
     EXPECT_EQ(TextOf(&form, "Text5(1)"), "-55414");
@@ -110,13 +110,14 @@ TEST_F(SetupWindow, StartingAnExperimentPacksAndZeroesTheClocks) {
 }
 
 TEST(SetupWindowLocale, RussianDecimalComma) {
+    const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     SimState state;
     Form1 form(state);
     EXPECT_EQ(TextOf(&form, "Text2(1)"), "5,55");
     EXPECT_EQ(TextOf(&form, "Text2(0)"), "33316600");
     EXPECT_EQ(TextOf(&form, "Text5(1)"), "-55414");
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(previous);
 }
 
 } // namespace
