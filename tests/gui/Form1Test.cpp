@@ -60,6 +60,9 @@ TEST_F(SetupWindow, LayoutAtItsTwipPositions) {
     for (int k = 1; k <= 9; ++k)
         EXPECT_NE(form.findChild<QWidget*>(QStringLiteral("Option%1").arg(k)), nullptr);
     test::ExpectCaptionsFit(&form);
+    // Every label keeps the size its place gives it, also where the caption is a little too long.
+    EXPECT_EQ(Find(&form, "Label11")->geometry(), QRect(ui::Tw(5520), 0, ui::Tw(4935), ui::Tw(255)));
+    EXPECT_EQ(Find(&form, "Label1")->geometry(), QRect(ui::Tw(840), 0, ui::Tw(4215), ui::Tw(255)));
 }
 
 TEST_F(SetupWindow, OptionsStartSelectedAndSetStepAndDelay) {
