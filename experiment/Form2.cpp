@@ -25,7 +25,7 @@ void Form2::Guard(Handler handler) {
 }
 
 Form2::Form2(SimState& shared, QWidget* setupWindow)
-    : QWidget(setupWindow, Qt::Window), shared_(shared), setupWindow_(setupWindow) {
+    : QWidget(nullptr), shared_(shared), setupWindow_(setupWindow) {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(ui::WindowCaption);

@@ -2,6 +2,7 @@
 
 #include "SimState.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -25,6 +26,8 @@ namespace orvane {
 class Form2 : public QWidget {
     Q_OBJECT
   public:
+    // A top-level window of its own, not a child of the set-up window: either can be brought in front
+    // of the other, and hiding the set-up window does not hide this one. The set-up window owns it.
     Form2(SimState& shared, QWidget* setupWindow);
 
     // Takes over the freshly packed state of a new start; zoom, pan, slow-down, the Sun setting and the
@@ -76,7 +79,7 @@ class Form2 : public QWidget {
 
     SimState& shared_;
     SimState run_;
-    QWidget* setupWindow_;
+    QPointer<QWidget> setupWindow_;
 };
 
 } // namespace orvane

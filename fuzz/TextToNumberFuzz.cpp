@@ -11,8 +11,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::Russian, QLocale::Russia),
-                                      QLocale(QLocale::German, QLocale::Germany)};
+    // Besides the C locale, a comma, a U+2212 minus (Swedish), and Arabic digits and decimal sign.
+    static const QLocale locales[] = {
+        QLocale::c(), QLocale(QLocale::Russian, QLocale::Russia), QLocale(QLocale::German, QLocale::Germany),
+        QLocale(QLocale::Swedish, QLocale::Sweden), QLocale(QLocale::Arabic, QLocale::Egypt)};
     for (const QLocale& locale : locales) {
         const std::optional<double> value = orvane::ui::TextToNumber(text, locale);
         if (!value) continue;

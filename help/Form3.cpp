@@ -13,7 +13,7 @@ namespace orvane {
 using ui::Named;
 using ui::PlaceTw;
 
-Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
+Form3::Form3() : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(ui::WindowCaption);
@@ -24,6 +24,8 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     PlaceTw(Text1, 0, 0, 6135, 3495);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setPlainText(QStringLiteral("Text1"));
+    // Tab leaves the text for "Закрыть" instead of being typed into it.
+    Text1->setTabChangesFocus(true);
 
     auto* label2 = ui::MakeControl<ui::VbLabel>(
         this, "Label2", "    Программа распространяется свободно, для некоммерческих целей          ", 0,

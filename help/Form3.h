@@ -6,11 +6,12 @@ class QPlainTextEdit;
 
 namespace orvane {
 
-// The help window: how the program is used, in Russian. Every opening builds the text afresh.
+// The help window: how the program is used, in Russian. Every opening builds the text afresh. A
+// top-level window of its own; the set-up window owns it.
 class Form3 : public QWidget {
     Q_OBJECT
   public:
-    explicit Form3(QWidget* parent = nullptr);
+    Form3();
 
     QPlainTextEdit* Text1 = nullptr;
     // The help text as it was built, line breaks as carriage return and line feed.

@@ -7,8 +7,22 @@ set -euo pipefail
 purpose="${1:-app}"
 packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 fonts-dejavu-core)
 if [[ "$purpose" == "test" ]]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth)
+    # The window-manager test runs the real program on a virtual X server (xvfb, xauth) under a real
+    # window manager (openbox) and drives it like a user (xdotool, wmctrl); the second run of the window
+    # and file suites needs the Russian locale (locales).
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth openbox xdotool
+               wmctrl locales)
 fi
+
+# Generates the Russian locale the tests run under, once, when the system lacks it.
+generate_russian_locale() {
+    [[ "$purpose" == "test" ]] || return 0
+    locale -a 2>/dev/null | grep -qix 'ru_RU.utf-\?8' && return 0
+    echo "Создаю локаль ru_RU.UTF-8 / generating the ru_RU.UTF-8 locale"
+    "${sudo[@]}" sed -i -E 's/^# *(ru_RU\.UTF-8 UTF-8)/\1/' /etc/locale.gen
+    grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo[@]}" locale-gen >/dev/null
+}
 
 missing=()
 for package in "${packages[@]}"; do
@@ -16,7 +30,12 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+if [[ ${#missing[@]} -eq 0 ]]; then
+    sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    generate_russian_locale
+    exit 0
+fi
 
 echo "Устанавливаю недостающие пакеты / installing missing packages: ${missing[*]}"
 if [[ $(id -u) -eq 0 ]]; then
@@ -30,3 +49,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+generate_russian_locale

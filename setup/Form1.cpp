@@ -93,7 +93,12 @@ Form1::Form1(SimState& state, QWidget* parent)
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
 
-Form1::~Form1() = default;
+// The experiment and help windows are top-level windows without a parent: the set-up window, which
+// lives as long as the program, deletes those still open. A window closed before has deleted itself.
+Form1::~Form1() {
+    delete form2_.data();
+    delete form3_.data();
+}
 
 Form2* Form1::ExperimentWindow() const {
     return form2_;
@@ -242,7 +247,7 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command8_Click() {
-    if (form3_ == nullptr) form3_ = new Form3(this);
+    if (form3_ == nullptr) form3_ = new Form3;
     ui::ShowModeless(form3_);
 }
 
@@ -262,6 +267,9 @@ void Form1::Option14_Click() {
     state_.StepDelayMs = 1;
 }
 
+// Closing only hides the window: its table, options and state wait for the experiment window's
+// save-and-return, which shows it again without loading it anew. The program ends with the last
+// visible window, so a hidden set-up window does not keep it running.
 void Form1::closeEvent(QCloseEvent* event) {
     StopOrbitRun();
     event->accept();

@@ -203,6 +203,16 @@ void Form1::Command4_Click() {
         const int i = s.LoopI;
         rows[static_cast<std::size_t>(i - 1)] = {s.PlanetAngle(i), s.BodyX(i) / s.LengthUnit,
                                                  s.BodyY(i) / s.LengthUnit, s.BodyVx(i), s.BodyVy(i)};
+        // The division rounds: at the very largest metres the saved thousands, scaled back, overflow and
+        // the file would not load. Such a file is refused rather than written.
+        const ParameterRow& row = rows[static_cast<std::size_t>(i - 1)];
+        if (!std::isfinite(std::trunc(row.x) * s.LengthUnit) ||
+            !std::isfinite(std::trunc(row.y) * s.LengthUnit)) {
+            ui::ShowMessage(this, QStringLiteral("Координаты объекта %1 слишком велики для файла параметров: "
+                                                 "файл не сохранён.")
+                                      .arg(i));
+            return;
+        }
     }
     if (const auto failure = WriteParameterFile(parameterFile_.toStdString(), rows))
         ui::ShowMessage(this, QString::fromStdString(*failure));

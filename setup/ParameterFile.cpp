@@ -1,11 +1,14 @@
 #include "ParameterFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,8 +18,9 @@ namespace {
 
 constexpr int NumbersNeeded = 55;
 constexpr std::size_t MaxFileBytes = 1 << 20;
-// Coordinates are stored in metres after the load: a value must stay finite when scaled.
-constexpr double MaxMagnitude = 1e300;
+// The load stores a coordinate in metres, thousands of kilometres times this; the scaled value must stay
+// finite. Angles and velocities are stored as read.
+constexpr double MetresPerCoordinateUnit = 1e6;
 
 bool IsSeparator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
@@ -46,6 +50,48 @@ bool IsNumberToken(std::string_view token) {
     return i == token.size();
 }
 
+// The power of ten of a number token's leading digit, from its text alone: tells an overflow from an
+// underflow when the conversion reports that the value is out of range.
+long DecimalMagnitude(std::string_view token) {
+    std::size_t i = token.find_first_not_of("+-");
+    long magnitude = 0;
+    bool seenDigit = false;
+    for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
+        if (seenDigit) ++magnitude;
+        seenDigit = seenDigit || token[i] != '0';
+    }
+    if (!seenDigit && i < token.size() && token[i] == '.') {
+        magnitude = -1;
+        for (++i; i < token.size() && token[i] == '0'; ++i)
+            --magnitude;
+    }
+    const std::size_t e = token.find_first_of("eE");
+    if (e == std::string_view::npos) return magnitude;
+    std::size_t k = e + 1;
+    const bool negative = k < token.size() && token[k] == '-';
+    if (k < token.size() && (token[k] == '-' || token[k] == '+')) ++k;
+    long exponent = 0;
+    for (; k < token.size(); ++k)
+        exponent = std::min(exponent * 10 + (token[k] - '0'), 1'000'000L);
+    return magnitude + (negative ? -exponent : exponent);
+}
+
+// The value of a checked number token. The file's numbers are written with a dot whatever the desktop's
+// language, so the conversion must not depend on the locale. Nullopt when the value is too large for a
+// double; a value too small for one reads as zero.
+std::optional<double> TokenValue(std::string_view token) {
+    if (!token.empty() && token.front() == '+') token.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (DecimalMagnitude(token) > 0) return std::nullopt;
+        return token.front() == '-' ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 std::string Shown(std::string_view token) {
     std::string shown;
     for (char c : token.substr(0, 40))
@@ -56,6 +102,20 @@ std::string Shown(std::string_view token) {
 
 std::string Place(int line, int field) {
     return "строка " + std::to_string(line) + ", число " + std::to_string(field);
+}
+
+// The file a save replaces: where `path` is a symbolic link (or a chain of them), the file it points
+// to, so the link stays a link; `path` itself otherwise.
+std::string SaveTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path target = path;
+    std::error_code error;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, error)); ++hops) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target.string();
 }
 
 std::string WholeNumberText(double value) {
@@ -91,12 +151,12 @@ ParameterFileRead ParseParameterText(std::string_view text) {
         if (!IsNumberToken(token))
             return {std::nullopt,
                     "В файле параметров " + Place(line, field) + ": «" + Shown(token) + "» — не число."};
-        const std::string copy(token);
-        const double value = std::strtod(copy.c_str(), nullptr);
-        if (!std::isfinite(value) || std::fabs(value) > MaxMagnitude)
+        const std::optional<double> value = TokenValue(token);
+        const bool coordinate = count % 5 == 1 || count % 5 == 2;
+        if (!value || (coordinate && !std::isfinite(*value * MetresPerCoordinateUnit)))
             return {std::nullopt, "В файле параметров " + Place(line, field) + ": число «" + Shown(token) +
                                       "» слишком велико."};
-        values[static_cast<std::size_t>(count++)] = value;
+        values[static_cast<std::size_t>(count++)] = *value;
         i = end;
     }
     if (count < NumbersNeeded)
@@ -138,7 +198,9 @@ std::string FormatParameterText(const ParameterRows& rows) {
 
 std::optional<std::string> WriteParameterFile(const std::string& path, const ParameterRows& rows) {
     const std::string text = FormatParameterText(rows);
-    std::string temporary = path + ".XXXXXX";
+    // The temporary file lies beside the file it replaces, so the rename stays on one file system.
+    const std::string target = SaveTarget(path);
+    std::string temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return "Не удалось сохранить файл параметров: нельзя создать файл рядом с " + path + " (" +
@@ -159,14 +221,18 @@ std::optional<std::string> WriteParameterFile(const std::string& path, const Par
         }
         written += static_cast<std::size_t>(n);
     }
-    if (::fchmod(fd, 0644) != 0) return fail("ошибка записи");
+    // A file that already exists keeps the permissions its owner gave it.
+    struct stat existing {};
+    const mode_t mode =
+        ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) ? existing.st_mode & 07777 : 0644;
+    if (::fchmod(fd, mode) != 0) return fail("ошибка записи");
     if (::fsync(fd) != 0) return fail("ошибка записи на диск");
     if (::close(fd) != 0) {
         const std::string reason = std::strerror(errno);
         ::unlink(temporary.c_str());
         return "Не удалось сохранить файл параметров " + path + " (" + reason + "). Прежний файл не изменён.";
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
         const std::string reason = std::strerror(errno);
         ::unlink(temporary.c_str());
         return "Не удалось сохранить файл параметров " + path + " (" + reason + "). Прежний файл не изменён.";

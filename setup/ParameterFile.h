@@ -26,8 +26,9 @@ struct ParameterFileRead {
 };
 
 // The numbers are taken in sequence, separated by blanks, tabs, commas and line ends of either kind;
-// anything after the 55th number is ignored. A field that is not a number, or whose value does not fit,
-// is reported with its line and its place in the line.
+// anything after the 55th number is ignored. A dot is the only decimal separator, whatever the locale.
+// Every finite number is accepted, but a coordinate must stay finite in metres (times 1e6). A field that
+// is not a number, or whose value does not fit, is reported with its line and its place in the line.
 ParameterFileRead ParseParameterText(std::string_view text);
 ParameterFileRead ReadParameterFile(const std::string& path);
 
@@ -36,7 +37,8 @@ ParameterFileRead ReadParameterFile(const std::string& path);
 std::string FormatParameterText(const ParameterRows& rows);
 
 // Writes a temporary file beside `path` and renames it into place, so the previous file survives any
-// failure. Returns the message of a failure, nothing on success.
+// failure. An existing file keeps its permission bits; where `path` is a symbolic link, the file it
+// points to is replaced and the link stays. Returns the message of a failure, nothing on success.
 std::optional<std::string> WriteParameterFile(const std::string& path, const ParameterRows& rows);
 
 } // namespace orvane

@@ -1,8 +1,10 @@
 #include "Controls.h"
 
 #include <QLineEdit>
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace orvane::ui {
 
@@ -28,13 +30,20 @@ VbLabel::VbLabel(const QString& caption, QWidget* parent) : QLabel(caption, pare
 
 void VbLabel::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
-    const bool oneLine = height() < 2 * fontMetrics().lineSpacing();
-    if (oneLine == !wordWrap()) return;
-    setWordWrap(!oneLine);
-    if (oneLine) {
-        const int needed = fontMetrics().horizontalAdvance(text()) + 2;
-        if (needed > width()) resize(needed, height());
-    }
+    // The label keeps the size the layout gives it. A one-line label whose caption is a little too wide
+    // sets its letters closer, by at most half a pixel each; a caption that still does not fit wraps
+    // inside the label like a taller one's.
+    QFont tight = font();
+    tight.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const bool oneLine = height() < 2 * QFontMetrics(tight).lineSpacing();
+    const int excess = QFontMetrics(tight).horizontalAdvance(text()) - width();
+    const qsizetype letters = std::max<qsizetype>(text().size(), 1);
+    constexpr double MaxTighteningPx = 0.5;
+    const double tightening = oneLine && excess > 0 ? double(excess + 1) / double(letters) : 0;
+    if (tightening > 0 && tightening <= MaxTighteningPx)
+        tight.setLetterSpacing(QFont::AbsoluteSpacing, -tightening);
+    setFont(tight);
+    setWordWrap(!oneLine || tightening > MaxTighteningPx);
 }
 
 } // namespace orvane::ui

@@ -18,8 +18,9 @@ class VbButton : public QPushButton {
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A label whose caption wraps at blanks, anchored at the upper left; runs of blanks are kept. A label
-// only one line high does not wrap: a caption a little wider than its box runs on to the right.
+// A label whose caption wraps at blanks, anchored at the upper left; runs of blanks are kept. The label
+// keeps its size: a caption a little wider than a one-line label sets its letters closer, one that is
+// still too wide wraps inside the label.
 class VbLabel : public QLabel {
     Q_OBJECT
   public:

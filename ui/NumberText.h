@@ -8,11 +8,13 @@
 namespace orvane::ui {
 
 // A number as the windows show it: rounded to 15 significant digits, trailing zeros dropped, no
-// leading blank, no digit grouping, the locale's decimal separator.
+// leading blank, no digit grouping, Latin digits, '-' and 'E' as the plain conversion writes them
+// ("-55414", "1E-07"); only the decimal separator is the locale's.
 QString NumberToText(double value, const QLocale& locale = QLocale());
 
-// A number typed by the user: the locale's decimal separator or '.', blanks around it allowed. Anything
-// else, and a value that is not finite, is not a number.
+// A number typed by the user: the locale's decimal separator or '.', blanks around it allowed; every
+// text NumberToText writes for the same locale reads back. The locale's own digits and minus sign are
+// taken too. Anything else, and a value that is not finite, is not a number.
 std::optional<double> TextToNumber(const QString& text, const QLocale& locale = QLocale());
 
 } // namespace orvane::ui

@@ -275,7 +275,7 @@ TEST_F(SetupCommands, EpochDataSet) {
     EXPECT_EQ(TextOf(&form, "Text3(3)"), "-22434");
     EXPECT_EQ(TextOf(&form, "Text4(3)"), "150410");
     EXPECT_EQ(TextOf(&form, "Text1(4)"), "0");
-    EXPECT_EQ(TextOf(&form, "Text1(3)"), "98.5");
+    EXPECT_EQ(TextOf(&form, "Text1(3)"), test::Decimal("98.5"));
     EXPECT_EQ(TextOf(&form, "Text2(3)"), "100");
     EXPECT_EQ(TextOf(&form, "Text3(10)"), "-1000000");
     EXPECT_EQ(state.BodyMassPct(6), 31810);
@@ -304,6 +304,55 @@ TEST_F(SetupCommands, SaveThenLoadGivesTheDefaultTableTruncated) {
     EXPECT_EQ(TextOf(&form, "Text2(0)"), "1"); // the mass row is not touched
     EXPECT_EQ(state.BodyMassPct(1), 33316600);
     EXPECT_EQ(state.PlanetAngle(3), 275);
+}
+
+// Everything the save writes loads back, up to the largest values: any finite velocity, and a
+// coordinate up to 1.7976931348623154e302 thousand km, whose metres are 1.7976931348623154e308. A body
+// at the largest double's metres is one step past that: its file would not load, so it is not saved.
+TEST_F(SetupCommands, TheLargestValuesSaveAndLoadBack) {
+    test::MessageCatcher catcher;
+    constexpr double LargestCoordinate = 1.7976931348623154e302;
+    state.BodyX(11) = LargestCoordinate * 1e6;
+    state.BodyY(11) = -LargestCoordinate * 1e6;
+    state.BodyVx(11) = 1.7976931348623157e308;
+    state.BodyVy(11) = -1.7976931348623157e308;
+    Click(&form, "Command4");
+    EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
+    const SimState saved = state;
+    Click(&form, "Command2");
+    state.BodyX(11) = 0;
+    Click(&form, "Command3");
+    EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
+    EXPECT_EQ(state.BodyX(11), saved.BodyX(11));
+    EXPECT_EQ(state.BodyY(11), saved.BodyY(11));
+    EXPECT_EQ(state.BodyVx(11), 1.7976931348623157e308);
+    EXPECT_EQ(state.BodyVy(11), -1.7976931348623157e308);
+    EXPECT_EQ(state.BodyX(4), saved.BodyX(4));
+
+    const QByteArray before = ReadFile();
+    state.BodyX(11) = 1.7976931348623157e308;
+    Click(&form, "Command4");
+    ASSERT_EQ(catcher.texts.size(), 1);
+    EXPECT_TRUE(catcher.texts.last().contains("объекта 11")) << catcher.texts.last().toStdString();
+    EXPECT_EQ(ReadFile(), before);
+}
+
+// A file edited by hand with fractions and exponents loads as written, whatever the desktop's language
+// (the suites run a second time on a Russian desktop), and is saved back truncated.
+TEST_F(SetupCommands, HandEditedFractionsAndExponentsLoadAsWritten) {
+    WriteFile(
+        DefaultFileWith(2, "98.5 1.5e3 43226 -55414 20169").replace("\r\n275 9361", "\r\n-3.5156e4 9361"));
+    Click(&form, "Command3");
+    EXPECT_EQ(state.PlanetAngle(2), 98.5);
+    EXPECT_EQ(state.BodyX(2), 1500e6);
+    EXPECT_EQ(state.PlanetAngle(3), -35156);
+    EXPECT_EQ(TextOf(&form, "Text1(1)"), "98");
+    EXPECT_EQ(TextOf(&form, "Text3(1)"), "1500");
+    EXPECT_EQ(TextOf(&form, "Text1(2)"), "-35156");
+    Click(&form, "Command4");
+    const QList<QByteArray> lines = ReadFile().split('\n');
+    EXPECT_EQ(lines[1], "98 1500 43226 -55414 20169\r");
+    EXPECT_TRUE(lines[2].startsWith("-35156 9361 ")) << lines[2].toStdString();
 }
 
 TEST_F(SetupCommands, LoadAcceptsOtherSeparatorsAndIgnoresExtraNumbers) {

@@ -32,7 +32,7 @@ TEST_F(SetupWindow, ShowsTheDefaultParameterTable) {
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text1(0)")), nullptr);  // no angle for the Sun
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text1(10)")), nullptr); // nor for the asteroid
     EXPECT_EQ(TextOf(&form, "Text2(0)"), "33316600");
-    EXPECT_EQ(TextOf(&form, "Text2(1)"), "5.55");
+    EXPECT_EQ(TextOf(&form, "Text2(1)"), test::Decimal("5.55"));
     EXPECT_EQ(TextOf(&form, "Text3(10)"), "-1000000");
     EXPECT_EQ(TextOf(&form, "Text4(10)"), "2000000");
     EXPECT_EQ(TextOf(&form, "Text5(1)"), "-55414");
@@ -60,6 +60,9 @@ TEST_F(SetupWindow, LayoutAtItsTwipPositions) {
     for (int k = 1; k <= 9; ++k)
         EXPECT_NE(form.findChild<QWidget*>(QStringLiteral("Option%1").arg(k)), nullptr);
     test::ExpectCaptionsFit(&form);
+    // Every label keeps the size its place gives it, also where the caption is a little too long.
+    EXPECT_EQ(Find(&form, "Label11")->geometry(), QRect(ui::Tw(5520), 0, ui::Tw(4935), ui::Tw(255)));
+    EXPECT_EQ(Find(&form, "Label1")->geometry(), QRect(ui::Tw(840), 0, ui::Tw(4215), ui::Tw(255)));
 }
 
 TEST_F(SetupWindow, OptionsStartSelectedAndSetStepAndDelay) {
@@ -110,13 +113,14 @@ TEST_F(SetupWindow, StartingAnExperimentPacksAndZeroesTheClocks) {
 }
 
 TEST(SetupWindowLocale, RussianDecimalComma) {
+    const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     SimState state;
     Form1 form(state);
     EXPECT_EQ(TextOf(&form, "Text2(1)"), "5,55");
     EXPECT_EQ(TextOf(&form, "Text2(0)"), "33316600");
     EXPECT_EQ(TextOf(&form, "Text5(1)"), "-55414");
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(previous);
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPointer>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -365,6 +367,44 @@ TEST_F(Experiment, ClosingByTheFrameEndsTheRunAndExitClosesBoth) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form, nullptr);
     EXPECT_FALSE(setup.isVisible());
+}
+
+// Closing the set-up window while the experiment runs only hides it: the run, the table and the options
+// go on; the save-and-return shows it again with the handed-over state and without loading it anew.
+// The program ends with the last visible window.
+TEST_F(Experiment, ClosingTheSetupWindowHidesItUntilTheSaveAndReturn) {
+    EXPECT_EQ(form->parentWidget(), nullptr); // a window of its own, not hidden along with the set-up window
+    Click(&setup, "Option12");
+    Find<QLineEdit>(&setup, "Text2(0)")->setText("7");
+    Click(form, "Command1");
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    EXPECT_TRUE(setup.close());
+    EXPECT_FALSE(setup.isVisible());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(lastClosed.count(), 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return form->Run().SimTime >= 5 * 8640; })); // still running
+
+    Click(form, "Command9");
+    EXPECT_TRUE(setup.isVisible());
+    EXPECT_EQ(state.BodyX(4), form->Run().StateVec(4));
+    EXPECT_NE(state.BodyX(4), 12821e6);
+    EXPECT_EQ(state.TimeStep, 8640); // not loaded anew: the options and typed text are as they were
+    EXPECT_TRUE(Find<QRadioButton>(&setup, "Option12")->isChecked());
+    EXPECT_EQ(TextOf(&setup, "Text2(0)"), "7");
+    EXPECT_EQ(TextOf(&setup, "Text3(3)"), "12821"); // the table is not refreshed by the hand-over
+
+    // Hidden again, the set-up window does not keep the program alive once the experiment closes: the
+    // program's event loop ends at once, not at the time limit.
+    QTimer::singleShot(0, [&] {
+        setup.close();
+        form->close();
+    });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QApplication::exit(1); });
+    limit.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(lastClosed.count(), 1);
 }
 
 } // namespace

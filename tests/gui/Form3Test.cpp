@@ -5,6 +5,7 @@
 
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTest>
 
 namespace orvane {
 namespace {
@@ -35,6 +36,14 @@ TEST(HelpWindow, OpensWithTheWholeTextOnceAndAgain) {
     EXPECT_TRUE(Find<QLabel>(help, "Label2")->text().startsWith("    Программа"));
     EXPECT_TRUE(Find<QLabel>(help, "Label2")->text().endsWith("целей          "));
     test::ExpectCaptionsFit(help);
+
+    EXPECT_EQ(help->parentWidget(), nullptr);
+    // Tab leaves the text box for "Закрыть" and types nothing.
+    auto* text = Find<QPlainTextEdit>(help, "Text1");
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_Tab);
+    EXPECT_EQ(help->focusWidget(), Find<QWidget>(help, "Command1"));
+    EXPECT_EQ(text->toPlainText(), shown);
 
     Click(&setup, "Command8"); // open: only brought forward
     EXPECT_EQ(setup.HelpWindow(), help.data());

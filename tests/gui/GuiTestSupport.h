@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
@@ -68,6 +69,11 @@ bool WaitUntil(Condition condition, int limitMs = 5000) {
 inline void Click(QWidget* window, const QString& name) {
     auto* button = Find<QAbstractButton>(window, name);
     if (button != nullptr) button->click();
+}
+
+// A number's text with the decimal separator of the locale the suites run in.
+inline QString Decimal(const char* plain) {
+    return QString::fromLatin1(plain).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 inline QString TextOf(QWidget* window, const QString& name) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <clocale>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -114,6 +116,67 @@ TEST(ParameterFileParse, BadInputIsReportedAndNamed) {
     }
 }
 
+// A file edited by hand with fractions and exponents reads the same whatever the locale: the dot is the
+// file's only decimal separator, and a comma still separates two numbers.
+TEST(ParameterFileParse, DotDecimalsReadTheSameUnderARussianLocale) {
+    const std::string edited =
+        "0 0 0 0 0\r\n98.5 1.5e3 43226 -55414 20169\r\n-3.5156e4,2.5,+7 1,5\r\n" + Numbers(40, " ");
+    const auto inC = ParseParameterText(edited);
+    ASSERT_TRUE(inC.rows) << inC.error;
+    const std::string savedInC = FormatParameterText(*inC.rows);
+
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr)
+        GTEST_SKIP() << "the ru_RU.UTF-8 locale is missing (scripts/install-deps.sh test generates it)";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    const auto inRussian = ParseParameterText(edited);
+    const std::string savedInRussian = inRussian.rows ? FormatParameterText(*inRussian.rows) : "";
+    std::setlocale(LC_ALL, previous.c_str());
+
+    ASSERT_TRUE(inRussian.rows) << inRussian.error;
+    const ParameterRow& mercury = (*inRussian.rows)[1];
+    EXPECT_EQ(mercury.angle, 98.5);
+    EXPECT_EQ(mercury.x, 1500);
+    EXPECT_EQ(mercury.vx, -55414);
+    const ParameterRow& venus = (*inRussian.rows)[2];
+    EXPECT_EQ(venus.angle, -35156);
+    EXPECT_EQ(venus.x, 2.5);
+    EXPECT_EQ(venus.y, 7);
+    EXPECT_EQ(venus.vx, 1);
+    EXPECT_EQ(venus.vy, 5);
+    EXPECT_EQ(savedInRussian, savedInC);
+    EXPECT_NE(savedInRussian.find("\r\n98 1500 43226 -55414 20169\r\n-35156 2 7 1 5\r\n"), std::string::npos)
+        << savedInRussian;
+}
+
+// Whatever the save writes, the load takes back: any finite angle and velocity, and a coordinate up to
+// the largest whose metres are finite, 1.7976931348623154e302 thousand km (the next double up, times
+// 1e6, overflows).
+TEST(ParameterFileParse, TheLargestValuesRoundTrip) {
+    constexpr double LargestCoordinate = 1.7976931348623154e302;
+    ParameterRows rows{};
+    for (ParameterRow& row : rows)
+        row = {DBL_MAX, LargestCoordinate, -LargestCoordinate, -DBL_MAX, DBL_MAX};
+    const auto read = ParseParameterText(FormatParameterText(rows));
+    ASSERT_TRUE(read.rows) << read.error;
+    for (const ParameterRow& row : *read.rows) {
+        EXPECT_EQ(row.angle, DBL_MAX);
+        EXPECT_EQ(row.x, LargestCoordinate);
+        EXPECT_EQ(row.y, -LargestCoordinate);
+        EXPECT_EQ(row.vx, -DBL_MAX);
+        EXPECT_EQ(row.vy, DBL_MAX);
+    }
+    // One step further the coordinate is refused, and a velocity past the largest double as well.
+    const auto tooFar = ParseParameterText("0 1.797693134862316e302 " + Numbers(53, " "));
+    EXPECT_FALSE(tooFar.rows);
+    EXPECT_NE(tooFar.error.find("строка 1, число 2"), std::string::npos) << tooFar.error;
+    EXPECT_FALSE(ParseParameterText("0 0 0 1.8e308 " + Numbers(51, " ")).rows);
+    // A value too small for a double reads as zero.
+    const auto tiny = ParseParameterText("1e-400 " + Numbers(54, " "));
+    ASSERT_TRUE(tiny.rows) << tiny.error;
+    EXPECT_EQ((*tiny.rows)[0].angle, 0);
+}
+
 TEST(ParameterFileDisk, SaveIsAtomicAndLoadReadsItBack) {
     TempDir dir;
     const fs::path file = dir.path / "orvane1.dat";
@@ -124,6 +187,46 @@ TEST(ParameterFileDisk, SaveIsAtomicAndLoadReadsItBack) {
     EXPECT_EQ((*read.rows)[1].y, 43226);
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
+}
+
+TEST(ParameterFileDisk, SavingOverAFileKeepsItsPermissions) {
+    TempDir dir;
+    const fs::path file = dir.path / "orvane1.dat";
+    ASSERT_FALSE(WriteParameterFile(file.string(), SampleRows()));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0644));
+    fs::permissions(file, fs::perms(0600));
+    ASSERT_FALSE(WriteParameterFile(file.string(), ParameterRows{}));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0600));
+    fs::permissions(file, fs::perms(0664));
+    ASSERT_FALSE(WriteParameterFile(file.string(), SampleRows()));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0664));
+    EXPECT_EQ(ReadAll(file), FormatParameterText(SampleRows()));
+}
+
+// Where orvane1.dat is a link, the save replaces the file it points to, in that file's directory, and
+// the link stays a link, also through a chain of relative links.
+TEST(ParameterFileDisk, SavingThroughASymbolicLinkReplacesItsTarget) {
+    TempDir dir;
+    fs::create_directory(dir.path / "data");
+    const fs::path target = dir.path / "data" / "kept.dat";
+    ASSERT_FALSE(WriteParameterFile(target.string(), ParameterRows{}));
+    fs::permissions(target, fs::perms(0640));
+    fs::create_symlink("data/kept.dat", dir.path / "middle.dat");
+    const fs::path link = dir.path / "orvane1.dat";
+    fs::create_symlink("middle.dat", link);
+
+    ASSERT_FALSE(WriteParameterFile(link.string(), SampleRows()));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(dir.path / "middle.dat"));
+    EXPECT_EQ(fs::read_symlink(link), "middle.dat");
+    EXPECT_EQ(ReadAll(target), FormatParameterText(SampleRows()));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+    const auto read = ReadParameterFile(link.string());
+    ASSERT_TRUE(read.rows) << read.error;
+    EXPECT_EQ((*read.rows)[1].vx, -55414);
+    // No temporary file is left in either directory.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path / "data"), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 3);
 }
 
 TEST(ParameterFileDisk, FailuresLeaveThePreviousFileAndSaySo) {

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Runs the window-manager test binary on a virtual X server under openbox.
+#   tests/wm/run-wm-test.sh <path of wm_tests>
+# Exits 77 (the test is skipped) only when the X server itself cannot start; a missing window manager
+# or X tool, and every failure of the test, is a failure.
+set -uo pipefail
+binary="$1"
+
+if ! command -v xvfb-run >/dev/null || ! xvfb-run -a true >/dev/null 2>&1; then
+    echo "SKIP: the virtual X server (Xvfb) cannot start here; the window-manager test did not run"
+    exit 77
+fi
+for tool in openbox wmctrl xdotool; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh test installs it)"; exit 1; }
+done
+
+export WM_TEST_BINARY="$binary"
+xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do
+        wmctrl -m >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    if ! wmctrl -m >/dev/null 2>&1; then
+        echo "FAIL: openbox did not start"
+        kill "$wm" 2>/dev/null
+        exit 1
+    fi
+    echo "window manager: $(wmctrl -m | head -1)"
+    QT_QPA_PLATFORM=xcb "$WM_TEST_BINARY"
+    status=$?
+    kill "$wm" 2>/dev/null
+    wait "$wm" 2>/dev/null
+    exit "$status"
+'
