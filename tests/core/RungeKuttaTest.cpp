@@ -119,16 +119,43 @@ TEST(RunTimeErrors, OverflowAndDivisionByZeroAreCaught) {
     EXPECT_THROW(u.OrbitDerivatives(), RunTimeError); // 0/0 for a planet of no mass
 }
 
+// Mercury reaches the origin only at the half step, a hair's breadth from Venus, where their pull
+// overflows: the first stage has already moved the state, so the restore is what undoes it.
+TEST(RunTimeErrors, AStepFaultingAtItsHalfStepIsUndoneAsAWhole) {
+    SimState s = StartupState();
+    test::SpreadBodies(s);
+    s.BodyX(2) = -1.08e9;
+    s.BodyY(2) = 0;
+    s.BodyVx(2) = 25000; // 1.08e9 m in half a day
+    s.BodyX(3) = 1e-150;
+    s.BodyY(3) = 0;
+    s.SunHeld = 2;
+    s.TimeStep = 86400;
+    test::Pack(s);
+    const SimState before = s;
+    EXPECT_THROW(s.RungeKuttaStep(44, Derivative::NBody), RunTimeError);
+    EXPECT_EQ(s.RkK1(2), 2.16e9); // the first stage went through
+    EXPECT_EQ(s.StateVec(2), -1.08e9);
+    EXPECT_EQ(s.StateVec(3), 1e-150);
+    EXPECT_EQ(s.StateVec(24), 25000);
+    EXPECT_TRUE(s.StateVec == before.StateVec);
+}
+
+// A planet moved along its orbit reaches the Sun only at the half step.
 TEST(RunTimeErrors, OrbitStepThroughTheSunIsUndone) {
     SimState s = StartupState();
     s.LoopI = 4;
-    s.TimeStep = 1;
-    s.StateVec(1) = 0;
+    s.TimeStep = 86400;
+    s.StateVec(1) = 1.08e9;
     s.StateVec(2) = 0;
-    s.StateVec(3) = 0;
+    s.StateVec(3) = -25000;
     s.StateVec(4) = 0;
     EXPECT_THROW(s.RungeKuttaStep(4, Derivative::Orbit), RunTimeError);
-    EXPECT_EQ(s.StateVec(1), 0);
+    EXPECT_EQ(s.RkK1(1), -2.16e9); // the first stage went through
+    EXPECT_EQ(s.StateVec(1), 1.08e9);
+    EXPECT_EQ(s.StateVec(2), 0);
+    EXPECT_EQ(s.StateVec(3), -25000);
+    EXPECT_EQ(s.StateVec(4), 0);
 }
 
 } // namespace

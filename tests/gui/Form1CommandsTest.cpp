@@ -2,7 +2,6 @@
 
 #include "Form1.h"
 #include "Form2.h"
-#include "NumberText.h"
 #include "PictureBox.h"
 #include "Twips.h"
 #include "VbTimer.h"
@@ -171,10 +170,12 @@ TEST_F(SetupCommands, MovingAPlanetAlongItsOrbit) {
     EXPECT_EQ(form.Timer1->Interval(), 1);
     EXPECT_TRUE(form.Timer1->Delivering());
     EXPECT_EQ(state.SimTime, 172800);
-    EXPECT_EQ(TextOf(&form, "Text3(2)"), ui::NumberToText(std::trunc(state.BodyX(3) / 1e6)));
-    EXPECT_EQ(TextOf(&form, "Text5(2)"), ui::NumberToText(std::trunc(state.BodyVx(3))));
-    EXPECT_EQ(TextOf(&form, "Text1(2)"), ui::NumberToText(state.PlanetAngle(3)));
-    EXPECT_NE(state.BodyVx(3), std::trunc(state.BodyVx(3))); // the table keeps the full value
+    // One two-day step of Venus around the Sun, worked out separately: x 15417756385.75 m,
+    // vx 34926.6736 m/s, angle 278.2534277891546°.
+    EXPECT_EQ(TextOf(&form, "Text3(2)"), "15417");
+    EXPECT_EQ(TextOf(&form, "Text5(2)"), "34926");
+    EXPECT_EQ(TextOf(&form, "Text1(2)"), test::Decimal("278.253427789155"));
+    EXPECT_NEAR(state.BodyVx(3), 34926.6736, 1e-4); // the table keeps the full value
     EXPECT_TRUE(test::WaitUntil([&] { return state.SimTime > 5 * 172800.0; })); // the timer moves it on
     Click(&form, "Command5");
     EXPECT_FALSE(form.Timer1->Delivering());
@@ -198,13 +199,13 @@ TEST_F(SetupCommands, TrailInThePlanetsColourAndDisplayedValuesTruncatedTowardZe
     Click(&form, "Command5");
     Click(&form, "Option4"); // Mars, below the x axis
     Click(&form, "Command6");
-    for (const char* cell : {"Text3(4)", "Text4(4)", "Text5(4)", "Text6(4)"}) {
-        const double shown = TextOf(&form, cell).toDouble();
-        EXPECT_EQ(shown, std::trunc(shown));
-    }
-    EXPECT_EQ(TextOf(&form, "Text4(4)").toDouble(), std::trunc(state.BodyY(5) / 1e6));
-    EXPECT_LT(state.BodyY(5), 0); // below the axis: truncation goes up toward zero
-    EXPECT_GT(TextOf(&form, "Text4(4)").toDouble(), state.BodyY(5) / 1e6);
+    // One two-day step of Mars, worked out separately: (171906180568.39, -114782276630.77) m,
+    // (14750.105, 22000.865) m/s. Below the axis, truncation goes up toward zero.
+    EXPECT_EQ(TextOf(&form, "Text3(4)"), "171906");
+    EXPECT_EQ(TextOf(&form, "Text4(4)"), "-114782");
+    EXPECT_EQ(TextOf(&form, "Text5(4)"), "14750");
+    EXPECT_EQ(TextOf(&form, "Text6(4)"), "22000");
+    EXPECT_NEAR(state.BodyY(5), -114782276630.77, 1);
 }
 
 TEST_F(SetupCommands, AnglesAtTheAxes) {
@@ -396,6 +397,62 @@ TEST_F(SetupCommands, BadFilesChangeNothingAndSaySo) {
     Click(&form, "Command4");
     EXPECT_TRUE(catcher.texts.last().startsWith("Не удалось сохранить"));
     EXPECT_EQ(catcher.titles.last(), "Orvane2.0");
+}
+
+TEST_F(SetupCommands, ClosingTheWindowStopsItsOrbitRun) {
+    Click(&form, "Option3");
+    Click(&form, "Command6");
+    ASSERT_TRUE(form.Timer1->Delivering());
+    form.close();
+    EXPECT_FALSE(form.Timer1->Delivering());
+    EXPECT_EQ(form.OrbitRunPlanet(), 0);
+    const double x = state.BodyX(4);
+    test::Wait(30);
+    EXPECT_EQ(state.BodyX(4), x);
+    EXPECT_EQ(state.SimTime, 172800);
+}
+
+TEST_F(SetupCommands, LoadingTheParameterFileStopsARun) {
+    Click(&form, "Command4");
+    Click(&form, "Option6"); // Saturn
+    Click(&form, "Command6");
+    ASSERT_TRUE(form.Timer1->Delivering());
+    Click(&form, "Command3");
+    EXPECT_FALSE(form.Timer1->Delivering());
+    EXPECT_EQ(form.OrbitRunPlanet(), 0);
+    test::Wait(30);
+    EXPECT_EQ(state.BodyX(7), 869499e6);
+    EXPECT_EQ(state.BodyVy(7), 6526);
+    EXPECT_EQ(TextOf(&form, "Text3(6)"), "869499");
+    EXPECT_EQ(TextOf(&form, "Text1(6)"), "50");
+}
+
+TEST_F(SetupCommands, AnOrbitStepReachingTheSunAtItsHalfStepStopsTheRunAndKeepsThePlanet) {
+    // The Earth 1080 thousand km from the Sun, heading for it at 25000 m/s: at a day per step it stands
+    // on the Sun at the half step.
+    WriteFile(DefaultFileWith(4, "0 1080 0 -25000 0"));
+    Click(&form, "Command3");
+    Click(&form, "Option11");
+    Click(&form, "Option3");
+    {
+        test::MessageCatcher catcher;
+        Click(&form, "Command6");
+        test::Wait(30);
+        ASSERT_EQ(catcher.texts.size(), 1);
+        EXPECT_EQ(catcher.titles[0], "Orvane2.0");
+        EXPECT_TRUE(catcher.texts[0].startsWith("Ошибка выполнения")) << catcher.texts[0].toStdString();
+    }
+    EXPECT_FALSE(form.Timer1->Delivering());
+    EXPECT_EQ(form.OrbitRunPlanet(), 0);
+    EXPECT_EQ(state.BodyX(4), 1080e6);
+    EXPECT_EQ(state.BodyY(4), 0);
+    EXPECT_EQ(state.BodyVx(4), -25000);
+    EXPECT_EQ(state.BodyVy(4), 0);
+    EXPECT_EQ(state.PlanetAngle(4), 0);
+    EXPECT_EQ(state.SimTime, 0);
+    EXPECT_EQ(TextOf(&form, "Text3(3)"), "1080");
+    EXPECT_EQ(TextOf(&form, "Text5(3)"), "-25000");
+    EXPECT_EQ(TextOf(&form, "Text1(3)"), "0");
 }
 
 } // namespace

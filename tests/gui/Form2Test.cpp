@@ -15,6 +15,8 @@
 #include <QTest>
 
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -210,11 +212,13 @@ TEST_F(Experiment, TrailsGrowOnePointPerTickAndAPanWipesThem) {
     form->Slider2->setValue(1050);
     form->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub); // 1000 million km across, one step
     ASSERT_EQ(state.ZoomHalfX, 500);
-    EXPECT_EQ(CountColor(Left()->Image(), Mercury), 1);
+    // Mars, at (169, -119) million km, lies away from both axes at either zoom, so no axis hides its
+    // earlier point.
+    EXPECT_EQ(CountColor(Left()->Image(), Red), 1);
     Ticks(5);
-    EXPECT_EQ(CountColor(Left()->Image(), Mercury), 6);
+    EXPECT_EQ(CountColor(Left()->Image(), Red), 6);
     Click(form, "Command2");
-    EXPECT_EQ(CountColor(Left()->Image(), Mercury), 1);
+    EXPECT_EQ(CountColor(Left()->Image(), Red), 1);
     EXPECT_EQ(CountColor(Overview()->Image(), Mercury), 1);
 }
 
@@ -258,13 +262,17 @@ TEST_F(Experiment, RunsOnItsOwnCopyOfTheState) {
 }
 
 TEST_F(Experiment, WriteBackHandsOverOneMomentAndARestartBeginsThere) {
+    Click(form, "Option2"); // the Sun moves too, so no body's values stay zero
     Ticks(7);
     Click(form, "Command9");
     const SimState handed = form->Run();
     for (int i = 1; i <= 11; ++i) {
-        EXPECT_EQ(state.BodyX(i), handed.StateVec(i));
-        EXPECT_EQ(state.BodyVy(i), handed.StateVec(i + 33));
+        EXPECT_EQ(state.BodyX(i), handed.StateVec(i)) << i;
+        EXPECT_EQ(state.BodyY(i), handed.StateVec(i + 11)) << i;
+        EXPECT_EQ(state.BodyVx(i), handed.StateVec(i + 22)) << i;
+        EXPECT_EQ(state.BodyVy(i), handed.StateVec(i + 33)) << i;
     }
+    EXPECT_NE(state.BodyVx(1), 0);
     EXPECT_EQ(state.BodyMassPct(4), 100);
     EXPECT_TRUE(setup.isVisible());
     Ticks(3); // the run goes on without touching the handed-over table
@@ -405,6 +413,102 @@ TEST_F(Experiment, ClosingTheSetupWindowHidesItUntilTheSaveAndReturn) {
     limit.start(10000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(lastClosed.count(), 1);
+}
+
+// The x axis's row of a screen, where it crosses the given column.
+int AxisRow(const QImage& image, int column) {
+    for (int y = 0; y < image.height(); ++y)
+        if ((image.pixel(column, y) & 0xFFFFFF) == Axis) return y;
+    return -1;
+}
+
+// The rows of the pixels of one colour.
+QList<int> RowsOf(const QImage& image, QRgb color) {
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == color) rows.push_back(y);
+    return rows;
+}
+
+TEST_F(Experiment, YGrowsUpwardOnBothScreens) {
+    Ticks(1);
+    for (ui::PictureBox* screen : {Left(), Overview()}) {
+        const QImage image = screen->Image();
+        const int axis = AxisRow(image, 3);
+        ASSERT_GT(axis, 0) << screen->objectName().toStdString();
+        // The Earth (y = -146540 thousand km) and Pluto, drawn in the same blue, lie below the x axis ...
+        const QList<int> below = RowsOf(image, Blue);
+        ASSERT_FALSE(below.isEmpty());
+        for (int row : below)
+            EXPECT_GT(row, axis) << screen->objectName().toStdString();
+        // ... and the asteroid (y = 2000000 thousand km) above it.
+        const QList<int> above = RowsOf(image, Asteroid);
+        ASSERT_FALSE(above.isEmpty());
+        for (int row : above)
+            EXPECT_LT(row, axis) << screen->objectName().toStdString();
+    }
+}
+
+TEST_F(Experiment, EveryPanAndZoomClearsBothScreens) {
+    // A fast massless asteroid between 400 and 2200 million km on both axes: its trail points lie apart
+    // on both screens, away from the axes, and inside the left screen after every move below.
+    state.BodyMassPct(11) = 0;
+    state.BodyX(11) = 400e9;
+    state.BodyY(11) = 300e9;
+    state.BodyVx(11) = 4e5;
+    state.BodyVy(11) = 4e5;
+    Start();
+    const std::pair<const char*, std::function<void()>> moves[] = {
+        {"Влево", [&] { Click(form, "Command2"); }},
+        {"Вправо", [&] { Click(form, "Command8"); }},
+        {"Вверх", [&] { Click(form, "Command3"); }},
+        {"Вниз", [&] { Click(form, "Command7"); }},
+        {"Slider2", [&] { form->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub); }},
+    };
+    for (const auto& [name, move] : moves) {
+        Ticks(4);
+        ASSERT_GE(CountColor(Left()->Image(), Asteroid), 4) << name;
+        ASSERT_GE(CountColor(Overview()->Image(), Asteroid), 4) << name;
+        const double before = form->Run().SimTime;
+        move();
+        EXPECT_EQ(form->Run().SimTime, before + 172800) << name;
+        EXPECT_EQ(CountColor(Left()->Image(), Asteroid), 1) << name;
+        EXPECT_EQ(CountColor(Overview()->Image(), Asteroid), 1) << name;
+    }
+    EXPECT_EQ(state.ZoomHalfX, 4475);
+}
+
+TEST_F(Experiment, AStepFaultingAtItsHalfStepIsUndoneAsAWhole) {
+    Click(&setup, "Option11"); // a day per step
+    Click(form, "Command1");   // the run goes
+    // Mercury reaches the origin at the half step, a hair's breadth from Venus: only there does their
+    // pull overflow, after the first stage has already moved the state. The Sun stands out of the way.
+    state.BodyY(1) = 3e12;
+    state.BodyX(2) = -1.08e9;
+    state.BodyY(2) = 0;
+    state.BodyVx(2) = 25000; // 1.08e9 m in half a day
+    state.BodyVy(2) = 0;
+    state.BodyX(3) = 1e-150;
+    state.BodyY(3) = 0;
+    state.BodyVx(3) = 0;
+    state.BodyVy(3) = 0;
+    Start(); // the running window goes on from the new state
+    const SimState before = form->Run();
+    ASSERT_TRUE(Timer()->Delivering());
+    {
+        test::MessageCatcher catcher;
+        ASSERT_TRUE(test::WaitUntil([&] { return !catcher.texts.isEmpty(); }));
+        test::Wait(50);
+        ASSERT_EQ(catcher.texts.size(), 1);
+        EXPECT_EQ(catcher.titles[0], "Orvane2.0");
+        EXPECT_TRUE(catcher.texts[0].startsWith("Ошибка выполнения")) << catcher.texts[0].toStdString();
+    }
+    EXPECT_FALSE(Timer()->Enabled());
+    EXPECT_EQ(form->Run().SimTime, 0);
+    EXPECT_EQ(form->Run().StateVec(2), -1.08e9);
+    EXPECT_EQ(form->Run().StateVec(3), 1e-150);
+    EXPECT_TRUE(form->Run().StateVec == before.StateVec);
 }
 
 } // namespace

@@ -1,12 +1,37 @@
 #include "AppStyle.h"
+#include "GuiTestSupport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <clocale>
 #include <cstdio>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// A message box or dialog that no test expects is closed at once and fails the running test with its
+// text: a fault that raises one must show up as a failure, never as a suite waiting for a click.
+void DismissUnexpectedDialog() {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    if (box != nullptr && orvane::test::LiveMessageCatchers() > 0) return; // the test answers it itself
+    const QString text = box != nullptr ? box->text() : dialog->windowTitle();
+    ADD_FAILURE() << "Unexpected " << (box != nullptr ? "message box" : "dialog") << ": "
+                  << text.toStdString();
+    QAbstractButton* ok = box != nullptr ? box->button(QMessageBox::Ok) : nullptr;
+    if (ok != nullptr)
+        ok->click();
+    else
+        dialog->reject();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM",
@@ -28,5 +53,10 @@ int main(int argc, char* argv[]) {
         }
     }
     ::testing::InitGoogleTest(&argc, argv);
+
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, &DismissUnexpectedDialog);
+    watch.start();
     return RUN_ALL_TESTS();
 }

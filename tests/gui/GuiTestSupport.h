@@ -18,11 +18,19 @@
 
 namespace orvane::test {
 
+// How many MessageCatchers are alive. While one is, the suite's watch for unexpected boxes (in the
+// test runner's main) leaves message boxes to it.
+inline int& LiveMessageCatchers() {
+    static int count = 0;
+    return count;
+}
+
 // Answers every modal message box that opens while it lives: remembers its title and text and
 // presses OK, as a user would.
 class MessageCatcher {
   public:
     MessageCatcher() {
+        ++LiveMessageCatchers();
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -33,6 +41,9 @@ class MessageCatcher {
         });
         timer_.start();
     }
+    ~MessageCatcher() { --LiveMessageCatchers(); }
+    MessageCatcher(const MessageCatcher&) = delete;
+    MessageCatcher& operator=(const MessageCatcher&) = delete;
     QStringList titles;
     QStringList texts;
 

@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <gtest/gtest-spi.h>
+
 namespace orvane {
 namespace {
 
@@ -173,6 +175,38 @@ TEST(Guard, RunTimeErrorBecomesAMessageAndDisablesItsTimer) {
     ASSERT_EQ(catcher.texts.size(), 1);
     EXPECT_EQ(catcher.titles[0], QStringLiteral("Orvane2.0"));
     EXPECT_TRUE(catcher.texts[0].contains(QStringLiteral("Деление на ноль")));
+}
+
+} // namespace
+} // namespace orvane
+
+namespace orvane {
+namespace {
+
+// The whole window suite runs under a watch for message boxes: one that no test expects fails the
+// test with its text instead of waiting for a click, while a test's own MessageCatcher still gets its
+// boxes.
+TEST(MessageBoxWatch, AnUnexpectedBoxFailsTheTestAndAnExpectedOneDoesNot) {
+    ::testing::TestPartResultArray failures;
+    {
+        const ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        ui::ShowMessage(nullptr, QStringLiteral("Ошибка выполнения: проверка"));
+    }
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures.GetTestPartResult(0).failed());
+    EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find("Ошибка выполнения: проверка"),
+              std::string::npos);
+
+    ::testing::TestPartResultArray none;
+    test::MessageCatcher catcher;
+    {
+        const ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &none);
+        ui::ShowMessage(nullptr, QStringLiteral("Ожидаемое сообщение"));
+    }
+    EXPECT_EQ(none.size(), 0);
+    EXPECT_EQ(catcher.texts, QStringList{"Ожидаемое сообщение"});
 }
 
 } // namespace

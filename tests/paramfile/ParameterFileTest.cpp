@@ -181,7 +181,12 @@ TEST(ParameterFileDisk, SaveIsAtomicAndLoadReadsItBack) {
     TempDir dir;
     const fs::path file = dir.path / "orvane1.dat";
     ASSERT_FALSE(WriteParameterFile(file.string(), SampleRows()));
-    EXPECT_EQ(ReadAll(file), FormatParameterText(SampleRows()));
+    EXPECT_EQ(ReadAll(file), "0 0 0 0 0\r\n"
+                             "70 15733 43226 -55414 20169\r\n"
+                             "0 0 0 0 0\r\n"
+                             "98 15 -146540 -1 0\r\n"
+                             "0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n"
+                             "0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n");
     const auto read = ReadParameterFile(file.string());
     ASSERT_TRUE(read.rows) << read.error;
     EXPECT_EQ((*read.rows)[1].y, 43226);
