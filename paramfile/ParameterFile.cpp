@@ -136,7 +136,7 @@ std::string FormatParameterText(const ParameterRows& rows) {
     return text;
 }
 
-std::optional<std::string> WriteParameterFile(const std::string& path, const ParameterRows& rows) {
+SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows) {
     const std::string text = FormatParameterText(rows);
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
