@@ -23,7 +23,6 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     Text1 = Named<QPlainTextEdit>(QStringLiteral("Text1"), this);
     PlaceTw(Text1, 0, 0, 6135, 3495);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setPlainText(QStringLiteral("Text1"));
 
     auto* label2 = ui::MakeControl<ui::VbLabel>(
         this, "Label2", "    Программа распространяется свободно, для некоммерческих целей          ", 0,

@@ -1,15 +1,11 @@
-#include "AppStyle.h"
+#include "AppDriver.h"
 
-#include <QApplication>
 #include <QLocale>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    orvane::ui::ApplyAppStyle(app);
+    orvane::driver::OffscreenApplication app(argc, argv);
     // Numbers read the same on every machine; tests that need another locale set it themselves.
     QLocale::setDefault(QLocale::c());
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppDriver.h"
 #include "SimState.h"
 
 #include <QAbstractButton>
@@ -8,7 +9,6 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -17,27 +17,7 @@
 
 namespace orvane::test {
 
-// Answers every modal message box that opens while it lives: remembers its title and text and
-// presses OK, as a user would.
-class MessageCatcher {
-  public:
-    MessageCatcher() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                titles.push_back(box->windowTitle());
-                texts.push_back(box->text());
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        timer_.start();
-    }
-    QStringList titles;
-    QStringList texts;
-
-  private:
-    QTimer timer_;
-};
+using driver::MessageCatcher;
 
 template <typename T = QWidget>
 T* Find(QWidget* window, const QString& name) {
@@ -66,8 +46,7 @@ bool WaitUntil(Condition condition, int limitMs = 5000) {
 }
 
 inline void Click(QWidget* window, const QString& name) {
-    auto* button = Find<QAbstractButton>(window, name);
-    if (button != nullptr) button->click();
+    EXPECT_TRUE(driver::Click(window, name)) << name.toStdString();
 }
 
 inline QString TextOf(QWidget* window, const QString& name) {
