@@ -1,11 +1,10 @@
 // Cost of one whole experiment tick: the step and all its drawing on both screens, under the
 // offscreen platform.
-#include "AppStyle.h"
+#include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "SimState.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -16,7 +15,7 @@ void BM_ExperimentTick(benchmark::State& state) {
     orvane::SimState shared;
     orvane::Form1 setup(shared);
     setup.show();
-    setup.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    orvane::driver::Click(&setup, QStringLiteral("Command1"));
     orvane::Form2* experiment = setup.ExperimentWindow();
     experiment->Command4_Click(); // paused: only the benchmark's own ticks run
     int ticks = 0;
@@ -31,9 +30,7 @@ BENCHMARK(BM_ExperimentTick)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    orvane::ui::ApplyAppStyle(app);
+    orvane::driver::OffscreenApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -25,9 +25,6 @@ inline std::int16_t Add16(std::int16_t a, long long b) {
 template <typename T, int Lo, int Hi>
 class BoundedArray {
   public:
-    static constexpr int Lower = Lo;
-    static constexpr int Upper = Hi;
-
     explicit BoundedArray(const char* name = "") : name_(name) {}
 
     T& operator()(int index) {
@@ -38,7 +35,6 @@ class BoundedArray {
         if (index < Lo || index > Hi) ThrowIndexError(name_, index);
         return data_[static_cast<std::size_t>(index - Lo)];
     }
-    void Fill(const T& value) { data_.fill(value); }
     bool operator==(const BoundedArray& other) const { return data_ == other.data_; }
 
   private:

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Bodies.h"
+
 #include <array>
+#include <span>
 
 namespace orvane {
 
@@ -17,7 +20,7 @@ struct BodyRecord {
 
 // The start-up data set of the eleven bodies, Sun first and asteroid last. Every planet's angle is the
 // polar angle of its position and its velocity is perpendicular to it, turning counter-clockwise.
-inline constexpr std::array<BodyRecord, 11> DefaultBodies{{
+inline constexpr std::array<BodyRecord, body::Count> DefaultBodies{{
     {0, 33316600, 0, 0, 0, 0},                    // Sun
     {70, 5.55, 15733, 43226, -55414, 20169},      // Mercury
     {275, 81.6, 9361, -106991, 35156, 3076},      // Venus
@@ -33,7 +36,7 @@ inline constexpr std::array<BodyRecord, 11> DefaultBodies{{
 
 // Positions and velocities of the Sun and the nine planets on 1 January 2000 (no masses, nothing for
 // the asteroid; the Sun's angle is not part of the set).
-inline constexpr std::array<BodyRecord, 10> EpochBodies{{
+inline constexpr std::array<BodyRecord, body::Pluto> EpochBodies{{
     {0, 0, 0, 0, 0, 0},                        // Sun
     {250, 0, -23893, -65621, 36498, -13290},   // Mercury
     {183, 0, -108157, -5782, 2155, -34927},    // Venus
@@ -45,5 +48,16 @@ inline constexpr std::array<BodyRecord, 10> EpochBodies{{
     {303.5, 0, 2458864, -3715271, 4565, 3028}, // Neptune
     {249, 0, -1582309, -4120098, 5652, -2379}, // Pluto
 }};
+
+// A built-in data set: its rows from the Sun on, whether it holds masses, and the first body whose angle
+// it holds.
+struct DataSet {
+    std::span<const BodyRecord> bodies;
+    bool hasMasses;
+    int firstAngle;
+};
+
+inline constexpr DataSet DefaultDataSet{DefaultBodies, true, body::Sun};
+inline constexpr DataSet EpochDataSet{EpochBodies, false, body::Mercury};
 
 } // namespace orvane

@@ -1,3 +1,4 @@
+#include "Bodies.h"
 #include "FloatingPoint.h"
 #include "SimState.h"
 
@@ -13,9 +14,10 @@ namespace {
 constexpr double NeptunePlutoMinDist = 1300000000000.0;
 // The angle of a pair is formed as if its x separation were at least this many metres.
 constexpr double MinAngleDx = 1000;
-constexpr int Neptune = 9;
-constexpr int Pluto = 10;
-constexpr int Asteroid = 11;
+using body::Asteroid;
+using body::Neptune;
+using body::Pluto;
+using body::Sun;
 
 } // namespace
 
@@ -108,10 +110,10 @@ void SimState::NBodyDerivatives() {
     if (asteroidMassless && n >= Asteroid) AccelerateTestParticle(Asteroid);
 
     if (SunHeld >= 1) {
-        DerivVec(1) = 0;
-        DerivVec(1 + n) = 0;
-        DerivVec(1 + 2 * n) = 0;
-        DerivVec(1 + 3 * n) = 0;
+        DerivVec(Sun) = 0;
+        DerivVec(Sun + n) = 0;
+        DerivVec(Sun + 2 * n) = 0;
+        DerivVec(Sun + 3 * n) = 0;
     }
     CheckFloatingPointStatus();
 }
@@ -127,17 +129,17 @@ void SimState::OrbitDerivatives() {
         throw RunTimeError(
             "Планета находится в точке, где стоит Солнце: направление притяжения не определено");
     OrbitDist = std::sqrt(x * x + y * y);
-    OrbitForce = BodyMass(1) * BodyMass(b) * GravConst / OrbitDist / OrbitDist;
+    OrbitForce = BodyMass(Sun) * BodyMass(b) * GravConst / OrbitDist / OrbitDist;
     if (x == 0) {
         // On the y axis the force is straight along y.
-        PairAngle(1, b) = std::numbers::pi / 2;
+        PairAngle(Sun, b) = std::numbers::pi / 2;
         OrbitFx = 0;
     } else {
-        PairAngle(1, b) = std::fabs(std::atan(y / x));
-        OrbitFx = OrbitForce * std::cos(PairAngle(1, b));
+        PairAngle(Sun, b) = std::fabs(std::atan(y / x));
+        OrbitFx = OrbitForce * std::cos(PairAngle(Sun, b));
         if (x < 0) OrbitFx = -OrbitFx;
     }
-    OrbitFy = OrbitForce * std::sin(PairAngle(1, b));
+    OrbitFy = OrbitForce * std::sin(PairAngle(Sun, b));
     if (y < 0) OrbitFy = -OrbitFy;
     DerivVec(3) = -OrbitFx / BodyMass(b);
     DerivVec(4) = -OrbitFy / BodyMass(b);

@@ -1,3 +1,4 @@
+#include "Bodies.h"
 #include "DrawingSurface.h"
 #include "FloatingPoint.h"
 #include "SimState.h"
@@ -9,7 +10,6 @@ constexpr double FixedHalfSize = 1000;   // Picture1 shows ±1000 million km, ab
 constexpr float FixedMarker = 10;        // side of a body's square on Picture1
 constexpr float OverviewMarker = 100;    // side of a body's square on Picture2
 constexpr double MinOverviewHalf = 6000; // the overview never shows less than ±6000 million km
-constexpr std::int32_t AxisColor = 1;
 } // namespace
 
 void SimState::DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& picture2) {
@@ -20,8 +20,8 @@ void SimState::DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& pictur
     picture1.Line(0, 1000, 0, -1000, AxisColor);
     const Integer n = BodyCount;
     for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
-        const double x = BodyX(LoopI) / LengthUnit / 1000;
-        const double y = BodyY(LoopI) / LengthUnit / 1000;
+        const double x = ToMillionKm(BodyX(LoopI), LengthUnit);
+        const double y = ToMillionKm(BodyY(LoopI), LengthUnit);
         CheckFloatingPointStatus();
         picture1.Box(ToSingle(x), ToSingle(y), FixedMarker, FixedMarker);
     }
@@ -36,8 +36,8 @@ void SimState::DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& pictur
     picture2.Line(0, ToSingle(ViewHalfY), 0, ToSingle(-ViewHalfY), AxisColor);
     picture2.Box(-1000, -1000, 2000, 2000);
     for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
-        const double x = BodyX(LoopI) / LengthUnit / 1000;
-        const double y = BodyY(LoopI) / LengthUnit / 1000;
+        const double x = ToMillionKm(BodyX(LoopI), LengthUnit);
+        const double y = ToMillionKm(BodyY(LoopI), LengthUnit);
         CheckFloatingPointStatus();
         picture2.Box(ToSingle(x), ToSingle(y), OverviewMarker, OverviewMarker);
     }

@@ -1,5 +1,6 @@
 #include "SimState.h"
 
+#include "Bodies.h"
 #include "DefaultData.h"
 #include "FloatingPoint.h"
 
@@ -16,7 +17,7 @@ void SimState::AssignStartupValues() {
 
     SelectedBody = 0;
     StepDelayMs = 1;
-    TimeStep = 172800;
+    TimeStep = TimeStepLow;
 
     MaxAbsX = 0;
     MaxAbsY = 0;
@@ -26,15 +27,7 @@ void SimState::AssignStartupValues() {
     GravConst = std::pow(10.0, -12) * 66.7;
     LengthUnit = 1000000;
 
-    for (int i = 1; i <= BodyCount; ++i) {
-        const BodyRecord& body = DefaultBodies[static_cast<std::size_t>(i - 1)];
-        BodyAngle(i) = body.angle;
-        BodyMassPct(i) = body.massPct;
-        BodyX(i) = body.x * LengthUnit;
-        BodyY(i) = body.y * LengthUnit;
-        BodyVx(i) = body.vx;
-        BodyVy(i) = body.vy;
-    }
+    LoadDataSet(DefaultDataSet);
 
     const Integer last = BodyCount;
     for (LoopI = 1; LoopI <= last; LoopI = Add16(LoopI, 1))
@@ -42,6 +35,25 @@ void SimState::AssignStartupValues() {
     for (LoopI = 1; LoopI <= last; LoopI = Add16(LoopI, 1))
         PlanetAngle(LoopI) = BodyAngle(LoopI);
     CheckFloatingPointStatus();
+}
+
+void SimState::LoadDataSet(const DataSet& set) {
+    for (int i = 1; i <= static_cast<int>(set.bodies.size()); ++i) {
+        const BodyRecord& row = set.bodies[static_cast<std::size_t>(i - 1)];
+        if (i >= set.firstAngle) BodyAngle(i) = row.angle;
+        if (set.hasMasses) BodyMassPct(i) = row.massPct;
+        BodyX(i) = row.x * LengthUnit;
+        BodyY(i) = row.y * LengthUnit;
+        BodyVx(i) = row.vx;
+        BodyVy(i) = row.vy;
+    }
+}
+
+void SimState::LoadEpochData() {
+    LoadDataSet(EpochDataSet);
+    // The current angles follow the data set, so what the table shows and what the file saves agree.
+    for (int i = body::Mercury; i <= body::Pluto; ++i)
+        PlanetAngle(i) = BodyAngle(i);
 }
 
 void SimState::PackState() {
@@ -60,10 +72,10 @@ void SimState::PackState() {
         StateVec(i + 3 * n) = BodyVy(i);
     }
     if (MaxAbsX > MaxAbsY) {
-        ViewHalfX = 1.1 * MaxAbsX / LengthUnit / 1000;
+        ViewHalfX = ToMillionKm(1.1 * MaxAbsX, LengthUnit);
         ViewHalfY = ViewHalfX;
     } else {
-        ViewHalfY = 1.1 * MaxAbsY / LengthUnit / 1000;
+        ViewHalfY = ToMillionKm(1.1 * MaxAbsY, LengthUnit);
         ViewHalfX = ViewHalfY;
     }
     CheckFloatingPointStatus();

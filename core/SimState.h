@@ -9,6 +9,7 @@
 namespace orvane {
 
 class DrawingSurface;
+struct DataSet;
 
 using Integer = std::int16_t;
 using BodyArray = BoundedArray<double, 0, 12>;
@@ -105,6 +106,11 @@ class SimState {
     // in kilograms and the current planet angles (everything the set-up window's load handler
     // assigns before it fills its parameter table).
     void AssignStartupValues();
+    // The positions, velocities and angles of a built-in data set, and its masses where it has them,
+    // body by body.
+    void LoadDataSet(const DataSet& set);
+    // The 1.1.2000 data set; the planets' current angles follow it.
+    void LoadEpochData();
 
     void PackState();
     void SetBodyColor();

@@ -1,8 +1,9 @@
 #include "Form2.h"
 
 #include "AppStyle.h"
-#include "Controls.h"
-#include "Guard.h"
+#include "ControlLayout.h"
+#include "ExperimentTick.h"
+#include "NumberText.h"
 #include "PictureBox.h"
 #include "Twips.h"
 #include "VbSlider.h"
@@ -41,56 +42,52 @@ void Form2::BuildLayout() {
     Picture2 = Named<ui::PictureBox>(QStringLiteral("Picture2"), this);
     PlaceTw(Picture2, 8880, 30, 2985, 2775);
 
-    struct ButtonLayout {
-        const char* name;
-        const char* caption;
-        int left, top, width, height;
-        void (Form2::*handler)();
-    };
-    const ButtonLayout buttons[] = {
-        {"Command3", "Вверх", 9840, 2880, 975, 495, &Form2::Command3_Click},
-        {"Command2", "Влево", 8880, 3360, 855, 495, &Form2::Command2_Click},
-        {"Command8", "Вправо", 10950, 3360, 855, 495, &Form2::Command8_Click},
-        {"Command7", "Вниз", 9840, 3840, 975, 495, &Form2::Command7_Click},
-        {"Command1", "Старт", 8880, 7200, 1335, 375, &Form2::Command1_Click},
-        {"Command9", "     Изменить          параметры          объектов          (сохранить)", 10440, 7200,
-         1335, 855, &Form2::Command9_Click},
-        {"Command4", "Пауза", 8880, 7680, 1335, 375, &Form2::Command4_Click},
-        {"Command5", "Продолжить", 8880, 8160, 1335, 375, &Form2::Command5_Click},
-        {"Command6", "Выход", 10440, 8160, 1335, 375, &Form2::Command6_Click},
-    };
-    for (const ButtonLayout& control : buttons) {
-        auto* button = ui::MakeControl<ui::VbButton>(this, control.name, control.caption, control.left,
-                                                     control.top, control.width, control.height);
-        connect(button, &QPushButton::clicked, this, [this, handler = control.handler] { Guard(handler); });
-    }
+    // Created first: every handler's guard pauses the run on a fault.
+    Timer1 = new ui::VbTimer(this, true, 0);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    ui::ConnectGuarded(Timer1, &ui::VbTimer::Timer, this, Timer1, &Form2::Timer1_Timer);
 
-    const auto label = [this](const char* name, const char* caption, int left, int top, int width,
-                              int height) {
-        return ui::MakeControl<ui::VbLabel>(this, name, caption, left, top, width, height);
+    using Button = ui::ButtonLayout<Form2>;
+    static constexpr Button buttons[] = {
+        {{"Command3", "Вверх", 9840, 2880, 975, 495}, &Form2::Command3_Click},
+        {{"Command2", "Влево", 8880, 3360, 855, 495}, &Form2::Command2_Click},
+        {{"Command8", "Вправо", 10950, 3360, 855, 495}, &Form2::Command8_Click},
+        {{"Command7", "Вниз", 9840, 3840, 975, 495}, &Form2::Command7_Click},
+        {{"Command1", "Старт", 8880, 7200, 1335, 375}, &Form2::Command1_Click},
+        {{"Command9", "     Изменить          параметры          объектов          (сохранить)", 10440, 7200,
+          1335, 855},
+         &Form2::Command9_Click},
+        {{"Command4", "Пауза", 8880, 7680, 1335, 375}, &Form2::Command4_Click},
+        {{"Command5", "Продолжить", 8880, 8160, 1335, 375}, &Form2::Command5_Click},
+        {{"Command6", "Выход", 10440, 8160, 1335, 375}, &Form2::Command6_Click},
     };
-    label("Label3", "Переместить       экран", 9840, 3390, 1095, 375)->setAlignment(Qt::AlignCenter);
-    Label1 = label("Label1", "Размеры экрана = 9000 млн. км", 9000, 4400, 2775, 255);
-    Label2 = label("Label2", "Замедление на шаге =1 мс", 9000, 5160, 2775, 255);
-    label("Label4", "    С начала эксперимента прошло", 8880, 6480, 2895, 255);
-    label("Label5", "Лет и", 9840, 6840, 495, 255);
-    label("Label6", "Дней", 11280, 6840, 495, 255);
+    ui::MakeButtons<Form2>(this, buttons, Timer1);
+
+    const auto label = [this](const ui::ControlLayout& layout) {
+        return ui::MakeControl<ui::VbLabel>(this, layout);
+    };
+    label({"Label3", "Переместить       экран", 9840, 3390, 1095, 375})->setAlignment(Qt::AlignCenter);
+    Label1 = label({"Label1", "Размеры экрана = 9000 млн. км", 9000, 4400, 2775, 255});
+    Label2 = label({"Label2", "Замедление на шаге =1 мс", 9000, 5160, 2775, 255});
+    label({"Label4", "    С начала эксперимента прошло", 8880, 6480, 2895, 255});
+    label({"Label5", "Лет и", 9840, 6840, 495, 255});
+    label({"Label6", "Дней", 11280, 6840, 495, 255});
 
     Slider2 = Named<ui::VbSlider>(QStringLiteral("Slider2"), this, 50, 10000, 9000, 50, 1);
     PlaceTw(Slider2, 8880, 4680, 2895, 375);
     Slider1 = Named<ui::VbSlider>(QStringLiteral("Slider1"), this, 1, 10000, 1, 100, 1);
     PlaceTw(Slider1, 8880, 5400, 2895, 375);
-    connect(Slider1, &ui::VbSlider::Scroll, this, [this] { Guard(&Form2::Slider1_Scroll); });
-    connect(Slider1, &ui::VbSlider::Change, this, [this] { Guard(&Form2::Slider1_Change); });
-    connect(Slider2, &ui::VbSlider::Scroll, this, [this] { Guard(&Form2::Slider2_Scroll); });
-    connect(Slider2, &ui::VbSlider::Change, this, [this] { Guard(&Form2::Slider2_Change); });
+    ui::ConnectGuarded(Slider1, &ui::VbSlider::Scroll, this, Timer1, &Form2::Slider1_Scroll);
+    ui::ConnectGuarded(Slider1, &ui::VbSlider::Change, this, Timer1, &Form2::Slider1_Change);
+    ui::ConnectGuarded(Slider2, &ui::VbSlider::Scroll, this, Timer1, &Form2::Slider2_Scroll);
+    ui::ConnectGuarded(Slider2, &ui::VbSlider::Change, this, Timer1, &Form2::Slider2_Change);
 
     auto* frame = ui::MakeControl<QGroupBox>(this, "Frame1", "Движение Солнца", 8880, 5800, 2895, 615);
     Option1 = ui::MakeControl<QRadioButton>(frame, "Option1", "Отключено", 120, 240, 1335, 255);
     Option1->setChecked(true);
     Option2 = ui::MakeControl<QRadioButton>(frame, "Option2", "Включено", 1680, 240, 1095, 255);
-    connect(Option1, &QRadioButton::clicked, this, [this] { Guard(&Form2::Option1_Click); });
-    connect(Option2, &QRadioButton::clicked, this, [this] { Guard(&Form2::Option2_Click); });
+    ui::ConnectGuarded(Option1, &QRadioButton::clicked, this, Timer1, &Form2::Option1_Click);
+    ui::ConnectGuarded(Option2, &QRadioButton::clicked, this, Timer1, &Form2::Option2_Click);
 
     Text1 = ui::MakeControl<QLineEdit>(this, "Text1", "0", 9000, 6720, 735, 285);
     Text2 = ui::MakeControl<QLineEdit>(this, "Text2", "0", 10440, 6720, 735, 285);
@@ -98,10 +95,6 @@ void Form2::BuildLayout() {
         text->setReadOnly(true);
         text->setAlignment(Qt::AlignRight);
     }
-
-    Timer1 = new ui::VbTimer(this, true, 0);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &ui::VbTimer::Timer, this, [this] { Guard(&Form2::Timer1_Timer); });
 
     setTabOrder(Slider2, Slider1);
 }
@@ -120,6 +113,22 @@ void Form2::StartFrom(const SimState& packed) {
     const Integer sunHeld = shared_.SunHeld;
     run_ = packed;
     run_.SunHeld = sunHeld;
+}
+
+namespace {
+// Laying out a text box's text costs more than the rest of a tick's drawing: only a new value does.
+void ShowIfChanged(QLineEdit* box, const QString& text) {
+    if (box->text() != text) box->setText(text);
+}
+} // namespace
+
+// The tick: the core steps the run and draws through both screens; the window shows the elapsed time and
+// sets the timer, which is what first arms it and how a new slow-down takes effect.
+void Form2::Command1_Click() {
+    ExperimentTick(run_, shared_, {ZoomCenterX, ZoomCenterY}, *Picture1, *Picture2);
+    ShowIfChanged(Text1, ui::NumberToText(run_.ElapsedYears));
+    ShowIfChanged(Text2, ui::NumberToText(run_.ElapsedDaysRem));
+    Timer1->SetInterval(shared_.StepDelayMs);
 }
 
 void Form2::Timer1_Timer() {

@@ -23,7 +23,6 @@ Form3::Form3() : QWidget(nullptr) {
     Text1 = Named<QPlainTextEdit>(QStringLiteral("Text1"), this);
     PlaceTw(Text1, 0, 0, 6135, 3495);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setPlainText(QStringLiteral("Text1"));
     // Tab leaves the text for "Закрыть" instead of being typed into it.
     Text1->setTabChangesFocus(true);
 

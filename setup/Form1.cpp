@@ -1,11 +1,12 @@
 #include "Form1.h"
 
 #include "AppStyle.h"
-#include "Controls.h"
+#include "Bodies.h"
+#include "ControlLayout.h"
 #include "Form2.h"
 #include "Form3.h"
-#include "Guard.h"
 #include "NumberText.h"
+#include "ParameterFile.h"
 #include "PictureBox.h"
 #include "Twips.h"
 #include "VbTimer.h"
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
+
 namespace orvane {
 
 using ui::ArrayName;
@@ -29,28 +32,25 @@ using ui::PlaceTw;
 namespace {
 
 struct BodyOptionLayout {
-    const char* name;
-    const char* caption;
-    int left, top, width, height;
+    ui::ControlLayout control;
     Integer body;
 };
 
 // The body option buttons head the columns of the parameter table.
 constexpr BodyOptionLayout BodyOptions[] = {
-    {"Option15", "Солнце", 1800, 5520, 855, 195, 1}, {"Option1", "Меркурий", 2760, 5450, 1095, 375, 2},
-    {"Option2", "Венера", 3840, 5520, 855, 255, 3},  {"Option3", "Земля", 4800, 5520, 855, 255, 4},
-    {"Option4", "Марс", 5640, 5520, 735, 255, 5},    {"Option5", "Юпитер", 6360, 5520, 975, 255, 6},
-    {"Option6", "Сатурн", 7200, 5520, 855, 255, 7},  {"Option7", "Уран", 8160, 5520, 855, 255, 8},
-    {"Option8", "Нептун", 9120, 5520, 855, 255, 9},  {"Option9", "Плутон", 10080, 5520, 855, 255, 10},
+    {{"Option15", "Солнце", 1800, 5520, 855, 195}, body::Sun},
+    {{"Option1", "Меркурий", 2760, 5450, 1095, 375}, body::Mercury},
+    {{"Option2", "Венера", 3840, 5520, 855, 255}, body::Venus},
+    {{"Option3", "Земля", 4800, 5520, 855, 255}, body::Earth},
+    {{"Option4", "Марс", 5640, 5520, 735, 255}, body::Mars},
+    {{"Option5", "Юпитер", 6360, 5520, 975, 255}, body::Jupiter},
+    {{"Option6", "Сатурн", 7200, 5520, 855, 255}, body::Saturn},
+    {{"Option7", "Уран", 8160, 5520, 855, 255}, body::Uranus},
+    {{"Option8", "Нептун", 9120, 5520, 855, 255}, body::Neptune},
+    {{"Option9", "Плутон", 10080, 5520, 855, 255}, body::Pluto},
 };
 
-struct LabelLayout {
-    const char* name;
-    const char* caption;
-    int left, top, width, height;
-};
-
-constexpr LabelLayout Labels[] = {
+constexpr ui::ControlLayout Labels[] = {
     {"Label1", "Координаты планет в масштабе орбиты Юпитера", 840, 0, 4215, 255},
     {"Label11", "Координаты планет и астероида относительно орбиты Юпитера", 5520, 0, 4935, 255},
     {"Label9", "      Изменение параметров объектов", 5760, 4755, 3015, 255},
@@ -75,15 +75,10 @@ constexpr int ColumnWidth(int column) {
 
 } // namespace
 
-template <typename Handler>
-void Form1::Connect(QPushButton* button, Handler handler) {
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { ui::Guarded(this, nullptr, [&] { (this->*handler)(); }); });
-}
-
 Form1::Form1(SimState& state, QWidget* parent)
     : QWidget(parent), state_(state),
-      parameterFile_(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orvane1.dat"))) {
+      parameterFile_(
+          QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(ParameterFileName))) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ui::WindowCaption);
     setWindowIcon(ui::AppIcon());
@@ -108,9 +103,8 @@ Form3* Form1::HelpWindow() const {
 }
 
 void Form1::BuildLayout() {
-    for (const LabelLayout& label : Labels)
-        ui::MakeControl<ui::VbLabel>(this, label.name, label.caption, label.left, label.top, label.width,
-                                     label.height);
+    for (const ui::ControlLayout& label : Labels)
+        ui::MakeControl<ui::VbLabel>(this, label);
 
     Picture1 = Named<ui::PictureBox>(QStringLiteral("Picture1"), this);
     PlaceTw(Picture1, 240, 240, 5200, 5200);
@@ -124,67 +118,51 @@ void Form1::BuildLayout() {
     PlaceTw(image2, 11520, 120, 240, 240);
     image2->setPixmap(ui::DrawAppIcon(ui::Tw(240), true));
 
-    struct ButtonLayout {
-        const char* name;
-        const char* caption;
-        int left, top, width, height;
-        void (Form1::*handler)();
+    Timer1 = new ui::VbTimer(this, true, 0);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    ui::ConnectGuarded(Timer1, &ui::VbTimer::Timer, this, Timer1, &Form1::Timer1_Timer);
+
+    using Button = ui::ButtonLayout<Form1>;
+    static constexpr Button buttons[] = {
+        {{"Command8", "About", 11040, 480, 735, 375}, &Form1::Command8_Click},
+        {{"Command4", "Сохранить данные в файле №1", 10200, 960, 1575, 495}, &Form1::Command4_Click},
+        {{"Command3", "Загрузить данные из файла №1", 10200, 1560, 1575, 495}, &Form1::Command3_Click},
+        {{"Command2", "Загрузить данные  на  1.1.2000 года", 10200, 2160, 1575, 495}, &Form1::Command2_Click},
+        {{"Command6", "Изменить", 5520, 5040, 975, 375}, &Form1::Command6_Click},
+        {{"Command5", "Стоп", 6600, 5040, 615, 375}, &Form1::Command5_Click},
+        {{"Command7", "Вывести на экраны", 7320, 5040, 1695, 375}, &Form1::Command7_Click},
+        {{"Command1", "Начать эксперимент", 9120, 5040, 1815, 375}, &Form1::Command1_Click},
     };
-    const ButtonLayout buttons[] = {
-        {"Command8", "About", 11040, 480, 735, 375, &Form1::Command8_Click},
-        {"Command4", "Сохранить данные в файле №1", 10200, 960, 1575, 495, &Form1::Command4_Click},
-        {"Command3", "Загрузить данные из файла №1", 10200, 1560, 1575, 495, &Form1::Command3_Click},
-        {"Command2", "Загрузить данные  на  1.1.2000 года", 10200, 2160, 1575, 495, &Form1::Command2_Click},
-        {"Command6", "Изменить", 5520, 5040, 975, 375, &Form1::Command6_Click},
-        {"Command5", "Стоп", 6600, 5040, 615, 375, &Form1::Command5_Click},
-        {"Command7", "Вывести на экраны", 7320, 5040, 1695, 375, &Form1::Command7_Click},
-        {"Command1", "Начать эксперимент", 9120, 5040, 1815, 375, &Form1::Command1_Click},
-    };
-    for (const ButtonLayout& control : buttons)
-        Connect(ui::MakeControl<ui::VbButton>(this, control.name, control.caption, control.left, control.top,
-                                              control.width, control.height),
-                control.handler);
+    ui::MakeButtons<Form1>(this, buttons, nullptr);
 
     struct FrameOption {
-        const char* name;
-        const char* caption;
-        int left, top, width, height;
+        ui::ControlLayout control;
         void (Form1::*handler)();
         bool checked;
     };
-    const auto makeFrame = [this](const char* name, const char* caption, int left, int top, int width,
-                                  int height, std::initializer_list<FrameOption> options) {
-        auto* frame = ui::MakeControl<QGroupBox>(this, name, caption, left, top, width, height);
+    const auto makeFrame = [this](const ui::ControlLayout& layout,
+                                  std::initializer_list<FrameOption> options) {
+        auto* frame = ui::MakeControl<QGroupBox>(this, layout);
         for (const FrameOption& control : options) {
-            auto* option = ui::MakeControl<QRadioButton>(frame, control.name, control.caption, control.left,
-                                                         control.top, control.width, control.height);
+            auto* option = ui::MakeControl<QRadioButton>(frame, control.control);
             option->setChecked(control.checked);
-            connect(option, &QRadioButton::clicked, this, [this, handler = control.handler] {
-                ui::Guarded(this, nullptr, [&] { (this->*handler)(); });
-            });
+            ui::ConnectGuarded(option, &QRadioButton::clicked, this, nullptr, control.handler);
         }
     };
-    makeFrame("Frame2", "Замедление", 10200, 2660, 1575, 855,
-              {{"Option13", "Включено", 120, 240, 1335, 315, &Form1::Option13_Click, false},
-               {"Option14", "Выключено", 120, 600, 1335, 195, &Form1::Option14_Click, true}});
-    makeFrame("Frame1", "Точность решения", 10200, 3600, 1575, 1335,
-              {{"Option10", "Низкая", 240, 240, 975, 255, &Form1::Option10_Click, true},
-               {"Option11", "Средняя", 240, 620, 975, 195, &Form1::Option11_Click, false},
-               {"Option12", "Высокая", 240, 960, 975, 255, &Form1::Option12_Click, false}});
+    makeFrame({"Frame2", "Замедление", 10200, 2660, 1575, 855},
+              {{{"Option13", "Включено", 120, 240, 1335, 315}, &Form1::Option13_Click, false},
+               {{"Option14", "Выключено", 120, 600, 1335, 195}, &Form1::Option14_Click, true}});
+    makeFrame({"Frame1", "Точность решения", 10200, 3600, 1575, 1335},
+              {{{"Option10", "Низкая", 240, 240, 975, 255}, &Form1::Option10_Click, true},
+               {{"Option11", "Средняя", 240, 620, 975, 195}, &Form1::Option11_Click, false},
+               {{"Option12", "Высокая", 240, 960, 975, 255}, &Form1::Option12_Click, false}});
 
     for (const BodyOptionLayout& control : BodyOptions) {
-        auto* option = ui::MakeControl<QRadioButton>(this, control.name, control.caption, control.left,
-                                                     control.top, control.width, control.height);
-        connect(option, &QRadioButton::clicked, this,
-                [this, body = control.body] { ui::Guarded(this, nullptr, [&] { Option_Click(body); }); });
+        auto* option = ui::MakeControl<QRadioButton>(this, control.control);
+        ui::ConnectGuarded(option, &QRadioButton::clicked, this, nullptr,
+                           [this, body = control.body] { Option_Click(body); });
     }
-
-    Timer1 = new ui::VbTimer(this, true, 0);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &ui::VbTimer::Timer, this,
-            [this] { ui::Guarded(this, Timer1, [this] { Timer1_Timer(); }); });
 }
-
 void Form1::BuildParameterTable() {
     std::array<std::array<QLineEdit*, 11>*, 6> rows{&Text1, &Text2, &Text3, &Text4, &Text5, &Text6};
     for (int row = 0; row < 6; ++row) {
@@ -212,24 +190,26 @@ void Form1::BuildParameterTable() {
 
 void Form1::Form_Load() {
     state_.AssignStartupValues();
-    ShowBodyColumns(state_.PlanetAngle);
+    ShowBodyColumns(state_.PlanetAngle, TableValues::Full);
 }
 
-// The whole parameter table from the body table, with the angle row taken from `angles`.
-void Form1::ShowBodyColumns(const BodyArray& angles) {
+// The parameter table from the body table, with the angle row taken from `angles`.
+void Form1::ShowBodyColumns(const BodyArray& angles, TableValues values) {
     SimState& s = state_;
+    const bool whole = values == TableValues::Whole;
+    const auto text = [whole](double value) { return ui::NumberToText(whole ? std::trunc(value) : value); };
     const Integer lastPlanetColumn = Add16(s.BodyCount, -2);
     for (s.LoopI = 1; s.LoopI <= lastPlanetColumn; s.LoopI = Add16(s.LoopI, 1))
-        ui::SetCell(Text1[static_cast<std::size_t>(s.LoopI)], ui::NumberToText(angles(s.LoopI + 1)));
+        ui::SetCell(Text1[static_cast<std::size_t>(s.LoopI)], text(angles(s.LoopI + 1)));
     const Integer lastColumn = Add16(s.BodyCount, -1);
     for (s.LoopI = 0; s.LoopI <= lastColumn; s.LoopI = Add16(s.LoopI, 1)) {
         const auto k = static_cast<std::size_t>(s.LoopI);
         const int body = s.LoopI + 1;
-        ui::SetCell(Text2[k], ui::NumberToText(s.BodyMassPct(body)));
-        ui::SetCell(Text3[k], ui::NumberToText(s.BodyX(body) / s.LengthUnit));
-        ui::SetCell(Text4[k], ui::NumberToText(s.BodyY(body) / s.LengthUnit));
-        ui::SetCell(Text5[k], ui::NumberToText(s.BodyVx(body)));
-        ui::SetCell(Text6[k], ui::NumberToText(s.BodyVy(body)));
+        if (!whole) ui::SetCell(Text2[k], text(s.BodyMassPct(body)));
+        ui::SetCell(Text3[k], text(s.BodyX(body) / s.LengthUnit));
+        ui::SetCell(Text4[k], text(s.BodyY(body) / s.LengthUnit));
+        ui::SetCell(Text5[k], text(s.BodyVx(body)));
+        ui::SetCell(Text6[k], text(s.BodyVy(body)));
     }
 }
 
@@ -252,13 +232,13 @@ void Form1::Command8_Click() {
 }
 
 void Form1::Option10_Click() {
-    state_.TimeStep = 172800;
+    state_.TimeStep = TimeStepLow;
 }
 void Form1::Option11_Click() {
-    state_.TimeStep = 86400;
+    state_.TimeStep = TimeStepMedium;
 }
 void Form1::Option12_Click() {
-    state_.TimeStep = 8640;
+    state_.TimeStep = TimeStepHigh;
 }
 void Form1::Option13_Click() {
     state_.StepDelayMs = 2000;

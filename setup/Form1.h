@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bodies.h"
 #include "SimState.h"
 
 #include <QPointer>
@@ -9,7 +10,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace orvane {
@@ -38,12 +38,12 @@ class Form1 : public QWidget {
     ui::PictureBox* Picture1 = nullptr;
     ui::PictureBox* Picture2 = nullptr;
     ui::VbTimer* Timer1 = nullptr;
-    std::array<QLineEdit*, 11> Text1{};
-    std::array<QLineEdit*, 11> Text2{};
-    std::array<QLineEdit*, 11> Text3{};
-    std::array<QLineEdit*, 11> Text4{};
-    std::array<QLineEdit*, 11> Text5{};
-    std::array<QLineEdit*, 11> Text6{};
+    std::array<QLineEdit*, body::Count> Text1{};
+    std::array<QLineEdit*, body::Count> Text2{};
+    std::array<QLineEdit*, body::Count> Text3{};
+    std::array<QLineEdit*, body::Count> Text4{};
+    std::array<QLineEdit*, body::Count> Text5{};
+    std::array<QLineEdit*, body::Count> Text6{};
 
     // Event handlers.
     void Form_Load();
@@ -77,12 +77,13 @@ class Form1 : public QWidget {
   private:
     void BuildLayout();
     void BuildParameterTable();
-    void ShowBodyColumns(const BodyArray& angles);
+    // What the parameter table shows: the body table's full values, or, after a file load, whole numbers
+    // truncated toward zero with the mass row left as it is.
+    enum class TableValues { Full, Whole };
+    void ShowBodyColumns(const BodyArray& angles, TableValues values);
     void OrbitTimerStep();
     void StopOrbitRun();
     bool TakeOverSunAndAsteroid();
-    template <typename Handler>
-    void Connect(QPushButton* button, Handler handler);
 
     SimState& state_;
     QPointer<Form2> form2_;

@@ -1,12 +1,11 @@
 // The set-up window's commands: the preview screens, the choice of a body, moving a planet along its
 // orbit, the 1.1.2000 data set and the parameter file.
+#include "BodyTableRows.h"
 #include "Controls.h"
-#include "DefaultData.h"
-#include "DrawingSurface.h"
-#include "FloatingPoint.h"
 #include "Form1.h"
 #include "MessageBox.h"
 #include "NumberText.h"
+#include "OrbitRun.h"
 #include "ParameterFile.h"
 #include "PictureBox.h"
 #include "VbTimer.h"
@@ -17,11 +16,10 @@
 
 namespace orvane {
 
-namespace {
-constexpr int Sun = 1;
-constexpr int Asteroid = 11;
-constexpr double DegreesPerPi = 180 / 3.14159; // the program's angles have always used this value of pi
+using body::Asteroid;
+using body::Sun;
 
+namespace {
 QString WholeText(double value) {
     return ui::NumberToText(std::trunc(value));
 }
@@ -108,14 +106,7 @@ void Form1::Command6_Click() {
 
     state_.DrawSetupScreens(*Picture1, *Picture2);
     orbitPlanet_ = state_.SelectedBody;
-    orbit_ = state_;
-    SimState& o = orbit_;
-    o.LoopI = orbitPlanet_;
-    o.StateVec(1) = state_.BodyX(orbitPlanet_);
-    o.StateVec(2) = state_.BodyY(orbitPlanet_);
-    o.StateVec(3) = state_.BodyVx(orbitPlanet_);
-    o.StateVec(4) = state_.BodyVy(orbitPlanet_);
-    o.SetBodyColor();
+    StartOrbitRun(orbit_, state_, orbitPlanet_);
     Timer1->SetEnabled(true);
     Timer1_Timer(); // the first step at once, before any timer event
 }
@@ -130,40 +121,13 @@ void Form1::Timer1_Timer() {
     }
 }
 
+// One step of the run, done by the core; the window shows the planet's cells and sets the timer, so a new
+// slow-down takes effect when the next step ends.
 void Form1::OrbitTimerStep() {
     if (orbitPlanet_ == 0) return;
-    SimState& o = orbit_;
     SimState& s = state_;
     const int b = orbitPlanet_;
-    o.LoopI = orbitPlanet_;
-    o.TimeStep = s.TimeStep;
-    o.RungeKuttaStep(4, Derivative::Orbit);
-
-    s.BodyX(b) = o.StateVec(1);
-    s.BodyY(b) = o.StateVec(2);
-    s.BodyVx(b) = o.StateVec(3);
-    s.BodyVy(b) = o.StateVec(4);
-
-    ClearFloatingPointStatus();
-    const double x = o.StateVec(1);
-    const double y = o.StateVec(2);
-    if (x != 0) {
-        s.AngleRad = std::atan(y / x);
-        s.PlanetAngle(b) = s.AngleRad * DegreesPerPi;
-        if (x < 0)
-            s.PlanetAngle(b) = s.PlanetAngle(b) + 180;
-        else if (y < 0)
-            s.PlanetAngle(b) = s.PlanetAngle(b) + 360;
-    } else {
-        // On the y axis the angle is known without an arctangent.
-        s.PlanetAngle(b) = y > 0 ? 90 : 270;
-    }
-    const double screenX = s.BodyX(b) / s.LengthUnit / 1000;
-    const double screenY = s.BodyY(b) / s.LengthUnit / 1000;
-    CheckFloatingPointStatus();
-    const std::int32_t color = RgbColor(o.ColorR, o.ColorG, o.ColorB);
-    Picture1->PSet(ToSingle(screenX), ToSingle(screenY), color);
-    Picture2->PSet(ToSingle(screenX), ToSingle(screenY), color);
+    OrbitStep(orbit_, s, b, *Picture1, *Picture2);
 
     const auto column = static_cast<std::size_t>(b - 1);
     ui::SetCell(Text1[column], ui::NumberToText(s.PlanetAngle(b)));
@@ -171,51 +135,31 @@ void Form1::OrbitTimerStep() {
     ui::SetCell(Text4[column], WholeText(s.BodyY(b) / s.LengthUnit));
     ui::SetCell(Text5[column], WholeText(s.BodyVx(b)));
     ui::SetCell(Text6[column], WholeText(s.BodyVy(b)));
-
-    s.SimTime = s.SimTime + s.TimeStep;
     Timer1->SetInterval(s.StepDelayMs);
 }
 
 void Form1::Command2_Click() {
     // A run still going would overwrite the loaded planet with its next step.
     StopOrbitRun();
-    SimState& s = state_;
-    for (int i = 1; i <= 10; ++i) {
-        const BodyRecord& body = EpochBodies[static_cast<std::size_t>(i - 1)];
-        if (i >= 2) { // the set has no angle for the Sun
-            s.BodyAngle(i) = body.angle;
-            // The current angle follows the data set, so what the table shows and what the file saves agree.
-            s.PlanetAngle(i) = body.angle;
-        }
-        s.BodyX(i) = body.x * s.LengthUnit;
-        s.BodyY(i) = body.y * s.LengthUnit;
-        s.BodyVx(i) = body.vx;
-        s.BodyVy(i) = body.vy;
-    }
-    ShowBodyColumns(s.BodyAngle);
+    state_.LoadEpochData();
+    ShowBodyColumns(state_.BodyAngle, TableValues::Full);
 }
 
 void Form1::Command4_Click() {
-    SimState& s = state_;
-    ParameterRows rows;
-    const Integer n = s.BodyCount;
-    for (s.LoopI = 1; s.LoopI <= n; s.LoopI = Add16(s.LoopI, 1)) {
-        const int i = s.LoopI;
-        rows[static_cast<std::size_t>(i - 1)] = {s.PlanetAngle(i), s.BodyX(i) / s.LengthUnit,
-                                                 s.BodyY(i) / s.LengthUnit, s.BodyVx(i), s.BodyVy(i)};
+    const ParameterRows rows = RowsFromBodyTable(state_);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
         // The division rounds: at the very largest metres the saved thousands, scaled back, overflow and
         // the file would not load. Such a file is refused rather than written.
-        const ParameterRow& row = rows[static_cast<std::size_t>(i - 1)];
-        if (!std::isfinite(std::trunc(row.x) * s.LengthUnit) ||
-            !std::isfinite(std::trunc(row.y) * s.LengthUnit)) {
+        if (!std::isfinite(std::trunc(rows[k].x) * state_.LengthUnit) ||
+            !std::isfinite(std::trunc(rows[k].y) * state_.LengthUnit)) {
             ui::ShowMessage(this, QStringLiteral("Координаты объекта %1 слишком велики для файла параметров: "
                                                  "файл не сохранён.")
-                                      .arg(i));
+                                      .arg(k + 1));
             return;
         }
     }
-    if (const auto failure = WriteParameterFile(parameterFile_.toStdString(), rows))
-        ui::ShowMessage(this, QString::fromStdString(*failure));
+    const SaveResult saved = WriteParameterFile(parameterFile_.toStdString(), rows);
+    if (!saved) ui::ShowMessage(this, QString::fromStdString(saved.Message()));
 }
 
 void Form1::Command3_Click() {
@@ -225,29 +169,8 @@ void Form1::Command3_Click() {
         return;
     }
     StopOrbitRun();
-    SimState& s = state_;
-    const Integer n = s.BodyCount;
-    for (s.LoopI = 1; s.LoopI <= n; s.LoopI = Add16(s.LoopI, 1)) {
-        const int i = s.LoopI;
-        const ParameterRow& row = (*read.rows)[static_cast<std::size_t>(i - 1)];
-        s.PlanetAngle(i) = row.angle;
-        s.BodyX(i) = s.LengthUnit * row.x;
-        s.BodyY(i) = s.LengthUnit * row.y;
-        s.BodyVx(i) = row.vx;
-        s.BodyVy(i) = row.vy;
-    }
-    const Integer lastPlanetColumn = Add16(n, -2);
-    for (s.LoopI = 1; s.LoopI <= lastPlanetColumn; s.LoopI = Add16(s.LoopI, 1))
-        ui::SetCell(Text1[static_cast<std::size_t>(s.LoopI)], WholeText(s.PlanetAngle(s.LoopI + 1)));
-    const Integer lastColumn = Add16(n, -1);
-    for (s.LoopI = 0; s.LoopI <= lastColumn; s.LoopI = Add16(s.LoopI, 1)) {
-        const auto k = static_cast<std::size_t>(s.LoopI);
-        const int body = s.LoopI + 1;
-        ui::SetCell(Text3[k], WholeText(s.BodyX(body) / s.LengthUnit));
-        ui::SetCell(Text4[k], WholeText(s.BodyY(body) / s.LengthUnit));
-        ui::SetCell(Text5[k], WholeText(s.BodyVx(body)));
-        ui::SetCell(Text6[k], WholeText(s.BodyVy(body)));
-    }
+    BodyTableFromRows(state_, *read.rows);
+    ShowBodyColumns(state_.PlanetAngle, TableValues::Whole);
 }
 
 } // namespace orvane

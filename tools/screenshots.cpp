@@ -1,6 +1,6 @@
 // Makes the pictures of the windows shown in the README: the set-up window after "Вывести на экраны",
 // the experiment window after a run of some years, and the help window.
-#include "AppStyle.h"
+#include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -15,8 +15,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    orvane::ui::ApplyAppStyle(app);
+    orvane::driver::OffscreenApplication app(argc, argv);
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     const int ticks = argc > 2 ? std::atoi(argv[2]) : 900;
     QDir().mkpath(outDir);
@@ -25,7 +24,7 @@ int main(int argc, char* argv[]) {
     orvane::Form1 setup(state);
     setup.show();
     const auto click = [](QWidget* window, const char* name) {
-        window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+        orvane::driver::Click(window, QString::fromLatin1(name));
     };
     click(&setup, "Command7");
     QApplication::processEvents();
@@ -33,7 +32,7 @@ int main(int argc, char* argv[]) {
 
     click(&setup, "Command1");
     orvane::Form2* experiment = setup.ExperimentWindow();
-    experiment->findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
+    click(experiment, "Command4");
     for (int k = 0; k < ticks; ++k)
         experiment->Command1_Click();
     QApplication::processEvents();

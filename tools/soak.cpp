@@ -3,7 +3,7 @@
 // window and the parameter file is saved and loaded now and then. At the end: no run-time error was
 // shown, every state is finite, and resident memory stayed flat.
 //   orvane_soak [--ticks N] [--minutes M]
-#include "AppStyle.h"
+#include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "SimState.h"
@@ -13,37 +13,25 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <functional>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-double ResidentMiB() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
 void Click(QWidget* window, const char* name) {
-    window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    orvane::driver::Click(window, QString::fromLatin1(name));
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    orvane::ui::ApplyAppStyle(app);
+    orvane::driver::OffscreenApplication app(argc, argv);
     long targetTicks = 20000;
     double minutes = 0;
     for (int k = 1; k + 1 < argc; k += 2) {
@@ -57,15 +45,9 @@ int main(int argc, char* argv[]) {
     setup.SetParameterFilePath(dir.filePath(QStringLiteral("orvane1.dat")));
     setup.show();
 
-    QStringList errors;
-    QTimer watchdog; // any message box is a failure of the run: note it and answer it
-    QObject::connect(&watchdog, &QTimer::timeout, [&errors] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            errors << box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    watchdog.start(20);
+    orvane::driver::MessageCatcher watchdog(
+        20); // any message box is a failure of the run: note it and answer it
+    const QStringList& errors = watchdog.texts;
 
     Click(&setup, "Command1");
     orvane::Form2* experiment = setup.ExperimentWindow();
@@ -105,13 +87,13 @@ int main(int argc, char* argv[]) {
     double rssEarly = 0;
     QTimer progress;
     QObject::connect(&progress, &QTimer::timeout, [&] {
-        if (rssEarly == 0 && ticks >= 2000) rssEarly = ResidentMiB();
+        if (rssEarly == 0 && ticks >= 2000) rssEarly = orvane::driver::ResidentMiB();
         const bool done = minutes > 0 ? clock.elapsed() >= minutes * 60000 : ticks >= targetTicks;
         if (done || !errors.isEmpty()) QApplication::quit();
     });
     progress.start(100);
     QApplication::exec();
-    const double rssEnd = ResidentMiB();
+    const double rssEnd = orvane::driver::ResidentMiB();
 
     bool finite = true;
     for (int k = 1; k <= 44; ++k)

@@ -5,6 +5,7 @@
 #include "VbTimer.h"
 
 #include <exception>
+#include <type_traits>
 
 namespace orvane::ui {
 
@@ -16,11 +17,22 @@ template <typename Handler>
 void Guarded(QWidget* owner, VbTimer* timer, Handler&& handler) {
     try {
         handler();
-    } catch (const orvane::RunTimeError& error) {
-        ReportRunTimeError(owner, timer, error.what());
-    } catch (const std::exception& error) {
+    } catch (const std::exception& error) { // the run-time error and anything the library throws
         ReportRunTimeError(owner, timer, error.what());
     }
+}
+
+// Connects a signal to one of the window's handlers (a member function or any callable), run guarded.
+template <typename Sender, typename Signal, typename Window, typename Handler>
+void ConnectGuarded(Sender* sender, Signal signal, Window* window, VbTimer* timer, Handler handler) {
+    QObject::connect(sender, signal, window, [window, timer, handler] {
+        Guarded(window, timer, [&] {
+            if constexpr (std::is_member_function_pointer_v<Handler>)
+                (window->*handler)();
+            else
+                handler();
+        });
+    });
 }
 
 } // namespace orvane::ui

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "DrawingSurface.h"
 #include "SimState.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace orvane::test {
 
@@ -23,9 +26,43 @@ inline void SpreadBodies(SimState& s) {
     }
 }
 
-// The body table packed into the state vector, as the derivative routines read it.
-inline void Pack(SimState& s) {
-    s.PackState();
-}
+// Records the drawing calls made on a surface. Surfaces given the same `log` also record there, with
+// their name, the order of calls across screens.
+struct RecordingSurface : DrawingSurface {
+    struct Point {
+        float x, y;
+        std::int32_t color;
+    };
+    explicit RecordingSurface(std::string surfaceName = {}, std::vector<std::string>* sharedLog = nullptr)
+        : name(std::move(surfaceName)), log(sharedLog) {}
+
+    std::string name;
+    std::vector<std::string>* log;
+    std::vector<std::string> calls;
+    std::vector<Point> points;
+    double scale[4] = {};
+
+    void Record(const std::string& call) {
+        calls.push_back(call);
+        if (log != nullptr) log->push_back(name + " " + call);
+    }
+    void Cls() override { Record("Cls"); }
+    void Scale(double x1, double y1, double x2, double y2) override {
+        Record("Scale");
+        scale[0] = x1, scale[1] = y1, scale[2] = x2, scale[3] = y2;
+    }
+    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override {
+        Record("Line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " " +
+               std::to_string(y2) + " c" + std::to_string(color));
+    }
+    void Box(float x, float y, float dx, float dy) override {
+        Record("Box " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(dx) + " " +
+               std::to_string(dy));
+    }
+    void PSet(float x, float y, std::int32_t color) override {
+        Record("PSet");
+        points.push_back({x, y, color});
+    }
+};
 
 } // namespace orvane::test

@@ -131,7 +131,7 @@ TEST(RunTimeErrors, AStepFaultingAtItsHalfStepIsUndoneAsAWhole) {
     s.BodyY(3) = 0;
     s.SunHeld = 2;
     s.TimeStep = 86400;
-    test::Pack(s);
+    s.PackState();
     const SimState before = s;
     EXPECT_THROW(s.RungeKuttaStep(44, Derivative::NBody), RunTimeError);
     EXPECT_EQ(s.RkK1(2), 2.16e9); // the first stage went through

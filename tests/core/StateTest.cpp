@@ -126,25 +126,7 @@ TEST(CheckedState, IndexOutsideBoundsAndSixteenBitOverflowRaiseTheRunTimeError) 
     }
 }
 
-// Records the drawing calls of the set-up screens.
-struct RecordingSurface : DrawingSurface {
-    std::vector<std::string> calls;
-    double scale[4] = {};
-    void Cls() override { calls.push_back("Cls"); }
-    void Scale(double x1, double y1, double x2, double y2) override {
-        calls.push_back("Scale");
-        scale[0] = x1, scale[1] = y1, scale[2] = x2, scale[3] = y2;
-    }
-    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override {
-        calls.push_back("Line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) +
-                        " " + std::to_string(y2) + " c" + std::to_string(color));
-    }
-    void Box(float x, float y, float dx, float dy) override {
-        calls.push_back("Box " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(dx) +
-                        " " + std::to_string(dy));
-    }
-    void PSet(float, float, std::int32_t) override { calls.push_back("PSet"); }
-};
+using test::RecordingSurface;
 
 TEST(DrawSetupScreens, DefaultDataOnBothScreens) {
     SimState s = StartupState();

@@ -208,27 +208,6 @@ TEST_F(SetupCommands, TrailInThePlanetsColourAndDisplayedValuesTruncatedTowardZe
     EXPECT_NEAR(state.BodyY(5), -114782276630.77, 1);
 }
 
-TEST_F(SetupCommands, AnglesAtTheAxes) {
-    struct Case {
-        QByteArray line;
-        double angle;
-    };
-    const Case cases[] = {{"0 100000 0 0 0", 0},
-                          {"0 -100000 0 0 0", 180},
-                          {"0 0 100000 0 0", 90},
-                          {"0 0 -100000 0 0", 270},
-                          {"0 100000 -1 0 0", 360 - 1e-5 * 180 / 3.14159}};
-    for (const Case& c : cases) {
-        WriteFile(DefaultFileWith(4, c.line));
-        Click(&form, "Command3");
-        Click(&form, "Option3");
-        Click(&form, "Command6");
-        form.Command5_Click();
-        EXPECT_NEAR(state.PlanetAngle(4), c.angle, 1e-9) << c.line.toStdString();
-        EXPECT_LT(state.PlanetAngle(4), 360);
-    }
-}
-
 TEST_F(SetupCommands, APlanetRunForOnePeriodReturnsNearItsStart) {
     Click(&form, "Option12");
     Click(&form, "Option13");

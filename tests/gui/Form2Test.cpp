@@ -70,17 +70,6 @@ TEST_F(Experiment, ElapsedYearsAndDays) {
     EXPECT_EQ(TextOf(form, "Text2"), "1");
 }
 
-TEST_F(Experiment, TenthOfADayStepsAtHighAccuracy) {
-    Click(&setup, "Option12");
-    Start();
-    Ticks(10);
-    EXPECT_EQ(TextOf(form, "Text1"), "0");
-    EXPECT_EQ(TextOf(form, "Text2"), "1");
-    Ticks(3640);
-    EXPECT_EQ(TextOf(form, "Text1"), "1");
-    EXPECT_EQ(TextOf(form, "Text2"), "0");
-}
-
 TEST_F(Experiment, LayoutDefaultsAndCaptions) {
     EXPECT_EQ(form->windowTitle(), "Orvane2.0");
     EXPECT_EQ(Find<QAbstractButton>(form, "Command9")->text(),

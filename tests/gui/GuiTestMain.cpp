@@ -1,4 +1,4 @@
-#include "AppStyle.h"
+#include "AppDriver.h"
 #include "GuiTestSupport.h"
 
 #include <QApplication>
@@ -34,10 +34,8 @@ void DismissUnexpectedDialog() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv); // also takes the C library's locale from the environment
-    orvane::ui::ApplyAppStyle(app);
+    orvane::driver::OffscreenApplication app(argc,
+                                             argv); // also takes the C library's locale from the environment
     // Numbers read the same on every machine, in the C locale, unless ORVANE_TEST_LOCALE names the
     // locale to run the suites in (the second run, on a Russian desktop); tests that need yet another
     // locale set it themselves.

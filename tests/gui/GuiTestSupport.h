@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppDriver.h"
 #include "SimState.h"
 
 #include <QAbstractButton>
@@ -9,7 +10,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -18,38 +18,8 @@
 
 namespace orvane::test {
 
-// How many MessageCatchers are alive. While one is, the suite's watch for unexpected boxes (in the
-// test runner's main) leaves message boxes to it.
-inline int& LiveMessageCatchers() {
-    static int count = 0;
-    return count;
-}
-
-// Answers every modal message box that opens while it lives: remembers its title and text and
-// presses OK, as a user would.
-class MessageCatcher {
-  public:
-    MessageCatcher() {
-        ++LiveMessageCatchers();
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                titles.push_back(box->windowTitle());
-                texts.push_back(box->text());
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        timer_.start();
-    }
-    ~MessageCatcher() { --LiveMessageCatchers(); }
-    MessageCatcher(const MessageCatcher&) = delete;
-    MessageCatcher& operator=(const MessageCatcher&) = delete;
-    QStringList titles;
-    QStringList texts;
-
-  private:
-    QTimer timer_;
-};
+using driver::LiveMessageCatchers;
+using driver::MessageCatcher;
 
 template <typename T = QWidget>
 T* Find(QWidget* window, const QString& name) {
@@ -78,8 +48,7 @@ bool WaitUntil(Condition condition, int limitMs = 5000) {
 }
 
 inline void Click(QWidget* window, const QString& name) {
-    auto* button = Find<QAbstractButton>(window, name);
-    if (button != nullptr) button->click();
+    EXPECT_TRUE(driver::Click(window, name)) << name.toStdString();
 }
 
 // A number's text with the decimal separator of the locale the suites run in.

@@ -180,7 +180,7 @@ TEST(ParameterFileParse, TheLargestValuesRoundTrip) {
 TEST(ParameterFileDisk, SaveIsAtomicAndLoadReadsItBack) {
     TempDir dir;
     const fs::path file = dir.path / "orvane1.dat";
-    ASSERT_FALSE(WriteParameterFile(file.string(), SampleRows()));
+    ASSERT_TRUE(WriteParameterFile(file.string(), SampleRows()));
     EXPECT_EQ(ReadAll(file), "0 0 0 0 0\r\n"
                              "70 15733 43226 -55414 20169\r\n"
                              "0 0 0 0 0\r\n"
@@ -197,13 +197,13 @@ TEST(ParameterFileDisk, SaveIsAtomicAndLoadReadsItBack) {
 TEST(ParameterFileDisk, SavingOverAFileKeepsItsPermissions) {
     TempDir dir;
     const fs::path file = dir.path / "orvane1.dat";
-    ASSERT_FALSE(WriteParameterFile(file.string(), SampleRows()));
+    ASSERT_TRUE(WriteParameterFile(file.string(), SampleRows()));
     EXPECT_EQ(fs::status(file).permissions(), fs::perms(0644));
     fs::permissions(file, fs::perms(0600));
-    ASSERT_FALSE(WriteParameterFile(file.string(), ParameterRows{}));
+    ASSERT_TRUE(WriteParameterFile(file.string(), ParameterRows{}));
     EXPECT_EQ(fs::status(file).permissions(), fs::perms(0600));
     fs::permissions(file, fs::perms(0664));
-    ASSERT_FALSE(WriteParameterFile(file.string(), SampleRows()));
+    ASSERT_TRUE(WriteParameterFile(file.string(), SampleRows()));
     EXPECT_EQ(fs::status(file).permissions(), fs::perms(0664));
     EXPECT_EQ(ReadAll(file), FormatParameterText(SampleRows()));
 }
@@ -214,13 +214,13 @@ TEST(ParameterFileDisk, SavingThroughASymbolicLinkReplacesItsTarget) {
     TempDir dir;
     fs::create_directory(dir.path / "data");
     const fs::path target = dir.path / "data" / "kept.dat";
-    ASSERT_FALSE(WriteParameterFile(target.string(), ParameterRows{}));
+    ASSERT_TRUE(WriteParameterFile(target.string(), ParameterRows{}));
     fs::permissions(target, fs::perms(0640));
     fs::create_symlink("data/kept.dat", dir.path / "middle.dat");
     const fs::path link = dir.path / "orvane1.dat";
     fs::create_symlink("middle.dat", link);
 
-    ASSERT_FALSE(WriteParameterFile(link.string(), SampleRows()));
+    ASSERT_TRUE(WriteParameterFile(link.string(), SampleRows()));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_TRUE(fs::is_symlink(dir.path / "middle.dat"));
     EXPECT_EQ(fs::read_symlink(link), "middle.dat");
@@ -243,23 +243,23 @@ TEST(ParameterFileDisk, FailuresLeaveThePreviousFileAndSaySo) {
 
     fs::create_directory(file);
     EXPECT_FALSE(ReadParameterFile(file.string()).rows);
-    EXPECT_TRUE(WriteParameterFile(file.string(), SampleRows()).has_value());
+    EXPECT_FALSE(WriteParameterFile(file.string(), SampleRows()));
     fs::remove(file);
 
-    ASSERT_FALSE(WriteParameterFile(file.string(), SampleRows()));
+    ASSERT_TRUE(WriteParameterFile(file.string(), SampleRows()));
     const std::string before = ReadAll(file);
     if (::geteuid() != 0) { // root writes anywhere: the read-only directory means nothing to it
         fs::permissions(dir.path, fs::perms::owner_read | fs::perms::owner_exec);
         ParameterRows other{};
-        const auto failure = WriteParameterFile(file.string(), other);
-        ASSERT_TRUE(failure.has_value());
-        EXPECT_NE(failure->find("Прежний файл не изменён"), std::string::npos);
+        const SaveResult saved = WriteParameterFile(file.string(), other);
+        ASSERT_FALSE(saved);
+        EXPECT_NE(saved.Message().find("Прежний файл не изменён"), std::string::npos);
         EXPECT_EQ(ReadAll(file), before);
     }
-    const auto unwritable =
+    const SaveResult unwritable =
         WriteParameterFile((dir.path / "no-such-dir" / "orvane1.dat").string(), SampleRows());
-    ASSERT_TRUE(unwritable.has_value());
-    EXPECT_NE(unwritable->find("Не удалось сохранить"), std::string::npos);
+    ASSERT_FALSE(unwritable);
+    EXPECT_NE(unwritable.Message().find("Не удалось сохранить"), std::string::npos);
 }
 
 // A disk that fills up while the file is written, as a file-size limit makes it: the save fails with
@@ -267,7 +267,7 @@ TEST(ParameterFileDisk, FailuresLeaveThePreviousFileAndSaySo) {
 TEST(ParameterFileDisk, FullDiskKeepsThePreviousFile) {
     TempDir dir;
     const fs::path file = dir.path / "orvane1.dat";
-    ASSERT_FALSE(WriteParameterFile(file.string(), SampleRows()));
+    ASSERT_TRUE(WriteParameterFile(file.string(), SampleRows()));
     const std::string before = ReadAll(file);
     int report[2];
     ASSERT_EQ(::pipe(report), 0);
@@ -280,9 +280,9 @@ TEST(ParameterFileDisk, FullDiskKeepsThePreviousFile) {
         ParameterRows big{};
         for (auto& row : big)
             row = {359, -4.5e9, -4.5e9, -299792, -299792};
-        const auto failure = WriteParameterFile(file.string(), big);
+        const SaveResult saved = WriteParameterFile(file.string(), big);
         const char verdict =
-            failure && failure->find("Прежний файл не изменён") != std::string::npos ? 'y' : 'n';
+            !saved && saved.Message().find("Прежний файл не изменён") != std::string::npos ? 'y' : 'n';
         (void)!::write(report[1], &verdict, 1);
         ::_exit(0);
     }

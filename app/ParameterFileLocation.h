@@ -4,8 +4,6 @@
 
 namespace orvane {
 
-inline const QString ParameterFileName = QStringLiteral("orvane1.dat");
-
 // Where the parameter file lives: in the program's directory when the program may write there (run from
 // its build or unpacked folder, as always); otherwise, for a program installed in a system directory,
 // in the user's data directory for this program, created when needed. Chosen once at start.

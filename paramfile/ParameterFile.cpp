@@ -196,7 +196,7 @@ std::string FormatParameterText(const ParameterRows& rows) {
     return text;
 }
 
-std::optional<std::string> WriteParameterFile(const std::string& path, const ParameterRows& rows) {
+SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows) {
     const std::string text = FormatParameterText(rows);
     // The temporary file lies beside the file it replaces, so the rename stays on one file system.
     const std::string target = SaveTarget(path);

@@ -1,5 +1,7 @@
 #include "ParameterFileLocation.h"
 
+#include "ParameterFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -26,9 +28,9 @@ bool IsSystemDirectory(const QString& dir) {
 
 QString ChooseParameterFile(const QString& programDir, const QString& userDataDir) {
     if (!IsSystemDirectory(programDir) && DirectoryIsWritable(programDir))
-        return QDir(programDir).filePath(ParameterFileName);
+        return QDir(programDir).filePath(QString::fromLatin1(ParameterFileName));
     QDir().mkpath(userDataDir);
-    return QDir(userDataDir).filePath(ParameterFileName);
+    return QDir(userDataDir).filePath(QString::fromLatin1(ParameterFileName));
 }
 
 } // namespace orvane

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "Bodies.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orvane {
 
@@ -17,7 +20,10 @@ struct ParameterRow {
     double vy = 0;
 };
 
-using ParameterRows = std::array<ParameterRow, 11>;
+using ParameterRows = std::array<ParameterRow, body::Count>;
+
+// The parameter file's name; it lives in the directory the application chooses at start.
+inline constexpr const char* ParameterFileName = "orvane1.dat";
 
 // The outcome of reading the file: all eleven rows, or a plain Russian message saying what is wrong.
 struct ParameterFileRead {
@@ -36,9 +42,23 @@ ParameterFileRead ReadParameterFile(const std::string& path);
 // return and line feed.
 std::string FormatParameterText(const ParameterRows& rows);
 
+// What saving the file came to: true when it was saved; otherwise the message saying why not.
+class SaveResult {
+  public:
+    SaveResult(std::nullopt_t) {}
+    SaveResult(std::string failure) : failure_(std::move(failure)) {}
+    SaveResult(std::optional<std::string> failure) : failure_(std::move(failure)) {}
+
+    explicit operator bool() const { return !failure_; }
+    const std::string& Message() const { return *failure_; }
+
+  private:
+    std::optional<std::string> failure_;
+};
+
 // Writes a temporary file beside `path` and renames it into place, so the previous file survives any
 // failure. An existing file keeps its permission bits; where `path` is a symbolic link, the file it
-// points to is replaced and the link stays. Returns the message of a failure, nothing on success.
-std::optional<std::string> WriteParameterFile(const std::string& path, const ParameterRows& rows);
+// points to is replaced and the link stays.
+SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows);
 
 } // namespace orvane

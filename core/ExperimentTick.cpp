@@ -1,0 +1,73 @@
+#include "ExperimentTick.h"
+
+#include "Bodies.h"
+#include "DrawingSurface.h"
+#include "FloatingPoint.h"
+
+#include <cmath>
+
+namespace orvane {
+
+void ExperimentTick(SimState& run, const SimState& shared, ZoomCentre centre, DrawingSurface& picture1,
+                    DrawingSurface& picture2) {
+    DrawExperimentFrame(shared, centre, picture1, picture2);
+    AdvanceExperiment(run, shared);
+    PlotBodies(run, picture1, picture2);
+}
+
+void DrawExperimentFrame(const SimState& shared, ZoomCentre centre, DrawingSurface& picture1,
+                         DrawingSurface& picture2) {
+    const double zoomHalfX = shared.ZoomHalfX;
+    const double zoomHalfY = shared.ZoomHalfY;
+    picture1.Scale(centre.x - zoomHalfX, centre.y + zoomHalfY, centre.x + zoomHalfX, centre.y - zoomHalfY);
+    picture1.Line(ToSingle(centre.x - zoomHalfX), 0, ToSingle(centre.x + zoomHalfX), 0, AxisColor);
+    picture1.Line(0, ToSingle(centre.y + zoomHalfY), 0, ToSingle(centre.y - zoomHalfY), AxisColor);
+
+    const double viewHalfX = shared.ViewHalfX;
+    const double viewHalfY = shared.ViewHalfY;
+    picture2.Scale(-viewHalfX, viewHalfY, viewHalfX, -viewHalfY);
+    picture2.Line(ToSingle(-viewHalfX), 0, ToSingle(viewHalfX), 0, AxisColor);
+    picture2.Line(0, ToSingle(viewHalfY), 0, ToSingle(-viewHalfY), AxisColor);
+    picture2.Box(ToSingle(centre.x - zoomHalfX), ToSingle(centre.y - zoomHalfY), ToSingle(2 * zoomHalfX),
+                 ToSingle(2 * zoomHalfY));
+}
+
+void AdvanceExperiment(SimState& run, const SimState& shared) {
+    const double timeBefore = run.SimTime;
+    try {
+        ClearFloatingPointStatus();
+        run.SimTime = run.SimTime + shared.TimeStep;
+        CheckFloatingPointStatus();
+        run.TimeStep = shared.TimeStep;
+        run.RungeKuttaStep(run.StateDim, Derivative::NBody);
+    } catch (const RunTimeError&) {
+        // The step is undone as a whole: the time goes back with the state.
+        run.SimTime = timeBefore;
+        throw;
+    }
+
+    ClearFloatingPointStatus();
+    const Integer n = run.BodyCount;
+    for (run.LoopI = 1; run.LoopI <= n; run.LoopI = Add16(run.LoopI, 1)) {
+        run.ScreenX(run.LoopI) = ToMillionKm(run.StateVec(run.LoopI), shared.LengthUnit);
+        run.ScreenY(run.LoopI) = ToMillionKm(run.StateVec(run.LoopI + n), shared.LengthUnit);
+    }
+    run.ElapsedDays = run.SimTime / 3600 / 24;
+    run.ElapsedYears = std::trunc(run.ElapsedDays / 365);
+    run.ElapsedDaysRem = run.ElapsedDays - 365 * run.ElapsedYears;
+    CheckFloatingPointStatus();
+}
+
+void PlotBodies(SimState& run, DrawingSurface& picture1, DrawingSurface& picture2) {
+    const Integer n = run.BodyCount;
+    for (run.LoopI = 1; run.LoopI <= n; run.LoopI = Add16(run.LoopI, 1)) {
+        run.SetBodyColor();
+        const std::int32_t color = RgbColor(run.ColorR, run.ColorG, run.ColorB);
+        const auto x = ToSingle(run.ScreenX(run.LoopI));
+        const auto y = ToSingle(run.ScreenY(run.LoopI));
+        picture1.PSet(x, y, color);
+        picture2.PSet(x, y, color);
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,63 @@
+#include "OrbitRun.h"
+
+#include "Bodies.h"
+#include "DrawingSurface.h"
+#include "FloatingPoint.h"
+
+#include <cmath>
+
+namespace orvane {
+
+void StartOrbitRun(SimState& orbit, const SimState& shared, int planet) {
+    orbit = shared;
+    orbit.LoopI = ToInt16(planet);
+    orbit.StateVec(1) = shared.BodyX(planet);
+    orbit.StateVec(2) = shared.BodyY(planet);
+    orbit.StateVec(3) = shared.BodyVx(planet);
+    orbit.StateVec(4) = shared.BodyVy(planet);
+    orbit.SetBodyColor();
+}
+
+void SetPlanetAngle(SimState& shared, int planet, double x, double y) {
+    if (x != 0) {
+        shared.AngleRad = std::atan(y / x);
+        // The program's angles have always used 3.14159 for pi, multiplied first and then divided.
+        shared.PlanetAngle(planet) = shared.AngleRad * 180 / 3.14159;
+        if (x < 0)
+            shared.PlanetAngle(planet) = shared.PlanetAngle(planet) + 180;
+        else if (y < 0)
+            shared.PlanetAngle(planet) = shared.PlanetAngle(planet) + 360;
+    } else {
+        // On the y axis the angle is known without an arctangent.
+        shared.PlanetAngle(planet) = y > 0 ? 90 : 270;
+    }
+}
+
+void OrbitStep(SimState& orbit, SimState& shared, int planet, DrawingSurface& picture1,
+               DrawingSurface& picture2) {
+    orbit.LoopI = ToInt16(planet);
+    orbit.TimeStep = shared.TimeStep;
+    // The masses act as the shared table has them now: a Sun mass taken over and drawn during the run
+    // counts from the next step.
+    orbit.BodyMass(body::Sun) = shared.BodyMass(body::Sun);
+    orbit.BodyMass(planet) = shared.BodyMass(planet);
+    orbit.RungeKuttaStep(4, Derivative::Orbit);
+
+    shared.BodyX(planet) = orbit.StateVec(1);
+    shared.BodyY(planet) = orbit.StateVec(2);
+    shared.BodyVx(planet) = orbit.StateVec(3);
+    shared.BodyVy(planet) = orbit.StateVec(4);
+
+    ClearFloatingPointStatus();
+    SetPlanetAngle(shared, planet, orbit.StateVec(1), orbit.StateVec(2));
+    const double screenX = ToMillionKm(shared.BodyX(planet), shared.LengthUnit);
+    const double screenY = ToMillionKm(shared.BodyY(planet), shared.LengthUnit);
+    CheckFloatingPointStatus();
+    const std::int32_t color = RgbColor(orbit.ColorR, orbit.ColorG, orbit.ColorB);
+    picture1.PSet(ToSingle(screenX), ToSingle(screenY), color);
+    picture2.PSet(ToSingle(screenX), ToSingle(screenY), color);
+
+    shared.SimTime = shared.SimTime + shared.TimeStep;
+}
+
+} // namespace orvane
