@@ -165,20 +165,23 @@ struct Raster {
           height(image.height()), scale(deviceScale) {}
 
     // One logical pixel, however many device pixels that is; pixels outside the drawing are skipped.
-    void Plot(int x, int y, QRgb rgb) {
-        const int deviceLeft = x * scale, deviceTop = y * scale;
-        if (deviceLeft < 0 || deviceTop < 0 || deviceLeft >= width || deviceTop >= height) return;
-        bool changed = false;
-        for (int row = deviceTop; row < std::min(deviceTop + scale, height); ++row) {
+    void Plot(int x, int y, QRgb rgb) { Block(x, y, x, y, rgb); }
+
+    // The logical pixels from (x0, y0) to (x1, y1) inclusive, ordered corners, clipped to the drawing. A
+    // pixel that already has the colour is only read: redrawing an unchanged axis then costs a comparison
+    // per pixel and marks nothing.
+    void Block(int x0, int y0, int x1, int y1, QRgb rgb) {
+        const int deviceLeft = std::max(x0, 0) * scale, deviceRight = std::min((x1 + 1) * scale, width);
+        const int deviceTop = std::max(y0, 0) * scale, deviceBottom = std::min((y1 + 1) * scale, height);
+        for (int row = deviceTop; row < deviceBottom; ++row) {
             QRgb* line = bits + row * stride;
-            for (int col = deviceLeft; col < std::min(deviceLeft + scale, width); ++col) {
-                changed = changed || line[col] != rgb;
+            for (int col = deviceLeft; col < deviceRight; ++col) {
+                if (line[col] == rgb) continue;
                 line[col] = rgb;
+                left = std::min(left, col / scale), right = std::max(right, col / scale);
+                top = std::min(top, row / scale), bottom = std::max(bottom, row / scale);
             }
         }
-        if (!changed) return;
-        left = std::min(left, x), right = std::max(right, x);
-        top = std::min(top, y), bottom = std::max(bottom, y);
     }
 
     // The logical pixels changed since the last call, as one rectangle; empty when none changed.
@@ -191,6 +194,11 @@ struct Raster {
 
     // Bresenham's line between two pixels, both ends included.
     void Line(int x0, int y0, int x1, int y1, QRgb rgb) {
+        // The axes and the sides of a box: the same pixels as the general case, a row or column at once.
+        if (x0 == x1 || y0 == y1) {
+            Block(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1), rgb);
+            return;
+        }
         const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
         const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
         int error = dx + dy;
