@@ -106,7 +106,9 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     const double clickMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
 
-    // Paused and left alone, the program should not use the processor at all.
+    // Paused and left alone, the program should not use the processor at all (once the last points
+    // have been presented).
+    RunFor(100);
     const int paintsBeforeIdle = counter.paints;
     const double idleCpu = CpuPercentWhileRunning(seconds * 1000);
     const int idlePaints = counter.paints - paintsBeforeIdle;
