@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace orvane::ui {
 
@@ -80,6 +81,7 @@ void PictureBox::EnsureImage() {
         painter.drawImage(QPointF(0, 0), image_);
     }
     image_ = std::move(fresh);
+    knownRuns_.Forget();
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
@@ -89,6 +91,7 @@ void PictureBox::resizeEvent(QResizeEvent*) {
 void PictureBox::Cls() {
     EnsureImage();
     image_.fill(Qt::white);
+    knownRuns_.Forget();
     MarkChanged(QRect(QPoint(0, 0), image_.size() / deviceScale_));
 }
 
@@ -159,10 +162,11 @@ struct Raster {
     int width, height, scale;
     int left = std::numeric_limits<int>::max(), top = std::numeric_limits<int>::max();
     int right = std::numeric_limits<int>::min(), bottom = std::numeric_limits<int>::min();
+    KnownRuns& runs;
 
-    explicit Raster(QImage& image, int deviceScale)
+    Raster(QImage& image, int deviceScale, KnownRuns& knownRuns)
         : bits(reinterpret_cast<QRgb*>(image.bits())), stride(image.bytesPerLine() / 4), width(image.width()),
-          height(image.height()), scale(deviceScale) {}
+          height(image.height()), scale(deviceScale), runs(knownRuns) {}
 
     // One logical pixel, however many device pixels that is; pixels outside the drawing are skipped.
     void Plot(int x, int y, QRgb rgb) { Block(x, y, x, y, rgb); }
@@ -178,6 +182,7 @@ struct Raster {
             for (int col = deviceLeft; col < deviceRight; ++col) {
                 if (line[col] == rgb) continue;
                 line[col] = rgb;
+                runs.Changed(col / scale, row / scale, rgb);
                 left = std::min(left, col / scale), right = std::max(right, col / scale);
                 top = std::min(top, row / scale), bottom = std::max(bottom, row / scale);
             }
@@ -196,7 +201,17 @@ struct Raster {
     void Line(int x0, int y0, int x1, int y1, QRgb rgb) {
         // The axes and the sides of a box: the same pixels as the general case, a row or column at once.
         if (x0 == x1 || y0 == y1) {
-            Block(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1), rgb);
+            const QRect pixels(QPoint(std::min(x0, x1), std::min(y0, y1)),
+                               QPoint(std::max(x0, x1), std::max(y0, y1)));
+            if (KnownRuns::Run* known = runs.Find(pixels, rgb)) {
+                const auto covered = known->covered;
+                const int count = std::exchange(known->coveredCount, 0);
+                for (int k = 0; k < count; ++k)
+                    Plot(covered[k].x(), covered[k].y(), rgb);
+                return;
+            }
+            Block(pixels.left(), pixels.top(), pixels.right(), pixels.bottom(), rgb);
+            runs.Remember(pixels, rgb);
             return;
         }
         const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
@@ -220,7 +235,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color
     const QPointF b = ToPixel(x2, y2);
     double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
     if (ClipLine(ax, ay, bx, by)) {
-        Raster raster(image_, deviceScale_);
+        Raster raster(image_, deviceScale_, knownRuns_);
         raster.Line(static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)),
                     static_cast<int>(std::floor(bx)), static_cast<int>(std::floor(by)),
                     ToQColor(color).rgb());
@@ -242,7 +257,7 @@ void PictureBox::Box(float x, float y, float dx, float dy) {
         const int top = static_cast<int>(std::floor(clampY(std::min(a.y(), b.y()))));
         const int bottom = static_cast<int>(std::floor(clampY(std::max(a.y(), b.y()))));
         const QRgb rgb = Foreground.rgb();
-        Raster raster(image_, deviceScale_);
+        Raster raster(image_, deviceScale_, knownRuns_);
         // Side by side: together they would mark the whole inside of the box.
         raster.Line(left, top, right, top, rgb);
         MarkChanged(raster.TakeChanged());
@@ -261,7 +276,7 @@ void PictureBox::PSet(float x, float y, std::int32_t color) {
     const QRect area = DrawingRect();
     if (std::isfinite(p.x()) && std::isfinite(p.y()) && p.x() >= 0 && p.y() >= 0 && p.x() < area.width() &&
         p.y() < area.height()) {
-        Raster raster(image_, deviceScale_);
+        Raster raster(image_, deviceScale_, knownRuns_);
         raster.Plot(static_cast<int>(p.x()), static_cast<int>(p.y()), ToQColor(color).rgb());
         MarkChanged(raster.TakeChanged());
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "KnownRuns.h"
 
 #include <QImage>
 #include <QList>
@@ -63,6 +64,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // However fast the drawing calls come, the screen is presented at most at the display's rate.
     QTimer presentTimer_;
     QRegion pending_;
+    KnownRuns knownRuns_;
     double originX_ = 0;
     double originY_ = 0;
     double spanX_ = 1;

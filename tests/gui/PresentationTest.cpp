@@ -128,6 +128,35 @@ TEST(Presentation, OnlyChangedPixelsArePresented) {
     EXPECT_EQ(log.Painted(), QRegion(1, 1, 100, 100));
 }
 
+TEST(Presentation, AnAxisDrawnAgainRestoresThePointsOverIt) {
+    Surface s;
+    const auto at = [&](int x, int y) { return s.box->Image().pixel(x, y) & 0xFFFFFF; };
+    const auto axes = [&] {
+        s.box->Line(-50, 0, 50, 0, 1); // drawing row 50
+        s.box->Line(0, 50, 0, -50, 1); // drawing column 50
+    };
+    axes();
+    ASSERT_TRUE(Presented(s.box));
+    PaintLog log(s.box);
+    s.box->PSet(0, 0, RgbColor(0, 255, 0));   // on both axes: pixel (50, 50)
+    s.box->PSet(-30, 0, RgbColor(255, 0, 0)); // on the horizontal one: (20, 50)
+    for (int k = 1; k <= 30; ++k)             // more points than remembered on the vertical one
+        s.box->PSet(0, static_cast<float>(k), RgbColor(0, 0, 255));
+    EXPECT_EQ(at(50, 50), 0x00FF00u);
+    EXPECT_EQ(at(50, 21), 0x0000FFu);
+    axes();
+    EXPECT_EQ(at(50, 50), 0x010000u);
+    EXPECT_EQ(at(20, 50), 0x010000u);
+    for (int y = 0; y < 100; ++y)
+        EXPECT_EQ(at(50, y), 0x010000u) << y;
+    for (int x = 0; x < 100; ++x)
+        EXPECT_EQ(at(x, 50), 0x010000u) << x;
+    ASSERT_TRUE(Presented(s.box));
+    ExpectShownAsDrawn(s.box);
+    // Presented: the points, and for each axis drawn again the span of the pixels it restored.
+    EXPECT_EQ(log.Painted(), QRegion(51, 21, 1, 31) + QRegion(21, 51, 31, 1));
+}
+
 TEST(Presentation, WholeDrawingAfterPartialPresentationsAndAfterExposure) {
     Surface s;
     for (int k = 0; k < 40; ++k)
