@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +33,23 @@ double ResidentMiB() {
     long pages = 0, resident = 0;
     statm >> pages >> resident;
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// The process's own processor time so far (user and system), in seconds.
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Processor time over wall time while the event loop runs for the given time, in percent of one core.
+double CpuPercentWhileRunning(int ms) {
+    QElapsedTimer wall;
+    const double before = CpuSeconds();
+    wall.start();
+    RunFor(ms);
+    return 100.0 * (CpuSeconds() - before) / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
 }
 
 struct PaintCounter : QObject {
@@ -57,7 +75,7 @@ int main(int argc, char* argv[]) {
     int bareEvents = 0;
     QObject::connect(&bare, &QTimer::timeout, [&] { ++bareEvents; });
     bare.start(1);
-    RunFor(seconds * 1000);
+    const double bareCpu = CpuPercentWhileRunning(seconds * 1000);
     bare.stop();
 
     orvane::SimState shared;
@@ -69,7 +87,7 @@ int main(int argc, char* argv[]) {
     experiment->Picture1->installEventFilter(&counter);
     experiment->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     const double startTime = experiment->Run().SimTime;
-    RunFor(seconds * 1000);
+    const double runCpu = CpuPercentWhileRunning(seconds * 1000);
     const double ticks = (experiment->Run().SimTime - startTime) / shared.TimeStep;
     const int paints = counter.paints;
 
@@ -88,6 +106,13 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     const double clickMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
 
+    // Paused and left alone, the program should not use the processor at all (once the last points
+    // have been presented).
+    RunFor(100);
+    const int paintsBeforeIdle = counter.paints;
+    const double idleCpu = CpuPercentWhileRunning(seconds * 1000);
+    const int idlePaints = counter.paints - paintsBeforeIdle;
+
     // Memory after 1 000 and after many ticks.
     for (int k = 0; k < 1000; ++k)
         experiment->Command1_Click();
@@ -100,10 +125,16 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     const double rssMany = ResidentMiB();
 
-    std::printf("bare 1 ms timer:        %.0f events/s\n", bareEvents / static_cast<double>(seconds));
-    std::printf("experiment at 1 ms:     %.0f ticks/s (%.1f %% of the bare timer)\n", ticks / seconds,
-                100.0 * ticks / bareEvents);
+    std::printf("platform:               %s, %d s per measurement\n",
+                qPrintable(QGuiApplication::platformName()), seconds);
+    std::printf("bare 1 ms timer:        %.0f events/s, process CPU %.1f %% of a core\n",
+                bareEvents / static_cast<double>(seconds), bareCpu);
+    std::printf(
+        "experiment at 1 ms:     %.0f ticks/s (%.1f %% of the bare timer), process CPU %.1f %% of a core\n",
+        ticks / seconds, 100.0 * ticks / bareEvents, runCpu);
     std::printf("screen presented:       %.1f times/s\n", paints / static_cast<double>(seconds));
+    std::printf("paused and idle:        process CPU %.1f %% of a core, %d presentations\n", idleCpu,
+                idlePaints);
     std::printf("click on Pause to stop: %.3f ms\n", clickMs);
     std::printf("resident memory:        %.1f MiB after 1000 ticks, %.1f MiB after %d (%+.2f MiB)\n", rss1000,
                 rssMany, memoryTicks, rssMany - rss1000);

@@ -1,22 +1,35 @@
 #include "PictureBox.h"
 
 #include "MessageBox.h"
+#include "WindowPacer.h"
 
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 namespace orvane::ui {
 
 namespace {
 constexpr int Border = 1;
 const QColor Foreground = Qt::black;
+// A region of more rectangles than this is presented as its bounding rectangle: adding to a region
+// costs in proportion to its rectangles.
+constexpr int MostPendingRects = 256;
+
+int RefreshIntervalMs() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double hertz = screen != nullptr && screen->refreshRate() >= 20 ? screen->refreshRate() : 60;
+    return static_cast<int>(1000 / hertz);
+}
 } // namespace
 
 QColor ToQColor(std::int32_t color) {
@@ -27,14 +40,26 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     presentTimer_.setSingleShot(true);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double hertz = screen != nullptr && screen->refreshRate() >= 20 ? screen->refreshRate() : 60;
-    presentTimer_.setInterval(static_cast<int>(1000 / hertz));
-    connect(&presentTimer_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    presentTimer_.setInterval(RefreshIntervalMs());
+    connect(&presentTimer_, &QTimer::timeout, this, &PictureBox::Present);
 }
 
-void PictureBox::MarkForRepaint() {
+void PictureBox::showEvent(QShowEvent*) {
+    // The window is paced rather than this box alone: a text box set at every tick would otherwise
+    // present the whole window at the tick rate.
+    ui::PaceWindow(window(), RefreshIntervalMs());
+}
+
+void PictureBox::MarkChanged(const QRect& changed) {
+    if (changed.isEmpty()) return;
+    pending_ += changed.translated(Border, Border);
+    if (pending_.rectCount() > MostPendingRects) pending_ = pending_.boundingRect();
     if (!presentTimer_.isActive()) presentTimer_.start();
+}
+
+void PictureBox::Present() {
+    update(pending_);
+    pending_ = QRegion();
 }
 
 QRect PictureBox::DrawingRect() const {
@@ -56,6 +81,7 @@ void PictureBox::EnsureImage() {
         painter.drawImage(QPointF(0, 0), image_);
     }
     image_ = std::move(fresh);
+    knownRuns_.Forget();
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
@@ -65,7 +91,8 @@ void PictureBox::resizeEvent(QResizeEvent*) {
 void PictureBox::Cls() {
     EnsureImage();
     image_.fill(Qt::white);
-    MarkForRepaint();
+    knownRuns_.Forget();
+    MarkChanged(QRect(QPoint(0, 0), image_.size() / deviceScale_));
 }
 
 void PictureBox::Scale(double x1, double y1, double x2, double y2) {
@@ -126,29 +153,67 @@ bool PictureBox::ClipLine(double& x1, double& y1, double& x2, double& y2) const 
 
 namespace {
 
-// Direct access to the backing image's pixels, taken once per drawing call.
+// Direct access to the backing image's pixels, taken once per drawing call. It remembers the bounds of
+// the logical pixels whose colour it changed: the axes are drawn at every tick over identical pixels,
+// and only a real change needs presenting.
 struct Raster {
     QRgb* bits;
     qsizetype stride; // in pixels
     int width, height, scale;
+    int left = std::numeric_limits<int>::max(), top = std::numeric_limits<int>::max();
+    int right = std::numeric_limits<int>::min(), bottom = std::numeric_limits<int>::min();
+    KnownRuns& runs;
 
-    explicit Raster(QImage& image, int deviceScale)
+    Raster(QImage& image, int deviceScale, KnownRuns& knownRuns)
         : bits(reinterpret_cast<QRgb*>(image.bits())), stride(image.bytesPerLine() / 4), width(image.width()),
-          height(image.height()), scale(deviceScale) {}
+          height(image.height()), scale(deviceScale), runs(knownRuns) {}
 
     // One logical pixel, however many device pixels that is; pixels outside the drawing are skipped.
-    void Plot(int x, int y, QRgb rgb) const {
-        const int left = x * scale, top = y * scale;
-        if (left < 0 || top < 0 || left >= width || top >= height) return;
-        for (int row = top; row < std::min(top + scale, height); ++row) {
+    void Plot(int x, int y, QRgb rgb) { Block(x, y, x, y, rgb); }
+
+    // The logical pixels from (x0, y0) to (x1, y1) inclusive, ordered corners, clipped to the drawing. A
+    // pixel that already has the colour is only read: redrawing an unchanged axis then costs a comparison
+    // per pixel and marks nothing.
+    void Block(int x0, int y0, int x1, int y1, QRgb rgb) {
+        const int deviceLeft = std::max(x0, 0) * scale, deviceRight = std::min((x1 + 1) * scale, width);
+        const int deviceTop = std::max(y0, 0) * scale, deviceBottom = std::min((y1 + 1) * scale, height);
+        for (int row = deviceTop; row < deviceBottom; ++row) {
             QRgb* line = bits + row * stride;
-            for (int col = left; col < std::min(left + scale, width); ++col)
+            for (int col = deviceLeft; col < deviceRight; ++col) {
+                if (line[col] == rgb) continue;
                 line[col] = rgb;
+                runs.Changed(col / scale, row / scale, rgb);
+                left = std::min(left, col / scale), right = std::max(right, col / scale);
+                top = std::min(top, row / scale), bottom = std::max(bottom, row / scale);
+            }
         }
     }
 
+    // The logical pixels changed since the last call, as one rectangle; empty when none changed.
+    QRect TakeChanged() {
+        const QRect changed = left <= right ? QRect(QPoint(left, top), QPoint(right, bottom)) : QRect();
+        left = top = std::numeric_limits<int>::max();
+        right = bottom = std::numeric_limits<int>::min();
+        return changed;
+    }
+
     // Bresenham's line between two pixels, both ends included.
-    void Line(int x0, int y0, int x1, int y1, QRgb rgb) const {
+    void Line(int x0, int y0, int x1, int y1, QRgb rgb) {
+        // The axes and the sides of a box: the same pixels as the general case, a row or column at once.
+        if (x0 == x1 || y0 == y1) {
+            const QRect pixels(QPoint(std::min(x0, x1), std::min(y0, y1)),
+                               QPoint(std::max(x0, x1), std::max(y0, y1)));
+            if (KnownRuns::Run* known = runs.Find(pixels, rgb)) {
+                const auto covered = known->covered;
+                const int count = std::exchange(known->coveredCount, 0);
+                for (int k = 0; k < count; ++k)
+                    Plot(covered[k].x(), covered[k].y(), rgb);
+                return;
+            }
+            Block(pixels.left(), pixels.top(), pixels.right(), pixels.bottom(), rgb);
+            runs.Remember(pixels, rgb);
+            return;
+        }
         const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
         const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
         int error = dx + dy;
@@ -170,11 +235,12 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color
     const QPointF b = ToPixel(x2, y2);
     double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
     if (ClipLine(ax, ay, bx, by)) {
-        Raster(image_, deviceScale_)
-            .Line(static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)),
-                  static_cast<int>(std::floor(bx)), static_cast<int>(std::floor(by)), ToQColor(color).rgb());
+        Raster raster(image_, deviceScale_, knownRuns_);
+        raster.Line(static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)),
+                    static_cast<int>(std::floor(bx)), static_cast<int>(std::floor(by)),
+                    ToQColor(color).rgb());
+        MarkChanged(raster.TakeChanged());
     }
-    MarkForRepaint();
 }
 
 void PictureBox::Box(float x, float y, float dx, float dy) {
@@ -191,13 +257,17 @@ void PictureBox::Box(float x, float y, float dx, float dy) {
         const int top = static_cast<int>(std::floor(clampY(std::min(a.y(), b.y()))));
         const int bottom = static_cast<int>(std::floor(clampY(std::max(a.y(), b.y()))));
         const QRgb rgb = Foreground.rgb();
-        const Raster raster(image_, deviceScale_);
+        Raster raster(image_, deviceScale_, knownRuns_);
+        // Side by side: together they would mark the whole inside of the box.
         raster.Line(left, top, right, top, rgb);
+        MarkChanged(raster.TakeChanged());
         raster.Line(left, bottom, right, bottom, rgb);
+        MarkChanged(raster.TakeChanged());
         raster.Line(left, top, left, bottom, rgb);
+        MarkChanged(raster.TakeChanged());
         raster.Line(right, top, right, bottom, rgb);
+        MarkChanged(raster.TakeChanged());
     }
-    MarkForRepaint();
 }
 
 void PictureBox::PSet(float x, float y, std::int32_t color) {
@@ -205,18 +275,28 @@ void PictureBox::PSet(float x, float y, std::int32_t color) {
     const QPointF p = ToPixel(x, y);
     const QRect area = DrawingRect();
     if (std::isfinite(p.x()) && std::isfinite(p.y()) && p.x() >= 0 && p.y() >= 0 && p.x() < area.width() &&
-        p.y() < area.height())
-        Raster(image_, deviceScale_)
-            .Plot(static_cast<int>(p.x()), static_cast<int>(p.y()), ToQColor(color).rgb());
-    MarkForRepaint();
+        p.y() < area.height()) {
+        Raster raster(image_, deviceScale_, knownRuns_);
+        raster.Plot(static_cast<int>(p.x()), static_cast<int>(p.y()), ToQColor(color).rgb());
+        MarkChanged(raster.TakeChanged());
+    }
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent* event) {
     EnsureImage();
     QPainter painter(this);
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawImage(DrawingRect().topLeft(), image_);
+    const QRect area = DrawingRect();
+    if (!area.contains(event->rect())) {
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    // Only the exposed part is copied: most presentations cover a few dozen plotted pixels.
+    for (const QRect& exposed : event->region()) {
+        const QRect target = exposed & area;
+        if (target.isEmpty()) continue;
+        const QRect source((target.topLeft() - area.topLeft()) * deviceScale_, target.size() * deviceScale_);
+        painter.drawImage(target, image_, source);
+    }
 }
 
 void PictureBox::AddMenuAction(QAction* action) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "KnownRuns.h"
 
 #include <QImage>
 #include <QList>
 #include <QPoint>
 #include <QPointer>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,8 +17,9 @@ namespace orvane::ui {
 
 // A picture box: a white drawing surface with a user coordinate system. Everything is drawn into a
 // backing image at the screen's pixel density, so a drawing survives covering, minimising and moving
-// the window until the next Cls; each drawing call only marks the widget for repaint, and repaints
-// are presented at most at the display's refresh rate.
+// the window until the next Cls. A drawing call only notes the pixels it actually changed; what changed
+// since the last presentation is presented at most at the display's refresh rate, and the window
+// holding the box is presented no faster either (see WindowPacer).
 class PictureBox : public QWidget, public orvane::DrawingSurface {
     Q_OBJECT
   public:
@@ -39,15 +42,20 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // Adds an entry to the screen's right-click menu, below "Сохранить изображение…". The action stays
     // owned by its creator; its shortcut is only shown in the menu.
     void AddMenuAction(QAction* action);
+    // What changed since the last presentation and waits to be presented, in widget coordinates.
+    const QRegion& PendingRegion() const { return pending_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void EnsureImage();
-    void MarkForRepaint();
+    // Notes a rectangle of the drawing area (logical pixels, drawing-area coordinates) for presentation.
+    void MarkChanged(const QRect& changed);
+    void Present();
     bool ClipLine(double& x1, double& y1, double& x2, double& y2) const;
 
     QImage image_;
@@ -55,6 +63,8 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     int deviceScale_ = 1;
     // However fast the drawing calls come, the screen is presented at most at the display's rate.
     QTimer presentTimer_;
+    QRegion pending_;
+    KnownRuns knownRuns_;
     double originX_ = 0;
     double originY_ = 0;
     double spanX_ = 1;
