@@ -9,6 +9,7 @@
 #include "VbTimer.h"
 #include "WindowOps.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -21,7 +22,10 @@ using ui::PlaceTw;
 template <typename Handler>
 void Form2::Guard(Handler handler) {
     // A fault pauses the run, as "Пауза" would, so its message is shown once.
+    const double timeBefore = run_.SimTime;
     ui::Guarded(this, Timer1, [&] { (this->*handler)(); });
+    // Every step goes through a guarded handler (the tick, the timer, the pan buttons and sliders).
+    if (run_.SimTime != timeBefore) emit Ticked();
 }
 
 Form2::Form2(SimState& shared, QWidget* setupWindow)
@@ -104,6 +108,15 @@ void Form2::BuildLayout() {
     connect(Timer1, &ui::VbTimer::Timer, this, [this] { Guard(&Form2::Timer1_Timer); });
 
     setTabOrder(Slider2, Slider1);
+
+    MeasureAction = new QAction(QStringLiteral("Измерения…"), this);
+    MeasureAction->setObjectName(QStringLiteral("MeasureAction"));
+    MeasureAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    addAction(MeasureAction);
+    for (ui::PictureBox* screen : {Picture1, Picture2}) {
+        screen->AddMenuAction(MeasureAction);
+        screen->setToolTip(QStringLiteral("Правая кнопка мыши — меню: сохранить изображение, измерения"));
+    }
 }
 
 void Form2::Form_Load() {
@@ -120,6 +133,7 @@ void Form2::StartFrom(const SimState& packed) {
     const Integer sunHeld = shared_.SunHeld;
     run_ = packed;
     run_.SunHeld = sunHeld;
+    emit Started();
 }
 
 void Form2::Timer1_Timer() {
@@ -140,6 +154,7 @@ void Form2::Command6_Click() {
 
 void Form2::Command9_Click() {
     SimState& s = shared_;
+    s.DataSetDate.reset(); // the table now holds the run's state, no longer a data set's
     const Integer n = run_.BodyCount;
     for (s.LoopI = 1; s.LoopI <= n; s.LoopI = Add16(s.LoopI, 1)) {
         const int i = s.LoopI;

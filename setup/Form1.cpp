@@ -5,6 +5,7 @@
 #include "Form2.h"
 #include "Form3.h"
 #include "Guard.h"
+#include "MeasurementsController.h"
 #include "NumberText.h"
 #include "PictureBox.h"
 #include "Twips.h"
@@ -207,6 +208,7 @@ void Form1::BuildParameterTable() {
 
 void Form1::Form_Load() {
     state_.AssignStartupValues();
+    state_.DataSetDate.reset();
     ShowBodyColumns(state_.PlanetAngle);
 }
 
@@ -236,6 +238,7 @@ void Form1::Command1_Click() {
     state_.SimTime = 0;
     if (form2_ == nullptr) {
         form2_ = new Form2(state_, this);
+        measure::AttachMeasurements(*form2_);
     }
     form2_->StartFrom(state_);
     ui::ShowModeless(form2_);

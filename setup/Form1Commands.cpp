@@ -93,8 +93,11 @@ bool Form1::TakeOverSunAndAsteroid() {
         Text2[10]->setFocus();
         return false;
     }
-    for (std::size_t k = 0; k < std::size(fields); ++k)
-        (state_.*(fields[k].column))(fields[k].body) = values[k];
+    for (std::size_t k = 0; k < std::size(fields); ++k) {
+        double& stored = (state_.*(fields[k].column))(fields[k].body);
+        if (stored != values[k]) state_.DataSetDate.reset(); // no longer the data set as loaded
+        stored = values[k];
+    }
     return true;
 }
 
@@ -143,6 +146,7 @@ void Form1::OrbitTimerStep() {
     s.BodyY(b) = o.StateVec(2);
     s.BodyVx(b) = o.StateVec(3);
     s.BodyVy(b) = o.StateVec(4);
+    s.DataSetDate.reset(); // a moved planet is no longer where the data set put it
 
     ClearFloatingPointStatus();
     const double x = o.StateVec(1);
@@ -192,6 +196,7 @@ void Form1::Command2_Click() {
         s.BodyVx(i) = body.vx;
         s.BodyVy(i) = body.vy;
     }
+    s.DataSetDate = CalendarDate{2000, 1, 1}; // a run from this table can be compared with the real sky
     ShowBodyColumns(s.BodyAngle);
 }
 
@@ -226,6 +231,7 @@ void Form1::Command3_Click() {
         s.BodyVx(i) = row.vx;
         s.BodyVy(i) = row.vy;
     }
+    s.DataSetDate.reset(); // a file holds no date
     const Integer lastPlanetColumn = Add16(n, -2);
     for (s.LoopI = 1; s.LoopI <= lastPlanetColumn; s.LoopI = Add16(s.LoopI, 1))
         ui::SetCell(Text1[static_cast<std::size_t>(s.LoopI)], WholeText(s.PlanetAngle(s.LoopI + 1)));
