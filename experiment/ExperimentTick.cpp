@@ -77,6 +77,7 @@ void Form2::Command1_Click() {
     }
 
     Timer1->SetInterval(s.StepDelayMs);
+    emit Ticked();
 }
 
 } // namespace orvane

@@ -22,10 +22,7 @@ using ui::PlaceTw;
 template <typename Handler>
 void Form2::Guard(Handler handler) {
     // A fault pauses the run, as "Пауза" would, so its message is shown once.
-    const double timeBefore = run_.SimTime;
     ui::Guarded(this, Timer1, [&] { (this->*handler)(); });
-    // Every step goes through a guarded handler (the tick, the timer, the pan buttons and sliders).
-    if (run_.SimTime != timeBefore) emit Ticked();
 }
 
 Form2::Form2(SimState& shared, QWidget* setupWindow)
