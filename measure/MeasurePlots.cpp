@@ -6,7 +6,6 @@
 #include "MeasureText.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -144,17 +143,39 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
         }
     }
 
-    // The curve: at most a few points per pixel column.
+    // The curve, reduced to the lowest and highest value of each pixel column in the order they came:
+    // a long history costs no more to draw than a short one and loses no peak.
     if (times_.size() >= 2) {
-        QPainterPath path;
-        const std::size_t stride = std::max<std::size_t>(1, times_.size() / (2 * std::max(1, area.width())));
-        path.moveTo(px(times_[0]), py(values_[0]));
-        for (std::size_t k = stride; k < times_.size(); k += stride)
-            path.lineTo(px(times_[k]), py(values_[k]));
-        path.lineTo(px(times_.back()), py(values_.back()));
+        QPolygonF curve;
+        curve.reserve(2 * area.width() + 4);
+        long column = -1;
+        double low = 0, high = 0;
+        bool lowFirst = true;
+        const auto flush = [&] {
+            if (column < 0) return;
+            const double x = static_cast<double>(column);
+            curve << QPointF(x, py(lowFirst ? low : high)) << QPointF(x, py(lowFirst ? high : low));
+        };
+        for (std::size_t k = 0; k < times_.size(); ++k) {
+            const auto here = static_cast<long>(std::floor(px(times_[k])));
+            const double v = values_[k];
+            if (here != column) {
+                flush();
+                column = here;
+                low = high = v;
+                lowFirst = true;
+            } else if (v < low) {
+                low = v;
+                lowFirst = false;
+            } else if (v > high) {
+                high = v;
+            }
+        }
+        flush();
         painter.setClipRect(area);
-        painter.setPen(QPen(CurveColor, 1.5));
-        painter.drawPath(path);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(CurveColor, 1));
+        painter.drawPolyline(curve);
     }
 }
 

@@ -112,6 +112,11 @@ void MeasurementsWindow::BuildLayout() {
     saveAction->setShortcut(QKeySequence::Save);
     connect(saveAction, &QAction::triggered, this, &MeasurementsWindow::SaveCsvAs);
     addAction(saveAction);
+    // Texts that change with every refresh must not make the layout recompute the window's size.
+    timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(QStringLiteral(
+        "Время с начала эксперимента: 9999 лет и 364,9 дней (9999999,9 сут); Солнце неподвижно")));
+    dateLabel_->setFixedWidth(
+        dateLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Дата в модели: 31.12.2050")));
     top->addWidget(timeLabel_);
     top->addSpacing(24);
     top->addWidget(dateLabel_);
@@ -154,6 +159,8 @@ void MeasurementsWindow::BuildLayout() {
         value->setObjectName(QString::fromUtf8(QuantityRows[row].name));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setFixedWidth(
+            value->fontMetrics().horizontalAdvance(QStringLiteral("−99999,9999; −99999,9999")));
         grid->addWidget(value, row, 1);
         conservation_[static_cast<std::size_t>(row)] = value;
     }
