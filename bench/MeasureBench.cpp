@@ -74,15 +74,24 @@ MeasureRecorder FullRecorder() {
     return recorder;
 }
 
-// One refresh of the open window with a full history: the table, the values and both plots painted.
+// One refresh of the open window with a full history after a new step: every number of the table and
+// of the conservation laws changes, and both plots are painted.
 void WindowRefresh(benchmark::State& state) {
-    const MeasureRecorder recorder = FullRecorder();
+    MeasureRecorder recorder = FullRecorder();
+    const std::vector<RunSnapshot> moments = DefaultRun(400);
     MeasurementsWindow window(recorder);
     window.show();
     QApplication::processEvents();
+    std::size_t k = 0;
+    double time = recorder.Latest().time;
     for (auto _ : state) {
+        RunSnapshot moment = moments[k];
+        time += 172800;
+        moment.time = time;
+        recorder.Record(moment);
         window.Refresh();
         window.repaint();
+        if (++k == moments.size()) k = 0;
     }
 }
 BENCHMARK(WindowRefresh)->Unit(benchmark::kMillisecond);

@@ -55,8 +55,9 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
             if (sample.relativeEnergyChange < 0) continue;
             value = std::log10(std::max(sample.relativeEnergyChange, SmallestEnergyChange));
         } else {
-            value = std::hypot(sample.x[body_] - sample.x[SunBody], sample.y[body_] - sample.y[SunBody]) /
-                    MetresPerMillionKm;
+            const double dx = sample.x[body_] - sample.x[SunBody];
+            const double dy = sample.y[body_] - sample.y[SunBody];
+            value = std::sqrt(dx * dx + dy * dy) / MetresPerMillionKm;
         }
         times_.push_back(sample.time / timeUnit);
         values_.push_back(value);

@@ -141,9 +141,15 @@ void MeasurementsWindow::BuildLayout() {
             table_->setItem(row, column, item);
         }
     }
+    // Sizes fixed once: measuring the contents again on every change of a number would cost more than
+    // the rest of a refresh.
+    const QFontMetrics metrics = table_->fontMetrics();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::ResizeToContents);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Fixed);
+    table_->setColumnWidth(Name, metrics.horizontalAdvance(QStringLiteral("Меркурий")) + 16);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+    table_->horizontalHeader()->setFixedHeight(4 * metrics.height() + 6);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
