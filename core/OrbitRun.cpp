@@ -47,6 +47,7 @@ void OrbitStep(SimState& orbit, SimState& shared, int planet, DrawingSurface& pi
     shared.BodyY(planet) = orbit.StateVec(2);
     shared.BodyVx(planet) = orbit.StateVec(3);
     shared.BodyVy(planet) = orbit.StateVec(4);
+    shared.DataSetDate.reset(); // a moved planet is no longer where a data set of real positions put it
 
     ClearFloatingPointStatus();
     SetPlanetAngle(shared, planet, orbit.StateVec(1), orbit.StateVec(2));

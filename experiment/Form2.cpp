@@ -10,6 +10,7 @@
 #include "VbTimer.h"
 #include "WindowOps.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -97,6 +98,15 @@ void Form2::BuildLayout() {
     }
 
     setTabOrder(Slider2, Slider1);
+
+    MeasureAction = new QAction(QStringLiteral("Измерения…"), this);
+    MeasureAction->setObjectName(QStringLiteral("MeasureAction"));
+    MeasureAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    addAction(MeasureAction);
+    for (ui::PictureBox* screen : {Picture1, Picture2}) {
+        screen->AddMenuAction(MeasureAction);
+        screen->setToolTip(QStringLiteral("Правая кнопка мыши — меню: сохранить изображение, измерения"));
+    }
 }
 
 void Form2::Form_Load() {
@@ -113,6 +123,7 @@ void Form2::StartFrom(const SimState& packed) {
     const Integer sunHeld = shared_.SunHeld;
     run_ = packed;
     run_.SunHeld = sunHeld;
+    emit Started();
 }
 
 namespace {
@@ -129,6 +140,7 @@ void Form2::Command1_Click() {
     ShowIfChanged(Text1, ui::NumberToText(run_.ElapsedYears));
     ShowIfChanged(Text2, ui::NumberToText(run_.ElapsedDaysRem));
     Timer1->SetInterval(shared_.StepDelayMs);
+    emit Ticked();
 }
 
 void Form2::Timer1_Timer() {
@@ -149,6 +161,7 @@ void Form2::Command6_Click() {
 
 void Form2::Command9_Click() {
     SimState& s = shared_;
+    s.DataSetDate.reset(); // the table now holds the run's state, no longer a data set's
     const Integer n = run_.BodyCount;
     for (s.LoopI = 1; s.LoopI <= n; s.LoopI = Add16(s.LoopI, 1)) {
         const int i = s.LoopI;

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -70,6 +71,16 @@ class Form2 : public QWidget {
 
     // The experiment's own state, for inspection.
     const SimState& Run() const { return run_; }
+
+    // "Измерения…" (Ctrl+M), in this window and in both screens' menus; what it opens is attached from
+    // outside.
+    QAction* MeasureAction = nullptr;
+
+  signals:
+    // After every step of the run, whatever made it.
+    void Ticked();
+    // After a new start from the set-up window has been taken over.
+    void Started();
 
   private:
     void BuildLayout();

@@ -24,6 +24,7 @@ void BodyTableFromRows(SimState& s, const ParameterRows& rows) {
         s.BodyVx(i) = row.vx;
         s.BodyVy(i) = row.vy;
     }
+    s.DataSetDate.reset(); // the file keeps no date, and its whole numbers are not the real positions
 }
 
 } // namespace orvane

@@ -5,5 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh app
 cmake -S . -B build-app -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_TESTS=OFF -DORVANE_BENCH=OFF >/dev/null
-cmake --build build-app --target orvane_screenshots
+cmake --build build-app --target orvane_screenshots orvane_measurements_picture
 QT_QPA_PLATFORM=offscreen ./build-app/tools/orvane_screenshots "${1:-docs}" "${2:-1100}"
+QT_QPA_PLATFORM=offscreen ./build-app/tools/orvane_measurements_picture "${1:-docs}"

@@ -5,6 +5,7 @@
 #include "ControlLayout.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "MeasurementsController.h"
 #include "NumberText.h"
 #include "ParameterFile.h"
 #include "PictureBox.h"
@@ -190,6 +191,7 @@ void Form1::BuildParameterTable() {
 
 void Form1::Form_Load() {
     state_.AssignStartupValues();
+    state_.DataSetDate.reset();
     ShowBodyColumns(state_.PlanetAngle, TableValues::Full);
 }
 
@@ -221,6 +223,7 @@ void Form1::Command1_Click() {
     state_.SimTime = 0;
     if (form2_ == nullptr) {
         form2_ = new Form2(state_, this);
+        measure::AttachMeasurements(*form2_);
     }
     form2_->StartFrom(state_);
     ui::ShowModeless(form2_);

@@ -91,8 +91,11 @@ bool Form1::TakeOverSunAndAsteroid() {
         Text2[10]->setFocus();
         return false;
     }
-    for (std::size_t k = 0; k < std::size(fields); ++k)
-        (state_.*(fields[k].column))(fields[k].body) = values[k];
+    for (std::size_t k = 0; k < std::size(fields); ++k) {
+        double& stored = (state_.*(fields[k].column))(fields[k].body);
+        if (stored != values[k]) state_.DataSetDate.reset(); // no longer the data set as loaded
+        stored = values[k];
+    }
     return true;
 }
 

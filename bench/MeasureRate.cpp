@@ -1,0 +1,125 @@
+// How the measurements window affects a run at a slow-down of 1 ms: ticks per second and the process's
+// CPU share without and with the window open, how often the window refreshes, and whether memory stays
+// flat with the window open for a long run.
+//   measure_rate [seconds per measurement] [ticks for the memory check]
+#include "AppStyle.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "MeasurePlots.h"
+#include "MeasurementsController.h"
+#include "MeasurementsWindow.h"
+#include "SimState.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+void RunFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double ResidentMiB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+struct Rate {
+    double ticksPerSecond = 0;
+    double cpuPercent = 0;
+};
+
+Rate Measure(orvane::Form2* experiment, double timeStep, int seconds) {
+    const double startTime = experiment->Run().SimTime;
+    const double cpu = CpuSeconds();
+    RunFor(seconds * 1000);
+    return {(experiment->Run().SimTime - startTime) / timeStep / seconds,
+            100.0 * (CpuSeconds() - cpu) / seconds};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    orvane::ui::ApplyAppStyle(app);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
+    const int memoryTicks = argc > 2 ? std::atoi(argv[2]) : 1000000;
+
+    QTimer bare;
+    bare.setTimerType(Qt::PreciseTimer);
+    int bareEvents = 0;
+    QObject::connect(&bare, &QTimer::timeout, [&] { ++bareEvents; });
+    bare.start(1);
+    RunFor(seconds * 1000);
+    bare.stop();
+
+    orvane::SimState shared;
+    orvane::Form1 setup(shared);
+    setup.show();
+    setup.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    orvane::Form2* experiment = setup.ExperimentWindow();
+    experiment->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    const Rate without = Measure(experiment, shared.TimeStep, seconds);
+
+    experiment->MeasureAction->trigger();
+    auto* window = experiment->findChild<orvane::measure::MeasurementsController*>()->Window();
+    PaintCounter counter;
+    window->findChild<orvane::measure::HistoryPlot*>(QStringLiteral("EnergyPlot"))
+        ->installEventFilter(&counter);
+    const Rate with = Measure(experiment, shared.TimeStep, seconds);
+    const int refreshes = counter.paints;
+
+    // Memory with the window open: after 10 000 ticks and after many.
+    experiment->findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
+    const auto tick = [&](int from, int to) {
+        for (int k = from; k < to; ++k) {
+            experiment->Command1_Click();
+            if (k % 1000 == 0) QCoreApplication::processEvents();
+        }
+        RunFor(250); // the last refresh
+    };
+    tick(0, 10000);
+    const double rssTenThousand = ResidentMiB();
+    tick(10000, memoryTicks);
+    const double rssMany = ResidentMiB();
+
+    std::printf("bare 1 ms timer:            %.0f events/s\n", bareEvents / static_cast<double>(seconds));
+    std::printf("run without the window:     %.0f ticks/s (%.1f %% of the bare timer), CPU %.1f %%\n",
+                without.ticksPerSecond, 100.0 * without.ticksPerSecond * seconds / bareEvents,
+                without.cpuPercent);
+    std::printf("run with the window open:   %.0f ticks/s (%.1f %% of the bare timer), CPU %.1f %% (%+.1f)\n",
+                with.ticksPerSecond, 100.0 * with.ticksPerSecond * seconds / bareEvents, with.cpuPercent,
+                with.cpuPercent - without.cpuPercent);
+    std::printf("window refreshed:           %.1f times/s\n", refreshes / static_cast<double>(seconds));
+    std::printf("resident memory, window open: %.1f MiB after 10000 ticks, %.1f MiB after %d (%+.2f MiB)\n",
+                rssTenThousand, rssMany, memoryTicks, rssMany - rssTenThousand);
+    experiment->close();
+    return 0;
+}

@@ -1,0 +1,66 @@
+#include "MeasureRecorder.h"
+
+namespace orvane::measure {
+
+MeasureRecorder::MeasureRecorder(std::size_t capacity) : history_(capacity) {}
+
+void MeasureRecorder::Start(const RunSnapshot& snapshot) {
+    history_.Clear();
+    baselineTimes_.clear();
+    latest_ = snapshot;
+    baseline_ = ConservedQuantities(snapshot);
+    for (int body = SunBody + 1; body <= LastBody; ++body)
+        clocks_[body].Start(snapshot.time, PolarAngleAboutSun(snapshot, body));
+    started_ = true;
+    Add(snapshot);
+}
+
+void MeasureRecorder::Record(const RunSnapshot& snapshot) {
+    if (!started_) {
+        Start(snapshot);
+        return;
+    }
+    if (snapshot.sunHeld != latest_.sunHeld) {
+        // The step just made already ran under the new option: the baseline is the moment before it,
+        // measured the way the new option conserves.
+        RunSnapshot before = latest_;
+        before.sunHeld = snapshot.sunHeld;
+        baseline_ = ConservedQuantities(before);
+        if (baselineTimes_.size() >= MaxBaselineMarks) baselineTimes_.erase(baselineTimes_.begin());
+        baselineTimes_.push_back(before.time);
+    }
+    for (int body = SunBody + 1; body <= LastBody; ++body)
+        clocks_[body].Advance(snapshot.time, PolarAngleAboutSun(snapshot, body));
+    latest_ = snapshot;
+    Add(snapshot);
+}
+
+void MeasureRecorder::Add(const RunSnapshot& snapshot) {
+    latestConservation_ = ConservedQuantities(snapshot);
+    Sample sample;
+    sample.time = snapshot.time;
+    sample.x = snapshot.x;
+    sample.y = snapshot.y;
+    sample.vx = snapshot.vx;
+    sample.vy = snapshot.vy;
+    sample.energy = latestConservation_.total;
+    sample.angularMomentum = latestConservation_.angularMomentum;
+    sample.relativeEnergyChange = EnergyChange().value_or(-1);
+    history_.Add(sample);
+    ++revision_;
+}
+
+std::optional<double> MeasureRecorder::EnergyChange() const {
+    return RelativeChange(baseline_.total, latestConservation_.total);
+}
+
+std::optional<double> MeasureRecorder::AngularMomentumChange() const {
+    return RelativeChange(baseline_.angularMomentum, latestConservation_.angularMomentum);
+}
+
+std::optional<double> MeasureRecorder::MeasuredPeriod(int body) const {
+    if (body <= SunBody || body > LastBody) return std::nullopt;
+    return clocks_[static_cast<std::size_t>(body)].LastPeriod();
+}
+
+} // namespace orvane::measure

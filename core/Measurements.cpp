@@ -1,0 +1,128 @@
+#include "Measurements.h"
+
+#include "SimState.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace orvane::measure {
+
+namespace {
+// The derivative never lets Neptune and Pluto attract each other from closer than this; below it their
+// force keeps the magnitude it has at this distance, so their potential grows linearly there.
+constexpr int Neptune = 9;
+constexpr int Pluto = 10;
+constexpr double NeptunePlutoClosest = 1.3e12;
+
+double PairPotential(const RunSnapshot& s, int i, int j) {
+    const double product = s.gravConst * s.mass[i] * s.mass[j];
+    if (product == 0) return 0;
+    const double dx = s.x[j] - s.x[i];
+    const double dy = s.y[j] - s.y[i];
+    const double r = std::sqrt(dx * dx + dy * dy);
+    if (i == Neptune && j == Pluto && r < NeptunePlutoClosest)
+        return -product / NeptunePlutoClosest +
+               product * (r - NeptunePlutoClosest) / (NeptunePlutoClosest * NeptunePlutoClosest);
+    if (r == 0) return 0; // the derivative lets two bodies in one place exert no force on each other
+    return -product / r;
+}
+} // namespace
+
+RunSnapshot SnapshotOf(const SimState& run) {
+    RunSnapshot s;
+    const int n = run.BodyCount;
+    s.time = run.SimTime;
+    s.gravConst = run.GravConst;
+    s.sunHeld = run.SunHeld >= 1;
+    s.dataSetDate = run.DataSetDate;
+    for (int i = 1; i <= LastBody && i <= n; ++i) {
+        s.x[i] = run.StateVec(i);
+        s.y[i] = run.StateVec(i + n);
+        s.vx[i] = run.StateVec(i + 2 * n);
+        s.vy[i] = run.StateVec(i + 3 * n);
+        s.mass[i] = run.BodyMass(i);
+    }
+    return s;
+}
+
+double SunVx(const RunSnapshot& s) {
+    return s.sunHeld ? 0.0 : s.vx[SunBody];
+}
+double SunVy(const RunSnapshot& s) {
+    return s.sunHeld ? 0.0 : s.vy[SunBody];
+}
+
+OrbitAboutSun OrbitOf(const RunSnapshot& s, int body) {
+    OrbitAboutSun orbit;
+    const double rx = s.x[body] - s.x[SunBody];
+    const double ry = s.y[body] - s.y[SunBody];
+    const double wx = s.vx[body] - SunVx(s);
+    const double wy = s.vy[body] - SunVy(s);
+    orbit.distance = std::sqrt(rx * rx + ry * ry);
+    orbit.speed = std::sqrt(wx * wx + wy * wy);
+    orbit.polarAngleRad = PolarAngleAboutSun(s, body);
+    const double mu = s.gravConst * (s.mass[SunBody] + s.mass[body]);
+    if (orbit.distance == 0 || mu <= 0) {
+        orbit.eccentricity = std::numeric_limits<double>::infinity();
+        return orbit;
+    }
+    // Specific orbital energy and angular momentum fix the conic: a = -mu / (2 eps),
+    // e = sqrt(1 + 2 eps h^2 / mu^2).
+    const double energy = orbit.speed * orbit.speed / 2 - mu / orbit.distance;
+    const double h = rx * wy - ry * wx;
+    orbit.eccentricity = std::sqrt(std::max(0.0, 1 + 2 * energy * h * h / (mu * mu)));
+    if (energy < 0 && orbit.eccentricity < 1) {
+        const double a = -mu / (2 * energy);
+        orbit.semiMajorAxis = a;
+        orbit.keplerPeriod = 2 * std::numbers::pi * std::sqrt(a * a * a / mu);
+    }
+    return orbit;
+}
+
+Conservation ConservedQuantities(const RunSnapshot& s) {
+    Conservation c;
+    const int first = s.sunHeld ? SunBody + 1 : SunBody;
+    const double originX = s.sunHeld ? s.x[SunBody] : 0.0;
+    const double originY = s.sunHeld ? s.y[SunBody] : 0.0;
+    for (int i = first; i <= LastBody; ++i) {
+        const double m = s.mass[i];
+        c.kinetic += m * (s.vx[i] * s.vx[i] + s.vy[i] * s.vy[i]) / 2;
+        c.angularMomentum += m * ((s.x[i] - originX) * s.vy[i] - (s.y[i] - originY) * s.vx[i]);
+    }
+    for (int i = SunBody; i < LastBody; ++i)
+        for (int j = i + 1; j <= LastBody; ++j)
+            c.potential += PairPotential(s, i, j);
+    c.total = c.kinetic + c.potential;
+
+    double mass = 0;
+    for (int i = SunBody; i <= LastBody; ++i) {
+        const double m = s.mass[i];
+        const double vx = i == SunBody ? SunVx(s) : s.vx[i];
+        const double vy = i == SunBody ? SunVy(s) : s.vy[i];
+        mass += m;
+        c.centreX += m * s.x[i];
+        c.centreY += m * s.y[i];
+        c.centreVx += m * vx;
+        c.centreVy += m * vy;
+    }
+    if (mass > 0) {
+        c.centreX /= mass;
+        c.centreY /= mass;
+        c.centreVx /= mass;
+        c.centreVy /= mass;
+    }
+    return c;
+}
+
+double PolarAngleAboutSun(const RunSnapshot& s, int body) {
+    return std::atan2(s.y[body] - s.y[SunBody], s.x[body] - s.x[SunBody]);
+}
+
+std::optional<double> RelativeChange(double start, double now) {
+    if (start == 0) return std::nullopt;
+    return std::abs((now - start) / start);
+}
+
+} // namespace orvane::measure

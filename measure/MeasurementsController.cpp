@@ -1,0 +1,62 @@
+#include "MeasurementsController.h"
+
+#include "Form2.h"
+#include "Measurements.h"
+#include "MeasurementsWindow.h"
+
+#include <QAction>
+
+namespace orvane::measure {
+
+MeasurementsController::MeasurementsController(Form2& experiment)
+    : QObject(&experiment), experiment_(experiment) {
+    setObjectName(QStringLiteral("MeasurementsController"));
+    refresh_.setInterval(RefreshIntervalMs);
+    connect(&refresh_, &QTimer::timeout, this, &MeasurementsController::RefreshIfChanged);
+    connect(&experiment, &Form2::Started, this, &MeasurementsController::OnStarted);
+    connect(&experiment, &Form2::Ticked, this, &MeasurementsController::OnTicked);
+    if (experiment.MeasureAction != nullptr)
+        connect(experiment.MeasureAction, &QAction::triggered, this, &MeasurementsController::Open);
+    recorder_.Start(SnapshotOf(experiment.Run()));
+}
+
+MeasurementsController::~MeasurementsController() = default;
+
+void MeasurementsController::Open() {
+    if (window_ == nullptr) window_ = std::make_unique<MeasurementsWindow>(recorder_);
+    window_->Refresh();
+    shownRevision_ = recorder_.Revision();
+    if (window_->isMinimized()) window_->showNormal();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void MeasurementsController::OnStarted() {
+    recorder_.Start(SnapshotOf(experiment_.Run()));
+    if (window_ != nullptr && window_->isVisible()) {
+        window_->Refresh();
+        shownRevision_ = recorder_.Revision();
+    }
+}
+
+void MeasurementsController::OnTicked() {
+    recorder_.Record(SnapshotOf(experiment_.Run()));
+    if (window_ != nullptr && window_->isVisible() && !refresh_.isActive()) refresh_.start();
+}
+
+// The timer runs only while there is something new to show: a paused run costs nothing.
+void MeasurementsController::RefreshIfChanged() {
+    if (window_ == nullptr || !window_->isVisible() || recorder_.Revision() == shownRevision_) {
+        refresh_.stop();
+        return;
+    }
+    window_->Refresh();
+    shownRevision_ = recorder_.Revision();
+}
+
+MeasurementsController* AttachMeasurements(Form2& experiment) {
+    return new MeasurementsController(experiment);
+}
+
+} // namespace orvane::measure

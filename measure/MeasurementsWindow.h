@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace orvane::measure {
+
+class HistoryPlot;
+class MeasureRecorder;
+
+// The measurements window: a table of the bodies' distances, speeds and orbits, the conserved
+// quantities, two plots of the history, the real sky for runs from a real data set, and the history
+// saved as CSV. It shows what the recorder holds; it never changes the run.
+class MeasurementsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MeasurementsWindow(const MeasureRecorder& recorder);
+
+    // Shows what the recorder holds now.
+    void Refresh();
+    // Writes the history as CSV in the user's locale; says so in a message when it fails.
+    bool SaveCsv(const QString& path);
+    // Asks for a file name with the standard dialog and saves there.
+    void SaveCsvAs();
+
+  private:
+    void BuildLayout();
+    void ShowBodies();
+    void ShowConservation();
+    void ShowRealSky();
+
+    const MeasureRecorder& recorder_;
+    QLabel* timeLabel_ = nullptr;
+    QLabel* dateLabel_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QComboBox* plotBody_ = nullptr;
+    HistoryPlot* energyPlot_ = nullptr;
+    HistoryPlot* distancePlot_ = nullptr;
+    QLabel* systemNote_ = nullptr;
+    std::array<QLabel*, 8> conservation_{};
+};
+
+} // namespace orvane::measure

@@ -1,0 +1,265 @@
+// The measurements window through the real windows: opened from the experiment window's menu and
+// shortcut, following the run, and saving the history as CSV in the user's locale.
+#include "GuiTestSupport.h"
+
+#include "Form1.h"
+#include "Form2.h"
+#include "MeasurementsController.h"
+#include "MeasurementsWindow.h"
+#include "PictureBox.h"
+#include "VbTimer.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace orvane {
+namespace {
+
+using test::Click;
+using test::Find;
+
+constexpr int EarthRow = 3;
+constexpr int RealLongitudeColumn = 9;
+
+struct Measurements : ::testing::Test {
+    SimState state;
+    Form1 setup{state};
+    QPointer<Form2> form;
+
+    void SetUp() override {
+        setup.show();
+        Start();
+    }
+    void TearDown() override {
+        QLocale::setDefault(QLocale::c());
+        if (form) form->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void Start() {
+        Click(&setup, "Command1");
+        form = setup.ExperimentWindow();
+        ASSERT_NE(form, nullptr);
+    }
+    // The run paused, then advanced by clicks on "Старт".
+    void Ticks(int count) {
+        Click(form, "Command4");
+        for (int k = 0; k < count; ++k)
+            Click(form, "Command1");
+    }
+    measure::MeasurementsController* Controller() {
+        return form->findChild<measure::MeasurementsController*>();
+    }
+    measure::MeasurementsWindow* Open() {
+        form->MeasureAction->trigger();
+        return Controller()->Window();
+    }
+    // The shortcut as a user types it in the experiment window.
+    void PressCtrlM() {
+        form->activateWindow();
+        QApplication::setActiveWindow(form);
+        EXPECT_TRUE(test::WaitUntil([&] { return QApplication::activeWindow() == form; }, 2000));
+        QTest::keyClick(form, Qt::Key_M, Qt::ControlModifier);
+    }
+    static int WindowsOpen() {
+        int count = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == "MeasurementsWindow" && widget->isVisible()) ++count;
+        return count;
+    }
+    // What the screen's right-click menu offers.
+    QStringList MenuOf(QWidget* screen) {
+        QStringList offered;
+        QTimer::singleShot(50, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions())
+                    offered << action->text() + "|" + action->shortcut().toString();
+                menu->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                screen->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(screen, &event);
+        return offered;
+    }
+    // The CSV saved from the window, split into rows and fields.
+    QList<QStringList> SavedCsv(measure::MeasurementsWindow* window, const QString& path, QChar separator) {
+        EXPECT_TRUE(window->SaveCsv(path));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        QList<QStringList> rows;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QString text = QString::fromUtf8(line).trimmed();
+            if (!text.isEmpty()) rows << text.split(separator);
+        }
+        return rows;
+    }
+};
+
+TEST_F(Measurements, MenuAndShortcutOpenOneWindowAndBringItForward) {
+    for (QWidget* screen : {static_cast<QWidget*>(form->Picture1), static_cast<QWidget*>(form->Picture2)}) {
+        EXPECT_EQ(MenuOf(screen), (QStringList{"Сохранить изображение…|", "Измерения…|Ctrl+M"}));
+        EXPECT_TRUE(screen->toolTip().contains("Правая кнопка мыши")) << screen->toolTip().toStdString();
+    }
+    measure::MeasurementsWindow* window = Open();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Измерения — Orvane2.0");
+    EXPECT_EQ(window->parentWidget(), nullptr);
+    EXPECT_EQ(WindowsOpen(), 1);
+
+    PressCtrlM();
+    EXPECT_EQ(Controller()->Window(), window);
+    EXPECT_EQ(WindowsOpen(), 1);
+    EXPECT_TRUE(test::WaitUntil([&] { return QApplication::activeWindow() == window; }, 2000));
+
+    window->close();
+    EXPECT_EQ(WindowsOpen(), 0);
+    PressCtrlM();
+    EXPECT_EQ(WindowsOpen(), 1);
+}
+
+TEST_F(Measurements, FollowsTheRunAndANewStart) {
+    measure::MeasurementsWindow* window = Open();
+    Ticks(3);
+    const auto& history = Controller()->Recorder().History().Samples();
+    EXPECT_EQ(history.size(), 4u);
+    auto* time = Find<QLabel>(window, "TimeLabel");
+    EXPECT_TRUE(test::WaitUntil([&] { return time->text().contains("(6.0 сут)"); }, 2000))
+        << time->text().toStdString();
+    // Paused: nothing new, so the refresh timer stops.
+    EXPECT_TRUE(test::WaitUntil([&] { return !Controller()->Refreshing(); }, 2000));
+    // |dE/E0| after three steps of two days: small but not zero.
+    EXPECT_NE(Find<QLabel>(window, "EnergyChange")->text(), "—");
+
+    Start();
+    EXPECT_EQ(Controller()->Recorder().History().Samples().size(), 1u);
+    EXPECT_TRUE(time->text().contains("(0.0 сут)")) << time->text().toStdString();
+    EXPECT_EQ(Find<QLabel>(window, "EnergyChange")->text(), "0");
+}
+
+TEST_F(Measurements, ClosingTheWindowLeavesTheRunUntouched) {
+    Ticks(2);
+    measure::MeasurementsWindow* window = Open();
+    const SimState before = form->Run();
+    const bool timerOn = form->Timer1->Enabled();
+    window->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->Run().SimTime, before.SimTime);
+    for (int k = 1; k <= 44; ++k)
+        EXPECT_EQ(form->Run().StateVec(k), before.StateVec(k));
+    EXPECT_EQ(form->Timer1->Enabled(), timerOn);
+    Click(form, "Command1");
+    EXPECT_EQ(form->Run().SimTime, before.SimTime + 172800);
+    EXPECT_EQ(Controller()->Recorder().History().Samples().size(), 4u); // recording goes on unseen
+}
+
+TEST_F(Measurements, CsvReadsBackInBothLocales) {
+    Ticks(3);
+    measure::MeasurementsWindow* window = Open();
+    QTemporaryDir dir;
+    const double earthX = form->Run().StateVec(4) / 1e9;
+
+    const QList<QStringList> plain = SavedCsv(window, dir.filePath("c.csv"), ',');
+    // The header's fields are quoted and hold commas themselves: count them by their quotes.
+    ASSERT_EQ(plain.size(), 5);
+    const QString header = plain[0].join(',');
+    EXPECT_TRUE(header.startsWith("\"Время, сут\",\"Солнце x, млн км\"")) << header.toStdString();
+    EXPECT_TRUE(header.endsWith("\"Энергия, Дж\",\"Момент импульса, кг·м²/с\",\"|ΔE/E0|\""));
+    EXPECT_EQ(header.count('"'), 2 * 48);
+    const QLocale c = QLocale::c();
+    for (int row = 1; row <= 4; ++row) {
+        ASSERT_EQ(plain[row].size(), 48);
+        EXPECT_EQ(c.toDouble(plain[row][0]), 2.0 * (row - 1));
+    }
+    bool ok = false;
+    EXPECT_DOUBLE_EQ(c.toDouble(plain[4][13], &ok), earthX); // the Earth's x: 1 + 3 * 4
+    EXPECT_TRUE(ok);
+    EXPECT_GT(c.toDouble(plain[4][47]), 0);
+    EXPECT_LT(c.toDouble(plain[4][47]), 1e-5);
+
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    QLocale::setDefault(russian);
+    const QList<QStringList> comma = SavedCsv(window, dir.filePath("ru.csv"), ';');
+    ASSERT_EQ(comma.size(), 5);
+    EXPECT_EQ(comma[0].size(), 48);
+    EXPECT_EQ(comma[0][0], "\"Время, сут\"");
+    ASSERT_EQ(comma[4].size(), 48);
+    EXPECT_EQ(comma[2][0], "2");
+    EXPECT_TRUE(comma[4][13].contains(',')) << comma[4][13].toStdString();
+    EXPECT_DOUBLE_EQ(russian.toDouble(comma[4][13], &ok), earthX);
+    EXPECT_TRUE(ok);
+}
+
+TEST_F(Measurements, AFailedSaveSaysSoAndLeavesNoFile) {
+    Ticks(2);
+    measure::MeasurementsWindow* window = Open();
+    QTemporaryDir dir;
+    test::MessageCatcher messages;
+    const QString missingFolder = dir.filePath("nowhere/m.csv");
+    EXPECT_FALSE(window->SaveCsv(missingFolder));
+    EXPECT_FALSE(QFile::exists(missingFolder));
+    // A directory in the file's place: nothing may stay behind beside it.
+    QDir(dir.path()).mkdir("taken.csv");
+    EXPECT_FALSE(window->SaveCsv(dir.filePath("taken.csv")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+    ASSERT_EQ(messages.titles.size(), 2);
+    EXPECT_EQ(messages.titles[0], "Orvane2.0");
+    EXPECT_TRUE(messages.texts[0].contains("Не удалось сохранить")) << messages.texts[0].toStdString();
+}
+
+TEST_F(Measurements, RealSkyOnlyForTheUnchangedDataSetOf2000) {
+    measure::MeasurementsWindow* window = Open();
+    auto* table = Find<QTableWidget>(window, "BodyTable");
+    auto* date = Find<QLabel>(window, "DateLabel");
+    EXPECT_EQ(table->item(EarthRow, RealLongitudeColumn)->text(), "—");
+    EXPECT_TRUE(table->item(EarthRow, RealLongitudeColumn)->toolTip().contains("1.1.2000"));
+
+    Click(&setup, "Command2");
+    Start();
+    EXPECT_EQ(date->text(), "Дата в модели: 1.1.2000");
+    EXPECT_EQ(table->item(EarthRow, RealLongitudeColumn)->text().left(4), "99.8");
+    Ticks(183); // 366 days
+    window->Refresh();
+    EXPECT_EQ(date->text(), "Дата в модели: 1.1.2001");
+
+    // Taking over a changed Sun makes the table the user's own.
+    Find<QLineEdit>(&setup, "Text3(0)")->setText("15");
+    Click(&setup, "Option15");
+    Click(&setup, "Command6");
+    EXPECT_FALSE(state.DataSetDate);
+    Start();
+    EXPECT_EQ(date->text(), "Дата в модели: —");
+    EXPECT_EQ(table->item(EarthRow, RealLongitudeColumn)->text(), "—");
+}
+
+TEST_F(Measurements, DataSetDateIsClearedByEveryOtherChangeOfTheTable) {
+    EXPECT_FALSE(state.DataSetDate);
+    Click(&setup, "Command2");
+    EXPECT_EQ(*state.DataSetDate, (CalendarDate{2000, 1, 1}));
+    // Taking over the Sun and asteroid unchanged keeps it.
+    Click(&setup, "Option15");
+    Click(&setup, "Command6");
+    EXPECT_TRUE(state.DataSetDate);
+    Start();
+    EXPECT_EQ(*form->Run().DataSetDate, (CalendarDate{2000, 1, 1}));
+    Ticks(1);
+    Click(form, "Command9"); // the run's state written back
+    EXPECT_FALSE(state.DataSetDate);
+
+    Click(&setup, "Command2");
+    Click(&setup, "Option4"); // Mars along its orbit
+    Click(&setup, "Command6");
+    Click(&setup, "Command5");
+    EXPECT_FALSE(state.DataSetDate);
+}
+
+} // namespace
+} // namespace orvane
