@@ -86,6 +86,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     setFixedSize(ui::Tw(11910), ui::Tw(8625));
     BuildLayout();
     BuildParameterTable();
+    BuildDateCommand();
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -44,6 +45,8 @@ class Form1 : public QWidget {
     std::array<QLineEdit*, body::Count> Text4{};
     std::array<QLineEdit*, body::Count> Text5{};
     std::array<QLineEdit*, body::Count> Text6{};
+    // "Загрузить данные на другую дату…": right-click on Command2 and the screens, Ctrl+D.
+    QAction* LoadOnDate = nullptr;
 
     // Event handlers.
     void Form_Load();
@@ -62,6 +65,10 @@ class Form1 : public QWidget {
     void Option13_Click();
     void Option14_Click();
     void Timer1_Timer();
+    void LoadOnDate_Click();
+    // The planets on a date, after any repositioning run is stopped; a date outside 1800–2050 is refused
+    // with a message and changes nothing.
+    void LoadDataSetOn(const CalendarDate& date);
 
     Form2* ExperimentWindow() const;
     Form3* HelpWindow() const;
@@ -81,6 +88,7 @@ class Form1 : public QWidget {
     // truncated toward zero with the mass row left as it is.
     enum class TableValues { Full, Whole };
     void ShowBodyColumns(const BodyArray& angles, TableValues values);
+    void BuildDateCommand();
     void OrbitTimerStep();
     void StopOrbitRun();
     bool TakeOverSunAndAsteroid();

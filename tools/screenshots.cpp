@@ -1,6 +1,7 @@
 // Makes the pictures of the windows shown in the README: the set-up window after "Вывести на экраны",
 // the experiment window after a run of some years, and the help window.
 #include "AppDriver.h"
+#include "DateDialog.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -9,7 +10,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
+#include <QLocale>
 #include <QWidget>
 
 #include <cstdio>
@@ -60,6 +63,22 @@ int main(int argc, char* argv[]) {
     click(&setup, "Command8");
     QApplication::processEvents();
     setup.HelpWindow()->grab().save(outDir + QStringLiteral("/help-window.png"));
+
+    // The planets as they stand today, and the dialog that chose the date, as a Russian desktop shows it.
+    const QDate today = orvane::DateDialog::DefaultDate(QDate::currentDate());
+    orvane::SimState todayState;
+    orvane::Form1 todaySetup(todayState);
+    todaySetup.show();
+    todaySetup.LoadDataSetOn({today.year(), today.month(), today.day()});
+    click(&todaySetup, "Command7");
+    QApplication::processEvents();
+    todaySetup.grab().save(outDir + QStringLiteral("/setup-window-today.png"));
+    orvane::DateDialog dateDialog(&todaySetup, today);
+    dateDialog.setLocale(QLocale(QLocale::Russian, QLocale::Russia));
+    dateDialog.show();
+    QApplication::processEvents();
+    dateDialog.grab().save(outDir + QStringLiteral("/date-dialog.png"));
+    dateDialog.close();
     std::printf("pictures written to %s\n", qPrintable(outDir));
     return 0;
 }

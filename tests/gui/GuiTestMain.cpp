@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 #include <clocale>
@@ -14,22 +16,36 @@
 
 namespace {
 
-// A message box or dialog that no test expects is closed at once and fails the running test with its
-// text: a fault that raises one must show up as a failure, never as a suite waiting for a click.
-void DismissUnexpectedDialog() {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
-    auto* box = qobject_cast<QMessageBox*>(dialog);
-    if (box != nullptr && orvane::test::LiveMessageCatchers() > 0) return; // the test answers it itself
-    const QString text = box != nullptr ? box->text() : dialog->windowTitle();
-    ADD_FAILURE() << "Unexpected " << (box != nullptr ? "message box" : "dialog") << ": "
-                  << text.toStdString();
-    QAbstractButton* ok = box != nullptr ? box->button(QMessageBox::Ok) : nullptr;
-    if (ok != nullptr)
-        ok->click();
-    else
-        dialog->reject();
-}
+// A message box that no test expects is closed at once and fails the running test with its text: a
+// fault that raises one must show up as a failure, never as a suite waiting for a click. Other dialogs
+// (a date, a file) are answered by the tests that open them within moments; one left open for seconds
+// is closed the same way.
+class UnexpectedDialogWatch {
+  public:
+    void Check() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog != seen_) {
+            seen_ = dialog;
+            since_.start();
+        }
+        if (dialog == nullptr) return;
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        if (box != nullptr && orvane::test::LiveMessageCatchers() > 0) return; // the test answers it itself
+        if (box == nullptr && since_.elapsed() < 3000) return;
+        const QString text = box != nullptr ? box->text() : dialog->windowTitle();
+        ADD_FAILURE() << "Unexpected " << (box != nullptr ? "message box" : "dialog") << ": "
+                      << text.toStdString();
+        QAbstractButton* ok = box != nullptr ? box->button(QMessageBox::Ok) : nullptr;
+        if (ok != nullptr)
+            ok->click();
+        else
+            dialog->reject();
+    }
+
+  private:
+    QPointer<QDialog> seen_;
+    QElapsedTimer since_;
+};
 
 } // namespace
 
@@ -54,7 +70,8 @@ int main(int argc, char* argv[]) {
 
     QTimer watch;
     watch.setInterval(10);
-    QObject::connect(&watch, &QTimer::timeout, &DismissUnexpectedDialog);
+    UnexpectedDialogWatch dialogs;
+    QObject::connect(&watch, &QTimer::timeout, [&dialogs] { dialogs.Check(); });
     watch.start();
     return RUN_ALL_TESTS();
 }

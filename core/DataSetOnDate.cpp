@@ -1,0 +1,61 @@
+#include "DataSetOnDate.h"
+
+#include "Bodies.h"
+#include "Ephemeris.h"
+
+#include <array>
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+std::string DateText(const CalendarDate& date) {
+    return std::to_string(date.day) + "." + std::to_string(date.month) + "." + std::to_string(date.year);
+}
+
+} // namespace
+
+std::optional<std::string> DataSetDateRefusal(const CalendarDate& date) {
+    if (!IsValidDate(date)) return "Такой даты нет в календаре: " + DateText(date) + ".";
+    if (!EphemerisCovers(date))
+        return "Положения планет известны только для дат с " + DateText(FirstEphemerisDate) + " по " +
+               DateText(LastEphemerisDate) + ", а не на " + DateText(date) + ".";
+    return std::nullopt;
+}
+
+std::optional<std::string> LoadDataSetOnDate(SimState& state, const CalendarDate& date) {
+    if (auto refusal = DataSetDateRefusal(date)) return refusal;
+
+    // The masses as the physics will use them once the table is packed, not whatever BodyMass held last.
+    const auto massOf = [&state](int body) { return state.EarthMass * state.BodyMassPct(body) / 100; };
+    const double sunMass = massOf(body::Sun);
+    if (!(sunMass > 0) || !std::isfinite(sunMass) || !(state.GravConst > 0))
+        return std::string("Положения планет на дату рассчитываются для Солнца с массой больше нуля.");
+
+    // Every planet is worked out before any is stored, so a failure in between changes nothing.
+    const double julianDate = JulianDateAtMidnight(date);
+    std::array<PlanarState, body::Pluto + 1> planets{};
+    for (int planet = body::Mercury; planet <= body::Pluto; ++planet) {
+        const double mu = state.GravConst * (sunMass + massOf(planet));
+        planets[static_cast<std::size_t>(planet)] = PlanarStateOnDate(planet, julianDate, mu);
+    }
+
+    state.BodyX(body::Sun) = 0;
+    state.BodyY(body::Sun) = 0;
+    state.BodyVx(body::Sun) = 0;
+    state.BodyVy(body::Sun) = 0;
+    for (int planet = body::Mercury; planet <= body::Pluto; ++planet) {
+        const PlanarState& real = planets[static_cast<std::size_t>(planet)];
+        state.BodyX(planet) = real.x;
+        state.BodyY(planet) = real.y;
+        state.BodyVx(planet) = real.vx;
+        state.BodyVy(planet) = real.vy;
+        state.BodyAngle(planet) = real.angleDeg;
+        state.PlanetAngle(planet) = real.angleDeg;
+    }
+    state.DataSetDate = date;
+    return std::nullopt;
+}
+
+} // namespace orvane
