@@ -267,8 +267,9 @@ void MeasurementsWindow::ShowRealSky() {
     case SkyStatus::Compared:
         break;
     case SkyStatus::NotFromDataSet:
-        why = QStringLiteral("Прогон начат не с данных на 1.1.2000 года в том виде, как они загружены: "
-                             "сравнивать с реальным небом нечего");
+        why =
+            QStringLiteral("Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на "
+                           "другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего");
         break;
     case SkyStatus::OutsideEphemeris:
         why = QStringLiteral("Дата вне 1800–2050 годов: приближённые элементы орбит JPL годятся только "

@@ -93,7 +93,9 @@ bool Form1::TakeOverSunAndAsteroid() {
     }
     for (std::size_t k = 0; k < std::size(fields); ++k) {
         double& stored = (state_.*(fields[k].column))(fields[k].body);
-        if (stored != values[k]) state_.DataSetDate.reset(); // no longer the data set as loaded
+        // A data set of real positions holds nothing for the asteroid: whatever the teacher adds there, the
+        // planets can still be compared with the real sky. A changed Sun is no longer the data set's.
+        if (stored != values[k] && fields[k].body == Sun) state_.DataSetDate.reset();
         stored = values[k];
     }
     return true;

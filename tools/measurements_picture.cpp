@@ -1,24 +1,25 @@
-// Makes the README's picture of the measurements window: a run of twelve years from the 1.1.2000 data
-// set, the Sun released after ten of them.
-#include "AppStyle.h"
+// Makes the README's picture of the measurements window on a Russian desktop: a run of twelve years from
+// the 1.1.2000 data set with a massless asteroid, the Sun released after ten of them.
+#include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
 #include "SimState.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    orvane::ui::ApplyAppStyle(app);
+    orvane::driver::OffscreenApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     const double scale = argc > 2 ? std::atof(argv[2]) : 1.0;
     QDir().mkpath(outDir);
@@ -27,9 +28,13 @@ int main(int argc, char* argv[]) {
     orvane::Form1 setup(state);
     setup.show();
     const auto click = [](QWidget* window, const char* name) {
-        window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+        orvane::driver::Click(window, QString::fromLatin1(name));
     };
     click(&setup, "Command2");
+    // Without the asteroid's pull the planets can be compared with the real sky for the whole run.
+    setup.findChild<QLineEdit*>(QStringLiteral("Text2(10)"))->setText(QStringLiteral("0"));
+    click(&setup, "Option15");
+    click(&setup, "Command6");
     click(&setup, "Command1");
     orvane::Form2* experiment = setup.ExperimentWindow();
     click(experiment, "Command4");

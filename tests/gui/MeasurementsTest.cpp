@@ -248,10 +248,20 @@ TEST_F(Measurements, DataSetDateIsClearedByEveryOtherChangeOfTheTable) {
     Click(&setup, "Option15");
     Click(&setup, "Command6");
     EXPECT_TRUE(state.DataSetDate);
+    // The data set holds nothing for the asteroid: a massless one still leaves a run comparable.
+    Find<QLineEdit>(&setup, "Text2(10)")->setText("0");
+    Click(&setup, "Command6");
+    EXPECT_EQ(state.BodyMassPct(11), 0);
+    EXPECT_TRUE(state.DataSetDate);
     Start();
     EXPECT_EQ(*form->Run().DataSetDate, (CalendarDate{2000, 1, 1}));
     Ticks(1);
     Click(form, "Command9"); // the run's state written back
+    EXPECT_FALSE(state.DataSetDate);
+
+    Click(&setup, "Command2");
+    Find<QLineEdit>(&setup, "Text3(0)")->setText("1000"); // a moved Sun
+    Click(&setup, "Command6");
     EXPECT_FALSE(state.DataSetDate);
 
     Click(&setup, "Command2");
