@@ -2,7 +2,7 @@
 // CPU share without and with the window open, how often the window refreshes, and whether memory stays
 // flat with the window open for a long run.
 //   measure_rate [seconds per measurement] [ticks for the memory check]
-#include "AppStyle.h"
+#include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "MeasurePlots.h"
@@ -17,38 +17,8 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <ctime>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
-
-void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-double ResidentMiB() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
-double CpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
-
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 struct Rate {
     double ticksPerSecond = 0;
@@ -57,18 +27,16 @@ struct Rate {
 
 Rate Measure(orvane::Form2* experiment, double timeStep, int seconds) {
     const double startTime = experiment->Run().SimTime;
-    const double cpu = CpuSeconds();
-    RunFor(seconds * 1000);
+    const double cpu = orvane::driver::ProcessCpuSeconds();
+    orvane::driver::RunEventLoopFor(seconds * 1000);
     return {(experiment->Run().SimTime - startTime) / timeStep / seconds,
-            100.0 * (CpuSeconds() - cpu) / seconds};
+            100.0 * (orvane::driver::ProcessCpuSeconds() - cpu) / seconds};
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    orvane::ui::ApplyAppStyle(app);
+    orvane::driver::OffscreenApplication app(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
     const int memoryTicks = argc > 2 ? std::atoi(argv[2]) : 1000000;
 
@@ -77,7 +45,7 @@ int main(int argc, char* argv[]) {
     int bareEvents = 0;
     QObject::connect(&bare, &QTimer::timeout, [&] { ++bareEvents; });
     bare.start(1);
-    RunFor(seconds * 1000);
+    orvane::driver::RunEventLoopFor(seconds * 1000);
     bare.stop();
 
     orvane::SimState shared;
@@ -90,7 +58,7 @@ int main(int argc, char* argv[]) {
 
     experiment->MeasureAction->trigger();
     auto* window = experiment->findChild<orvane::measure::MeasurementsController*>()->Window();
-    PaintCounter counter;
+    orvane::driver::PaintCounter counter;
     window->findChild<orvane::measure::HistoryPlot*>(QStringLiteral("EnergyPlot"))
         ->installEventFilter(&counter);
     const Rate with = Measure(experiment, shared.TimeStep, seconds);
@@ -103,12 +71,12 @@ int main(int argc, char* argv[]) {
             experiment->Command1_Click();
             if (k % 1000 == 0) QCoreApplication::processEvents();
         }
-        RunFor(250); // the last refresh
+        orvane::driver::RunEventLoopFor(250); // the last refresh
     };
     tick(0, 10000);
-    const double rssTenThousand = ResidentMiB();
+    const double rssTenThousand = orvane::driver::ResidentMiB();
     tick(10000, memoryTicks);
-    const double rssMany = ResidentMiB();
+    const double rssMany = orvane::driver::ResidentMiB();
 
     std::printf("bare 1 ms timer:            %.0f events/s\n", bareEvents / static_cast<double>(seconds));
     std::printf("run without the window:     %.0f ticks/s (%.1f %% of the bare timer), CPU %.1f %%\n",

@@ -1,7 +1,7 @@
 // How the running experiment keeps pace with the timer at a slow-down of 1 ms, how fast a click on
 // "Пауза" takes effect, how often the screens are presented, and whether memory stays flat.
 //   run_rate [seconds per measurement] [ticks for the memory check]
-#include "AppStyle.h"
+#include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "PictureBox.h"
@@ -16,56 +16,23 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <fstream>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
-
-void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-double ResidentMiB() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
-// The process's own processor time so far (user and system), in seconds.
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // Processor time over wall time while the event loop runs for the given time, in percent of one core.
 double CpuPercentWhileRunning(int ms) {
     QElapsedTimer wall;
-    const double before = CpuSeconds();
+    const double before = orvane::driver::ProcessCpuSeconds();
     wall.start();
-    RunFor(ms);
-    return 100.0 * (CpuSeconds() - before) / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
+    orvane::driver::RunEventLoopFor(ms);
+    return 100.0 * (orvane::driver::ProcessCpuSeconds() - before) /
+           (static_cast<double>(wall.nsecsElapsed()) / 1e9);
 }
-
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    orvane::ui::ApplyAppStyle(app);
+    orvane::driver::OffscreenApplication app(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 3;
     const int memoryTicks = argc > 2 ? std::atoi(argv[2]) : 100000;
 
@@ -83,7 +50,7 @@ int main(int argc, char* argv[]) {
     setup.show();
     setup.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     orvane::Form2* experiment = setup.ExperimentWindow();
-    PaintCounter counter;
+    orvane::driver::PaintCounter counter;
     experiment->Picture1->installEventFilter(&counter);
     experiment->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     const double startTime = experiment->Run().SimTime;
@@ -108,7 +75,7 @@ int main(int argc, char* argv[]) {
 
     // Paused and left alone, the program should not use the processor at all (once the last points
     // have been presented).
-    RunFor(100);
+    orvane::driver::RunEventLoopFor(100);
     const int paintsBeforeIdle = counter.paints;
     const double idleCpu = CpuPercentWhileRunning(seconds * 1000);
     const int idlePaints = counter.paints - paintsBeforeIdle;
@@ -117,13 +84,13 @@ int main(int argc, char* argv[]) {
     for (int k = 0; k < 1000; ++k)
         experiment->Command1_Click();
     QCoreApplication::processEvents();
-    const double rss1000 = ResidentMiB();
+    const double rss1000 = orvane::driver::ResidentMiB();
     for (int k = 1000; k < memoryTicks; ++k) {
         experiment->Command1_Click();
         if (k % 1000 == 0) QCoreApplication::processEvents();
     }
     QCoreApplication::processEvents();
-    const double rssMany = ResidentMiB();
+    const double rssMany = orvane::driver::ResidentMiB();
 
     std::printf("platform:               %s, %d s per measurement\n",
                 qPrintable(QGuiApplication::platformName()), seconds);

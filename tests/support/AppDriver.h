@@ -6,12 +6,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <fstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace orvane::driver {
@@ -71,6 +74,33 @@ class MessageCatcher {
 
   private:
     QTimer timer_;
+};
+
+// Lets the event loop run for a while, delivering timer events as they fall due.
+inline void RunEventLoopFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The process's own processor time so far, user and system, in seconds.
+inline double ProcessCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Counts the paint events of the widgets it is installed on: how often a screen is presented.
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
 };
 
 // The process's resident memory in MiB.
