@@ -1,5 +1,7 @@
 #include "BodyTableRows.h"
 
+#include <cmath>
+
 namespace orvane {
 
 ParameterRows RowsFromBodyTable(SimState& s) {
@@ -11,6 +13,16 @@ ParameterRows RowsFromBodyTable(SimState& s) {
                                                  s.BodyY(i) / s.LengthUnit, s.BodyVx(i), s.BodyVy(i)};
     }
     return rows;
+}
+
+std::optional<int> BodyBeyondTheFile(const ParameterRows& rows, double lengthUnit) {
+    // The division by the length unit rounds, so a position at the very largest metres can be saved as
+    // thousands that no longer fit once the load multiplies them back.
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        if (!std::isfinite(std::trunc(rows[k].x) * lengthUnit) ||
+            !std::isfinite(std::trunc(rows[k].y) * lengthUnit))
+            return static_cast<int>(k) + 1;
+    return std::nullopt;
 }
 
 void BodyTableFromRows(SimState& s, const ParameterRows& rows) {

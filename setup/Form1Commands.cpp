@@ -152,16 +152,11 @@ void Form1::Command2_Click() {
 
 void Form1::Command4_Click() {
     const ParameterRows rows = RowsFromBodyTable(state_);
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        // The division rounds: at the very largest metres the saved thousands, scaled back, overflow and
-        // the file would not load. Such a file is refused rather than written.
-        if (!std::isfinite(std::trunc(rows[k].x) * state_.LengthUnit) ||
-            !std::isfinite(std::trunc(rows[k].y) * state_.LengthUnit)) {
-            ui::ShowMessage(this, QStringLiteral("Координаты объекта %1 слишком велики для файла параметров: "
-                                                 "файл не сохранён.")
-                                      .arg(k + 1));
-            return;
-        }
+    if (const std::optional<int> body = BodyBeyondTheFile(rows, state_.LengthUnit)) {
+        ui::ShowMessage(this, QStringLiteral("Координаты объекта %1 слишком велики для файла параметров: "
+                                             "файл не сохранён.")
+                                  .arg(*body));
+        return;
     }
     const SaveResult saved = WriteParameterFile(parameterFile_.toStdString(), rows);
     if (!saved) ui::ShowMessage(this, QString::fromStdString(saved.Message()));

@@ -3,6 +3,7 @@
 #include "DrawingSurface.h"
 #include "SimState.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -52,12 +53,18 @@ struct RecordingSurface : DrawingSurface {
         scale[0] = x1, scale[1] = y1, scale[2] = x2, scale[3] = y2;
     }
     void Line(float x1, float y1, float x2, float y2, std::int32_t color) override {
-        Record("Line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " " +
-               std::to_string(y2) + " c" + std::to_string(color));
+        Record("Line " + Text(x1) + " " + Text(y1) + " " + Text(x2) + " " + Text(y2) + " c" +
+               std::to_string(color));
     }
     void Box(float x, float y, float dx, float dy) override {
-        Record("Box " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(dx) + " " +
-               std::to_string(dy));
+        Record("Box " + Text(x) + " " + Text(y) + " " + Text(dx) + " " + Text(dy));
+    }
+    // A coordinate with six decimals and a dot, whatever the C library's locale.
+    static std::string Text(float value) {
+        char buffer[64];
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6).ptr;
+        return std::string(buffer, end);
     }
     void PSet(float x, float y, std::int32_t color) override {
         Record("PSet");

@@ -165,8 +165,9 @@ TEST(DrawSetupScreens, CoordinatesBeyondSinglePrecisionAreHeldAtItsLimit) {
     s.BodyY(11) = -1e300;
     RecordingSurface p1, p2;
     EXPECT_NO_THROW(s.DrawSetupScreens(p1, p2));
-    EXPECT_EQ(p1.calls[14], "Box " + std::to_string(std::numeric_limits<float>::max()) + " " +
-                                std::to_string(-std::numeric_limits<float>::max()) + " 10.000000 10.000000");
+    // The largest single value, 2^128 − 2^104, written out.
+    EXPECT_EQ(p1.calls[14], "Box 340282346638528859811704183484516925440.000000 "
+                            "-340282346638528859811704183484516925440.000000 10.000000 10.000000");
     EXPECT_EQ(ToSingle(1e39), std::numeric_limits<float>::max());
     EXPECT_EQ(ToSingle(-1e39), -std::numeric_limits<float>::max());
     EXPECT_EQ(ToSingle(2.5), 2.5f);

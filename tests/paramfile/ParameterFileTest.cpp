@@ -1,4 +1,5 @@
 #include "ParameterFile.h"
+#include "BodyTableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +176,16 @@ TEST(ParameterFileParse, TheLargestValuesRoundTrip) {
     const auto tiny = ParseParameterText("1e-400 " + Numbers(54, " "));
     ASSERT_TRUE(tiny.rows) << tiny.error;
     EXPECT_EQ((*tiny.rows)[0].angle, 0);
+}
+
+// A body table whose largest coordinate would be saved as thousands that no longer fit in metres is
+// named before anything is written; the largest that does fit passes.
+TEST(ParameterFileParse, ASaveThatWouldNotLoadBackNamesItsBody) {
+    ParameterRows rows{};
+    rows[9].y = -1.7976931348623154e302;
+    EXPECT_FALSE(BodyBeyondTheFile(rows, 1e6));
+    rows[2].x = 1.7976931348623157e302; // DBL_MAX / 1e6 rounded up: times 1e6 it overflows
+    EXPECT_EQ(BodyBeyondTheFile(rows, 1e6), 3);
 }
 
 TEST(ParameterFileDisk, SaveIsAtomicAndLoadReadsItBack) {
