@@ -25,6 +25,8 @@ inline constexpr double TimeStepLow = 172800;
 inline constexpr double TimeStepMedium = 86400;
 inline constexpr double TimeStepHigh = 8640;
 
+inline constexpr double SecondsPerDay = 86400;
+
 // The axes are drawn in colour value 1 (red 1): it looks black, yet differs from every body's colour.
 inline constexpr std::int32_t AxisColor = 1;
 

@@ -1,17 +1,18 @@
 #include "HistoryCsv.h"
 
+#include "Bodies.h"
+
 #include <array>
 #include <charconv>
 
 namespace orvane::measure {
 
 namespace {
-constexpr std::array<std::string_view, LastBody + 1> BodyNames{
+constexpr std::array<std::string_view, body::Count + 1> BodyNames{
     "",       "Солнце", "Меркурий", "Венера", "Земля",  "Марс",
     "Юпитер", "Сатурн", "Уран",     "Нептун", "Плутон", "Астероид",
 };
 constexpr double MetresPerMillionKm = 1e9;
-constexpr double SecondsPerDay = 86400;
 
 // A header field holds blanks and commas: it is quoted whatever the separator.
 void AppendQuoted(std::string& out, std::string_view text) {
@@ -25,7 +26,7 @@ void AppendQuoted(std::string& out, std::string_view text) {
 } // namespace
 
 std::string_view BodyNameRu(int body) {
-    if (body < SunBody || body > LastBody) return {};
+    if (body < body::Sun || body > body::Count) return {};
     return BodyNames[static_cast<std::size_t>(body)];
 }
 
@@ -45,7 +46,7 @@ std::string HistoryCsv(const SampleHistory& history, CsvFormat format) {
     out.reserve(64 * 1024 + history.Samples().size() * 48 * 12);
 
     AppendQuoted(out, "Время, сут");
-    for (int body = SunBody; body <= LastBody; ++body) {
+    for (int body = body::Sun; body <= body::Count; ++body) {
         const std::string name(BodyNameRu(body));
         for (const char* column : {" x, млн км", " y, млн км", " vx, м/с", " vy, м/с"}) {
             out += separator;
@@ -60,7 +61,7 @@ std::string HistoryCsv(const SampleHistory& history, CsvFormat format) {
 
     for (const Sample& sample : history.Samples()) {
         out += CsvNumber(sample.time / SecondsPerDay, format);
-        for (int body = SunBody; body <= LastBody; ++body) {
+        for (int body = body::Sun; body <= body::Count; ++body) {
             for (const double value :
                  {sample.x[body] / MetresPerMillionKm, sample.y[body] / MetresPerMillionKm, sample.vx[body],
                   sample.vy[body]}) {

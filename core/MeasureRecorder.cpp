@@ -9,7 +9,7 @@ void MeasureRecorder::Start(const RunSnapshot& snapshot) {
     baselineTimes_.clear();
     latest_ = snapshot;
     baseline_ = ConservedQuantities(snapshot);
-    for (int body = SunBody + 1; body <= LastBody; ++body)
+    for (int body = body::Sun + 1; body <= body::Count; ++body)
         clocks_[body].Start(snapshot.time, PolarAngleAboutSun(snapshot, body));
     started_ = true;
     Add(snapshot);
@@ -29,7 +29,7 @@ void MeasureRecorder::Record(const RunSnapshot& snapshot) {
         if (baselineTimes_.size() >= MaxBaselineMarks) baselineTimes_.erase(baselineTimes_.begin());
         baselineTimes_.push_back(before.time);
     }
-    for (int body = SunBody + 1; body <= LastBody; ++body)
+    for (int body = body::Sun + 1; body <= body::Count; ++body)
         clocks_[body].Advance(snapshot.time, PolarAngleAboutSun(snapshot, body));
     latest_ = snapshot;
     Add(snapshot);
@@ -59,7 +59,7 @@ std::optional<double> MeasureRecorder::AngularMomentumChange() const {
 }
 
 std::optional<double> MeasureRecorder::MeasuredPeriod(int body) const {
-    if (body <= SunBody || body > LastBody) return std::nullopt;
+    if (body <= body::Sun || body > body::Count) return std::nullopt;
     return clocks_[static_cast<std::size_t>(body)].LastPeriod();
 }
 

@@ -44,7 +44,7 @@ class MeasureRecorder {
     RunSnapshot latest_;
     Conservation latestConservation_;
     Conservation baseline_;
-    std::array<RevolutionClock, LastBody + 1> clocks_{};
+    std::array<RevolutionClock, body::Count + 1> clocks_{};
     std::vector<double> baselineTimes_;
     bool started_ = false;
     unsigned long long revision_ = 0;

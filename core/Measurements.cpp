@@ -37,7 +37,7 @@ RunSnapshot SnapshotOf(const SimState& run) {
     s.gravConst = run.GravConst;
     s.sunHeld = run.SunHeld >= 1;
     s.dataSetDate = run.DataSetDate;
-    for (int i = 1; i <= LastBody && i <= n; ++i) {
+    for (int i = 1; i <= body::Count && i <= n; ++i) {
         s.x[i] = run.StateVec(i);
         s.y[i] = run.StateVec(i + n);
         s.vx[i] = run.StateVec(i + 2 * n);
@@ -48,22 +48,22 @@ RunSnapshot SnapshotOf(const SimState& run) {
 }
 
 double SunVx(const RunSnapshot& s) {
-    return s.sunHeld ? 0.0 : s.vx[SunBody];
+    return s.sunHeld ? 0.0 : s.vx[body::Sun];
 }
 double SunVy(const RunSnapshot& s) {
-    return s.sunHeld ? 0.0 : s.vy[SunBody];
+    return s.sunHeld ? 0.0 : s.vy[body::Sun];
 }
 
 OrbitAboutSun OrbitOf(const RunSnapshot& s, int body) {
     OrbitAboutSun orbit;
-    const double rx = s.x[body] - s.x[SunBody];
-    const double ry = s.y[body] - s.y[SunBody];
+    const double rx = s.x[body] - s.x[body::Sun];
+    const double ry = s.y[body] - s.y[body::Sun];
     const double wx = s.vx[body] - SunVx(s);
     const double wy = s.vy[body] - SunVy(s);
     orbit.distance = std::sqrt(rx * rx + ry * ry);
     orbit.speed = std::sqrt(wx * wx + wy * wy);
     orbit.polarAngleRad = PolarAngleAboutSun(s, body);
-    const double mu = s.gravConst * (s.mass[SunBody] + s.mass[body]);
+    const double mu = s.gravConst * (s.mass[body::Sun] + s.mass[body]);
     if (orbit.distance == 0 || mu <= 0) {
         orbit.eccentricity = std::numeric_limits<double>::infinity();
         return orbit;
@@ -83,24 +83,24 @@ OrbitAboutSun OrbitOf(const RunSnapshot& s, int body) {
 
 Conservation ConservedQuantities(const RunSnapshot& s) {
     Conservation c;
-    const int first = s.sunHeld ? SunBody + 1 : SunBody;
-    const double originX = s.sunHeld ? s.x[SunBody] : 0.0;
-    const double originY = s.sunHeld ? s.y[SunBody] : 0.0;
-    for (int i = first; i <= LastBody; ++i) {
+    const int first = s.sunHeld ? body::Sun + 1 : body::Sun;
+    const double originX = s.sunHeld ? s.x[body::Sun] : 0.0;
+    const double originY = s.sunHeld ? s.y[body::Sun] : 0.0;
+    for (int i = first; i <= body::Count; ++i) {
         const double m = s.mass[i];
         c.kinetic += m * (s.vx[i] * s.vx[i] + s.vy[i] * s.vy[i]) / 2;
         c.angularMomentum += m * ((s.x[i] - originX) * s.vy[i] - (s.y[i] - originY) * s.vx[i]);
     }
-    for (int i = SunBody; i < LastBody; ++i)
-        for (int j = i + 1; j <= LastBody; ++j)
+    for (int i = body::Sun; i < body::Count; ++i)
+        for (int j = i + 1; j <= body::Count; ++j)
             c.potential += PairPotential(s, i, j);
     c.total = c.kinetic + c.potential;
 
     double mass = 0;
-    for (int i = SunBody; i <= LastBody; ++i) {
+    for (int i = body::Sun; i <= body::Count; ++i) {
         const double m = s.mass[i];
-        const double vx = i == SunBody ? SunVx(s) : s.vx[i];
-        const double vy = i == SunBody ? SunVy(s) : s.vy[i];
+        const double vx = i == body::Sun ? SunVx(s) : s.vx[i];
+        const double vy = i == body::Sun ? SunVy(s) : s.vy[i];
         mass += m;
         c.centreX += m * s.x[i];
         c.centreY += m * s.y[i];
@@ -117,7 +117,7 @@ Conservation ConservedQuantities(const RunSnapshot& s) {
 }
 
 double PolarAngleAboutSun(const RunSnapshot& s, int body) {
-    return std::atan2(s.y[body] - s.y[SunBody], s.x[body] - s.x[SunBody]);
+    return std::atan2(s.y[body] - s.y[body::Sun], s.x[body] - s.x[body::Sun]);
 }
 
 std::optional<double> RelativeChange(double start, double now) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bodies.h"
 #include "Calendar.h"
 
 #include <array>
@@ -12,9 +13,7 @@ class SimState;
 namespace orvane::measure {
 
 // Bodies are named by the program's indices, 1 (the Sun) to 11 (the asteroid); index 0 is unused.
-inline constexpr int SunBody = 1;
-inline constexpr int LastBody = 11;
-using PerBody = std::array<double, LastBody + 1>;
+using PerBody = std::array<double, body::Count + 1>;
 
 // What the measurements read of a run, at one moment: SI units throughout.
 struct RunSnapshot {

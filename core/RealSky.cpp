@@ -1,5 +1,6 @@
 #include "RealSky.h"
 
+#include "Bodies.h"
 #include "Ephemeris.h"
 
 #include <cmath>
@@ -8,7 +9,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr double SecondsPerDay = 86400;
 constexpr int FirstPlanet = 2;
 constexpr int LastPlanet = 10;
 } // namespace

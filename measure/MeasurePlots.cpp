@@ -1,6 +1,7 @@
 #include "MeasurePlots.h"
 
 #include "AxisTicks.h"
+#include "Bodies.h"
 #include "HistoryCsv.h"
 #include "MeasureRecorder.h"
 #include "MeasureText.h"
@@ -13,7 +14,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr double SecondsPerDay = 86400;
 constexpr double DaysPerYear = 365.25;
 constexpr double MetresPerMillionKm = 1e9;
 // Below this |dE/E0| is rounding noise of doubles; zero and smaller values are drawn on this floor.
@@ -55,8 +55,8 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
             if (sample.relativeEnergyChange < 0) continue;
             value = std::log10(std::max(sample.relativeEnergyChange, SmallestEnergyChange));
         } else {
-            const double dx = sample.x[body_] - sample.x[SunBody];
-            const double dy = sample.y[body_] - sample.y[SunBody];
+            const double dx = sample.x[body_] - sample.x[body::Sun];
+            const double dy = sample.y[body_] - sample.y[body::Sun];
             value = std::sqrt(dx * dx + dy * dy) / MetresPerMillionKm;
         }
         times_.push_back(sample.time / timeUnit);

@@ -1,11 +1,12 @@
 #include "MeasureText.h"
 
+#include "Bodies.h"
+
 #include <cmath>
 
 namespace orvane::measure {
 
 namespace {
-constexpr double SecondsPerDay = 86400;
 constexpr double DaysPerYear = 365.25;
 
 QString Superscript(int value) {

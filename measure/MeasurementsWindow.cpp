@@ -1,6 +1,7 @@
 #include "MeasurementsWindow.h"
 
 #include "AppStyle.h"
+#include "Bodies.h"
 #include "CsvFile.h"
 #include "HistoryCsv.h"
 #include "MeasurePlots.h"
@@ -124,7 +125,7 @@ void MeasurementsWindow::BuildLayout() {
     top->addWidget(save);
     layout->addLayout(top);
 
-    table_ = new QTableWidget(LastBody, ColumnCount, this);
+    table_ = new QTableWidget(body::Count, ColumnCount, this);
     table_->setObjectName(QStringLiteral("BodyTable"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -133,7 +134,7 @@ void MeasurementsWindow::BuildLayout() {
     for (int column = 0; column < ColumnCount; ++column)
         table_->setHorizontalHeaderItem(column,
                                         new QTableWidgetItem(QString::fromUtf8(ColumnCaptions[column])));
-    for (int row = 0; row < LastBody; ++row) {
+    for (int row = 0; row < body::Count; ++row) {
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(column == Name ? BodyName(row + 1) : Missing);
             item->setTextAlignment(column == Name ? Qt::AlignLeft | Qt::AlignVCenter
@@ -185,7 +186,7 @@ void MeasurementsWindow::BuildLayout() {
     auto* choiceLabel = new QLabel(QStringLiteral("Расстояние от Солнца на графике:"), this);
     plotBody_ = new QComboBox(this);
     plotBody_->setObjectName(QStringLiteral("PlotBody"));
-    for (int body = SunBody + 1; body <= LastBody; ++body)
+    for (int body = body::Sun + 1; body <= body::Count; ++body)
         plotBody_->addItem(BodyName(body), body);
     choiceLabel->setBuddy(plotBody_);
     choice->addWidget(choiceLabel);
@@ -207,7 +208,7 @@ void MeasurementsWindow::BuildLayout() {
 
 void MeasurementsWindow::Refresh() {
     const RunSnapshot& s = recorder_.Latest();
-    const double days = s.time / 86400;
+    const double days = s.time / SecondsPerDay;
     const double years = std::trunc(days / 365);
     timeLabel_->setText(QStringLiteral("Время с начала эксперимента: %1 лет и %2 дней (%3 сут); Солнце %4")
                             .arg(Fixed(years, 0), Fixed(days - 365 * years, 1), Fixed(days, 1),
@@ -235,8 +236,9 @@ void SetCell(QTableWidget* table, int body, int column, const QString& text, con
 void MeasurementsWindow::ShowBodies() {
     const RunSnapshot& s = recorder_.Latest();
     for (int column = DistanceMkm; column <= PeriodDifference; ++column)
-        SetCell(table_, SunBody, column, Missing, QStringLiteral("Расстояния и орбиты считаются от Солнца"));
-    for (int body = SunBody + 1; body <= LastBody; ++body) {
+        SetCell(table_, body::Sun, column, Missing,
+                QStringLiteral("Расстояния и орбиты считаются от Солнца"));
+    for (int body = body::Sun + 1; body <= body::Count; ++body) {
         const OrbitAboutSun orbit = OrbitOf(s, body);
         SetCell(table_, body, DistanceMkm, Fixed(orbit.distance / MetresPerMillionKm, 2));
         SetCell(table_, body, DistanceAu, Fixed(orbit.distance / MetresPerAu, 4));
@@ -284,7 +286,7 @@ void MeasurementsWindow::ShowRealSky() {
         dateLabel_->setToolTip(why);
     }
     const QString noReal = QStringLiteral("Реальная долгота дана только для планет");
-    for (const int body : {SunBody, LastBody}) {
+    for (const int body : {body::Sun, body::Count}) {
         SetCell(table_, body, RealLongitude, Missing, noReal);
         SetCell(table_, body, SkyDifference, Missing, noReal);
     }

@@ -26,8 +26,8 @@ constexpr double G = 6.67e-11;
 RunSnapshot SunAndPlanet(double sunMass, double planetMass, double x, double y, double vx, double vy) {
     RunSnapshot s;
     s.gravConst = G;
-    s.mass[SunBody] = sunMass;
-    for (int body = SunBody + 1; body <= LastBody; ++body)
+    s.mass[body::Sun] = sunMass;
+    for (int body = body::Sun + 1; body <= body::Count; ++body)
         s.x[body] = 1e20 * body;
     s.x[Mercury] = x;
     s.y[Mercury] = y;
@@ -90,8 +90,8 @@ TEST(Conservation, ThreeBodiesWithTheSunHeldAwayFromTheOrigin) {
     // The Sun held at (1e10, 0) keeps a stored velocity it does not move with.
     RunSnapshot s = SunAndPlanet(1e30, 2e24, 1e10, 2e11, -1e4, 0);
     s.sunHeld = true;
-    s.x[SunBody] = 1e10;
-    s.vx[SunBody] = 500;
+    s.x[body::Sun] = 1e10;
+    s.vx[body::Sun] = 500;
     s.x[Venus] = 1e10 + 3e11;
     s.y[Venus] = 0;
     s.vy[Venus] = 2e4;
@@ -175,7 +175,7 @@ TEST(Recorder, MeasuredPeriodOfTheDefaultEarth) {
     const auto kepler = OrbitOf(recorder.Latest(), Earth).keplerPeriod;
     ASSERT_TRUE(kepler);
     EXPECT_NEAR(*measured / *kepler, 1, 0.01);
-    EXPECT_FALSE(recorder.MeasuredPeriod(SunBody));
+    EXPECT_FALSE(recorder.MeasuredPeriod(body::Sun));
 }
 
 TEST(Recorder, EnergyErrorFallsWithTheFifthPowerOfTheStep) {
