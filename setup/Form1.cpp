@@ -216,12 +216,22 @@ void Form1::ShowBodyColumns(const BodyArray& angles, TableValues values) {
     }
 }
 
+namespace {
+// A window closed by its frame is deleted once the event loop gets to it; until then it only lies
+// hidden. A start in between must create a window afresh rather than show the one about to go.
+template <typename Window>
+void ForgetIfClosed(QPointer<Window>& window) {
+    if (window != nullptr && window->isHidden()) window = nullptr;
+}
+} // namespace
+
 void Form1::Command1_Click() {
     state_.PackState();
     state_.ElapsedYears = 0;
     state_.ElapsedDays = 0;
     state_.ElapsedDaysRem = 0;
     state_.SimTime = 0;
+    ForgetIfClosed(form2_);
     if (form2_ == nullptr) {
         form2_ = new Form2(state_, this);
         measure::AttachMeasurements(*form2_);
@@ -231,6 +241,7 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command8_Click() {
+    ForgetIfClosed(form3_);
     if (form3_ == nullptr) form3_ = new Form3;
     ui::ShowModeless(form3_);
 }

@@ -366,6 +366,21 @@ TEST_F(Experiment, ClosingByTheFrameEndsTheRunAndExitClosesBoth) {
     EXPECT_FALSE(setup.isVisible());
 }
 
+// A start that comes after the window was closed, before the event loop has deleted it, opens a fresh
+// window instead of showing the one about to go.
+TEST_F(Experiment, AStartRightAfterClosingOpensAFreshWindow) {
+    Click(form, "Command2");
+    Form2* closed = form;
+    form->close();
+    Start();
+    EXPECT_NE(form.data(), closed);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->ZoomCenterX, 0);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(form, nullptr); // the new window stays
+    EXPECT_TRUE(form->isVisible());
+}
+
 // Closing the set-up window while the experiment runs only hides it: the run, the table and the options
 // go on; the save-and-return shows it again with the handed-over state and without loading it anew.
 // The program ends with the last visible window.
