@@ -26,16 +26,14 @@ int main(int argc, char* argv[]) {
     const int bareEvents = bare.events;
     const double bareCpu = bare.cpuPercent;
 
-    orvane::SimState shared;
-    orvane::Form1 setup(shared);
-    setup.show();
-    orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
+    orvane::driver::Program program;
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
     orvane::driver::PaintCounter counter;
     experiment->Picture1->installEventFilter(&counter);
     orvane::driver::Click(experiment, "Command1");
     const double startTime = experiment->Run().SimTime;
     const double runCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
-    const double ticks = (experiment->Run().SimTime - startTime) / shared.TimeStep;
+    const double ticks = (experiment->Run().SimTime - startTime) / program.state.TimeStep;
     const int paints = counter.paints;
 
     // A click on "Пауза" while running: from the press to the timer's stop.

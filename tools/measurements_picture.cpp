@@ -24,9 +24,8 @@ int main(int argc, char* argv[]) {
     const QString outDir = orvane::driver::OutputFolder(argc, argv);
     const double scale = argc > 2 ? std::atof(argv[2]) : 1.0;
 
-    orvane::SimState state;
-    orvane::Form1 setup(state);
-    setup.show();
+    orvane::driver::Program program;
+    orvane::Form1& setup = program.setup;
     Click(&setup, "Command2");
     // Without the asteroid's pull the planets can be compared with the real sky for the whole run.
     setup.findChild<QLineEdit*>(QStringLiteral("Text2(10)"))->setText(QStringLiteral("0"));

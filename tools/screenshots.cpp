@@ -23,9 +23,8 @@ int main(int argc, char* argv[]) {
     const QString outDir = orvane::driver::OutputFolder(argc, argv);
     const int ticks = argc > 2 ? std::atoi(argv[2]) : 900;
 
-    orvane::SimState state;
-    orvane::Form1 setup(state);
-    setup.show();
+    orvane::driver::Program program;
+    orvane::Form1& setup = program.setup;
     Click(&setup, "Command7");
     QApplication::processEvents();
     setup.grab().save(outDir + QStringLiteral("/setup-window.png"));
@@ -62,9 +61,8 @@ int main(int argc, char* argv[]) {
 
     // The planets as they stand today, and the dialog that chose the date, as a Russian desktop shows it.
     const QDate today = orvane::DateDialog::DefaultDate(QDate::currentDate());
-    orvane::SimState todayState;
-    orvane::Form1 todaySetup(todayState);
-    todaySetup.show();
+    orvane::driver::Program todayProgram;
+    orvane::Form1& todaySetup = todayProgram.setup;
     todaySetup.LoadDataSetOn({today.year(), today.month(), today.day()});
     Click(&todaySetup, "Command7");
     QApplication::processEvents();

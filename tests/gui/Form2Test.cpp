@@ -17,18 +17,13 @@
 #include <functional>
 #include <utility>
 
-namespace orvane {
+namespace orvane::test {
 namespace {
-
-using test::Click;
-using test::CountColor;
-using test::Find;
-using test::TextOf;
 
 constexpr QRgb Blue = 0x0000FF, Red = 0xFF0000, Black = 0x000000, SunGreen = 0x00FF00, Jupiter = 0xBD0000,
                Mercury = 0x00B900, Uranus = 0x0000BF, Saturn = 0x00BF00, Asteroid = 0x00BE00, Axis = 0x010000;
 
-struct Experiment : test::ExperimentFixture {
+struct Experiment : ExperimentFixture {
     ui::VbTimer* Timer() { return form->Timer1; }
 };
 
@@ -490,4 +485,4 @@ TEST_F(Experiment, AStepFaultingAtItsHalfStepIsUndoneAsAWhole) {
 }
 
 } // namespace
-} // namespace orvane
+} // namespace orvane::test

@@ -51,6 +51,13 @@ inline bool Click(QWidget* window, const char* name) {
     return Click(window, QString::fromLatin1(name));
 }
 
+// The program as it starts: its state and the set-up window on the screen.
+struct Program {
+    SimState state;
+    Form1 setup{state};
+    Program() { setup.show(); }
+};
+
 // "Старт" in the set-up window: the experiment window it opened, null when it opened none.
 inline Form2* StartExperiment(Form1& setup) {
     Click(&setup, "Command1");
