@@ -10,11 +10,8 @@
 #include "MeasurementsWindow.h"
 #include "SimState.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -40,32 +37,23 @@ int main(int argc, char* argv[]) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
     const int memoryTicks = argc > 2 ? std::atoi(argv[2]) : 1000000;
 
-    QTimer bare;
-    bare.setTimerType(Qt::PreciseTimer);
-    int bareEvents = 0;
-    QObject::connect(&bare, &QTimer::timeout, [&] { ++bareEvents; });
-    bare.start(1);
-    orvane::driver::RunEventLoopFor(seconds * 1000);
-    bare.stop();
+    const int bareEvents = orvane::driver::BareTimerPace(seconds * 1000).events;
 
-    orvane::SimState shared;
-    orvane::Form1 setup(shared);
-    setup.show();
-    setup.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
-    orvane::Form2* experiment = setup.ExperimentWindow();
-    experiment->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
-    const Rate without = Measure(experiment, shared.TimeStep, seconds);
+    orvane::driver::Program program;
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
+    orvane::driver::Click(experiment, "Command1");
+    const Rate without = Measure(experiment, program.state.TimeStep, seconds);
 
     experiment->MeasureAction->trigger();
     auto* window = experiment->findChild<orvane::measure::MeasurementsController*>()->Window();
     orvane::driver::PaintCounter counter;
     window->findChild<orvane::measure::HistoryPlot*>(QStringLiteral("EnergyPlot"))
         ->installEventFilter(&counter);
-    const Rate with = Measure(experiment, shared.TimeStep, seconds);
+    const Rate with = Measure(experiment, program.state.TimeStep, seconds);
     const int refreshes = counter.paints;
 
     // Memory with the window open: after 10 000 ticks and after many.
-    experiment->findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
+    orvane::driver::Click(experiment, "Command4");
     const auto tick = [&](int from, int to) {
         for (int k = from; k < to; ++k) {
             experiment->Command1_Click();

@@ -13,23 +13,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMouseEvent>
-#include <QTimer>
 
 #include <cstdio>
-
-namespace {
-
-// Processor time over wall time while the event loop runs for the given time, in percent of one core.
-double CpuPercentWhileRunning(int ms) {
-    QElapsedTimer wall;
-    const double before = orvane::driver::ProcessCpuSeconds();
-    wall.start();
-    orvane::driver::RunEventLoopFor(ms);
-    return 100.0 * (orvane::driver::ProcessCpuSeconds() - before) /
-           (static_cast<double>(wall.nsecsElapsed()) / 1e9);
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
@@ -37,25 +22,18 @@ int main(int argc, char* argv[]) {
     const int memoryTicks = argc > 2 ? std::atoi(argv[2]) : 100000;
 
     // A bare precise 1 ms Qt timer in the same process.
-    QTimer bare;
-    bare.setTimerType(Qt::PreciseTimer);
-    int bareEvents = 0;
-    QObject::connect(&bare, &QTimer::timeout, [&] { ++bareEvents; });
-    bare.start(1);
-    const double bareCpu = CpuPercentWhileRunning(seconds * 1000);
-    bare.stop();
+    const orvane::driver::TimerPace bare = orvane::driver::BareTimerPace(seconds * 1000);
+    const int bareEvents = bare.events;
+    const double bareCpu = bare.cpuPercent;
 
-    orvane::SimState shared;
-    orvane::Form1 setup(shared);
-    setup.show();
-    setup.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
-    orvane::Form2* experiment = setup.ExperimentWindow();
+    orvane::driver::Program program;
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
     orvane::driver::PaintCounter counter;
     experiment->Picture1->installEventFilter(&counter);
-    experiment->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    orvane::driver::Click(experiment, "Command1");
     const double startTime = experiment->Run().SimTime;
-    const double runCpu = CpuPercentWhileRunning(seconds * 1000);
-    const double ticks = (experiment->Run().SimTime - startTime) / shared.TimeStep;
+    const double runCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
+    const double ticks = (experiment->Run().SimTime - startTime) / program.state.TimeStep;
     const int paints = counter.paints;
 
     // A click on "Пауза" while running: from the press to the timer's stop.
@@ -77,7 +55,7 @@ int main(int argc, char* argv[]) {
     // have been presented).
     orvane::driver::RunEventLoopFor(100);
     const int paintsBeforeIdle = counter.paints;
-    const double idleCpu = CpuPercentWhileRunning(seconds * 1000);
+    const double idleCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
     const int idlePaints = counter.paints - paintsBeforeIdle;
 
     // Memory after 1 000 and after many ticks.

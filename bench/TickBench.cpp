@@ -12,11 +12,8 @@
 namespace {
 
 void BM_ExperimentTick(benchmark::State& state) {
-    orvane::SimState shared;
-    orvane::Form1 setup(shared);
-    setup.show();
-    orvane::driver::Click(&setup, QStringLiteral("Command1"));
-    orvane::Form2* experiment = setup.ExperimentWindow();
+    orvane::driver::Program program;
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
     experiment->Command4_Click(); // paused: only the benchmark's own ticks run
     int ticks = 0;
     for (auto _ : state) {

@@ -10,38 +10,33 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
 
+using orvane::driver::Click;
+
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    const QString outDir = orvane::driver::OutputFolder(argc, argv);
     const double scale = argc > 2 ? std::atof(argv[2]) : 1.0;
-    QDir().mkpath(outDir);
 
-    orvane::SimState state;
-    orvane::Form1 setup(state);
-    setup.show();
-    const auto click = [](QWidget* window, const char* name) {
-        orvane::driver::Click(window, QString::fromLatin1(name));
-    };
-    click(&setup, "Command2");
+    orvane::driver::Program program;
+    orvane::Form1& setup = program.setup;
+    Click(&setup, "Command2");
     // Without the asteroid's pull the planets can be compared with the real sky for the whole run.
     setup.findChild<QLineEdit*>(QStringLiteral("Text2(10)"))->setText(QStringLiteral("0"));
-    click(&setup, "Option15");
-    click(&setup, "Command6");
-    click(&setup, "Command1");
-    orvane::Form2* experiment = setup.ExperimentWindow();
-    click(experiment, "Command4");
+    Click(&setup, "Option15");
+    Click(&setup, "Command6");
+    orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
+    Click(experiment, "Command4");
     constexpr int TicksPerYear = 183; // steps of two days
     for (int k = 0; k < 10 * TicksPerYear; ++k)
         experiment->Command1_Click();
-    click(experiment, "Option2");
+    Click(experiment, "Option2");
     for (int k = 0; k < 2 * TicksPerYear; ++k)
         experiment->Command1_Click();
 

@@ -11,31 +11,26 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
-#include <QDir>
 #include <QLocale>
 #include <QWidget>
 
 #include <cstdio>
 
+using orvane::driver::Click;
+
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
-    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    const QString outDir = orvane::driver::OutputFolder(argc, argv);
     const int ticks = argc > 2 ? std::atoi(argv[2]) : 900;
-    QDir().mkpath(outDir);
 
-    orvane::SimState state;
-    orvane::Form1 setup(state);
-    setup.show();
-    const auto click = [](QWidget* window, const char* name) {
-        orvane::driver::Click(window, QString::fromLatin1(name));
-    };
-    click(&setup, "Command7");
+    orvane::driver::Program program;
+    orvane::Form1& setup = program.setup;
+    Click(&setup, "Command7");
     QApplication::processEvents();
     setup.grab().save(outDir + QStringLiteral("/setup-window.png"));
 
-    click(&setup, "Command1");
-    orvane::Form2* experiment = setup.ExperimentWindow();
-    click(experiment, "Command4");
+    orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
+    Click(experiment, "Command4");
     for (int k = 0; k < ticks; ++k)
         experiment->Command1_Click();
     QApplication::processEvents();
@@ -50,27 +45,26 @@ int main(int argc, char* argv[]) {
     experiment->grab().save(outDir + QStringLiteral("/experiment-window-inner.png"));
 
     // Mars moved along its orbit for a while, its trail on both preview screens.
-    click(&setup, "Option13");
-    click(&setup, "Option4");
-    click(&setup, "Command6");
+    Click(&setup, "Option13");
+    Click(&setup, "Option4");
+    Click(&setup, "Command6");
     for (int k = 0; k < 120; ++k)
         setup.Timer1_Timer();
-    click(&setup, "Command5");
-    click(&setup, "Option14");
+    Click(&setup, "Command5");
+    Click(&setup, "Option14");
     QApplication::processEvents();
     setup.grab().save(outDir + QStringLiteral("/setup-window-orbit.png"));
 
-    click(&setup, "Command8");
+    Click(&setup, "Command8");
     QApplication::processEvents();
     setup.HelpWindow()->grab().save(outDir + QStringLiteral("/help-window.png"));
 
     // The planets as they stand today, and the dialog that chose the date, as a Russian desktop shows it.
     const QDate today = orvane::DateDialog::DefaultDate(QDate::currentDate());
-    orvane::SimState todayState;
-    orvane::Form1 todaySetup(todayState);
-    todaySetup.show();
+    orvane::driver::Program todayProgram;
+    orvane::Form1& todaySetup = todayProgram.setup;
     todaySetup.LoadDataSetOn({today.year(), today.month(), today.day()});
-    click(&todaySetup, "Command7");
+    Click(&todaySetup, "Command7");
     QApplication::processEvents();
     todaySetup.grab().save(outDir + QStringLiteral("/setup-window-today.png"));
     orvane::DateDialog dateDialog(&todaySetup, today);

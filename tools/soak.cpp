@@ -22,13 +22,7 @@
 #include <functional>
 #include <vector>
 
-namespace {
-
-void Click(QWidget* window, const char* name) {
-    orvane::driver::Click(window, QString::fromLatin1(name));
-}
-
-} // namespace
+using orvane::driver::Click;
 
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
@@ -49,8 +43,7 @@ int main(int argc, char* argv[]) {
         20); // any message box is a failure of the run: note it and answer it
     const QStringList& errors = watchdog.texts;
 
-    Click(&setup, "Command1");
-    orvane::Form2* experiment = setup.ExperimentWindow();
+    orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
     long ticks = 0;
     QObject::connect(experiment->Timer1, &orvane::ui::VbTimer::Timer, [&ticks] { ++ticks; });
     Click(experiment, "Command1");

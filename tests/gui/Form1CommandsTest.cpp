@@ -13,13 +13,8 @@
 
 #include <cmath>
 
-namespace orvane {
+namespace orvane::test {
 namespace {
-
-using test::Click;
-using test::CountColor;
-using test::Find;
-using test::TextOf;
 
 struct SetupCommands : ::testing::Test {
     QTemporaryDir dir;
@@ -435,4 +430,4 @@ TEST_F(SetupCommands, AnOrbitStepReachingTheSunAtItsHalfStepStopsTheRunAndKeepsT
 }
 
 } // namespace
-} // namespace orvane
+} // namespace orvane::test

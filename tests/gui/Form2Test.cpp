@@ -8,7 +8,6 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,43 +17,13 @@
 #include <functional>
 #include <utility>
 
-namespace orvane {
+namespace orvane::test {
 namespace {
-
-using test::Click;
-using test::CountColor;
-using test::Find;
-using test::TextOf;
 
 constexpr QRgb Blue = 0x0000FF, Red = 0xFF0000, Black = 0x000000, SunGreen = 0x00FF00, Jupiter = 0xBD0000,
                Mercury = 0x00B900, Uranus = 0x0000BF, Saturn = 0x00BF00, Asteroid = 0x00BE00, Axis = 0x010000;
 
-struct Experiment : ::testing::Test {
-    SimState state;
-    Form1 setup{state};
-    QPointer<Form2> form;
-
-    void SetUp() override {
-        setup.show();
-        Start();
-    }
-    void TearDown() override {
-        if (form) form->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    void Start() {
-        Click(&setup, "Command1");
-        form = setup.ExperimentWindow();
-        ASSERT_NE(form, nullptr);
-    }
-    // Ticks without the timer: the run is paused first, so only these steps happen.
-    void Ticks(int count) {
-        form->Command4_Click();
-        for (int k = 0; k < count; ++k)
-            Click(form, "Command1");
-    }
-    ui::PictureBox* Left() { return Find<ui::PictureBox>(form, "Picture1"); }
-    ui::PictureBox* Overview() { return Find<ui::PictureBox>(form, "Picture2"); }
+struct Experiment : ExperimentFixture {
     ui::VbTimer* Timer() { return form->Timer1; }
 };
 
@@ -516,4 +485,4 @@ TEST_F(Experiment, AStepFaultingAtItsHalfStepIsUndoneAsAWhole) {
 }
 
 } // namespace
-} // namespace orvane
+} // namespace orvane::test

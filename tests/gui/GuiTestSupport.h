@@ -1,6 +1,9 @@
 #pragma once
 
 #include "AppDriver.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "PictureBox.h"
 #include "SimState.h"
 
 #include <QAbstractButton>
@@ -10,7 +13,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -68,6 +73,59 @@ inline void ExpectDefaultAngles(QWidget* setupWindow) {
         EXPECT_EQ(TextOf(setupWindow, QStringLiteral("Text1(%1)").arg(k)), angles[k - 1])
             << "Text1(" << k << ")";
 }
+
+// Waits until everything drawn so far has been presented.
+inline bool Presented(const ui::PictureBox* box) {
+    if (!WaitUntil([box] { return box->PendingRegion().isEmpty(); })) return false;
+    Wait(40); // longer than the window's pacing interval
+    return true;
+}
+
+// A 100 × 100 drawing area (the widget adds a border of one pixel, so it lies at (1, 1)) spanning
+// -50..50 on both axes, cleared and on the screen.
+struct Surface {
+    QWidget window;
+    ui::PictureBox* box = new ui::PictureBox(&window);
+    Surface() {
+        box->setGeometry(0, 0, 102, 102);
+        window.resize(120, 120);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        box->Cls();
+        box->Scale(-50, 50, 50, -50);
+        Presented(box);
+    }
+    QRgb At(int x, int y) const { return box->Image().pixel(x, y) & 0xFFFFFF; }
+};
+
+// The set-up window on the screen and the experiment window its "Старт" opened.
+struct ExperimentFixture : ::testing::Test {
+    SimState state;
+    Form1 setup{state};
+    QPointer<Form2> form;
+
+    void SetUp() override {
+        setup.show();
+        Start();
+    }
+    void TearDown() override {
+        if (form) form->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void Start() {
+        Click(&setup, "Command1");
+        form = setup.ExperimentWindow();
+        ASSERT_NE(form, nullptr);
+    }
+    // Ticks without the timer: the run is paused first, so only these steps happen.
+    void Ticks(int count) {
+        Click(form, "Command4");
+        for (int k = 0; k < count; ++k)
+            Click(form, "Command1");
+    }
+    ui::PictureBox* Left() { return Find<ui::PictureBox>(form, "Picture1"); }
+    ui::PictureBox* Overview() { return Find<ui::PictureBox>(form, "Picture2"); }
+};
 
 // Counts the pixels of an image in one colour.
 inline int CountColor(const QImage& image, QRgb color) {

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
-#include <QPointer>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,30 +28,12 @@ using test::Find;
 constexpr int EarthRow = 3;
 constexpr int RealLongitudeColumn = 9;
 
-struct Measurements : ::testing::Test {
-    SimState state;
-    Form1 setup{state};
-    QPointer<Form2> form;
+struct Measurements : test::ExperimentFixture {
+    const QLocale runLocale; // the default locale the suite runs in
 
-    void SetUp() override {
-        setup.show();
-        Start();
-    }
     void TearDown() override {
-        QLocale::setDefault(QLocale::c());
-        if (form) form->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    void Start() {
-        Click(&setup, "Command1");
-        form = setup.ExperimentWindow();
-        ASSERT_NE(form, nullptr);
-    }
-    // The run paused, then advanced by clicks on "Старт".
-    void Ticks(int count) {
-        Click(form, "Command4");
-        for (int k = 0; k < count; ++k)
-            Click(form, "Command1");
+        QLocale::setDefault(runLocale);
+        ExperimentFixture::TearDown();
     }
     measure::MeasurementsController* Controller() {
         return form->findChild<measure::MeasurementsController*>();
@@ -167,6 +148,7 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
     QTemporaryDir dir;
     const double earthX = form->Run().StateVec(4) / 1e9;
 
+    QLocale::setDefault(QLocale::c());
     const QList<QStringList> plain = SavedCsv(window, dir.filePath("c.csv"), ',');
     // The header's fields are quoted and hold commas themselves: count them by their quotes.
     ASSERT_EQ(plain.size(), 5);

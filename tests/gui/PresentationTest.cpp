@@ -8,7 +8,6 @@
 
 #include <QLineEdit>
 #include <QPaintEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QTest>
 
@@ -17,6 +16,8 @@ namespace {
 
 using test::Click;
 using test::Find;
+using test::Presented;
+using test::Surface;
 using test::Wait;
 using test::WaitUntil;
 
@@ -56,13 +57,6 @@ qint64 Area(const QRegion& region) {
     return area;
 }
 
-// Waits until everything drawn so far has been presented.
-bool Presented(const ui::PictureBox* box) {
-    if (!WaitUntil([box] { return box->PendingRegion().isEmpty(); })) return false;
-    Wait(40); // longer than the window's pacing interval
-    return true;
-}
-
 // The display shows the drawing: the window's presented pixels over the box's drawing area (as far as
 // the window reaches) are those of the backing image.
 void ExpectShownAsDrawn(ui::PictureBox* box) {
@@ -78,21 +72,6 @@ void ExpectShownAsDrawn(ui::PictureBox* box) {
     EXPECT_EQ(shown, box->Image().copy(visible.translated(-area.topLeft())))
         << box->objectName().toStdString();
 }
-
-// A 100 × 100 drawing area at (1, 1) in the widget, spanning -50..50 on both axes.
-struct Surface {
-    QWidget window;
-    ui::PictureBox* box = new ui::PictureBox(&window);
-    Surface() {
-        box->setGeometry(0, 0, 102, 102);
-        window.resize(120, 120);
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        box->Cls();
-        box->Scale(-50, 50, 50, -50);
-        Presented(box);
-    }
-};
 
 TEST(Presentation, OnlyChangedPixelsArePresented) {
     Surface s;
@@ -203,25 +182,13 @@ TEST(Presentation, AWindowWithAPictureBoxIsPresentedAtMostAtTheDisplayRate) {
               text->grab().toImage().convertToFormat(QImage::Format_RGB32)); // the last text is shown
 }
 
-struct RunningExperiment : ::testing::Test {
-    SimState state;
-    Form1 setup{state};
-    QPointer<Form2> form;
-
+struct RunningExperiment : test::ExperimentFixture {
     void SetUp() override {
-        setup.show();
-        Click(&setup, "Command1");
-        form = setup.ExperimentWindow();
-        ASSERT_NE(form, nullptr);
+        ExperimentFixture::SetUp();
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
         form->Command4_Click(); // paused: only the test's own ticks run
     }
-    void TearDown() override {
-        if (form) form->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    ui::PictureBox* Left() { return Find<ui::PictureBox>(form, "Picture1"); }
-    ui::PictureBox* Overview() { return Find<ui::PictureBox>(form, "Picture2"); }
 };
 
 TEST_F(RunningExperiment, TicksPresentAFewPixelsAndAnIdleWindowNone) {

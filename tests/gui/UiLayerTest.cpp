@@ -18,19 +18,7 @@ using ui::TextToNumber;
 
 constexpr QRgb White = 0xFFFFFF;
 
-// A 100 × 100 drawing area (the widget adds a border of one pixel) spanning -50..50 on both axes.
-struct Surface {
-    QWidget window;
-    ui::PictureBox* box = new ui::PictureBox(&window);
-    Surface() {
-        box->setGeometry(0, 0, 102, 102);
-        window.resize(120, 120);
-        window.show();
-        box->Cls();
-        box->Scale(-50, 50, 50, -50);
-    }
-    QRgb At(int x, int y) const { return box->Image().pixel(x, y) & 0xFFFFFF; }
-};
+using test::Surface;
 
 TEST(PictureBox, LinesBoxesPointsAndClipping) {
     Surface s;

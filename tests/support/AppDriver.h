@@ -1,11 +1,15 @@
 #pragma once
 
 // What the tests, the tools and the benchmarks share to drive the real program: starting the offscreen
-// application, clicking controls by name, answering message boxes and reading resident memory.
+// application and an experiment, clicking controls by name, answering message boxes, and measuring the
+// event loop's pace, processor time and resident memory.
 #include "AppStyle.h"
+#include "Form1.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -41,6 +45,30 @@ inline bool Click(QWidget* window, const QString& name) {
     if (button == nullptr) return false;
     button->click();
     return true;
+}
+
+inline bool Click(QWidget* window, const char* name) {
+    return Click(window, QString::fromLatin1(name));
+}
+
+// The program as it starts: its state and the set-up window on the screen.
+struct Program {
+    SimState state;
+    Form1 setup{state};
+    Program() { setup.show(); }
+};
+
+// "Старт" in the set-up window: the experiment window it opened, null when it opened none.
+inline Form2* StartExperiment(Form1& setup) {
+    Click(&setup, "Command1");
+    return setup.ExperimentWindow();
+}
+
+// The folder a tool writes its pictures to: the first argument, "docs" without one; made if missing.
+inline QString OutputFolder(int argc, char** argv) {
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(folder);
+    return folder;
 }
 
 // How many MessageCatchers are alive. While one is, the test suite's watch for unexpected boxes leaves
@@ -91,6 +119,33 @@ inline double ProcessCpuSeconds() {
         return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
     };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Processor time over wall time while the event loop runs for the given time, in percent of one core.
+inline double CpuPercentWhileRunning(int ms) {
+    QElapsedTimer wall;
+    const double before = ProcessCpuSeconds();
+    wall.start();
+    RunEventLoopFor(ms);
+    return 100.0 * (ProcessCpuSeconds() - before) / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
+}
+
+// What a bare precise 1 ms Qt timer manages in this process: the pace the experiment's own timer is
+// measured against.
+struct TimerPace {
+    int events = 0;
+    double cpuPercent = 0; // of one core
+};
+
+inline TimerPace BareTimerPace(int ms) {
+    TimerPace pace;
+    QTimer bare;
+    bare.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&bare, &QTimer::timeout, [&pace] { ++pace.events; });
+    bare.start(1);
+    pace.cpuPercent = CpuPercentWhileRunning(ms);
+    bare.stop();
+    return pace;
 }
 
 // Counts the paint events of the widgets it is installed on: how often a screen is presented.
