@@ -200,6 +200,11 @@ SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows
     const std::string text = FormatParameterText(rows);
     // The temporary file lies beside the file it replaces, so the rename stays on one file system.
     const std::string target = SaveTarget(path);
+    // The rename would replace a file its owner protected from writing: refuse, as opening it would.
+    if (::faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return "Не удалось сохранить файл параметров " + path + ": файл защищён от записи (" +
+               std::strerror(errno) + "). Прежний файл не изменён.";
     std::string temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
