@@ -200,6 +200,12 @@ SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows
     const std::string text = FormatParameterText(rows);
     // The temporary file lies beside the file it replaces, so the rename stays on one file system.
     const std::string target = SaveTarget(path);
+    // Still a link after every hop the system itself allows: the links go round in a circle and name no
+    // file; replacing one of them with the file would break the user's links.
+    std::error_code linkError;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, linkError)))
+        return "Не удалось сохранить файл параметров " + path + " (" + std::strerror(ELOOP) +
+               "). Прежний файл не изменён.";
     // The rename would replace a file its owner protected from writing: refuse, as opening it would.
     if (::faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) == 0 &&
         ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)

@@ -366,5 +366,20 @@ TEST(ParameterFileDisk, ReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
 }
 
+// A link that leads round in a circle names no file: the save fails, as opening it would, and both
+// links stay links.
+TEST(ParameterFileDisk, LinkLoopFailsAndKeepsTheLinks) {
+    TempDir dir;
+    const fs::path link = dir.path / "orvane1.dat";
+    fs::create_symlink("other.dat", link);
+    fs::create_symlink("orvane1.dat", dir.path / "other.dat");
+    const SaveResult saved = WriteParameterFile(link.string(), SampleRows());
+    ASSERT_FALSE(saved);
+    EXPECT_NE(saved.Message().find("Прежний файл не изменён"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(dir.path / "other.dat"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
+}
+
 } // namespace
 } // namespace orvane
