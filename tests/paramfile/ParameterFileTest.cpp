@@ -381,5 +381,19 @@ TEST(ParameterFileDisk, LinkLoopFailsAndKeepsTheLinks) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
 }
 
+// A new file gets the permissions the user's file-creation mask allows, as any file the user creates.
+TEST(ParameterFileDisk, NewFileFollowsTheCreationMask) {
+    TempDir dir;
+    const mode_t previous = ::umask(077);
+    const SaveResult privateSave = WriteParameterFile((dir.path / "private.dat").string(), SampleRows());
+    ::umask(002);
+    const SaveResult sharedSave = WriteParameterFile((dir.path / "shared.dat").string(), SampleRows());
+    ::umask(previous);
+    ASSERT_TRUE(privateSave);
+    ASSERT_TRUE(sharedSave);
+    EXPECT_EQ(fs::status(dir.path / "private.dat").permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(dir.path / "shared.dat").permissions(), fs::perms(0664));
+}
+
 } // namespace
 } // namespace orvane
