@@ -118,6 +118,20 @@ std::string SaveTarget(const std::string& path) {
     return target.string();
 }
 
+// The process's file-creation mask, read without changing it: setting it to learn it would, for that
+// moment, let any other thread create files open to everyone.
+mode_t CreationMask() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    unsigned mask = 022;
+    if (status != nullptr) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status) != nullptr)
+            if (std::sscanf(line, "Umask: %o", &mask) == 1) break;
+        std::fclose(status);
+    }
+    return static_cast<mode_t>(mask & 0777);
+}
+
 std::string WholeNumberText(double value) {
     const double whole = std::trunc(value);
     char buffer[400];
@@ -200,6 +214,17 @@ SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows
     const std::string text = FormatParameterText(rows);
     // The temporary file lies beside the file it replaces, so the rename stays on one file system.
     const std::string target = SaveTarget(path);
+    // Still a link after every hop the system itself allows: the links go round in a circle and name no
+    // file; replacing one of them with the file would break the user's links.
+    std::error_code linkError;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, linkError)))
+        return "Не удалось сохранить файл параметров " + path + " (" + std::strerror(ELOOP) +
+               "). Прежний файл не изменён.";
+    // The rename would replace a file its owner protected from writing: refuse, as opening it would.
+    if (::faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return "Не удалось сохранить файл параметров " + path + ": файл защищён от записи (" +
+               std::strerror(errno) + "). Прежний файл не изменён.";
     std::string temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
@@ -221,10 +246,12 @@ SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows
         }
         written += static_cast<std::size_t>(n);
     }
-    // A file that already exists keeps the permissions its owner gave it.
+    // A file that already exists keeps the permissions its owner gave it; a new one gets those any file
+    // the user creates gets.
     struct stat existing {};
-    const mode_t mode =
-        ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) ? existing.st_mode & 07777 : 0644;
+    const mode_t mode = ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)
+                            ? existing.st_mode & 07777
+                            : 0666 & ~CreationMask();
     if (::fchmod(fd, mode) != 0) return fail("ошибка записи");
     if (::fsync(fd) != 0) return fail("ошибка записи на диск");
     if (::close(fd) != 0) {

@@ -332,5 +332,68 @@ TEST(ParameterFileCorpus, SeedFilesLoadAsTheirNamesSay) {
     EXPECT_GE(seen, 8);
 }
 
+// A parameter file its owner made read-only is not replaced behind the protection: the save fails as
+// opening the file for writing would, and the file keeps its contents. Run as an ordinary user in a child
+// process, since the superuser may write any file.
+TEST(ParameterFileDisk, ReadOnlyFileIsNotReplaced) {
+    TempDir dir;
+    fs::permissions(dir.path, fs::perms::all); // the directory itself lets anyone create files
+    const fs::path file = dir.path / "orvane1.dat";
+    ASSERT_TRUE(WriteParameterFile(file.string(), SampleRows()));
+    fs::permissions(file, fs::perms(0444));
+    const std::string before = ReadAll(file);
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(1);
+        const SaveResult saved = WriteParameterFile(file.string(), ParameterRows{});
+        const char verdict =
+            !saved && saved.Message().find("Прежний файл не изменён") != std::string::npos ? 'y' : 'n';
+        (void)!::write(report[1], &verdict, 1);
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    char verdict = 0;
+    EXPECT_EQ(::read(report[0], &verdict, 1), 1);
+    ::close(report[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(verdict, 'y');
+    EXPECT_EQ(ReadAll(file), before);
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
+}
+
+// A link that leads round in a circle names no file: the save fails, as opening it would, and both
+// links stay links.
+TEST(ParameterFileDisk, LinkLoopFailsAndKeepsTheLinks) {
+    TempDir dir;
+    const fs::path link = dir.path / "orvane1.dat";
+    fs::create_symlink("other.dat", link);
+    fs::create_symlink("orvane1.dat", dir.path / "other.dat");
+    const SaveResult saved = WriteParameterFile(link.string(), SampleRows());
+    ASSERT_FALSE(saved);
+    EXPECT_NE(saved.Message().find("Прежний файл не изменён"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(dir.path / "other.dat"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
+}
+
+// A new file gets the permissions the user's file-creation mask allows, as any file the user creates.
+TEST(ParameterFileDisk, NewFileFollowsTheCreationMask) {
+    TempDir dir;
+    const mode_t previous = ::umask(077);
+    const SaveResult privateSave = WriteParameterFile((dir.path / "private.dat").string(), SampleRows());
+    ::umask(002);
+    const SaveResult sharedSave = WriteParameterFile((dir.path / "shared.dat").string(), SampleRows());
+    ::umask(previous);
+    ASSERT_TRUE(privateSave);
+    ASSERT_TRUE(sharedSave);
+    EXPECT_EQ(fs::status(dir.path / "private.dat").permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(dir.path / "shared.dat").permissions(), fs::perms(0664));
+}
+
 } // namespace
 } // namespace orvane
