@@ -24,7 +24,7 @@ std::vector<double> LinearTicks(double lo, double hi, int maxTicks) {
 
 std::vector<double> DecadeTicks(double lo, double hi, int maxTicks) {
     std::vector<double> ticks;
-    if (!(lo > 0) || !(hi > lo) || maxTicks < 1) return ticks;
+    if (!(lo > 0) || !(hi > lo) || !std::isfinite(hi) || maxTicks < 1) return ticks;
     const int first = static_cast<int>(std::ceil(std::log10(lo) - 1e-9));
     const int last = static_cast<int>(std::floor(std::log10(hi) + 1e-9));
     const int count = last - first + 1;

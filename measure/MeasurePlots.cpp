@@ -5,6 +5,7 @@
 #include "HistoryCsv.h"
 #include "MeasureRecorder.h"
 #include "MeasureText.h"
+#include "NumberText.h"
 
 #include <QPainter>
 
@@ -52,7 +53,9 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
     for (const Sample& sample : samples) {
         double value = 0;
         if (logarithmic) {
-            if (sample.relativeEnergyChange < 0) continue;
+            // A change not yet measured (negative) or beyond measure (an energy of almost 0 at the start) has
+            // no place on the axis.
+            if (sample.relativeEnergyChange < 0 || !std::isfinite(sample.relativeEnergyChange)) continue;
             value = std::log10(std::max(sample.relativeEnergyChange, SmallestEnergyChange));
         } else {
             const double dx = sample.x[body_] - sample.x[body::Sun];
@@ -97,7 +100,7 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
     }
     const auto valueLabel = [&](double v) {
         if (logarithmic) return PowerOfTen(static_cast<int>(v));
-        return DisplayLocale().toString(v, 'g', 7);
+        return ui::NumberToText(v, 'g', 7);
     };
     int labelWidth = 0;
     for (const double v : valueTicks)
@@ -127,7 +130,7 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::black);
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
         painter.drawText(QRectF(x - 40, area.bottom() + 5, 80, line), Qt::AlignHCenter,
-                         DisplayLocale().toString(t, 'g', 6));
+                         ui::NumberToText(t, 'g', 6));
     }
     painter.drawText(QRect(area.left(), area.bottom() + line + 6, area.width(), line), Qt::AlignHCenter,
                      timeCaption);

@@ -1,6 +1,7 @@
 #include "MeasureText.h"
 
 #include "Bodies.h"
+#include "NumberText.h"
 
 #include <cmath>
 
@@ -18,18 +19,12 @@ QString Superscript(int value) {
 }
 } // namespace
 
-QLocale DisplayLocale() {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
 QString Fixed(double value, int decimals) {
     if (!std::isfinite(value)) return Missing;
     // A rounded zero keeps no sign.
     const double scale = std::pow(10.0, decimals);
     if (std::round(std::abs(value) * scale) == 0) value = 0;
-    return DisplayLocale().toString(value, 'f', decimals).replace(QLatin1Char('-'), QChar(0x2212));
+    return ui::NumberToText(value, 'f', decimals);
 }
 
 QString Scientific(double value) {

@@ -7,8 +7,6 @@
 
 namespace orvane::measure {
 
-// Numbers of the measurements window in the user's locale, without digit grouping.
-QLocale DisplayLocale();
 // Fixed-point with `decimals` places.
 QString Fixed(double value, int decimals);
 // Large and small magnitudes as a mantissa with four significant digits times a power of ten:

@@ -326,7 +326,7 @@ void MeasurementsWindow::ShowConservation() {
 }
 
 bool MeasurementsWindow::SaveCsv(const QString& path) {
-    const CsvFormat format{DisplayLocale().decimalPoint() == QStringLiteral(",")};
+    const CsvFormat format{QLocale().decimalPoint() == QStringLiteral(",")};
     const std::optional<QString> failure = WriteWholeFile(path, HistoryCsv(recorder_.History(), format));
     if (failure) {
         ui::ShowMessage(this, QStringLiteral("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.")

@@ -24,8 +24,12 @@ const QString LargestShown = QStringLiteral("1.79769313486232E+308");
 // digits (Arabic, Persian), its own minus sign (Swedish, Finnish) and its own exponent, and the text
 // could not always be read back.
 QString NumberToText(double value, const QLocale& locale) {
+    return NumberToText(value, 'G', 15, locale);
+}
+
+QString NumberToText(double value, char format, int precision, const QLocale& locale) {
     if (value == 0) value = 0; // no "-0" for a negative zero
-    QString text = Plain().toString(value, 'G', 15);
+    QString text = Plain().toString(value, format, precision);
     const QString separator = locale.decimalPoint();
     if (separator != QLatin1String(".")) text.replace(QLatin1Char('.'), separator);
     return text;

@@ -12,6 +12,10 @@ namespace orvane::ui {
 // ("-55414", "1E-07"); only the decimal separator is the locale's.
 QString NumberToText(double value, const QLocale& locale = QLocale());
 
+// A number in a chosen format and precision (QLocale's 'f', 'e', 'g'), written the same way: Latin digits,
+// '-', no grouping, only the decimal separator the locale's. For figures that are read, not typed.
+QString NumberToText(double value, char format, int precision, const QLocale& locale = QLocale());
+
 // A number typed by the user: the locale's decimal separator or '.', blanks around it allowed; every
 // text NumberToText writes for the same locale reads back. The locale's own digits and minus sign are
 // taken too. Anything else, and a value that is not finite, is not a number.

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <sstream>
 
@@ -323,6 +324,8 @@ TEST(AxisTicks, RoundStepsAndDecades) {
     ASSERT_EQ(decades.size(), 4u);
     EXPECT_NEAR(std::log10(decades[0]), -15, 1e-12);
     EXPECT_NEAR(std::log10(decades[3]), 0, 1e-12);
+    // An energy change beyond measure (a start energy of almost nothing) gives no ticks, not a crash.
+    EXPECT_TRUE(DecadeTicks(1e-8, std::numeric_limits<double>::infinity(), 6).empty());
 }
 
 } // namespace

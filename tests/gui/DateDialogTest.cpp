@@ -12,6 +12,7 @@
 #include <QCalendarWidget>
 #include <QContextMenuEvent>
 #include <QDateEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -65,8 +66,9 @@ QStringList MenuEntries(QWidget* widget, QList<QAction*>* actions = nullptr) {
     return entries;
 }
 
+// A cell's number, read with the run's decimal separator.
 double Number(const QString& text) {
-    return text.toDouble();
+    return QString(text).replace(QLocale().decimalPoint(), QStringLiteral(".")).toDouble();
 }
 
 struct DateCommand : ::testing::Test {
@@ -212,7 +214,7 @@ TEST_F(DateCommand, LoadingFillsTheTableLikeThe2000DataSet) {
     EXPECT_EQ(TextOf(&form, "Text5(0)"), "0");
     EXPECT_EQ(TextOf(&form, "Text2(10)"), "42");
     EXPECT_EQ(TextOf(&form, "Text3(10)"), "-1000000");
-    EXPECT_EQ(TextOf(&form, "Text2(4)"), "10.75");
+    EXPECT_EQ(TextOf(&form, "Text2(4)"), test::Decimal("10.75"));
 }
 
 TEST_F(DateCommand, EnterLoadsAndEscapeOrCancelChangeNothing) {

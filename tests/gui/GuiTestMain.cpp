@@ -1,5 +1,6 @@
 #include "AppDriver.h"
 #include "GuiTestSupport.h"
+#include "TestLocale.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,6 +12,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -50,19 +52,20 @@ class UnexpectedDialogWatch {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    orvane::driver::OffscreenApplication app(argc,
-                                             argv); // also takes the C library's locale from the environment
     // Numbers read the same on every machine, in the C locale, unless ORVANE_TEST_LOCALE names the
     // locale to run the suites in (the second run, on a Russian desktop); tests that need yet another
-    // locale set it themselves.
-    const QByteArray locale = qgetenv("ORVANE_TEST_LOCALE");
-    QLocale::setDefault(locale.isEmpty() ? QLocale::c() : QLocale(QString::fromLatin1(locale)));
-    if (!locale.isEmpty()) {
+    // locale set it themselves. The application takes the C library's locale from the environment.
+    const std::string locale = orvane::driver::UseTestLocale();
+    orvane::driver::OffscreenApplication app(argc, argv);
+    const QString language = QString::fromStdString(locale).section(QLatin1Char('.'), 0, 0);
+    QLocale::setDefault(locale.empty() ? QLocale::c() : QLocale(language));
+    if (!locale.empty()) {
         std::printf("Locale of the run: %s; the C library's numbers: %s, decimal point '%s'\n",
                     qPrintable(QLocale().name()), std::setlocale(LC_NUMERIC, nullptr),
                     std::localeconv()->decimal_point);
-        if (QLocale().language() == QLocale::C || QLocale().name() != QString::fromLatin1(locale)) {
-            std::fprintf(stderr, "The locale %s is not known\n", locale.constData());
+        if (QLocale().language() == QLocale::C || QLocale().name() != language ||
+            std::setlocale(LC_NUMERIC, nullptr) != locale) {
+            std::fprintf(stderr, "The locale %s is not known\n", locale.c_str());
             return 1;
         }
     }

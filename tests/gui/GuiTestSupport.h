@@ -58,7 +58,7 @@ inline void Click(QWidget* window, const QString& name) {
 
 // A number's text with the decimal separator of the locale the suites run in.
 inline QString Decimal(const char* plain) {
-    return QString::fromLatin1(plain).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return QString::fromUtf8(plain).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 inline QString TextOf(QWidget* window, const QString& name) {

@@ -113,7 +113,7 @@ TEST_F(Measurements, FollowsTheRunAndANewStart) {
     const auto& history = Controller()->Recorder().History().Samples();
     EXPECT_EQ(history.size(), 4u);
     auto* time = Find<QLabel>(window, "TimeLabel");
-    EXPECT_TRUE(test::WaitUntil([&] { return time->text().contains("(6.0 сут)"); }, 2000))
+    EXPECT_TRUE(test::WaitUntil([&] { return time->text().contains(test::Decimal("(6.0 сут)")); }, 2000))
         << time->text().toStdString();
     // Paused: nothing new, so the refresh timer stops.
     EXPECT_TRUE(test::WaitUntil([&] { return !Controller()->Refreshing(); }, 2000));
@@ -122,7 +122,7 @@ TEST_F(Measurements, FollowsTheRunAndANewStart) {
 
     Start();
     EXPECT_EQ(Controller()->Recorder().History().Samples().size(), 1u);
-    EXPECT_TRUE(time->text().contains("(0.0 сут)")) << time->text().toStdString();
+    EXPECT_TRUE(time->text().contains(test::Decimal("(0.0 сут)"))) << time->text().toStdString();
     EXPECT_EQ(Find<QLabel>(window, "EnergyChange")->text(), "0");
 }
 
@@ -207,7 +207,7 @@ TEST_F(Measurements, RealSkyOnlyForTheUnchangedDataSetOf2000) {
     Click(&setup, "Command2");
     Start();
     EXPECT_EQ(date->text(), "Дата в модели: 1.1.2000");
-    EXPECT_EQ(table->item(EarthRow, RealLongitudeColumn)->text().left(4), "99.8");
+    EXPECT_EQ(table->item(EarthRow, RealLongitudeColumn)->text().left(4), test::Decimal("99.8"));
     Ticks(183); // 366 days
     window->Refresh();
     EXPECT_EQ(date->text(), "Дата в модели: 1.1.2001");
