@@ -46,6 +46,31 @@ std::string ReadAll(const fs::path& path) {
     return buffer.str();
 }
 
+// Runs `check` in a child process, which alone gets the limits or the identity it sets, and tells whether
+// it held there.
+template <typename Check>
+bool HoldsInAChildProcess(Check check) {
+    int report[2];
+    if (::pipe(report) != 0) return false;
+    const pid_t child = ::fork();
+    if (child < 0) return false;
+    if (child == 0) {
+        const char verdict = check() ? 'y' : 'n';
+        (void)!::write(report[1], &verdict, 1);
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    char verdict = 0;
+    const bool reported = ::read(report[0], &verdict, 1) == 1;
+    ::close(report[0]);
+    ::waitpid(child, nullptr, 0);
+    return reported && verdict == 'y';
+}
+
+bool SaysThePreviousFileIsKept(const SaveResult& saved) {
+    return !saved && saved.Message().find("Прежний файл не изменён") != std::string::npos;
+}
+
 ParameterRows SampleRows() {
     ParameterRows rows{};
     rows[1] = {70, 15733, 43226, -55414, 20169};
@@ -280,29 +305,15 @@ TEST(ParameterFileDisk, FullDiskKeepsThePreviousFile) {
     const fs::path file = dir.path / "orvane1.dat";
     ASSERT_TRUE(WriteParameterFile(file.string(), SampleRows()));
     const std::string before = ReadAll(file);
-    int report[2];
-    ASSERT_EQ(::pipe(report), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    EXPECT_TRUE(HoldsInAChildProcess([&] {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{100, 100};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         ParameterRows big{};
         for (auto& row : big)
             row = {359, -4.5e9, -4.5e9, -299792, -299792};
-        const SaveResult saved = WriteParameterFile(file.string(), big);
-        const char verdict =
-            !saved && saved.Message().find("Прежний файл не изменён") != std::string::npos ? 'y' : 'n';
-        (void)!::write(report[1], &verdict, 1);
-        ::_exit(0);
-    }
-    ::close(report[1]);
-    char verdict = 0;
-    ASSERT_EQ(::read(report[0], &verdict, 1), 1);
-    ::close(report[0]);
-    ::waitpid(child, nullptr, 0);
-    EXPECT_EQ(verdict, 'y');
+        return SaysThePreviousFileIsKept(WriteParameterFile(file.string(), big));
+    }));
     EXPECT_EQ(ReadAll(file), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
 }
@@ -342,25 +353,10 @@ TEST(ParameterFileDisk, ReadOnlyFileIsNotReplaced) {
     ASSERT_TRUE(WriteParameterFile(file.string(), SampleRows()));
     fs::permissions(file, fs::perms(0444));
     const std::string before = ReadAll(file);
-    int report[2];
-    ASSERT_EQ(::pipe(report), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(1);
-        const SaveResult saved = WriteParameterFile(file.string(), ParameterRows{});
-        const char verdict =
-            !saved && saved.Message().find("Прежний файл не изменён") != std::string::npos ? 'y' : 'n';
-        (void)!::write(report[1], &verdict, 1);
-        ::_exit(0);
-    }
-    ::close(report[1]);
-    char verdict = 0;
-    EXPECT_EQ(::read(report[0], &verdict, 1), 1);
-    ::close(report[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_EQ(verdict, 'y');
+    EXPECT_TRUE(HoldsInAChildProcess([&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return false;
+        return SaysThePreviousFileIsKept(WriteParameterFile(file.string(), ParameterRows{}));
+    }));
     EXPECT_EQ(ReadAll(file), before);
     EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
