@@ -4,6 +4,7 @@
 #include "ControlLayout.h"
 #include "ExperimentTick.h"
 #include "NumberText.h"
+#include "OptionGroup.h"
 #include "PictureBox.h"
 #include "Twips.h"
 #include "VbSlider.h"
@@ -89,6 +90,7 @@ void Form2::BuildLayout() {
     Option2 = ui::MakeControl<QRadioButton>(frame, "Option2", "Включено", 1680, 240, 1095, 255);
     ui::ConnectGuarded(Option1, &QRadioButton::clicked, this, Timer1, &Form2::Option1_Click);
     ui::ConnectGuarded(Option2, &QRadioButton::clicked, this, Timer1, &Form2::Option2_Click);
+    ui::GroupOptions(frame);
 
     Text1 = ui::MakeControl<QLineEdit>(this, "Text1", "0", 9000, 6720, 735, 285);
     Text2 = ui::MakeControl<QLineEdit>(this, "Text2", "0", 10440, 6720, 735, 285);

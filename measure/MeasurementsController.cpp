@@ -3,6 +3,7 @@
 #include "Form2.h"
 #include "Measurements.h"
 #include "MeasurementsWindow.h"
+#include "WindowOps.h"
 
 #include <QAction>
 
@@ -26,10 +27,7 @@ void MeasurementsController::Open() {
     if (window_ == nullptr) window_ = std::make_unique<MeasurementsWindow>(recorder_);
     window_->Refresh();
     shownRevision_ = recorder_.Revision();
-    if (window_->isMinimized()) window_->showNormal();
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    ui::ShowModeless(window_.get());
 }
 
 void MeasurementsController::OnStarted() {

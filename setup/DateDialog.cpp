@@ -1,13 +1,14 @@
 #include "DateDialog.h"
 
 #include "Ephemeris.h"
+#include "MessageBox.h"
 
 #include <algorithm>
 
 #include <QCalendarWidget>
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,17 +33,21 @@ QDate DateDialog::DefaultDate(QDate today) {
     return std::clamp(today, FirstDate(), LastDate());
 }
 
+QString DateDialog::DateText(QDate date) {
+    return QStringLiteral("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year());
+}
+
 DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     setObjectName(QStringLiteral("DateDialog"));
     setWindowTitle(QStringLiteral("Положения планет на дату"));
 
     auto* prompt = new QLabel(QStringLiteral("Дата (с 1.1.1800 по 31.12.2050):"), this);
     prompt->setObjectName(QStringLiteral("DateLabel"));
-    dateEdit_ = new QDateEdit(this);
+    // A plain text field: the date is read as typed, as a whole, never part by part.
+    dateEdit_ = new QLineEdit(this);
     dateEdit_->setObjectName(QStringLiteral("DateEdit"));
-    // Day, month and year as Russian readers write them, whatever the desktop's own short format.
-    dateEdit_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    dateEdit_->setDateRange(FirstDate(), LastDate());
+    dateEdit_->setPlaceholderText(tr("Д.М.ГГГГ"));
+    dateEdit_->setMaxLength(40);
     prompt->setBuddy(dateEdit_);
 
     calendar_ = new QCalendarWidget(this);
@@ -51,12 +56,12 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setGridVisible(true);
 
+    // Enter loads, unless a button has the focus: then it presses that button, as everywhere.
     auto* load = new QPushButton(QStringLiteral("Загрузить"), this);
     load->setObjectName(QStringLiteral("LoadButton"));
     load->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    cancel->setAutoDefault(false);
 
     auto* fieldRow = new QHBoxLayout;
     fieldRow->addWidget(prompt);
@@ -71,26 +76,81 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(dateEdit_, &QDateEdit::dateChanged, calendar_, &QCalendarWidget::setSelectedDate);
-    connect(calendar_, &QCalendarWidget::selectionChanged, this,
-            [this] { dateEdit_->setDate(calendar_->selectedDate()); });
+    connect(dateEdit_, &QLineEdit::textChanged, this, &DateDialog::FollowTypedText);
+    connect(calendar_, &QCalendarWidget::selectionChanged, this, &DateDialog::FollowCalendar);
     // The calendar keeps Enter for itself; taking a day with Enter or a double click loads it.
-    connect(calendar_, &QCalendarWidget::activated, this, &QDialog::accept);
-    connect(load, &QPushButton::clicked, this, &QDialog::accept);
+    connect(calendar_, &QCalendarWidget::activated, this, &DateDialog::accept);
+    connect(load, &QPushButton::clicked, this, &DateDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     SetDate(DefaultDate(initial));
     dateEdit_->setFocus();
+    dateEdit_->selectAll(); // typing replaces the offered date
 }
 
 void DateDialog::SetDate(QDate date) {
-    dateEdit_->setDate(date);
-    calendar_->setSelectedDate(dateEdit_->date());
+    calendar_->setSelectedDate(date);
+    dateEdit_->setText(DateText(calendar_->selectedDate()));
+}
+
+DateTextRead DateDialog::ReadTyped() const {
+    return ReadDateText(dateEdit_->text().toStdString(), FirstEphemerisDate, LastEphemerisDate);
+}
+
+// A date typed in full moves the calendar to it; a text on its way to one leaves the calendar alone.
+void DateDialog::FollowTypedText() {
+    const DateTextRead read = ReadTyped();
+    if (read.fault == DateTextFault::None) calendar_->setSelectedDate(ToQDate(read.date));
+}
+
+// A day chosen in the calendar is written into the field, unless the field already names it (as typed,
+// perhaps with leading zeros).
+void DateDialog::FollowCalendar() {
+    const QDate chosen = calendar_->selectedDate();
+    const DateTextRead read = ReadTyped();
+    if (read.fault == DateTextFault::None && ToQDate(read.date) == chosen) return;
+    dateEdit_->setText(DateText(chosen));
 }
 
 CalendarDate DateDialog::SelectedDate() const {
-    const QDate date = dateEdit_->date();
+    const DateTextRead read = ReadTyped();
+    if (read.fault == DateTextFault::None) return read.date;
+    const QDate date = calendar_->selectedDate();
     return {date.year(), date.month(), date.day()};
+}
+
+QString DateDialog::RefusalOf(const DateTextRead& read) const {
+    const QString typed = dateEdit_->text().trimmed();
+    const QString first = DateText(FirstDate());
+    const QString last = DateText(LastDate());
+    switch (read.fault) {
+    case DateTextFault::Empty:
+        return tr("Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), с %1 по %2.")
+            .arg(first, last);
+    case DateTextFault::NotADate:
+        return tr("«%1» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), с %2 по %3.")
+            .arg(typed, first, last);
+    case DateTextFault::NotInCalendar:
+        return tr("Даты «%1» нет в календаре. Введите дату с %2 по %3.").arg(typed, first, last);
+    case DateTextFault::OutsideRange:
+        return tr("Положения планет известны только для дат с %2 по %3, а не на «%1».")
+            .arg(typed, first, last);
+    case DateTextFault::None:
+        break;
+    }
+    return {};
+}
+
+void DateDialog::accept() {
+    const DateTextRead read = ReadTyped();
+    if (read.fault != DateTextFault::None) {
+        ui::ShowMessage(this, RefusalOf(read));
+        dateEdit_->setFocus();
+        dateEdit_->selectAll();
+        return;
+    }
+    calendar_->setSelectedDate(ToQDate(read.date));
+    QDialog::accept();
 }
 
 } // namespace orvane

@@ -7,6 +7,7 @@
 #include "Form3.h"
 #include "MeasurementsController.h"
 #include "NumberText.h"
+#include "OptionGroup.h"
 #include "ParameterFile.h"
 #include "PictureBox.h"
 #include "Twips.h"
@@ -87,12 +88,14 @@ Form1::Form1(SimState& state, QWidget* parent)
     BuildLayout();
     BuildParameterTable();
     BuildDateCommand();
+    ui::KeepPlaceWhileHidden(this);
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
 
 // The experiment and help windows are top-level windows without a parent: the set-up window, which
 // lives as long as the program, deletes those still open. A window closed before has deleted itself.
 Form1::~Form1() {
+    if (form2_ != nullptr) form2_->removeEventFilter(this);
     delete form2_.data();
     delete form3_.data();
 }
@@ -150,6 +153,7 @@ void Form1::BuildLayout() {
             option->setChecked(control.checked);
             ui::ConnectGuarded(option, &QRadioButton::clicked, this, nullptr, control.handler);
         }
+        ui::GroupOptions(frame);
     };
     makeFrame({"Frame2", "Замедление", 10200, 2660, 1575, 855},
               {{{"Option13", "Включено", 120, 240, 1335, 315}, &Form1::Option13_Click, false},
@@ -164,6 +168,7 @@ void Form1::BuildLayout() {
         ui::ConnectGuarded(option, &QRadioButton::clicked, this, nullptr,
                            [this, body = control.body] { Option_Click(body); });
     }
+    ui::GroupOptions(this); // the ten body buttons, apart from the frames' options
 }
 void Form1::BuildParameterTable() {
     std::array<std::array<QLineEdit*, 11>*, 6> rows{&Text1, &Text2, &Text3, &Text4, &Text5, &Text6};
@@ -234,6 +239,7 @@ void Form1::Command1_Click() {
     ForgetIfClosed(form2_);
     if (form2_ == nullptr) {
         form2_ = new Form2(state_, this);
+        form2_->installEventFilter(this); // its closing may end the program, see eventFilter
         measure::AttachMeasurements(*form2_);
     }
     form2_->StartFrom(state_);
@@ -262,12 +268,14 @@ void Form1::Option14_Click() {
     state_.StepDelayMs = 1;
 }
 
-// Closing only hides the window: its table, options and state wait for the experiment window's
-// save-and-return, which shows it again without loading it anew. The program ends with the last
-// visible window, so a hidden set-up window does not keep it running.
+// Closing only hides the window while the experiment window is open: its table, options and state wait
+// for the experiment window's save-and-return, which shows it again without loading it anew. Without an
+// experiment window nothing could bring it back, so closing it closes the help and every other window
+// and the program ends.
 void Form1::closeEvent(QCloseEvent* event) {
     StopOrbitRun();
     event->accept();
+    if (!ExperimentWindowOpen()) ui::CloseOtherWindows(this);
 }
 
 } // namespace orvane

@@ -71,6 +71,8 @@ class Form1 : public QWidget {
     void LoadDataSetOn(const CalendarDate& date);
 
     Form2* ExperimentWindow() const;
+    // The experiment window is on the screen (perhaps minimized), not closed.
+    bool ExperimentWindowOpen() const;
     Form3* HelpWindow() const;
     // The body of the repositioning run under way, 0 when none runs.
     Integer OrbitRunPlanet() const { return orbitPlanet_; }
@@ -80,6 +82,7 @@ class Form1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildLayout();

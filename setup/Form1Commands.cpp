@@ -72,9 +72,8 @@ bool Form1::TakeOverSunAndAsteroid() {
         const QString quantity = QString::fromUtf8(field.quantity);
         const std::optional<double> value = ui::TextToNumber(field.cell->text());
         if (!value || !std::isfinite(*value * field.scale)) {
-            ui::ShowMessage(this,
-                            QStringLiteral("%1: «%2» — не число. Введите число, например 1500 или -2,5.")
-                                .arg(quantity, field.cell->text().trimmed()));
+            ui::ShowMessage(this, QStringLiteral("%1: «%2» — не число. Введите число, например 1500 или %3.")
+                                      .arg(quantity, field.cell->text().trimmed(), ui::NumberToText(-2.5)));
             field.cell->setFocus();
             return false;
         }

@@ -1,16 +1,47 @@
 // The set-up window's second data set of real positions: the planets on a date the user chooses, offered
 // on a right-click of the 1.1.2000 button and of both preview screens, and by Ctrl+D.
+#include "Controls.h"
 #include "DataSetOnDate.h"
 #include "DateDialog.h"
 #include "Form1.h"
 #include "Guard.h"
 #include "MessageBox.h"
+#include "NumberText.h"
 #include "PictureBox.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace orvane {
+
+namespace {
+
+// An angle in [0, 360) to hundredths of a degree; one that rounds up to a full turn is 0.
+double AngleInHundredths(double degrees) {
+    const double rounded = std::round(degrees * 100) / 100;
+    return rounded >= 360 ? rounded - 360 : rounded;
+}
+
+// The planets of a date carry every digit the elements give, more than their narrow cells can show. The
+// cells show what the parameter file would keep, whole thousands of kilometres and whole metres per
+// second, and the angle to hundredths of a degree; the body table keeps the full values, and an experiment
+// starts from them. The Sun's and the asteroid's cells accept typing and show their values in full.
+void ShowPlanetsReadably(Form1& form, const SimState& s) {
+    const auto whole = [](double value) { return ui::NumberToText(std::trunc(value)); };
+    for (int planet = body::Mercury; planet <= body::Pluto; ++planet) {
+        const auto column = static_cast<std::size_t>(planet - 1);
+        ui::SetCell(form.Text1[column], ui::NumberToText(AngleInHundredths(s.PlanetAngle(planet))));
+        ui::SetCell(form.Text3[column], whole(s.BodyX(planet) / s.LengthUnit));
+        ui::SetCell(form.Text4[column], whole(s.BodyY(planet) / s.LengthUnit));
+        ui::SetCell(form.Text5[column], whole(s.BodyVx(planet)));
+        ui::SetCell(form.Text6[column], whole(s.BodyVy(planet)));
+    }
+}
+
+} // namespace
 
 void Form1::BuildDateCommand() {
     LoadOnDate = new QAction(QStringLiteral("Загрузить данные на другую дату…"), this);
@@ -47,6 +78,7 @@ void Form1::LoadDataSetOn(const CalendarDate& date) {
         return;
     }
     ShowBodyColumns(state_.BodyAngle, TableValues::Full);
+    ShowPlanetsReadably(*this, state_);
 }
 
 } // namespace orvane

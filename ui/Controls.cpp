@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <QStyleOptionButton>
@@ -20,6 +21,15 @@ void VbButton::paintEvent(QPaintEvent*) {
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+void VbButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 VbLabel::VbLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {

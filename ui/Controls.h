@@ -8,7 +8,8 @@
 namespace orvane::ui {
 
 // A command button whose caption wraps at blanks onto as many lines as its height allows, centred,
-// the way the classic buttons showed their long captions.
+// the way the classic buttons showed their long captions. Enter on the focused button presses it, as
+// Space does, in a window as in a dialog.
 class VbButton : public QPushButton {
     Q_OBJECT
   public:
@@ -16,6 +17,7 @@ class VbButton : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A label whose caption wraps at blanks, anchored at the upper left; runs of blanks are kept. The label

@@ -3,22 +3,30 @@
 // anomaly, the program's G and masses).
 #include "GuiTestSupport.h"
 
+#include "DataSetOnDate.h"
 #include "DateDialog.h"
 #include "Form1.h"
+#include "Form2.h"
 #include "PictureBox.h"
 #include "VbTimer.h"
 
 #include <QAction>
 #include <QCalendarWidget>
 #include <QContextMenuEvent>
-#include <QDateEdit>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
+#include <cmath>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
 
 namespace orvane {
 namespace {
@@ -136,40 +144,49 @@ TEST_F(DateCommand, TheDialogOffersTheCoveredDatesWithTodayFirst) {
     DateDialog dialog(&form);
     EXPECT_EQ(dialog.objectName(), "DateDialog");
     EXPECT_EQ(dialog.windowTitle(), "Положения планет на дату");
-    auto* edit = Find<QDateEdit>(&dialog, "DateEdit");
+    auto* edit = Find<QLineEdit>(&dialog, "DateEdit");
     auto* calendar = Find<QCalendarWidget>(&dialog, "DateCalendar");
     EXPECT_EQ(Find<QPushButton>(&dialog, "LoadButton")->text(), "Загрузить");
     EXPECT_EQ(Find<QPushButton>(&dialog, "CancelButton")->text(), "Отмена");
-    EXPECT_EQ(edit->minimumDate(), QDate(1800, 1, 1));
-    EXPECT_EQ(edit->maximumDate(), QDate(2050, 12, 31));
+    EXPECT_EQ(edit->placeholderText(), "Д.М.ГГГГ");
     EXPECT_EQ(calendar->minimumDate(), QDate(1800, 1, 1));
     EXPECT_EQ(calendar->maximumDate(), QDate(2050, 12, 31));
     const QDate today = QDate::currentDate();
     if (today <= QDate(2050, 12, 31)) {
-        EXPECT_EQ(edit->date(), today);
+        EXPECT_EQ(edit->text(),
+                  QStringLiteral("%1.%2.%3").arg(today.day()).arg(today.month()).arg(today.year()));
+        EXPECT_EQ(calendar->selectedDate(), today);
     }
+    // The offered date is selected: typing replaces it.
+    EXPECT_EQ(edit->selectedText(), edit->text());
     EXPECT_EQ(DateDialog::DefaultDate(QDate(2024, 2, 29)), QDate(2024, 2, 29));
     EXPECT_EQ(DateDialog::DefaultDate(QDate(2051, 1, 1)), QDate(2050, 12, 31));
     EXPECT_EQ(DateDialog::DefaultDate(QDate(1799, 12, 31)), QDate(1800, 1, 1));
 
-    // The field and the calendar follow each other, and neither leaves the range.
-    edit->setDate(QDate(1900, 3, 1));
+    // The field and the calendar follow each other, and the calendar never leaves the range.
+    edit->setText("1.3.1900");
     EXPECT_EQ(calendar->selectedDate(), QDate(1900, 3, 1));
     calendar->setSelectedDate(QDate(1969, 7, 20));
-    EXPECT_EQ(edit->date(), QDate(1969, 7, 20));
+    EXPECT_EQ(edit->text(), "20.7.1969");
     EXPECT_EQ(dialog.SelectedDate(), (CalendarDate{1969, 7, 20}));
-    edit->setDate(QDate(1700, 1, 1));
-    EXPECT_EQ(edit->date(), QDate(1800, 1, 1));
-    edit->setDate(QDate(2100, 1, 1));
-    EXPECT_EQ(edit->date(), QDate(2050, 12, 31));
+    dialog.SetDate(QDate(1700, 1, 1));
+    EXPECT_EQ(edit->text(), "1.1.1800");
+    dialog.SetDate(QDate(2100, 1, 1));
+    EXPECT_EQ(edit->text(), "31.12.2050");
+    EXPECT_EQ(calendar->selectedDate(), QDate(2050, 12, 31));
 
-    // Typing a date: day, month and year one after the other.
+    // Typing a date: the text stays as typed, the calendar moves once the date is whole. A text on its
+    // way to a date, or one outside the range, leaves the calendar where it was.
     dialog.show();
     edit->setFocus();
-    edit->setSelectedSection(QDateTimeEdit::DaySection);
-    QTest::keyClicks(edit, "09021986");
-    EXPECT_EQ(edit->date(), QDate(1986, 2, 9)) << edit->text().toStdString();
+    edit->selectAll();
+    QTest::keyClicks(edit, "09.02.19");
+    EXPECT_EQ(calendar->selectedDate(), QDate(2050, 12, 31));
+    QTest::keyClicks(edit, "86");
+    EXPECT_EQ(calendar->selectedDate(), QDate(1986, 2, 9));
     EXPECT_EQ(edit->text(), "09.02.1986");
+    edit->setText("1.1.1700");
+    EXPECT_EQ(calendar->selectedDate(), QDate(1986, 2, 9));
 }
 
 TEST_F(DateCommand, MonthNamesFollowARussianDesktop) {
@@ -201,14 +218,48 @@ TEST_F(DateCommand, LoadingFillsTheTableLikeThe2000DataSet) {
     EXPECT_EQ(*state.DataSetDate, (CalendarDate{1900, 3, 1}));
 
     // Mars on 1.3.1900 at 0 h: x 168267.0 and y -120578.2 thousand km, vx 15047.52 and vy 21755.33 m/s,
-    // at 324.37504 degrees; Jupiter at 240.49352 degrees.
-    EXPECT_NEAR(Number(TextOf(&form, "Text3(4)")), 168267.0, 0.1);
-    EXPECT_NEAR(Number(TextOf(&form, "Text4(4)")), -120578.2, 0.1);
-    EXPECT_NEAR(Number(TextOf(&form, "Text5(4)")), 15047.52, 0.01);
-    EXPECT_NEAR(Number(TextOf(&form, "Text6(4)")), 21755.33, 0.01);
-    EXPECT_NEAR(Number(TextOf(&form, "Text1(4)")), 324.37504, 1e-5);
-    EXPECT_NEAR(Number(TextOf(&form, "Text1(5)")), 240.49352, 1e-5);
+    // at 324.37504 degrees; Jupiter at 240.49352 degrees. The body table keeps every digit ...
+    EXPECT_NEAR(state.BodyX(5) / 1e6, 168267.0, 0.1);
+    EXPECT_NEAR(state.BodyY(5) / 1e6, -120578.2, 0.1);
+    EXPECT_NEAR(state.BodyVx(5), 15047.52, 0.01);
+    EXPECT_NEAR(state.BodyVy(5), 21755.33, 0.01);
+    EXPECT_NEAR(state.PlanetAngle(5), 324.37504, 1e-5);
     EXPECT_NEAR(state.PlanetAngle(6), 240.49352, 1e-5);
+    // ... and the cells show what the parameter file would keep, whole thousands of km and whole m/s
+    // (toward zero), with the angles to hundredths of a degree: every cell readable in its box.
+    EXPECT_EQ(TextOf(&form, "Text3(4)"), "168266"); // 168266.998
+    EXPECT_EQ(TextOf(&form, "Text4(4)"), "-120578");
+    EXPECT_EQ(TextOf(&form, "Text5(4)"), "15047");
+    EXPECT_EQ(TextOf(&form, "Text6(4)"), "21755");
+    EXPECT_EQ(TextOf(&form, "Text1(4)"), test::Decimal("324.38"));
+    EXPECT_EQ(TextOf(&form, "Text1(5)"), test::Decimal("240.49"));
+    for (int column = 1; column <= 9; ++column) {
+        for (const char* row : {"Text1", "Text3", "Text4", "Text5", "Text6"}) {
+            auto* cell = Find<QLineEdit>(&form, QStringLiteral("%1(%2)").arg(row).arg(column));
+            const int room = cell->contentsRect().width() - 4; // the frame's inner margin
+            EXPECT_LE(cell->fontMetrics().horizontalAdvance(cell->text()), room)
+                << row << "(" << column << ") " << cell->text().toStdString();
+            const double shown = Number(cell->text());
+            if (std::string_view(row) == "Text1") {
+                EXPECT_EQ(shown, std::round(state.PlanetAngle(column + 1) * 100) / 100) << column;
+            } else {
+                const double unit = std::string_view(row) == "Text3" || std::string_view(row) == "Text4"
+                                        ? state.LengthUnit
+                                        : 1;
+                const double value = std::string_view(row) == "Text3"   ? state.BodyX(column + 1)
+                                     : std::string_view(row) == "Text4" ? state.BodyY(column + 1)
+                                     : std::string_view(row) == "Text5" ? state.BodyVx(column + 1)
+                                                                        : state.BodyVy(column + 1);
+                EXPECT_EQ(shown, std::trunc(value / unit)) << row << "(" << column << ")";
+            }
+        }
+    }
+    // The experiment starts from the full values, not from what the cells show.
+    Click(&form, "Command1");
+    ASSERT_NE(form.ExperimentWindow(), nullptr);
+    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(5), state.BodyX(5));
+    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(5 + 2 * 11), state.BodyVx(5));
+    form.ExperimentWindow()->close();
     // Every column is rewritten from the body table, the Sun's and the asteroid's too.
     EXPECT_EQ(TextOf(&form, "Text3(0)"), "0");
     EXPECT_EQ(TextOf(&form, "Text5(0)"), "0");
@@ -222,7 +273,7 @@ TEST_F(DateCommand, EnterLoadsAndEscapeOrCancelChangeNothing) {
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
         DialogHand hand([key](DateDialog* dialog) {
             dialog->SetDate(QDate(2025, 6, 15));
-            QTest::keyClick(Find<QDateEdit>(dialog, "DateEdit"), key);
+            QTest::keyClick(Find<QLineEdit>(dialog, "DateEdit"), key);
         });
         form.LoadOnDate_Click();
         ASSERT_TRUE(hand.opened);
@@ -232,8 +283,10 @@ TEST_F(DateCommand, EnterLoadsAndEscapeOrCancelChangeNothing) {
     }
     // The Earth on 15.6.2025: vx 29125.780824 m/s, at 263.816564 degrees.
     EXPECT_EQ(state.DataSetDate, (CalendarDate{2025, 6, 15}));
-    EXPECT_NEAR(Number(TextOf(&form, "Text5(3)")), 29125.780824, 1e-3);
-    EXPECT_NEAR(Number(TextOf(&form, "Text1(3)")), 263.816564, 1e-5);
+    EXPECT_NEAR(state.BodyVx(4), 29125.780824, 1e-3);
+    EXPECT_NEAR(state.PlanetAngle(4), 263.816564, 1e-5);
+    EXPECT_EQ(TextOf(&form, "Text5(3)"), "29125");
+    EXPECT_EQ(TextOf(&form, "Text1(3)"), test::Decimal("263.82"));
 
     const SimState loaded = state;
     DialogHand cancel([](DateDialog* dialog) {
@@ -294,6 +347,162 @@ TEST_F(DateCommand, DatesOutsideTheTableAreRefusedWithAMessage) {
     form.LoadDataSetOn({1799, 12, 31});
     EXPECT_EQ(catcher.texts.size(), 3);
     EXPECT_EQ(form.OrbitRunPlanet(), 5);
+}
+
+// Types over the offered date into the field that has the focus, as a user does after Ctrl+D, and
+// presses Enter there.
+void TypeAndPressEnter(DateDialog* dialog, const QString& text) {
+    QWidget* field = dialog->focusWidget(); // where the keyboard is while the dialog is active
+    ASSERT_NE(field, nullptr);
+    ASSERT_EQ(field->objectName(), "DateEdit");
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClicks(field, text);
+    EXPECT_EQ(Find<QLineEdit>(dialog, "DateEdit")->text(), text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+TEST_F(DateCommand, TypedDatesLoadExactlyWhatWasTyped) {
+    const struct {
+        const char* typed;
+        CalendarDate date;
+    } cases[] = {
+        {"15.06.2025", {2025, 6, 15}}, {"15.6.2025", {2025, 6, 15}},   {"01.03.1900", {1900, 3, 1}},
+        {"1.3.1900", {1900, 3, 1}},    {"31.12.2050", {2050, 12, 31}}, {"29.02.2000", {2000, 2, 29}},
+        {"29.2.2000", {2000, 2, 29}},  {"29022000", {2000, 2, 29}},    {"1.1.1800", {1800, 1, 1}},
+        {"01.01.1800", {1800, 1, 1}},  {" 7.12.2026 ", {2026, 12, 7}}, {"8,3,1950", {1950, 3, 8}},
+    };
+    for (const auto& c : cases) {
+        state.DataSetDate.reset();
+        test::MessageCatcher catcher;
+        DialogHand hand([&](DateDialog* dialog) { TypeAndPressEnter(dialog, QString::fromUtf8(c.typed)); });
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_D, Qt::ControlModifier);
+        ASSERT_TRUE(test::WaitUntil([&] { return hand.opened; }, 2000)) << c.typed;
+        EXPECT_EQ(state.DataSetDate, c.date) << c.typed;
+        EXPECT_TRUE(catcher.texts.isEmpty()) << c.typed << ": " << catcher.texts.join('|').toStdString();
+    }
+    // The table is that date's, in every cell: Mars on 8.3.1950 (the last one loaded) as the core gives it.
+    SimState expected = state;
+    ASSERT_FALSE(LoadDataSetOnDate(expected, {1950, 3, 8}).has_value());
+    EXPECT_EQ(state.BodyX(5), expected.BodyX(5));
+    EXPECT_EQ(state.BodyVy(10), expected.BodyVy(10));
+}
+
+TEST_F(DateCommand, WrongDatesAreRefusedNamingTheTextAndTheDialogStaysOpen) {
+    const QString range = "с 1.1.1800 по 31.12.2050";
+    const struct {
+        const char* typed;
+        QString message;
+    } cases[] = {
+        {"31.12.1799", "Положения планет известны только для дат " + range + ", а не на «31.12.1799»."},
+        {"1.1.2051", "Положения планет известны только для дат " + range + ", а не на «1.1.2051»."},
+        {"01012051", "Положения планет известны только для дат " + range + ", а не на «01012051»."},
+        {"29.2.1900", "Даты «29.2.1900» нет в календаре. Введите дату " + range + "."},
+        {"30.2.2024", "Даты «30.2.2024» нет в календаре. Введите дату " + range + "."},
+        {"31.4.2000", "Даты «31.4.2000» нет в календаре. Введите дату " + range + "."},
+        {"abc", "«abc» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), " + range + "."},
+        {"15.12.0000x",
+         "«15.12.0000x» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), " + range + "."},
+        {"1.3.25", "«1.3.25» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), " + range + "."},
+        {"", "Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), " + range + "."},
+    };
+    const SimState before = state;
+    for (const auto& c : cases) {
+        const QString typed = QString::fromUtf8(c.typed);
+        test::MessageCatcher catcher;
+        bool stayedOpen = false;
+        QString selected;
+        QString focus;
+        DialogHand hand([&](DateDialog* dialog) {
+            TypeAndPressEnter(dialog, typed);
+            // Also by the button, with the mouse.
+            Find<QPushButton>(dialog, "LoadButton")->click();
+            stayedOpen = dialog->isVisible() && dialog->result() != QDialog::Accepted;
+            selected = Find<QLineEdit>(dialog, "DateEdit")->selectedText();
+            focus = dialog->focusWidget() != nullptr ? dialog->focusWidget()->objectName() : QString();
+            dialog->reject();
+        });
+        form.LoadOnDate->trigger();
+        ASSERT_TRUE(hand.opened) << c.typed;
+        ASSERT_EQ(catcher.texts.size(), 2) << c.typed;
+        EXPECT_EQ(catcher.texts[0], c.message);
+        EXPECT_EQ(catcher.texts[1], c.message);
+        EXPECT_EQ(catcher.titles[0], "Orvane2.0");
+        EXPECT_TRUE(stayedOpen) << c.typed;
+        EXPECT_EQ(selected, typed) << c.typed;
+        EXPECT_EQ(focus, "DateEdit") << c.typed;
+        EXPECT_TRUE(TableUnchangedSince(before)) << c.typed;
+    }
+    EXPECT_EQ(TextOf(&form, "Text1(3)"), "275");
+}
+
+TEST_F(DateCommand, EnterOnAFocusedButtonPressesThatButton) {
+    const SimState before = state;
+    // Typed, then Tab to «Отмена» and Enter (or the keypad's Enter): nothing is loaded.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        DialogHand hand([key](DateDialog* dialog) {
+            TypeAndPressEnter(dialog, {}); // an empty field is refused ...
+            QTest::keyClicks(Find<QLineEdit>(dialog, "DateEdit"), "1.3.1900");
+            auto* cancel = Find<QPushButton>(dialog, "CancelButton");
+            cancel->setFocus(Qt::TabFocusReason);
+            ASSERT_EQ(dialog->focusWidget(), cancel);
+            QTest::keyClick(cancel, key);
+        });
+        test::MessageCatcher catcher;
+        form.LoadOnDate_Click();
+        ASSERT_TRUE(hand.opened);
+        EXPECT_EQ(catcher.texts.size(), 1); // ... only the empty field
+        EXPECT_TRUE(TableUnchangedSince(before)) << key;
+    }
+    // Enter on a focused «Загрузить» loads.
+    DialogHand load([](DateDialog* dialog) {
+        QTest::keyClicks(Find<QLineEdit>(dialog, "DateEdit"), "1.3.1900");
+        auto* button = Find<QPushButton>(dialog, "LoadButton");
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Enter);
+    });
+    form.LoadOnDate_Click();
+    ASSERT_TRUE(load.opened);
+    EXPECT_EQ(state.DataSetDate, (CalendarDate{1900, 3, 1}));
+
+    // Whatever buttons the dialog has: Enter on each presses that one and no other.
+    DateDialog dialog(&form, QDate(2000, 1, 1));
+    const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 2);
+    for (QPushButton* focused : buttons) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            dialog.show();
+            QList<std::shared_ptr<QSignalSpy>> spies;
+            for (QPushButton* button : buttons)
+                spies << std::make_shared<QSignalSpy>(button, &QPushButton::clicked);
+            focused->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(focused, key);
+            for (int k = 0; k < buttons.size(); ++k)
+                EXPECT_EQ(spies[k]->count(), buttons[k] == focused ? 1 : 0)
+                    << focused->objectName().toStdString() << " focused, "
+                    << buttons[k]->objectName().toStdString();
+            EXPECT_FALSE(dialog.isVisible());
+        }
+    }
+}
+
+TEST_F(DateCommand, EnterOnTheMessagesOkClosesIt) {
+    // The message's one button is also the one Enter presses.
+    bool closedByEnter = false;
+    QTimer::singleShot(20, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            ok->setFocus();
+            QTest::keyClick(ok, Qt::Key_Return);
+            closedByEnter = !box->isVisible();
+        }
+    });
+    test::MessageCatcher late(500); // answers it if Enter did not
+    form.LoadDataSetOn({1799, 12, 31});
+    EXPECT_TRUE(closedByEnter);
 }
 
 } // namespace

@@ -1,47 +1,21 @@
 // The set-up and experiment windows under a real window manager on a real X server: which window is
 // active, what closing a window by its frame does, and when the program ends. Run by run-wm-test.sh.
-#include "GuiTestSupport.h"
+#include "WmSupport.h"
 
 #include "Form1.h"
 #include "Form2.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace orvane {
 namespace {
 
+using test::ActiveWindow;
 using test::Click;
+using test::CloseByWindowManager;
 using test::TextOf;
+using test::UserClick;
 using test::WaitUntil;
-
-// Runs an X tool and gives its output, as the window manager sees things.
-QString XTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(5000)) return QStringLiteral("(no answer from %1)").arg(program);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-WId ActiveWindow() {
-    return XTool(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).toULongLong();
-}
-
-// Asks the window manager to close a window, as its frame's close box does.
-void CloseByWindowManager(QWidget* window) {
-    XTool(QStringLiteral("wmctrl"),
-          {QStringLiteral("-i"), QStringLiteral("-c"), QStringLiteral("0x%1").arg(window->winId(), 0, 16)});
-}
-
-// Clicks a button with the X server's pointer, as a user does: the window manager then sees the
-// program acting on a fresh user event, which is what lets it bring a window forward.
-void UserClick(QWidget* window, const char* name) {
-    auto* button = test::Find<QWidget>(window, QString::fromLatin1(name));
-    const QPoint at = button->mapTo(window, button->rect().center());
-    XTool(QStringLiteral("xdotool"),
-          {QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(window->winId()),
-           QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
-}
 
 // The whole sequence runs inside the program's own event loop, so that the end of the program when the
 // last window closes is the real one.

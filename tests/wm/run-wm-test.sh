@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs the window-manager test binary on a virtual X server under openbox.
-#   tests/wm/run-wm-test.sh <path of wm_tests>
+#   tests/wm/run-wm-test.sh <path of wm_tests> [arguments for it, e.g. --gtest_filter=...]
 # Exits 77 (the test is skipped) only when the X server itself cannot start; a missing window manager
 # or X tool, and every failure of the test, is a failure.
 set -uo pipefail
 binary="$1"
+shift
 
 if ! command -v xvfb-run >/dev/null || ! xvfb-run -a true >/dev/null 2>&1; then
     echo "SKIP: the virtual X server (Xvfb) cannot start here; the window-manager test did not run"
@@ -28,9 +29,9 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
         exit 1
     fi
     echo "window manager: $(wmctrl -m | head -1)"
-    QT_QPA_PLATFORM=xcb "$WM_TEST_BINARY"
+    QT_QPA_PLATFORM=xcb "$WM_TEST_BINARY" "$@"
     status=$?
     kill "$wm" 2>/dev/null
     wait "$wm" 2>/dev/null
     exit "$status"
-'
+' wm-test "$@"

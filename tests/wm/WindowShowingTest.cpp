@@ -1,0 +1,122 @@
+// Windows the program shows again, under a real window manager: a minimized one comes back in front, and
+// the set-up window comes back where it stood. Run by run-wm-test.sh.
+#include "WmSupport.h"
+
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "MeasurementsController.h"
+#include "MeasurementsWindow.h"
+
+#include <QTemporaryDir>
+
+namespace orvane {
+namespace {
+
+using test::ActiveWindow;
+using test::UserClick;
+using test::UserPress;
+using test::WaitUntil;
+
+struct ShownAgain : ::testing::Test {
+    QTemporaryDir dir;
+    SimState state;
+    Form1 setup{state};
+
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), "xcb");
+        setup.SetParameterFilePath(dir.filePath(QStringLiteral("orvane1.dat")));
+        setup.show();
+        ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }))
+            << "the window manager did not activate the set-up window";
+    }
+    void TearDown() override {
+        if (Form2* experiment = setup.ExperimentWindow()) experiment->close();
+        if (Form3* help = setup.HelpWindow()) help->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    Form2* StartExperiment() {
+        EXPECT_TRUE(UserPress(&setup, "Command1"));
+        Form2* experiment = nullptr;
+        EXPECT_TRUE(WaitUntil([&] {
+            experiment = setup.ExperimentWindow();
+            return experiment != nullptr && ActiveWindow() == experiment->winId();
+        }));
+        return experiment;
+    }
+    // Minimized by the window manager, as its frame's button does, and seen so by the program.
+    static bool Minimize(QWidget* window) {
+        return test::MinimizeByWindowManager(window) &&
+               WaitUntil([&] { return ActiveWindow() != window->winId(); });
+    }
+    // Back from minimized, in front and active.
+    static bool BackInFront(QWidget* window) {
+        return WaitUntil([&] { return !window->isMinimized() && ActiveWindow() == window->winId(); });
+    }
+};
+
+TEST_F(ShownAgain, AMinimizedWindowComesBackInFrontWhenTheProgramShowsIt) {
+    Form2* experiment = StartExperiment();
+    ASSERT_NE(experiment, nullptr);
+
+    // The set-up window, by "Изменить параметры объектов (сохранить)".
+    ASSERT_TRUE(Minimize(&setup));
+    ASSERT_TRUE(UserPress(experiment, "Command9"));
+    EXPECT_TRUE(BackInFront(&setup)) << "the set-up window stayed minimized";
+
+    // The experiment window, by "Начать эксперимент".
+    ASSERT_TRUE(Minimize(experiment));
+    ASSERT_TRUE(UserPress(&setup, "Command1"));
+    EXPECT_EQ(setup.ExperimentWindow(), experiment);
+    EXPECT_TRUE(BackInFront(experiment)) << "the experiment window stayed minimized";
+
+    // The help window, by "About".
+    ASSERT_TRUE(UserPress(&setup, "Command8"));
+    Form3* help = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        help = setup.HelpWindow();
+        return help != nullptr && ActiveWindow() == help->winId();
+    }));
+    ASSERT_TRUE(Minimize(help));
+    ASSERT_TRUE(UserPress(&setup, "Command8"));
+    EXPECT_EQ(setup.HelpWindow(), help);
+    EXPECT_TRUE(BackInFront(help)) << "the help window stayed minimized";
+
+    // The measurements window, by Ctrl+M typed in the experiment window.
+    UserClick(experiment, "Picture2");
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == experiment->winId(); }));
+    test::UserKeys("ctrl+m");
+    QWidget* measurements = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        measurements = experiment->findChild<measure::MeasurementsController*>()->Window();
+        return measurements != nullptr && ActiveWindow() == measurements->winId();
+    }));
+    ASSERT_TRUE(Minimize(measurements));
+    UserClick(experiment, "Picture2");
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == experiment->winId(); }));
+    test::UserKeys("ctrl+m");
+    EXPECT_TRUE(BackInFront(measurements)) << "the measurements window stayed minimized";
+}
+
+TEST_F(ShownAgain, TheSetupWindowComesBackWhereItWas) {
+    // Moved somewhere the window manager would not put a new window.
+    test::XTool(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QString::number(setup.winId()),
+                                            QStringLiteral("437"), QStringLiteral("311")});
+    ASSERT_TRUE(WaitUntil([&] { return test::PlaceOnScreen(&setup).x() >= 437; }));
+    test::Wait(200);
+    const QPoint onScreen = test::PlaceOnScreen(&setup);
+    const QPoint place = setup.pos();
+
+    Form2* experiment = StartExperiment();
+    ASSERT_NE(experiment, nullptr);
+    test::CloseByWindowManager(&setup);
+    ASSERT_TRUE(WaitUntil([&] { return !setup.isVisible(); }));
+    ASSERT_TRUE(UserPress(experiment, "Command9"));
+    ASSERT_TRUE(WaitUntil([&] { return setup.isVisible() && ActiveWindow() == setup.winId(); }));
+    test::Wait(300);
+    EXPECT_EQ(test::PlaceOnScreen(&setup), onScreen);
+    EXPECT_EQ(setup.pos(), place);
+}
+
+} // namespace
+} // namespace orvane

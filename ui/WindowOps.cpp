@@ -1,0 +1,64 @@
+#include "WindowOps.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWindow>
+
+namespace orvane::ui {
+
+void ShowModeless(QWidget* window) {
+    // A minimized window stays minimized through show(): only a change of its state brings it back.
+    if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    // The offscreen platform, under the tests, has no stacking to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
+    window->activateWindow();
+}
+
+namespace {
+
+// Remembers where the window stood when it was hidden, and puts it there again before it is shown: a
+// window moved by the program keeps its place, one the window manager placed would be placed anew.
+class PlaceKeeper : public QObject {
+  public:
+    explicit PlaceKeeper(QWidget* window) : QObject(window), window_(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_) return false;
+        // Only the program's own hiding and showing; a window the user minimizes is not hidden.
+        if (event->type() == QEvent::Hide && !event->spontaneous() && window_->isHidden()) {
+            place_ = window_->pos();
+            kept_ = true;
+        } else if (event->type() == QEvent::Show && !event->spontaneous() && kept_) {
+            kept_ = false;
+            // Set on the native window too, even where it has not moved: a position the program set is
+            // what tells the window manager to keep it.
+            window_->move(place_);
+            if (QWindow* handle = window_->windowHandle()) handle->setFramePosition(place_);
+        }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+    QPoint place_;
+    bool kept_ = false;
+};
+
+} // namespace
+
+void KeepPlaceWhileHidden(QWidget* window) {
+    window->installEventFilter(new PlaceKeeper(window));
+}
+
+void CloseOtherWindows(QWidget* window) {
+    QList<QPointer<QWidget>> others;
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != window && other->isVisible()) others.append(other);
+    for (const QPointer<QWidget>& other : others)
+        if (other != nullptr && other->isVisible()) other->close();
+}
+
+} // namespace orvane::ui
