@@ -47,6 +47,7 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     dateEdit_ = new QLineEdit(this);
     dateEdit_->setObjectName(QStringLiteral("DateEdit"));
     dateEdit_->setPlaceholderText(tr("Д.М.ГГГГ"));
+    dateEdit_->setToolTip(tr("День, месяц и год через точку, например 1.3.1900 или 01.03.1900"));
     dateEdit_->setMaxLength(40);
     prompt->setBuddy(dateEdit_);
 

@@ -149,6 +149,7 @@ TEST_F(DateCommand, TheDialogOffersTheCoveredDatesWithTodayFirst) {
     EXPECT_EQ(Find<QPushButton>(&dialog, "LoadButton")->text(), "Загрузить");
     EXPECT_EQ(Find<QPushButton>(&dialog, "CancelButton")->text(), "Отмена");
     EXPECT_EQ(edit->placeholderText(), "Д.М.ГГГГ");
+    EXPECT_TRUE(edit->toolTip().contains("01.03.1900")) << edit->toolTip().toStdString();
     EXPECT_EQ(calendar->minimumDate(), QDate(1800, 1, 1));
     EXPECT_EQ(calendar->maximumDate(), QDate(2050, 12, 31));
     const QDate today = QDate::currentDate();
