@@ -118,5 +118,25 @@ TEST_F(ShownAgain, TheSetupWindowComesBackWhereItWas) {
     EXPECT_EQ(setup.pos(), place);
 }
 
+// Closed by its frame with only the help window beside it, the set-up window takes the help window and the
+// program with it: nothing is left that could bring the table back.
+TEST_F(ShownAgain, ClosingTheSetupWindowWithOnlyTheHelpOpenEndsTheProgram) {
+    ASSERT_TRUE(UserPress(&setup, "Command8"));
+    QPointer<Form3> help = setup.HelpWindow();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return help->isVisible(); }));
+    bool ended = false;
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { ended = true; });
+    QTimer::singleShot(0, [&] { test::CloseByWindowManager(&setup); });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QApplication::exit(2); });
+    limit.start(20000);
+    EXPECT_EQ(QApplication::exec(), 0) << "the program went on with only the help window";
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(setup.isVisible());
+    EXPECT_TRUE(help == nullptr || !help->isVisible());
+}
+
 } // namespace
 } // namespace orvane
