@@ -26,7 +26,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string_view>
 
 namespace orvane {
 namespace {
@@ -234,25 +233,28 @@ TEST_F(DateCommand, LoadingFillsTheTableLikeThe2000DataSet) {
     EXPECT_EQ(TextOf(&form, "Text6(4)"), "21755");
     EXPECT_EQ(TextOf(&form, "Text1(4)"), test::Decimal("324.38"));
     EXPECT_EQ(TextOf(&form, "Text1(5)"), test::Decimal("240.49"));
+    const struct {
+        const char* row;
+        BodyArray SimState::*value;
+        double unit;
+    } rows[] = {{"Text3", &SimState::BodyX, state.LengthUnit},
+                {"Text4", &SimState::BodyY, state.LengthUnit},
+                {"Text5", &SimState::BodyVx, 1},
+                {"Text6", &SimState::BodyVy, 1}};
     for (int column = 1; column <= 9; ++column) {
+        const int planet = column + 1;
+        EXPECT_EQ(Number(TextOf(&form, QStringLiteral("Text1(%1)").arg(column))),
+                  std::round(state.PlanetAngle(planet) * 100) / 100)
+            << column;
+        for (const auto& row : rows)
+            EXPECT_EQ(Number(TextOf(&form, QStringLiteral("%1(%2)").arg(row.row).arg(column))),
+                      std::trunc((state.*row.value)(planet) / row.unit))
+                << row.row << "(" << column << ")";
         for (const char* row : {"Text1", "Text3", "Text4", "Text5", "Text6"}) {
             auto* cell = Find<QLineEdit>(&form, QStringLiteral("%1(%2)").arg(row).arg(column));
             const int room = cell->contentsRect().width() - 4; // the frame's inner margin
             EXPECT_LE(cell->fontMetrics().horizontalAdvance(cell->text()), room)
                 << row << "(" << column << ") " << cell->text().toStdString();
-            const double shown = Number(cell->text());
-            if (std::string_view(row) == "Text1") {
-                EXPECT_EQ(shown, std::round(state.PlanetAngle(column + 1) * 100) / 100) << column;
-            } else {
-                const double unit = std::string_view(row) == "Text3" || std::string_view(row) == "Text4"
-                                        ? state.LengthUnit
-                                        : 1;
-                const double value = std::string_view(row) == "Text3"   ? state.BodyX(column + 1)
-                                     : std::string_view(row) == "Text4" ? state.BodyY(column + 1)
-                                     : std::string_view(row) == "Text5" ? state.BodyVx(column + 1)
-                                                                        : state.BodyVy(column + 1);
-                EXPECT_EQ(shown, std::trunc(value / unit)) << row << "(" << column << ")";
-            }
         }
     }
     // The experiment starts from the full values, not from what the cells show.
