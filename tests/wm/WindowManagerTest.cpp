@@ -71,11 +71,7 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
         EXPECT_FALSE(ended);
         CloseByWindowManager(experiment);
     });
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, [] { QApplication::exit(2); });
-    limit.start(60000);
-    EXPECT_EQ(QApplication::exec(), 0) << "the program did not end when its last window closed";
+    EXPECT_EQ(test::RunProgramToItsEnd(60000), 0) << "the program did not end when its last window closed";
     EXPECT_TRUE(ended);
 }
 

@@ -128,11 +128,7 @@ TEST_F(ShownAgain, ClosingTheSetupWindowWithOnlyTheHelpOpenEndsTheProgram) {
     bool ended = false;
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { ended = true; });
     QTimer::singleShot(0, [&] { test::CloseByWindowManager(&setup); });
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, [] { QApplication::exit(2); });
-    limit.start(20000);
-    EXPECT_EQ(QApplication::exec(), 0) << "the program went on with only the help window";
+    EXPECT_EQ(test::RunProgramToItsEnd(20000), 0) << "the program went on with only the help window";
     EXPECT_TRUE(ended);
     EXPECT_FALSE(setup.isVisible());
     EXPECT_TRUE(help == nullptr || !help->isVisible());

@@ -74,6 +74,16 @@ inline bool UserPress(QWidget* window, const char* name) {
     return pressed > 0;
 }
 
+// Runs the program's own event loop until the program ends, as it does when its last window closes;
+// gives the loop's exit code, 0 for a real end and 2 when the time limit stopped it.
+inline int RunProgramToItsEnd(int limitMs) {
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QApplication::exit(2); });
+    limit.start(limitMs);
+    return QApplication::exec();
+}
+
 // Keys typed on the X server's keyboard into the active window, e.g. "ctrl+m".
 inline void UserKeys(const char* keys) {
     XTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(keys)});
