@@ -87,6 +87,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     BuildLayout();
     BuildParameterTable();
     BuildDateCommand();
+    BuildFileCommands();
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
 
@@ -237,6 +238,7 @@ void Form1::Command1_Click() {
         measure::AttachMeasurements(*form2_);
     }
     form2_->StartFrom(state_);
+    ApplyNextStartSunMode();
     ui::ShowModeless(form2_);
 }
 
