@@ -54,6 +54,7 @@ LessonGallery::LessonGallery(const std::vector<LessonEntry>& entries, QWidget* p
     listLabel->setBuddy(list_);
     for (const LessonEntry& entry : entries_)
         list_->addItem(Shown(entry.experiment.title));
+    list_->setSpacing(2);
     list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
 
     auto* descriptionLabel = new QLabel(tr("Что показать, за чем следить, что измерить:"), this);

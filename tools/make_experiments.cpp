@@ -1,8 +1,9 @@
 // Works out the starting positions and velocities of the experiments prepared for lessons from the
 // program's own constants (its G, its masses, its length unit) and writes their parameter files:
 //   orvane_make_experiments <folder>     (setup/experiments in the source tree)
-// Positions are written to the metre and velocities to the millimetre per second: whole thousands of
-// kilometres would spoil a Lagrange point or a centre of mass at rest.
+// Positions are written in whole thousands of kilometres, as the table shows them, and velocities to the
+// millimetre per second: the Sun's few metres per second that keep the centre of mass at rest would be
+// spoilt by whole ones.
 #include "Bodies.h"
 #include "BodyTableRows.h"
 #include "DefaultData.h"
@@ -97,7 +98,7 @@ void Write(const std::string& folder, const char* name, SimState& s) {
     const ParameterRows rows = RowsFromBodyTable(s);
     std::ofstream file(folder + "/" + name, std::ios::binary);
     for (const ParameterRow& row : rows)
-        file << Number(row.angle, 3) << ' ' << Number(row.x, 6) << ' ' << Number(row.y, 6) << ' '
+        file << Number(row.angle, 3) << ' ' << Number(row.x, 0) << ' ' << Number(row.y, 0) << ' '
              << Number(row.vx, 3) << ' ' << Number(row.vy, 3) << "\r\n";
     std::printf("%s masses =", name);
     for (int b = 1; b <= body::Count; ++b)

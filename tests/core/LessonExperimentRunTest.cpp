@@ -193,9 +193,10 @@ TEST(LessonExperiments, TrojanStaysAtJupitersL4WithTheSunFreeAndDriftsWithTheSun
     LessonRun r("04-trojan");
     EXPECT_EQ(r.s.SunHeld, 0);
     EXPECT_EQ(r.s.BodyMassPct(Asteroid), 0);
-    EXPECT_NEAR(AngleBetween(r, Jupiter, Asteroid), 60, 1e-6);
-    EXPECT_NEAR(r.Distance(Sun, Asteroid), r.Distance(Sun, Jupiter), 1);
-    EXPECT_NEAR(r.Distance(Jupiter, Asteroid), r.Distance(Sun, Jupiter), 1);
+    // An equilateral triangle, to the whole thousand kilometres the file gives positions in.
+    EXPECT_NEAR(AngleBetween(r, Jupiter, Asteroid), 60, 1e-4);
+    EXPECT_NEAR(r.Distance(Sun, Asteroid), r.Distance(Sun, Jupiter), 1e6);
+    EXPECT_NEAR(r.Distance(Jupiter, Asteroid), r.Distance(Sun, Jupiter), 1e6);
     double worst = 0;
     while (r.s.SimTime < 100 * 365.25 * Day) {
         r.Step();
@@ -232,7 +233,7 @@ TEST(LessonExperiments, TrojanStaysAtJupitersL4WithTheSunFreeAndDriftsWithTheSun
 // 32.73 km/s.
 TEST(LessonExperiments, HohmannTransferReachesMarsOrbitAfterHalfTheEllipse) {
     LessonRun r("05-hohmann-mars");
-    EXPECT_NEAR(r.Distance(Sun, Asteroid) / AU, 1, 1e-9);
+    EXPECT_NEAR(r.Distance(Sun, Asteroid), AU, 1e6);
     EXPECT_NEAR(r.SpeedAboutSun(Asteroid), 32725, 1);
     double farthest = 0, when = 0;
     Pass mars;
