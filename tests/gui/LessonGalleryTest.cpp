@@ -30,27 +30,7 @@ using test::Click;
 using test::Find;
 using test::TextOf;
 
-class GalleryHand {
-  public:
-    explicit GalleryHand(std::function<void(LessonGallery*)> work) : work_(std::move(work)) {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<LessonGallery*>(QApplication::activeModalWidget())) {
-                timer_.stop();
-                opened = true;
-                title = dialog->windowTitle();
-                work_(dialog);
-            }
-        });
-        timer_.start();
-    }
-    bool opened = false;
-    QString title;
-
-  private:
-    std::function<void(LessonGallery*)> work_;
-    QTimer timer_;
-};
+using GalleryHand = test::ModalHand<LessonGallery>;
 
 const QStringList Titles{"Солнечная система на 1.1.2000 без астероида",
                          "Тяжёлый астероид",
@@ -115,17 +95,7 @@ TEST_F(Gallery, OfferedOnCtrlLAndInBothScreensMenus) {
     EXPECT_EQ(form.Lessons->text(), "Опыты для урока…");
     EXPECT_EQ(form.Lessons->shortcut(), QKeySequence("Ctrl+L"));
     for (const char* screen : {"Picture1", "Picture2"}) {
-        QStringList entries;
-        QTimer::singleShot(50, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* action : menu->actions())
-                    entries << action->text();
-                menu->close();
-            }
-        });
-        auto* box = Find<ui::PictureBox>(&form, screen);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), box->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(box, &event);
+        const QStringList entries = test::MenuEntries(Find<ui::PictureBox>(&form, screen));
         EXPECT_EQ(entries, (QStringList{"Сохранить изображение…", "Загрузить данные на другую дату…",
                                         "Опыты для урока…"}))
             << screen;

@@ -27,32 +27,7 @@ using test::Click;
 using test::Find;
 using test::TextOf;
 
-// Works a file dialog once it opens, as a user would; remembers whether it opened and how.
-class FileDialogHand {
-  public:
-    explicit FileDialogHand(std::function<void(QFileDialog*)> work) : work_(std::move(work)) {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                timer_.stop();
-                opened = true;
-                title = dialog->windowTitle();
-                name = dialog->objectName();
-                folder = dialog->directory().absolutePath();
-                filters = dialog->nameFilters();
-                work_(dialog);
-            }
-        });
-        timer_.start();
-    }
-    bool opened = false;
-    QString title, name, folder;
-    QStringList filters;
-
-  private:
-    std::function<void(QFileDialog*)> work_;
-    QTimer timer_;
-};
+using FileDialogHand = test::ModalHand<QFileDialog>;
 
 // Types a path into the dialog's name field and presses Enter.
 void Choose(QFileDialog* dialog, const QString& path) {
@@ -62,19 +37,7 @@ void Choose(QFileDialog* dialog, const QString& path) {
     QTest::keyClick(field, Qt::Key_Return);
 }
 
-QStringList MenuEntries(QWidget* widget) {
-    QStringList entries;
-    QTimer::singleShot(50, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (QAction* action : menu->actions())
-                entries << action->text();
-            menu->close();
-        }
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), widget->mapToGlobal(QPoint(10, 10)));
-    QApplication::sendEvent(widget, &event);
-    return entries;
-}
+using test::MenuEntries;
 
 struct ParameterFiles : ::testing::Test {
     QTemporaryDir dir;
@@ -123,13 +86,17 @@ TEST_F(ParameterFiles, SaveAsAndOpenThroughTheDialogWithACyrillicPathWithBlanks)
     Click(&form, "Command2"); // the planets on 1.1.2000
 
     {
-        FileDialogHand hand([&](QFileDialog* dialog) { Choose(dialog, file); });
+        QStringList filters;
+        FileDialogHand hand([&](QFileDialog* dialog) {
+            filters = dialog->nameFilters();
+            Choose(dialog, file);
+        });
         form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         ASSERT_TRUE(test::WaitUntil([&] { return hand.opened; }, 3000));
         EXPECT_EQ(hand.title, "Сохранить файл параметров как");
-        EXPECT_EQ(hand.filters, (QStringList{"Параметры Orvane2.0 (*.dat)", "Все файлы (*)"}));
+        EXPECT_EQ(filters, (QStringList{"Параметры Orvane2.0 (*.dat)", "Все файлы (*)"}));
     }
     ASSERT_TRUE(QFile::exists(file));
     EXPECT_EQ(RecentParameterFiles(), QStringList{file});
@@ -138,11 +105,15 @@ TEST_F(ParameterFiles, SaveAsAndOpenThroughTheDialogWithACyrillicPathWithBlanks)
     form.Form_Load(); // the start-up data again
     ASSERT_EQ(TextOf(&form, "Text3(3)"), "12821");
     {
-        FileDialogHand hand([&](QFileDialog* dialog) { Choose(dialog, QFileInfo(file).fileName()); });
+        QString shownFolder;
+        FileDialogHand hand([&](QFileDialog* dialog) {
+            shownFolder = dialog->directory().absolutePath();
+            Choose(dialog, QFileInfo(file).fileName());
+        });
         form.OpenFile->trigger();
         ASSERT_TRUE(hand.opened);
         EXPECT_EQ(hand.title, "Открыть файл параметров");
-        EXPECT_EQ(hand.folder, folder); // the folder last used
+        EXPECT_EQ(shownFolder, folder); // the folder last used
     }
     EXPECT_EQ(TextOf(&form, "Text3(3)"), "-22434");
     EXPECT_EQ(TextOf(&form, "Text5(3)"), "-28964");
@@ -153,10 +124,14 @@ TEST_F(ParameterFiles, SaveAsAndOpenThroughTheDialogWithACyrillicPathWithBlanks)
 
 TEST_F(ParameterFiles, TheFirstDialogOpensInTheDocumentsFolderAndCancelChangesNothing) {
     const SimState before = state;
-    FileDialogHand hand([](QFileDialog* dialog) { dialog->reject(); });
+    QString shownFolder;
+    FileDialogHand hand([&](QFileDialog* dialog) {
+        shownFolder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
     form.OpenFile_Click();
     ASSERT_TRUE(hand.opened);
-    EXPECT_EQ(hand.folder, QDir(LastParameterFolder()).absolutePath());
+    EXPECT_EQ(shownFolder, QDir(LastParameterFolder()).absolutePath());
     EXPECT_TRUE(TableUnchangedSince(before));
     EXPECT_TRUE(RecentParameterFiles().isEmpty());
 }
