@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QStringList>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -19,5 +20,16 @@ int main(int argc, char* argv[]) {
         orvane::ChooseParameterFile(QCoreApplication::applicationDirPath(),
                                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     setupWindow.show();
+
+    // The parameter file named on the command line (a file manager's «Открыть с помощью»), opened after
+    // the set-up window has loaded. Until the command-line parser takes this over: the first argument
+    // that is not an option.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (qsizetype k = 0; k < arguments.size(); ++k) {
+        if (arguments[k] == QLatin1String("--lang")) ++k; // its value is no file
+        if (k >= arguments.size() || arguments[k].startsWith(QLatin1Char('-'))) continue;
+        setupWindow.OpenFileAtStart(arguments[k]);
+        break;
+    }
     return QApplication::exec();
 }

@@ -89,6 +89,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     BuildParameterTable();
     BuildDateCommand();
     ui::KeepPlaceWhileHidden(this);
+    BuildFileCommands();
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
 
@@ -243,6 +244,7 @@ void Form1::Command1_Click() {
         measure::AttachMeasurements(*form2_);
     }
     form2_->StartFrom(state_);
+    ApplyNextStartSunMode();
     ui::ShowModeless(form2_);
 }
 

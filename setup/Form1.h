@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bodies.h"
+#include "LessonExperiment.h"
 #include "SimState.h"
 
 #include <QPointer>
@@ -10,6 +11,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QRadioButton;
 
@@ -47,6 +49,13 @@ class Form1 : public QWidget {
     std::array<QLineEdit*, body::Count> Text6{};
     // "Загрузить данные на другую дату…": right-click on Command2 and the screens, Ctrl+D.
     QAction* LoadOnDate = nullptr;
+    // Parameter files of any name and the experiments prepared for lessons: «Открыть файл параметров…»
+    // (Ctrl+O) and «Сохранить файл параметров как…» (Ctrl+Shift+S) with «Недавние файлы» on a right-click
+    // of the two file buttons; «Опыты для урока…» (Ctrl+L) on a right-click of both screens.
+    QAction* OpenFile = nullptr;
+    QAction* SaveFileAs = nullptr;
+    QMenu* RecentFilesMenu = nullptr;
+    QAction* Lessons = nullptr;
 
     // Event handlers.
     void Form_Load();
@@ -69,6 +78,21 @@ class Form1 : public QWidget {
     // The planets on a date, after any repositioning run is stopped; a date outside 1800–2050 is refused
     // with a message and changes nothing.
     void LoadDataSetOn(const CalendarDate& date);
+    void OpenFile_Click();
+    void SaveFileAs_Click();
+    void Lessons_Click();
+    // Loads a parameter file like «Загрузить данные из файла №1»; a file that fails to load is reported and
+    // changes nothing. True when it was loaded; it then heads the recent files.
+    bool OpenParameterFile(const QString& path);
+    // Saves the parameter file like «Сохранить данные в файле №1»; true when it was saved.
+    bool SaveParameterFileAs(const QString& path);
+    // The file named on the command line, opened once the window has loaded.
+    void OpenFileAtStart(const QString& path);
+    // Puts a prepared experiment into the table, the accuracy option and, where it says so, the Sun's mode
+    // of the next start.
+    void LoadLesson(const LessonExperiment& experiment, const ParameterRows& rows);
+    // The Sun's mode the next «Начать эксперимент» sets in the experiment window.
+    SunMode NextStartSunMode() const { return nextSunMode_; }
 
     Form2* ExperimentWindow() const;
     // The experiment window is on the screen (perhaps minimized), not closed.
@@ -92,6 +116,12 @@ class Form1 : public QWidget {
     enum class TableValues { Full, Whole };
     void ShowBodyColumns(const BodyArray& angles, TableValues values);
     void BuildDateCommand();
+    void BuildFileCommands();
+    void FillRecentFilesMenu();
+    void OpenRecentFile(const QString& path);
+    void ApplyNextStartSunMode();
+    bool LoadParameterFileFrom(const QString& path);
+    bool SaveParameterFileTo(const QString& path);
     void OrbitTimerStep();
     void StopOrbitRun();
     bool TakeOverSunAndAsteroid();
@@ -105,6 +135,7 @@ class Form1 : public QWidget {
     // loop index and the experiment's state vector.
     SimState orbit_;
     Integer orbitPlanet_ = 0;
+    SunMode nextSunMode_ = SunMode::Unchanged;
 };
 
 } // namespace orvane

@@ -150,26 +150,36 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Command4_Click() {
+    SaveParameterFileTo(parameterFile_);
+}
+
+bool Form1::SaveParameterFileTo(const QString& path) {
     const ParameterRows rows = RowsFromBodyTable(state_);
     if (const std::optional<int> body = BodyBeyondTheFile(rows, state_.LengthUnit)) {
         ui::ShowMessage(this, QStringLiteral("Координаты объекта %1 слишком велики для файла параметров: "
                                              "файл не сохранён.")
                                   .arg(*body));
-        return;
+        return false;
     }
-    const SaveResult saved = WriteParameterFile(parameterFile_.toStdString(), rows);
+    const SaveResult saved = WriteParameterFile(path.toStdString(), rows);
     if (!saved) ui::ShowMessage(this, QString::fromStdString(saved.Message()));
+    return static_cast<bool>(saved);
 }
 
 void Form1::Command3_Click() {
-    const ParameterFileRead read = ReadParameterFile(parameterFile_.toStdString());
+    LoadParameterFileFrom(parameterFile_);
+}
+
+bool Form1::LoadParameterFileFrom(const QString& path) {
+    const ParameterFileRead read = ReadParameterFile(path.toStdString());
     if (!read.rows) {
         ui::ShowMessage(this, QString::fromStdString(read.error));
-        return;
+        return false;
     }
     StopOrbitRun();
     BodyTableFromRows(state_, *read.rows);
     ShowBodyColumns(state_.PlanetAngle, TableValues::Whole);
+    return true;
 }
 
 } // namespace orvane

@@ -5,6 +5,8 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "LessonCatalogue.h"
+#include "LessonGallery.h"
 #include "SimState.h"
 #include "VbSlider.h"
 
@@ -73,6 +75,21 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     dateDialog.grab().save(outDir + QStringLiteral("/date-dialog.png"));
     dateDialog.close();
+
+    // The gallery of experiments for a lesson, the trojan chosen; then the trojan loaded in the set-up
+    // window and shown on its screens.
+    const orvane::LessonCatalogue lessons = orvane::ReadLessonCatalogue({orvane::BuiltInLessonFolder});
+    orvane::LessonGallery gallery(lessons.entries, &todaySetup);
+    gallery.Select(3);
+    gallery.show();
+    QApplication::processEvents();
+    gallery.grab().save(outDir + QStringLiteral("/lesson-gallery.png"));
+    gallery.close();
+    orvane::driver::Program lessonProgram;
+    const orvane::LessonEntry& trojan = lessons.entries.at(3);
+    lessonProgram.setup.LoadLesson(trojan.experiment, trojan.rows);
+    QApplication::processEvents();
+    lessonProgram.setup.grab().save(outDir + QStringLiteral("/setup-window-trojan.png"));
     std::printf("pictures written to %s\n", qPrintable(outDir));
     return 0;
 }

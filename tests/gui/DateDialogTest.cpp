@@ -34,44 +34,8 @@ using test::Click;
 using test::Find;
 using test::TextOf;
 
-// Works the date dialog once it opens, as a user would; remembers whether it opened at all.
-class DialogHand {
-  public:
-    explicit DialogHand(std::function<void(DateDialog*)> work) : work_(std::move(work)) {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<DateDialog*>(QApplication::activeModalWidget())) {
-                timer_.stop();
-                opened = true;
-                title = dialog->windowTitle();
-                work_(dialog);
-            }
-        });
-        timer_.start();
-    }
-    bool opened = false;
-    QString title;
-
-  private:
-    std::function<void(DateDialog*)> work_;
-    QTimer timer_;
-};
-
-// The entries of the popup menu that a right-click opens on the widget.
-QStringList MenuEntries(QWidget* widget, QList<QAction*>* actions = nullptr) {
-    QStringList entries;
-    QTimer::singleShot(50, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (QAction* action : menu->actions())
-                entries << action->text();
-            if (actions != nullptr) *actions = menu->actions();
-            menu->close();
-        }
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), widget->mapToGlobal(QPoint(10, 10)));
-    QApplication::sendEvent(widget, &event);
-    return entries;
-}
+using DialogHand = test::ModalHand<DateDialog>;
+using test::MenuEntries;
 
 // A cell's number, read with the run's decimal separator.
 double Number(const QString& text) {
@@ -108,7 +72,7 @@ TEST_F(DateCommand, OfferedOnTheButtonAndBothScreensWithItsShortcut) {
     EXPECT_TRUE(actions[0]->isShortcutVisibleInContextMenu());
     for (const char* screen : {"Picture1", "Picture2"}) {
         EXPECT_EQ(MenuEntries(Find<ui::PictureBox>(&form, screen), &actions),
-                  (QStringList{"Сохранить изображение…", entry}))
+                  (QStringList{"Сохранить изображение…", entry, "Опыты для урока…"}))
             << screen;
         EXPECT_EQ(actions.value(1), form.LoadOnDate) << screen;
     }

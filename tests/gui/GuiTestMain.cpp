@@ -1,5 +1,6 @@
 #include "AppDriver.h"
 #include "GuiTestSupport.h"
+#include "Settings.h"
 #include "TestLocale.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <clocale>
@@ -70,6 +72,9 @@ int main(int argc, char* argv[]) {
         }
     }
     ::testing::InitGoogleTest(&argc, argv);
+    // The program's settings go to a file of the suite's own, never the user's.
+    const QTemporaryDir settingsDir;
+    orvane::ui::UseSettingsFile(settingsDir.filePath(QStringLiteral("orvane.ini")));
 
     QTimer watch;
     watch.setInterval(10);

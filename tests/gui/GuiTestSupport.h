@@ -7,12 +7,15 @@
 #include "SimState.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPointer>
 #include <QStringList>
 #include <QTest>
@@ -21,7 +24,50 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace orvane::test {
+
+// Works a modal dialog of that kind once it opens, as a user would; remembers whether it opened at all
+// and its title.
+template <typename Dialog>
+class ModalHand {
+  public:
+    explicit ModalHand(std::function<void(Dialog*)> work) : work_(std::move(work)) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+                timer_.stop();
+                opened = true;
+                title = dialog->windowTitle();
+                work_(dialog);
+            }
+        });
+        timer_.start();
+    }
+    bool opened = false;
+    QString title;
+
+  private:
+    std::function<void(Dialog*)> work_;
+    QTimer timer_;
+};
+
+// The entries of the popup menu that a right-click opens on the widget (and, if asked, its actions).
+inline QStringList MenuEntries(QWidget* widget, QList<QAction*>* actions = nullptr) {
+    QStringList entries;
+    QTimer::singleShot(50, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions())
+                entries << action->text();
+            if (actions != nullptr) *actions = menu->actions();
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), widget->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(widget, &event);
+    return entries;
+}
 
 using driver::LiveMessageCatchers;
 using driver::MessageCatcher;

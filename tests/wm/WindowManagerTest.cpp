@@ -4,6 +4,9 @@
 
 #include "Form1.h"
 #include "Form2.h"
+#include "LessonGallery.h"
+
+#include <QFileDialog>
 
 #include <QTemporaryDir>
 
@@ -16,6 +19,56 @@ using test::CloseByWindowManager;
 using test::TextOf;
 using test::UserClick;
 using test::WaitUntil;
+using test::XTool;
+
+// Ctrl+O and Ctrl+L pressed on the X server's keyboard, as a user presses them, open the file dialog and
+// the gallery of experiments over the set-up window; the window manager gives each the focus.
+TEST(WindowManager, CtrlOAndCtrlLOpenTheirDialogsFromTheSetupWindow) {
+    ASSERT_EQ(QGuiApplication::platformName(), "xcb");
+    QTemporaryDir dir;
+    SimState state;
+    Form1 setup(state);
+    setup.SetParameterFilePath(dir.filePath(QStringLiteral("orvane1.dat")));
+    setup.show();
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }))
+        << "the window manager did not activate the set-up window";
+
+    struct Case {
+        const char* keys;
+        QString title;
+        bool (*isIt)(QWidget*);
+    };
+    const Case cases[] = {
+        {"ctrl+o", QStringLiteral("Открыть файл параметров"),
+         [](QWidget* w) { return qobject_cast<QFileDialog*>(w) != nullptr; }},
+        {"ctrl+l", QStringLiteral("Опыты для урока"),
+         [](QWidget* w) { return qobject_cast<LessonGallery*>(w) != nullptr; }},
+    };
+    for (const Case& c : cases) {
+        bool opened = false, active = false;
+        QString title;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !c.isIt(dialog) || !dialog->isVisible()) return;
+            opened = true;
+            title = dialog->windowTitle();
+            active = active || ActiveWindow() == dialog->winId();
+            if (active || poll.property("ticks").toInt() > 200) {
+                poll.stop();
+                dialog->reject();
+            }
+            poll.setProperty("ticks", poll.property("ticks").toInt() + 1);
+        });
+        poll.start();
+        XTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(c.keys)});
+        EXPECT_TRUE(WaitUntil([&] { return opened && !poll.isActive(); }, 8000)) << c.keys;
+        EXPECT_EQ(title, c.title) << c.keys;
+        EXPECT_TRUE(active) << c.keys << ": the dialog did not get the focus";
+        ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); })) << c.keys;
+    }
+}
 
 // The whole sequence runs inside the program's own event loop, so that the end of the program when the
 // last window closes is the real one.

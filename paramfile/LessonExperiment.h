@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Bodies.h"
+#include "ParameterFile.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+class SimState;
+
+// An experiment prepared for a lesson: a parameter file (positions, velocities and angles of the eleven
+// bodies, read like any other) together with a small description file that a teacher can write too:
+//
+//   # a comment
+//   title = Троянский астероид
+//   parameters = trojan.dat            the parameter file, beside this one
+//   masses = 33316600 5.55 ... 0       eleven masses in percent of the Earth's, Sun first
+//   accuracy = low                     low | medium | high (2 days, 1 day, 0.1 day)
+//   sun = free                         held | free; left out, the experiment window keeps its setting
+//   description = First sentence.
+//     A line that starts with a blank continues the value above it.
+//
+// The text is UTF-8; keys are case-sensitive; a number uses a dot, whatever the desktop's language.
+enum class Accuracy { Low, Medium, High };
+enum class SunMode { Unchanged, Held, Free };
+
+struct LessonExperiment {
+    std::string title;
+    std::string description;
+    std::string parameterFile;
+    std::array<double, body::Count> massPct{};
+    Accuracy accuracy = Accuracy::Low;
+    SunMode sun = SunMode::Unchanged;
+};
+
+// What is wrong with a description file; the line it was found on, 0 for the file as a whole.
+enum class ExperimentFault {
+    None,
+    UnknownKey,       // a key the format does not have
+    NoEqualsSign,     // a line that is neither a comment, a continuation nor "key = value"
+    BadMasses,        // not eleven finite masses, or a negative one, or a Sun without mass
+    BadAccuracy,      // not low, medium or high
+    BadSunMode,       // not held or free
+    MissingTitle,     // no title
+    MissingFile,      // no parameter file named
+    StrayContinuation // a continued line with no key above it
+};
+
+struct ExperimentRead {
+    std::optional<LessonExperiment> experiment;
+    ExperimentFault fault = ExperimentFault::None;
+    int line = 0;
+};
+
+ExperimentRead ParseLessonExperiment(std::string_view text);
+
+// The step length of an accuracy choice, in seconds.
+double TimeStepOf(Accuracy accuracy);
+
+// Puts an experiment into the body table: its masses, the file's positions, velocities and angles (the
+// angles also into BodyAngle, the preset table the parameter table shows), and its step length. A table
+// that is then exactly the 1.1.2000 data set with the program's own masses keeps its date, so a run
+// from it can still be compared with the real sky.
+void LoadLessonExperiment(SimState& state, const LessonExperiment& experiment, const ParameterRows& rows);
+
+} // namespace orvane

@@ -1,0 +1,221 @@
+// The set-up window's parameter files of any name (open, save as, the recent ones, the file named on the
+// command line) and the gallery of experiments prepared for lessons. The buttons «Загрузить данные из
+// файла №1» and «Сохранить данные в файле №1» keep to their own file; these commands sit in their
+// right-click menus and on shortcuts of the window.
+#include "Form1.h"
+#include "Form2.h"
+#include "Guard.h"
+#include "LessonCatalogue.h"
+#include "LessonGallery.h"
+#include "MessageBox.h"
+#include "PictureBox.h"
+#include "RecentFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIdentityProxyModel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+
+namespace orvane {
+
+namespace {
+
+// The column headings of the file dialog's detailed list in the program's language (Qt's own file model
+// names them in English unless Qt's translations are installed).
+class FileColumnNames : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QIdentityProxyModel::headerData(section, orientation, role);
+        switch (section) {
+        case 0:
+            return Form1::tr("Имя");
+        case 1:
+            return Form1::tr("Размер");
+        case 2:
+            return Form1::tr("Тип");
+        case 3:
+            return Form1::tr("Изменён");
+        default:
+            return QIdentityProxyModel::headerData(section, orientation, role);
+        }
+    }
+};
+
+// A file dialog for parameter files, in the folder last used. Qt's own dialog, the same on every
+// desktop, with the program's captions.
+QString AskForParameterFile(QWidget* parent, QFileDialog::AcceptMode mode) {
+    const bool saving = mode == QFileDialog::AcceptSave;
+    QFileDialog dialog(
+        parent, saving ? Form1::tr("Сохранить файл параметров как") : Form1::tr("Открыть файл параметров"),
+        LastParameterFolder());
+    dialog.setObjectName(saving ? QStringLiteral("SaveParameterFileDialog")
+                                : QStringLiteral("OpenParameterFileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters({Form1::tr("Параметры Orvane2.0 (*.dat)"), Form1::tr("Все файлы (*)")});
+    dialog.setLabelText(QFileDialog::LookIn, Form1::tr("Папка:"));
+    dialog.setLabelText(QFileDialog::FileName, Form1::tr("Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType, Form1::tr("Тип файлов:"));
+    dialog.setLabelText(QFileDialog::Accept, saving ? Form1::tr("Сохранить") : Form1::tr("Открыть"));
+    dialog.setLabelText(QFileDialog::Reject, Form1::tr("Отмена"));
+    if (saving) dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setProxyModel(new FileColumnNames(&dialog));
+    dialog.resize(800, 500);
+    // The places beside the list: the home and documents folders (Qt names the whole machine in English).
+    QList<QUrl> places{QUrl::fromLocalFile(QDir::homePath())};
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) places << QUrl::fromLocalFile(documents);
+    dialog.setSidebarUrls(places);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QAction* MakeAction(Form1* window, const QString& name, const QString& text, const QKeySequence& keys) {
+    auto* action = new QAction(text, window);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    action->setShortcutVisibleInContextMenu(true);
+    window->addAction(action); // the shortcut works anywhere in the window
+    return action;
+}
+
+} // namespace
+
+void Form1::BuildFileCommands() {
+    OpenFile = MakeAction(this, QStringLiteral("OpenFile"), tr("Открыть файл параметров…"),
+                          QKeySequence(Qt::CTRL | Qt::Key_O));
+    SaveFileAs = MakeAction(this, QStringLiteral("SaveFileAs"), tr("Сохранить файл параметров как…"),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    Lessons = MakeAction(this, QStringLiteral("Lessons"), tr("Опыты для урока…"),
+                         QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(OpenFile, &QAction::triggered, this,
+            [this] { ui::Guarded(this, nullptr, [this] { OpenFile_Click(); }); });
+    connect(SaveFileAs, &QAction::triggered, this,
+            [this] { ui::Guarded(this, nullptr, [this] { SaveFileAs_Click(); }); });
+    connect(Lessons, &QAction::triggered, this,
+            [this] { ui::Guarded(this, nullptr, [this] { Lessons_Click(); }); });
+
+    RecentFilesMenu = new QMenu(tr("Недавние файлы"), this);
+    RecentFilesMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
+    connect(RecentFilesMenu, &QMenu::aboutToShow, this, [this] { FillRecentFilesMenu(); });
+    FillRecentFilesMenu();
+
+    for (const char* name : {"Command4", "Command3"}) {
+        auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
+        button->addAction(OpenFile);
+        button->addAction(SaveFileAs);
+        button->addAction(RecentFilesMenu->menuAction());
+        button->setContextMenuPolicy(Qt::ActionsContextMenu);
+        button->setToolTip(tr("Правый щелчок: открыть или сохранить файл параметров с любым именем "
+                              "(Ctrl+O, Ctrl+Shift+S), недавние файлы"));
+    }
+    Picture1->AddMenuAction(Lessons);
+    Picture2->AddMenuAction(Lessons);
+}
+
+void Form1::FillRecentFilesMenu() {
+    RecentFilesMenu->clear();
+    const QStringList files = RecentParameterFiles();
+    for (int k = 0; k < files.size(); ++k) {
+        const QString& file = files[k];
+        // The number is the accelerator; a file's own ampersands are shown as they are.
+        QString shown = QDir::toNativeSeparators(file);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = RecentFilesMenu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(shown));
+        action->setData(file);
+        connect(action, &QAction::triggered, this,
+                [this, file] { ui::Guarded(this, nullptr, [this, file] { OpenRecentFile(file); }); });
+    }
+    if (files.isEmpty()) RecentFilesMenu->addAction(tr("(пусто)"))->setEnabled(false);
+}
+
+void Form1::OpenFile_Click() {
+    const QString path = AskForParameterFile(this, QFileDialog::AcceptOpen);
+    if (!path.isEmpty()) OpenParameterFile(path);
+}
+
+void Form1::SaveFileAs_Click() {
+    const QString path = AskForParameterFile(this, QFileDialog::AcceptSave);
+    if (!path.isEmpty()) SaveParameterFileAs(path);
+}
+
+bool Form1::OpenParameterFile(const QString& path) {
+    if (!LoadParameterFileFrom(path)) return false;
+    NoteRecentParameterFile(path);
+    return true;
+}
+
+bool Form1::SaveParameterFileAs(const QString& path) {
+    if (QFileInfo(path).isDir()) {
+        ui::ShowMessage(
+            this,
+            tr("«%1» — папка, а не файл: файл параметров не сохранён.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    if (!SaveParameterFileTo(path)) return false;
+    NoteRecentParameterFile(path);
+    return true;
+}
+
+void Form1::OpenRecentFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        ForgetRecentParameterFile(path);
+        ui::ShowMessage(this, tr("Файла «%1» больше нет; он убран из списка недавних файлов.")
+                                  .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    OpenParameterFile(path);
+}
+
+void Form1::OpenFileAtStart(const QString& path) {
+    const QString file = QFileInfo(path).absoluteFilePath();
+    // After the window has loaded and is on the screen, so a message about the file has a window to
+    // stand over.
+    QTimer::singleShot(
+        0, this, [this, file] { ui::Guarded(this, nullptr, [this, file] { OpenParameterFile(file); }); });
+}
+
+void Form1::Lessons_Click() {
+    const LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, UserLessonFolder()});
+    if (!catalogue.problems.isEmpty())
+        ui::ShowMessage(this, tr("Не все опыты для урока удалось прочитать:\n%1")
+                                  .arg(catalogue.problems.join(QLatin1Char('\n'))));
+    LessonGallery gallery(catalogue.entries, this);
+    if (gallery.exec() != QDialog::Accepted) return;
+    const int index = gallery.SelectedIndex();
+    if (index < 0 || index >= static_cast<int>(catalogue.entries.size())) return;
+    const LessonEntry& entry = catalogue.entries[static_cast<std::size_t>(index)];
+    LoadLesson(entry.experiment, entry.rows);
+}
+
+void Form1::LoadLesson(const LessonExperiment& experiment, const ParameterRows& rows) {
+    // A run still going would overwrite the loaded planet with its next step.
+    StopOrbitRun();
+    LoadLessonExperiment(state_, experiment, rows);
+    const char* option = experiment.accuracy == Accuracy::High     ? "Option12"
+                         : experiment.accuracy == Accuracy::Medium ? "Option11"
+                                                                   : "Option10";
+    findChild<QRadioButton*>(QString::fromLatin1(option))->setChecked(true);
+    nextSunMode_ = experiment.sun;
+    ShowBodyColumns(state_.BodyAngle, TableValues::Full);
+    Command7_Click();
+}
+
+void Form1::ApplyNextStartSunMode() {
+    const SunMode mode = std::exchange(nextSunMode_, SunMode::Unchanged);
+    if (mode == SunMode::Unchanged || form2_ == nullptr) return;
+    QRadioButton* option = mode == SunMode::Free ? form2_->Option2 : form2_->Option1;
+    if (!option->isChecked()) option->click();
+}
+
+} // namespace orvane
