@@ -208,3 +208,24 @@ TEST(DataSetOnDate, FirstOfJanuary2000IsCloseToTheBuiltInSet) {
 
 } // namespace
 } // namespace orvane
+
+namespace orvane {
+namespace {
+
+// The table shows BodyAngle after a load and the parameter file saves PlanetAngle: after either data set
+// of real positions they agree for every planet, Pluto included, and give the planet's polar angle.
+TEST(DataSetOnDate, EveryPlanetsAngleShownAndSavedAlike) {
+    SimState epoch = StartupState();
+    epoch.LoadEpochData();
+    SimState onDate = StartupState();
+    ASSERT_FALSE(LoadDataSetOnDate(onDate, {1986, 2, 9}));
+    for (int b = 2; b <= 10; ++b) {
+        EXPECT_EQ(epoch.PlanetAngle(b), epoch.BodyAngle(b)) << b;
+        EXPECT_EQ(epoch.BodyAngle(b), EpochBodies[static_cast<std::size_t>(b - 1)].angle) << b;
+        EXPECT_EQ(onDate.PlanetAngle(b), onDate.BodyAngle(b)) << b;
+        EXPECT_NEAR(onDate.BodyAngle(b), PolarAngleDeg(onDate.BodyX(b), onDate.BodyY(b)), 1e-9) << b;
+    }
+}
+
+} // namespace
+} // namespace orvane
