@@ -6,6 +6,7 @@
 #include "HistoryCsv.h"
 #include "MeasurePlotData.h"
 #include "MeasureRecorder.h"
+#include "MeasureTestSupport.h"
 #include "Measurements.h"
 #include "RealSky.h"
 
@@ -25,20 +26,9 @@ constexpr double Day = 86400;
 constexpr double G = 6.67e-11;
 constexpr double Au = 149597870700.0;
 
-// The Sun at the origin with one body; every other body massless and far away.
+// The Sun at the origin with the asteroid; every other body massless and far away.
 RunSnapshot SunAndBody(bool sunHeld, double sunMass, double mass, double x, double y, double vx, double vy) {
-    RunSnapshot s;
-    s.gravConst = G;
-    s.sunHeld = sunHeld;
-    s.mass[body::Sun] = sunMass;
-    for (int b = body::Sun + 1; b <= body::Count; ++b)
-        s.x[b] = 1e20 * b;
-    s.x[Asteroid] = x;
-    s.y[Asteroid] = y;
-    s.vx[Asteroid] = vx;
-    s.vy[Asteroid] = vy;
-    s.mass[Asteroid] = mass;
-    return s;
+    return test::SunAndBody(Asteroid, sunHeld, sunMass, mass, x, y, vx, vy);
 }
 
 TEST(OrbitMu, HeldSunIsAFixedCentreFreeSunMovesToo) {

@@ -6,6 +6,7 @@
 #include "CoreTestSupport.h"
 #include "HistoryCsv.h"
 #include "MeasureRecorder.h"
+#include "MeasureTestSupport.h"
 #include "RealSky.h"
 #include "RevolutionClock.h"
 
@@ -23,19 +24,9 @@ constexpr int Mercury = 2, Venus = 3, Earth = 4, Asteroid = 11;
 constexpr double Day = 86400;
 constexpr double G = 6.67e-11;
 
-// The Sun alone at the origin with one planet; every other body massless and far away.
+// The Sun alone at the origin with one planet, free; every other body massless and far away.
 RunSnapshot SunAndPlanet(double sunMass, double planetMass, double x, double y, double vx, double vy) {
-    RunSnapshot s;
-    s.gravConst = G;
-    s.mass[body::Sun] = sunMass;
-    for (int body = body::Sun + 1; body <= body::Count; ++body)
-        s.x[body] = 1e20 * body;
-    s.x[Mercury] = x;
-    s.y[Mercury] = y;
-    s.vx[Mercury] = vx;
-    s.vy[Mercury] = vy;
-    s.mass[Mercury] = planetMass;
-    return s;
+    return test::SunAndBody(Mercury, false, sunMass, planetMass, x, y, vx, vy);
 }
 
 TEST(OrbitAboutSun, CircularEccentricAndUnboundOrbits) {
