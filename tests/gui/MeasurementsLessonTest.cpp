@@ -275,25 +275,25 @@ TEST_F(Lesson, ABodyWithoutSidewaysVelocityFallsIntoTheSun) {
 TEST_F(Lesson, ALongRunsCsvCoversItEvenlyAndAgreesWithItsOwnState) {
     Open();
     Click(form, "Option2");
-    Ticks(12000);
+    Ticks(6000);
     Click(form, "Option1");
-    Ticks(13000);
+    Ticks(6000);
     const QList<QStringList> csv = SavedCsv();
     ASSERT_GT(csv.size(), 5000);
     ASSERT_LE(csv.size(), 10001);
     const QStringList& header = csv[0];
     EXPECT_EQ(csv[1][0], "0");
     const double spacing = csv[2][0].toDouble() - csv[1][0].toDouble();
-    EXPECT_EQ(spacing, 8); // 25 000 steps of 2 days through 10 000 rows: every fourth step
+    EXPECT_EQ(spacing, 4); // 12 000 steps of 2 days through 10 000 rows: every second step
     for (qsizetype row = 2; row + 1 < csv.size(); ++row)
         ASSERT_EQ(csv[row][0].toDouble() - csv[row - 1][0].toDouble(), spacing) << row;
-    EXPECT_EQ(csv.last()[0].toDouble(), 50000);
+    EXPECT_EQ(csv.last()[0].toDouble(), 24000);
 
     const SimState& run = form->Run();
     const double G = run.GravConst;
     const double sunMass = run.BodyMass(1);
     const qsizetype mode = header.indexOf("Солнце закреплено или свободно");
-    int held = 0;
+    int held = 0, sampled = 0;
     for (qsizetype row = 1; row < csv.size(); row += 97) {
         const QStringList& f = csv[row];
         const auto at = [&](const QString& name) {
@@ -303,6 +303,7 @@ TEST_F(Lesson, ALongRunsCsvCoversItEvenlyAndAgreesWithItsOwnState) {
         };
         const bool sunHeld = f[mode] == "закреплено";
         held += sunHeld;
+        ++sampled;
         for (int b = 2; b <= 11; ++b) {
             const QString name = header[1 + 4 * (b - 1)].chopped(10); // "Земля x, млн км"
             const std::string bodyName = name.toStdString();
@@ -330,8 +331,8 @@ TEST_F(Lesson, ALongRunsCsvCoversItEvenlyAndAgreesWithItsOwnState) {
             }
         }
     }
-    EXPECT_GT(held, 0);
-    EXPECT_LT(held, 104);
+    EXPECT_GT(held, 0); // rows of both modes checked
+    EXPECT_LT(held, sampled);
 }
 
 } // namespace
