@@ -1,6 +1,7 @@
 // What the measurements cost: recording one tick of a run, refreshing the window with a full history,
 // and writing that history as CSV text.
 #include "AppStyle.h"
+#include "CsvWords.h"
 #include "HistoryCsv.h"
 #include "MeasureRecorder.h"
 #include "MeasurementsWindow.h"
@@ -98,8 +99,9 @@ BENCHMARK(WindowRefresh)->Unit(benchmark::kMillisecond);
 
 void CsvText(benchmark::State& state) {
     const MeasureRecorder recorder = FullRecorder();
+    const CsvWords words = CsvWordsFor(recorder.Latest());
     for (auto _ : state)
-        benchmark::DoNotOptimize(HistoryCsv(recorder.History(), {true}));
+        benchmark::DoNotOptimize(HistoryCsv(recorder.History(), recorder.Latest(), words, {true}));
 }
 BENCHMARK(CsvText)->Unit(benchmark::kMillisecond);
 

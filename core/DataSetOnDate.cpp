@@ -27,19 +27,18 @@ std::optional<std::string> DataSetDateRefusal(const CalendarDate& date) {
 std::optional<std::string> LoadDataSetOnDate(SimState& state, const CalendarDate& date) {
     if (auto refusal = DataSetDateRefusal(date)) return refusal;
 
-    // The masses as the physics will use them once the table is packed, not whatever BodyMass held last.
-    const auto massOf = [&state](int body) { return state.EarthMass * state.BodyMassPct(body) / 100; };
-    const double sunMass = massOf(body::Sun);
+    // The mass as the physics will use it once the table is packed, not whatever BodyMass held last.
+    const double sunMass = state.EarthMass * state.BodyMassPct(body::Sun) / 100;
     if (!(sunMass > 0) || !std::isfinite(sunMass) || !(state.GravConst > 0))
         return std::string("Положения планет на дату рассчитываются для Солнца с массой больше нуля.");
 
     // Every planet is worked out before any is stored, so a failure in between changes nothing.
     const double julianDate = JulianDateAtMidnight(date);
+    // Placed for the experiment's default, a held Sun: a fixed centre pulls each planet with mu = G M_Sun.
+    const double mu = state.GravConst * sunMass;
     std::array<PlanarState, body::Pluto + 1> planets{};
-    for (int planet = body::Mercury; planet <= body::Pluto; ++planet) {
-        const double mu = state.GravConst * (sunMass + massOf(planet));
+    for (int planet = body::Mercury; planet <= body::Pluto; ++planet)
         planets[static_cast<std::size_t>(planet)] = PlanarStateOnDate(planet, julianDate, mu);
-    }
 
     state.BodyX(body::Sun) = 0;
     state.BodyY(body::Sun) = 0;

@@ -47,8 +47,9 @@ EclipticPoint HeliocentricPosition(int body, double julianDate);
 double HeliocentricLongitudeDeg(int body, double julianDate);
 
 // A planet's orbit laid into the plane of the ecliptic (inclination taken as 0): position from Kepler's
-// equation, velocity of that Keplerian orbit for the gravitational parameter mu = G (M_Sun + m), so that a
-// simulation with the program's own constants follows an orbit of the published size and shape.
+// equation, velocity of that Keplerian orbit for the gravitational parameter mu given (G M_Sun for an
+// orbit about a held Sun), so that a simulation with the program's own constants follows an orbit of the
+// published size and shape.
 struct PlanarState {
     double x = 0;        // m
     double y = 0;        // m

@@ -1,9 +1,14 @@
 #include "HistoryCsv.h"
 
 #include "Bodies.h"
+#include "Ephemeris.h"
+#include "RealSky.h"
 
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <numbers>
+#include <optional>
 
 namespace orvane::measure {
 
@@ -13,6 +18,7 @@ constexpr std::array<std::string_view, body::Count + 1> BodyNames{
     "Юпитер", "Сатурн", "Уран",     "Нептун", "Плутон", "Астероид",
 };
 constexpr double MetresPerMillionKm = 1e9;
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // A header field holds blanks and commas: it is quoted whatever the separator.
 void AppendQuoted(std::string& out, std::string_view text) {
@@ -22,6 +28,82 @@ void AppendQuoted(std::string& out, std::string_view text) {
         out += c;
     }
     out += '"';
+}
+
+// The moment of a sample with what stays fixed through the run.
+RunSnapshot MomentOf(const Sample& sample, const RunSnapshot& run) {
+    RunSnapshot s = run;
+    s.time = sample.time;
+    s.x = sample.x;
+    s.y = sample.y;
+    s.vx = sample.vx;
+    s.vy = sample.vy;
+    s.sunHeld = sample.sunHeld;
+    return s;
+}
+
+double DegreesFrom0To360(double radians) {
+    const double degrees = radians * 180 / std::numbers::pi;
+    return degrees < 0 ? degrees + 360 : degrees;
+}
+
+// One row's values, worked out once per sample.
+struct RowValues {
+    const Sample& sample;
+    RunSnapshot moment;
+    std::array<std::optional<OrbitAboutSun>, body::Count + 1> orbits{};
+    std::optional<double> julianDate; // of the moment, within the planet elements' years
+
+    const OrbitAboutSun& Orbit(int body) {
+        auto& orbit = orbits[static_cast<std::size_t>(body)];
+        if (!orbit) orbit = OrbitOf(moment, body);
+        return *orbit;
+    }
+};
+
+std::optional<double> ValueOf(RowValues& row, const CsvColumn& column) {
+    const Sample& sample = row.sample;
+    const int b = column.body;
+    switch (column.quantity) {
+    case CsvQuantity::Time:
+        return sample.time / SecondsPerDay;
+    case CsvQuantity::X:
+        return sample.x[b] / MetresPerMillionKm;
+    case CsvQuantity::Y:
+        return sample.y[b] / MetresPerMillionKm;
+    case CsvQuantity::Vx:
+        return sample.vx[b];
+    case CsvQuantity::Vy:
+        return sample.vy[b];
+    case CsvQuantity::Energy:
+        return sample.energy;
+    case CsvQuantity::AngularMomentum:
+        return sample.angularMomentum;
+    case CsvQuantity::EnergyChange:
+        if (sample.relativeEnergyChange < 0) return std::nullopt;
+        return sample.relativeEnergyChange;
+    case CsvQuantity::SunMode:
+        return std::nullopt;
+    case CsvQuantity::Distance:
+        return row.Orbit(b).distance / MetresPerMillionKm;
+    case CsvQuantity::Speed:
+        return row.Orbit(b).speed / 1000;
+    case CsvQuantity::SemiMajorAxis:
+        if (const auto a = row.Orbit(b).semiMajorAxis) return *a / AstronomicalUnitMetres;
+        return std::nullopt;
+    case CsvQuantity::Eccentricity:
+        if (!std::isfinite(row.Orbit(b).eccentricity)) return std::nullopt;
+        return row.Orbit(b).eccentricity;
+    case CsvQuantity::KeplerPeriod:
+        if (const auto t = row.Orbit(b).keplerPeriod) return *t / SecondsPerDay;
+        return std::nullopt;
+    case CsvQuantity::Longitude:
+        return DegreesFrom0To360(row.Orbit(b).polarAngleRad);
+    case CsvQuantity::RealLongitude:
+        if (!row.julianDate) return std::nullopt;
+        return HeliocentricLongitudeDeg(b, *row.julianDate);
+    }
+    return std::nullopt;
 }
 } // namespace
 
@@ -40,41 +122,55 @@ std::string CsvNumber(double value, CsvFormat format) {
     return text;
 }
 
-std::string HistoryCsv(const SampleHistory& history, CsvFormat format) {
-    const char separator = format.Separator();
-    std::string out;
-    out.reserve(64 * 1024 + history.Samples().size() * 48 * 12);
-
-    AppendQuoted(out, "Время, сут");
-    for (int body = body::Sun; body <= body::Count; ++body) {
-        const std::string name(BodyNameRu(body));
-        for (const char* column : {" x, млн км", " y, млн км", " vx, м/с", " vy, м/с"}) {
-            out += separator;
-            AppendQuoted(out, name + column);
+std::vector<CsvColumn> HistoryCsvColumns(const RunSnapshot& run) {
+    std::vector<CsvColumn> columns{{CsvQuantity::Time, 0}};
+    for (int body = body::Sun; body <= body::Count; ++body)
+        for (const CsvQuantity q : {CsvQuantity::X, CsvQuantity::Y, CsvQuantity::Vx, CsvQuantity::Vy})
+            columns.push_back({q, body});
+    for (const CsvQuantity q :
+         {CsvQuantity::Energy, CsvQuantity::AngularMomentum, CsvQuantity::EnergyChange, CsvQuantity::SunMode})
+        columns.push_back({q, 0});
+    for (int body = body::Mercury; body <= body::Count; ++body) {
+        for (const CsvQuantity q : {CsvQuantity::Distance, CsvQuantity::Speed, CsvQuantity::SemiMajorAxis,
+                                    CsvQuantity::Eccentricity, CsvQuantity::KeplerPeriod})
+            columns.push_back({q, body});
+        if (run.dataSetDate) {
+            columns.push_back({CsvQuantity::Longitude, body});
+            if (body <= body::Pluto) columns.push_back({CsvQuantity::RealLongitude, body});
         }
     }
-    for (const char* column : {"Энергия, Дж", "Момент импульса, кг·м²/с", "|ΔE/E0|"}) {
-        out += separator;
-        AppendQuoted(out, column);
+    return columns;
+}
+
+std::string HistoryCsv(const SampleHistory& history, const RunSnapshot& run, const CsvWords& words,
+                       CsvFormat format) {
+    const std::vector<CsvColumn> columns = HistoryCsvColumns(run);
+    const char separator = format.Separator();
+    std::string out;
+    out.reserve(64 * 1024 + history.Samples().size() * columns.size() * 22);
+
+    out += ByteOrderMark;
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        if (k > 0) out += separator;
+        AppendQuoted(out, k < words.header.size() ? words.header[k] : std::string());
     }
     out += "\r\n";
 
     for (const Sample& sample : history.Samples()) {
-        out += CsvNumber(sample.time / SecondsPerDay, format);
-        for (int body = body::Sun; body <= body::Count; ++body) {
-            for (const double value :
-                 {sample.x[body] / MetresPerMillionKm, sample.y[body] / MetresPerMillionKm, sample.vx[body],
-                  sample.vy[body]}) {
-                out += separator;
-                out += CsvNumber(value, format);
-            }
+        RowValues row{sample, MomentOf(sample, run), {}, std::nullopt};
+        if (run.dataSetDate) {
+            const double jd = JulianDateOfSimulatedMoment(*run.dataSetDate, sample.time);
+            if (EphemerisCovers(jd)) row.julianDate = jd;
         }
-        out += separator;
-        out += CsvNumber(sample.energy, format);
-        out += separator;
-        out += CsvNumber(sample.angularMomentum, format);
-        out += separator;
-        if (sample.relativeEnergyChange >= 0) out += CsvNumber(sample.relativeEnergyChange, format);
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            if (k > 0) out += separator;
+            if (columns[k].quantity == CsvQuantity::SunMode) {
+                out += sample.sunHeld ? words.sunHeld : words.sunFree;
+                continue;
+            }
+            if (const std::optional<double> value = ValueOf(row, columns[k]))
+                out += CsvNumber(*value, format);
+        }
         out += "\r\n";
     }
     return out;

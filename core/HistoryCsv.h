@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane::measure {
 
@@ -17,10 +18,52 @@ struct CsvFormat {
     char Separator() const { return decimalComma ? ';' : ','; }
 };
 
-// The history as CSV text, UTF-8: a header naming every column with its unit, then a row per sample.
-// Time in days; per body x and y in millions of km, vx and vy in m/s; then the energy (J), the angular
-// momentum (kg·m²/s) and |ΔE/E0| (empty where it does not exist).
-std::string HistoryCsv(const SampleHistory& history, CsvFormat format);
+// What a column of the history holds, in the units the header names.
+enum class CsvQuantity {
+    Time,            // days since the run's start
+    X,               // of the body, million km
+    Y,               // million km
+    Vx,              // m/s
+    Vy,              // m/s
+    Energy,          // J
+    AngularMomentum, // kg m^2/s
+    EnergyChange,    // |dE/E0|; empty where it does not exist
+    SunMode,         // the words for a held or a free Sun
+    Distance,        // of the body from the Sun, million km
+    Speed,           // relative to the Sun, km/s
+    SemiMajorAxis,   // of the osculating orbit, AU; empty for an orbit that is not bound
+    Eccentricity,    // empty for a body in the Sun's place
+    KeplerPeriod,    // days; empty for an orbit that is not bound
+    Longitude,       // the simulated heliocentric longitude, 0 to 360 degrees
+    RealLongitude    // the real planet's, degrees; empty outside 1800-2050
+};
+
+struct CsvColumn {
+    CsvQuantity quantity = CsvQuantity::Time;
+    int body = 0; // 1..11 for a body's column, 0 otherwise
+};
+
+// The columns of a run's history in their order: the time; per body x, y, vx, vy; the energy, the
+// angular momentum, |dE/E0| and the Sun's mode; then per planet and the asteroid its distance from the
+// Sun, speed, semi-major axis, eccentricity and Kepler's period, and for a run from real positions its
+// longitude and (planets only) the real one. `run` gives what stays fixed through a run: the masses, G
+// and the date of the real positions.
+std::vector<CsvColumn> HistoryCsvColumns(const RunSnapshot& run);
+
+// The words the file is written with, in the user's language: a header per column and the two modes of
+// the Sun.
+struct CsvWords {
+    std::vector<std::string> header; // one per column, in the order of HistoryCsvColumns
+    std::string sunHeld;
+    std::string sunFree;
+};
+
+// The history as CSV text, UTF-8 with a byte-order mark (so that spreadsheets on every system read the
+// header's letters right): the header, then a row per sample, lines ending in CR LF. The derived columns
+// are worked out from each sample's own state with the masses and G of `run`, and mu as the sample's Sun
+// mode gives it. Header fields are quoted; an empty field stands where the window shows "—".
+std::string HistoryCsv(const SampleHistory& history, const RunSnapshot& run, const CsvWords& words,
+                       CsvFormat format);
 
 // A number as the CSV holds it: the shortest text that reads back to the same value.
 std::string CsvNumber(double value, CsvFormat format);

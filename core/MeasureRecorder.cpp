@@ -6,6 +6,7 @@ MeasureRecorder::MeasureRecorder(std::size_t capacity) : history_(capacity) {}
 
 void MeasureRecorder::Start(const RunSnapshot& snapshot) {
     history_.Clear();
+    steps_ = 0;
     baselineTimes_.clear();
     latest_ = snapshot;
     baseline_ = ConservedQuantities(snapshot);
@@ -25,10 +26,16 @@ void MeasureRecorder::Record(const RunSnapshot& snapshot) {
         // measured the way the new option conserves.
         RunSnapshot before = latest_;
         before.sunHeld = snapshot.sunHeld;
-        baseline_ = ConservedQuantities(before);
-        if (baselineTimes_.size() >= MaxBaselineMarks) baselineTimes_.erase(baselineTimes_.begin());
-        baselineTimes_.push_back(before.time);
+        if (steps_ == 0) {
+            // Nothing has run yet under the old option: the run simply starts under the new one.
+            Start(before);
+        } else {
+            baseline_ = ConservedQuantities(before);
+            if (baselineTimes_.size() >= MaxBaselineMarks) baselineTimes_.erase(baselineTimes_.begin());
+            baselineTimes_.push_back(before.time);
+        }
     }
+    ++steps_;
     for (int body = body::Sun + 1; body <= body::Count; ++body)
         clocks_[body].Advance(snapshot.time, PolarAngleAboutSun(snapshot, body));
     latest_ = snapshot;
@@ -43,6 +50,9 @@ void MeasureRecorder::Add(const RunSnapshot& snapshot) {
     sample.y = snapshot.y;
     sample.vx = snapshot.vx;
     sample.vy = snapshot.vy;
+    sample.vx[body::Sun] = SunVx(snapshot);
+    sample.vy[body::Sun] = SunVy(snapshot);
+    sample.sunHeld = snapshot.sunHeld;
     sample.energy = latestConservation_.total;
     sample.angularMomentum = latestConservation_.angularMomentum;
     sample.relativeEnergyChange = EnergyChange().value_or(-1);
@@ -61,6 +71,16 @@ std::optional<double> MeasureRecorder::AngularMomentumChange() const {
 std::optional<double> MeasureRecorder::MeasuredPeriod(int body) const {
     if (body <= body::Sun || body > body::Count) return std::nullopt;
     return clocks_[static_cast<std::size_t>(body)].LastPeriod();
+}
+
+BodyReading ReadBody(const MeasureRecorder& recorder, int body) {
+    BodyReading reading;
+    reading.orbit = OrbitOf(recorder.Latest(), body);
+    if (reading.orbit.kind != OrbitKind::Bound) return reading;
+    reading.measuredPeriod = recorder.MeasuredPeriod(body);
+    if (reading.measuredPeriod)
+        reading.periodDifferencePct = (*reading.measuredPeriod / *reading.orbit.keplerPeriod - 1) * 100;
+    return reading;
 }
 
 } // namespace orvane::measure

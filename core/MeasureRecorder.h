@@ -11,7 +11,8 @@
 namespace orvane::measure {
 
 // Follows one run: its history, the baseline of the conserved quantities and each body's revolutions.
-// A change of the Sun option changes what the run conserves, so it starts a new baseline.
+// A change of the Sun option changes what the run conserves, so it starts a new baseline; chosen before
+// the run's first step, it only changes how the start is measured.
 class MeasureRecorder {
   public:
     explicit MeasureRecorder(std::size_t capacity = SampleHistory::DefaultCapacity);
@@ -29,6 +30,8 @@ class MeasureRecorder {
     std::optional<double> AngularMomentumChange() const;
     // The last complete revolution of body 2..11; none for the Sun or before one is complete.
     std::optional<double> MeasuredPeriod(int body) const;
+    // Steps recorded since the start.
+    unsigned long long Steps() const { return steps_; }
     const SampleHistory& History() const { return history_; }
     // The moments from which a new baseline was taken after a change of the Sun option, in seconds.
     const std::vector<double>& BaselineTimes() const { return baselineTimes_; }
@@ -47,7 +50,20 @@ class MeasureRecorder {
     std::array<RevolutionClock, body::Count + 1> clocks_{};
     std::vector<double> baselineTimes_;
     bool started_ = false;
+    unsigned long long steps_ = 0;
     unsigned long long revision_ = 0;
 };
+
+// What the measurements window shows of body 2..11 at the recorder's latest moment.
+struct BodyReading {
+    OrbitAboutSun orbit;
+    // The last complete revolution, shown only while the orbit is bound: a body that has left its orbit
+    // has no period any more.
+    std::optional<double> measuredPeriod;
+    // (measured / Kepler - 1) * 100, where both exist.
+    std::optional<double> periodDifferencePct;
+};
+
+BodyReading ReadBody(const MeasureRecorder& recorder, int body);
 
 } // namespace orvane::measure

@@ -34,6 +34,9 @@ RunSnapshot SnapshotOf(const SimState& run) {
     RunSnapshot s;
     const int n = run.BodyCount;
     s.time = run.SimTime;
+    s.elapsedDays = run.ElapsedDays;
+    s.elapsedYears = run.ElapsedYears;
+    s.elapsedDaysRem = run.ElapsedDaysRem;
     s.gravConst = run.GravConst;
     s.sunHeld = run.SunHeld >= 1;
     s.dataSetDate = run.DataSetDate;
@@ -54,20 +57,32 @@ double SunVy(const RunSnapshot& s) {
     return s.sunHeld ? 0.0 : s.vy[body::Sun];
 }
 
+double SunPull(const RunSnapshot& s, int body) {
+    const double attracting = s.sunHeld ? s.mass[body::Sun] : s.mass[body::Sun] + s.mass[body];
+    return s.gravConst * attracting;
+}
+
+double DistanceFromSun(const PerBody& x, const PerBody& y, int body) {
+    const double rx = x[body] - x[body::Sun];
+    const double ry = y[body] - y[body::Sun];
+    return std::sqrt(rx * rx + ry * ry);
+}
+
 OrbitAboutSun OrbitOf(const RunSnapshot& s, int body) {
     OrbitAboutSun orbit;
     const double rx = s.x[body] - s.x[body::Sun];
     const double ry = s.y[body] - s.y[body::Sun];
     const double wx = s.vx[body] - SunVx(s);
     const double wy = s.vy[body] - SunVy(s);
-    orbit.distance = std::sqrt(rx * rx + ry * ry);
+    orbit.distance = DistanceFromSun(s.x, s.y, body);
     orbit.speed = std::sqrt(wx * wx + wy * wy);
     orbit.polarAngleRad = PolarAngleAboutSun(s, body);
-    const double mu = s.gravConst * (s.mass[body::Sun] + s.mass[body]);
-    if (orbit.distance == 0 || mu <= 0) {
+    const double mu = SunPull(s, body);
+    if (orbit.distance == 0 || !(mu > 0)) {
         orbit.eccentricity = std::numeric_limits<double>::infinity();
         return orbit;
     }
+    orbit.radialVelocity = (rx * wx + ry * wy) / orbit.distance;
     // Specific orbital energy and angular momentum fix the conic: a = -mu / (2 eps),
     // e = sqrt(1 + 2 eps h^2 / mu^2).
     const double energy = orbit.speed * orbit.speed / 2 - mu / orbit.distance;
@@ -75,8 +90,14 @@ OrbitAboutSun OrbitOf(const RunSnapshot& s, int body) {
     orbit.eccentricity = std::sqrt(std::max(0.0, 1 + 2 * energy * h * h / (mu * mu)));
     if (energy < 0 && orbit.eccentricity < 1) {
         const double a = -mu / (2 * energy);
+        orbit.kind = OrbitKind::Bound;
         orbit.semiMajorAxis = a;
         orbit.keplerPeriod = 2 * std::numbers::pi * std::sqrt(a * a * a / mu);
+    } else if (energy < 0 || (h == 0 && orbit.radialVelocity <= 0)) {
+        // No sideways velocity: the conic has shrunk to a line through the Sun (e = 1).
+        orbit.kind = orbit.radialVelocity > 0 ? OrbitKind::RisingAndFalling : OrbitKind::FallingIntoSun;
+    } else {
+        orbit.kind = orbit.radialVelocity < 0 ? OrbitKind::Approaching : OrbitKind::Receding;
     }
     return orbit;
 }

@@ -3,6 +3,7 @@
 #include "AxisTicks.h"
 #include "Bodies.h"
 #include "HistoryCsv.h"
+#include "MeasurePlotData.h"
 #include "MeasureRecorder.h"
 #include "MeasureText.h"
 #include "NumberText.h"
@@ -15,10 +16,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr double DaysPerYear = 365.25;
-constexpr double MetresPerMillionKm = 1e9;
-// Below this |dE/E0| is rounding noise of doubles; zero and smaller values are drawn on this floor.
-constexpr double SmallestEnergyChange = 1e-16;
 const QColor CurveColor(0, 70, 200);
 const QColor GridColor(225, 225, 225);
 const QColor BaselineColor(200, 60, 0);
@@ -42,53 +39,22 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     const int line = metrics.height();
 
-    // The data, in the axes' units.
-    const auto& samples = recorder_.History().Samples();
-    const double lastSeconds = samples.empty() ? 0 : samples.back().time;
-    const bool inYears = lastSeconds >= 2 * DaysPerYear * SecondsPerDay;
-    const double timeUnit = inYears ? DaysPerYear * SecondsPerDay : SecondsPerDay;
-    times_.clear();
-    values_.clear();
+    // The data in the axes' units and their ranges, decided by the core.
     const bool logarithmic = quantity_ == Quantity::EnergyChange;
-    for (const Sample& sample : samples) {
-        double value = 0;
-        if (logarithmic) {
-            // A change not yet measured (negative) or beyond measure (an energy of almost 0 at the start) has
-            // no place on the axis.
-            if (sample.relativeEnergyChange < 0 || !std::isfinite(sample.relativeEnergyChange)) continue;
-            value = std::log10(std::max(sample.relativeEnergyChange, SmallestEnergyChange));
-        } else {
-            const double dx = sample.x[body_] - sample.x[body::Sun];
-            const double dy = sample.y[body_] - sample.y[body::Sun];
-            value = std::sqrt(dx * dx + dy * dy) / MetresPerMillionKm;
-        }
-        times_.push_back(sample.time / timeUnit);
-        values_.push_back(value);
-    }
+    const PlotQuantity plotted = logarithmic ? PlotQuantity::EnergyChange : PlotQuantity::Distance;
+    BuildPlotSeries(recorder_.History(), plotted, body_, series_);
+    const PlotRange range = PlotRangeOf(series_, plotted);
+    const double tMax = range.timeMax;
+    const double vLo = range.valueMin;
+    const double vHi = range.valueMax;
+    const double timeUnit = series_.secondsPerTimeUnit;
 
     const QString title = logarithmic
-                              ? QStringLiteral("Относительное изменение энергии |ΔE/E₀|")
-                              : QStringLiteral("Расстояние от Солнца: %1, млн км")
+                              ? tr("Относительное изменение энергии |ΔE/E₀|")
+                              : tr("Расстояние от Солнца: %1, млн км")
                                     .arg(QString::fromUtf8(BodyNameRu(body_).data(),
                                                            static_cast<qsizetype>(BodyNameRu(body_).size())));
-    const QString timeCaption = inYears ? QStringLiteral("время, годы") : QStringLiteral("время, сутки");
-
-    // Ranges.
-    double tMax = std::max(times_.empty() ? 0.0 : times_.back(), inYears ? 2.0 : 10.0);
-    double vLo = 0, vHi = 1;
-    if (!values_.empty()) {
-        const auto [lo, hi] = std::minmax_element(values_.begin(), values_.end());
-        vLo = *lo;
-        vHi = *hi;
-    }
-    if (logarithmic) {
-        vLo = std::floor(vLo);
-        vHi = std::max(std::ceil(vHi), vLo + 2);
-    } else {
-        const double pad = std::max((vHi - vLo) * 0.05, std::max(std::abs(vHi) * 1e-3, 1.0));
-        vLo = std::max(0.0, vLo - pad);
-        vHi += pad;
-    }
+    const QString timeCaption = series_.inYears ? tr("время, годы") : tr("время, сутки");
 
     // Tick labels decide the margins.
     std::vector<double> valueTicks;
@@ -143,39 +109,17 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
         for (const double seconds : recorder_.BaselineTimes()) {
             const double x = px(seconds / timeUnit);
             painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-            painter.drawText(QPointF(x + 3, area.top() + line), QStringLiteral("новый отсчёт"));
+            painter.drawText(QPointF(x + 3, area.top() + line), tr("новый отсчёт"));
         }
     }
 
-    // The curve, reduced to the lowest and highest value of each pixel column in the order they came:
-    // a long history costs no more to draw than a short one and loses no peak.
-    if (times_.size() >= 2) {
+    // The curve, thinned to the lowest and highest value of each pixel column.
+    ThinToPixelColumns(series_, tMax, area.left(), area.width(), columns_);
+    if (series_.times.size() >= 2) {
         QPolygonF curve;
-        curve.reserve(2 * area.width() + 4);
-        long column = -1;
-        double low = 0, high = 0;
-        bool lowFirst = true;
-        const auto flush = [&] {
-            if (column < 0) return;
-            const double x = static_cast<double>(column);
-            curve << QPointF(x, py(lowFirst ? low : high)) << QPointF(x, py(lowFirst ? high : low));
-        };
-        for (std::size_t k = 0; k < times_.size(); ++k) {
-            const auto here = static_cast<long>(std::floor(px(times_[k])));
-            const double v = values_[k];
-            if (here != column) {
-                flush();
-                column = here;
-                low = high = v;
-                lowFirst = true;
-            } else if (v < low) {
-                low = v;
-                lowFirst = false;
-            } else if (v > high) {
-                high = v;
-            }
-        }
-        flush();
+        curve.reserve(static_cast<qsizetype>(columns_.size()));
+        for (const PlotPoint& point : columns_)
+            curve << QPointF(static_cast<double>(point.column), py(point.value));
         painter.setClipRect(area);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(CurveColor, 1));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MeasurePlotData.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -33,8 +35,8 @@ class HistoryPlot : public QWidget {
     Quantity quantity_;
     int body_ = 4;
     // Work space of the drawing, kept between paints so a repaint allocates nothing once it has grown.
-    std::vector<double> times_;
-    std::vector<double> values_;
+    PlotSeries series_;
+    std::vector<PlotPoint> columns_;
 };
 
 } // namespace orvane::measure

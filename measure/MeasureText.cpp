@@ -3,13 +3,13 @@
 #include "Bodies.h"
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace orvane::measure {
 
 namespace {
-constexpr double DaysPerYear = 365.25;
-
 QString Superscript(int value) {
     static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
     QString text = QString::number(std::abs(value));
@@ -46,14 +46,58 @@ QString PowerOfTen(int exponent) {
     return QStringLiteral("10") + Superscript(exponent);
 }
 
-QString Duration(double seconds) {
-    const double days = seconds / SecondsPerDay;
-    if (days < 2 * DaysPerYear) return Fixed(days, 1) + QStringLiteral(" сут");
-    return Fixed(days / DaysPerYear, 3) + QStringLiteral(" г.");
-}
-
 QString DateText(const CalendarDate& date) {
     return QStringLiteral("%1.%2.%3").arg(date.day).arg(date.month).arg(date.year);
+}
+
+CountForm CountFormOf(long long count) {
+    const long long n = count < 0 ? -count : count;
+    if (n % 100 >= 11 && n % 100 <= 14) return CountForm::Many;
+    if (n % 10 == 1) return CountForm::One;
+    if (n % 10 >= 2 && n % 10 <= 4) return CountForm::Few;
+    return CountForm::Many;
+}
+
+namespace {
+// A count of days to a tenth, and whether it is whole once rounded so.
+struct TenthsCount {
+    QString text;
+    bool whole;
+    long long count;
+};
+TenthsCount Tenths(double value) {
+    const double tenths = std::round(value * 10);
+    const bool whole = std::fmod(tenths, 10) == 0;
+    return {Fixed(tenths / 10, whole ? 0 : 1), whole, static_cast<long long>(tenths / 10)};
+}
+QString Words(const char* one, const char* few, const char* many, CountForm form, const QString& count) {
+    const char* text = form == CountForm::One ? one : form == CountForm::Few ? few : many;
+    return QCoreApplication::translate("orvane::measure::Counts", text).arg(count);
+}
+} // namespace
+
+QString YearsText(double years) {
+    const auto whole = static_cast<long long>(std::trunc(years));
+    return Words(QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 год"),
+                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 года"),
+                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 лет"), CountFormOf(whole), Fixed(years, 0));
+}
+
+// A fraction takes the genitive singular: "2,5 дня", "0,1 дня".
+QString DaysText(double days) {
+    const TenthsCount n = Tenths(days);
+    return Words(QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 день"),
+                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 дня"),
+                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 дней"),
+                 n.whole ? CountFormOf(n.count) : CountForm::Few, n.text);
+}
+
+QString DaysAndNightsText(double days) {
+    const TenthsCount n = Tenths(days);
+    return Words(QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 сутки"),
+                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 суток"),
+                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 суток"),
+                 n.whole ? CountFormOf(n.count) : CountForm::Many, n.text);
 }
 
 } // namespace orvane::measure

@@ -3,6 +3,7 @@
 #include "AppStyle.h"
 #include "Bodies.h"
 #include "CsvFile.h"
+#include "CsvWords.h"
 #include "HistoryCsv.h"
 #include "MeasurePlots.h"
 #include "MeasureRecorder.h"
@@ -22,6 +23,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane::measure {
@@ -48,35 +50,55 @@ enum Column {
 };
 
 const char* const ColumnCaptions[ColumnCount] = {
-    "Тело",
-    "Расстояние\nот Солнца,\nмлн км",
-    "Расстояние\nот Солнца,\nа. е.",
-    "Скорость\nотносительно\nСолнца, км/с",
-    "Большая\nполуось,\nа. е.",
-    "Эксцентри-\nситет",
-    "Период\nпо Кеплеру",
-    "Измеренный\nпериод",
-    "Разница\nпериодов,\n%",
-    "Долгота\nреальной\nпланеты, °",
-    "Модель −\nреальность,\n°",
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Тело"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Расстояние\nот Солнца,\nмлн км"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Расстояние\nот Солнца,\nа. е."),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Скорость\nотносительно\nСолнца, км/с"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Большая\nполуось,\nа. е."),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Эксцентри-\nситет"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Период\nпо Кеплеру,\nсут"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Измеренный\nпериод,\nсут"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Разница\nпериодов,\n%"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Долгота\nреальной\nпланеты, °"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Модель −\nреальность,\n°"),
 };
 
-enum Quantity { Kinetic, Potential, Total, Momentum, Centre, CentreVelocity, EnergyDrift, MomentumDrift };
+enum Quantity {
+    Kinetic,
+    Potential,
+    Total,
+    Momentum,
+    CentreVelocity,
+    CentreVelocityDrift,
+    EnergyDrift,
+    MomentumDrift,
+    Centre
+};
 
 struct QuantityRow {
     const char* name;
     const char* caption;
 };
 const QuantityRow QuantityRows[] = {
-    {"KineticEnergy", "Кинетическая энергия, Дж"},
-    {"PotentialEnergy", "Потенциальная энергия, Дж"},
-    {"TotalEnergy", "Полная энергия E, Дж"},
-    {"AngularMomentum", "Момент импульса L, кг·м²/с"},
-    {"CentreOfMass", "Центр масс (x; y), млн км"},
-    {"CentreOfMassVelocity", "Скорость центра масс (vx; vy), м/с"},
-    {"EnergyChange", "|ΔE/E₀| с начала отсчёта"},
-    {"AngularMomentumChange", "|ΔL/L₀| с начала отсчёта"},
+    {"KineticEnergy", QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Кинетическая энергия, Дж")},
+    {"PotentialEnergy",
+     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Потенциальная энергия, Дж")},
+    {"TotalEnergy", QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Полная энергия E, Дж")},
+    {"AngularMomentum",
+     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Момент импульса L, кг·м²/с")},
+    {"CentreOfMassVelocity",
+     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Скорость центра масс (vx; vy), м/с")},
+    {"CentreOfMassVelocityChange",
+     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Изменение скорости центра масс, м/с")},
+    {"EnergyChange", QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "|ΔE/E₀| с начала отсчёта")},
+    {"AngularMomentumChange",
+     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "|ΔL/L₀| с начала отсчёта")},
+    {"CentreOfMass", QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Центр масс (x; y), млн км")},
 };
+
+QString NotConserved() {
+    return MeasurementsWindow::tr("не сохраняется: Солнце закреплено");
+}
 
 QString BodyName(int body) {
     const std::string_view name = BodyNameRu(body);
@@ -114,8 +136,9 @@ void MeasurementsWindow::BuildLayout() {
     connect(saveAction, &QAction::triggered, this, &MeasurementsWindow::SaveCsvAs);
     addAction(saveAction);
     // Texts that change with every refresh must not make the layout recompute the window's size.
-    timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(QStringLiteral(
-        "Время с начала эксперимента: 9999 лет и 364,9 дней (9999999,9 сут); Солнце неподвижно")));
+    timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(
+        tr("Время с начала эксперимента: %1 и %2 (%3); Солнце закреплено")
+            .arg(YearsText(9999), DaysText(364.9), DaysAndNightsText(9999999.9))));
     dateLabel_->setFixedWidth(
         dateLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Дата в модели: 31.12.2050")));
     top->addWidget(timeLabel_);
@@ -132,8 +155,7 @@ void MeasurementsWindow::BuildLayout() {
     table_->setFocusPolicy(Qt::NoFocus);
     table_->verticalHeader()->hide();
     for (int column = 0; column < ColumnCount; ++column)
-        table_->setHorizontalHeaderItem(column,
-                                        new QTableWidgetItem(QString::fromUtf8(ColumnCaptions[column])));
+        table_->setHorizontalHeaderItem(column, new QTableWidgetItem(tr(ColumnCaptions[column])));
     for (int row = 0; row < body::Count; ++row) {
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(column == Name ? BodyName(row + 1) : Missing);
@@ -161,13 +183,14 @@ void MeasurementsWindow::BuildLayout() {
     laws->setObjectName(QStringLiteral("ConservationBox"));
     auto* grid = new QGridLayout(laws);
     for (int row = 0; row < static_cast<int>(conservation_.size()); ++row) {
-        grid->addWidget(new QLabel(QString::fromUtf8(QuantityRows[row].caption), laws), row, 0);
+        grid->addWidget(new QLabel(tr(QuantityRows[row].caption), laws), row, 0);
         auto* value = new QLabel(Missing, laws);
         value->setObjectName(QString::fromUtf8(QuantityRows[row].name));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setFixedWidth(
-            value->fontMetrics().horizontalAdvance(QStringLiteral("−99999,9999; −99999,9999")));
+            std::max(value->fontMetrics().horizontalAdvance(QStringLiteral("−99999,9999; −99999,9999")),
+                     value->fontMetrics().horizontalAdvance(NotConserved())));
         grid->addWidget(value, row, 1);
         conservation_[static_cast<std::size_t>(row)] = value;
     }
@@ -207,12 +230,14 @@ void MeasurementsWindow::BuildLayout() {
 }
 
 void MeasurementsWindow::Refresh() {
+    // The elapsed time is the experiment window's own, worked out once by the run's step.
     const RunSnapshot& s = recorder_.Latest();
-    const double days = s.time / SecondsPerDay;
-    const double years = std::trunc(days / 365);
-    timeLabel_->setText(QStringLiteral("Время с начала эксперимента: %1 лет и %2 дней (%3 сут); Солнце %4")
-                            .arg(Fixed(years, 0), Fixed(days - 365 * years, 1), Fixed(days, 1),
-                                 s.sunHeld ? QStringLiteral("неподвижно") : QStringLiteral("движется")));
+    const QString years = YearsText(s.elapsedYears);
+    const QString days = DaysText(s.elapsedDaysRem);
+    const QString all = DaysAndNightsText(s.elapsedDays);
+    timeLabel_->setText(
+        s.sunHeld ? tr("Время с начала эксперимента: %1 и %2 (%3); Солнце закреплено").arg(years, days, all)
+                  : tr("Время с начала эксперимента: %1 и %2 (%3); Солнце свободно").arg(years, days, all));
     ShowBodies();
     ShowRealSky();
     ShowConservation();
@@ -233,32 +258,64 @@ void SetCell(QTableWidget* table, int body, int column, const QString& text, con
 }
 } // namespace
 
+namespace {
+// Why a body has no semi-major axis or period, from the way it moves.
+QString WhyNoOrbit(OrbitKind kind) {
+    switch (kind) {
+    case OrbitKind::Bound:
+        break;
+    case OrbitKind::Receding:
+        return MeasurementsWindow::tr("Орбита не замкнута (e ≥ 1): тело уходит от Солнца");
+    case OrbitKind::Approaching:
+        return MeasurementsWindow::tr(
+            "Орбита не замкнута (e ≥ 1): тело приближается к Солнцу, пройдёт мимо него и уйдёт");
+    case OrbitKind::FallingIntoSun:
+        return MeasurementsWindow::tr("Тело движется по прямой через Солнце (e = 1) и падает на Солнце");
+    case OrbitKind::RisingAndFalling:
+        return MeasurementsWindow::tr(
+            "Тело движется по прямой через Солнце (e = 1): удаляется от Солнца и упадёт на него обратно");
+    }
+    return {};
+}
+
+QString WhichMu(bool sunHeld) {
+    return sunHeld ? MeasurementsWindow::tr("Орбита относительно Солнца при μ = G·M☉: Солнце закреплено и "
+                                            "притягивает тело как неподвижный центр")
+                   : MeasurementsWindow::tr("Орбита относительно Солнца при μ = G·(M☉ + m): Солнце свободно "
+                                            "и само движется к телу");
+}
+} // namespace
+
 void MeasurementsWindow::ShowBodies() {
-    const RunSnapshot& s = recorder_.Latest();
+    const bool sunHeld = recorder_.Latest().sunHeld;
+    const QString mu = WhichMu(sunHeld);
+    for (const int column : {SemiMajorAxis, Eccentricity, KeplerPeriod}) {
+        QTableWidgetItem* header = table_->horizontalHeaderItem(column);
+        if (header->toolTip() != mu) header->setToolTip(mu);
+    }
     for (int column = DistanceMkm; column <= PeriodDifference; ++column)
-        SetCell(table_, body::Sun, column, Missing,
-                QStringLiteral("Расстояния и орбиты считаются от Солнца"));
+        SetCell(table_, body::Sun, column, Missing, tr("Расстояния и орбиты считаются от Солнца"));
+    const QString notYet = tr("Тело ещё не сделало полного оборота вокруг Солнца в этом прогоне");
     for (int body = body::Sun + 1; body <= body::Count; ++body) {
-        const OrbitAboutSun orbit = OrbitOf(s, body);
+        const BodyReading reading = ReadBody(recorder_, body);
+        const OrbitAboutSun& orbit = reading.orbit;
+        const bool bound = orbit.kind == OrbitKind::Bound;
+        const QString orbitTip = bound ? mu : WhyNoOrbit(orbit.kind);
         SetCell(table_, body, DistanceMkm, Fixed(orbit.distance / MetresPerMillionKm, 2));
         SetCell(table_, body, DistanceAu, Fixed(orbit.distance / MetresPerAu, 4));
         SetCell(table_, body, Speed, Fixed(orbit.speed / 1000, 3));
-        const QString unbound = QStringLiteral("Орбита не замкнута (e ≥ 1): тело уходит от Солнца");
-        const bool bound = orbit.semiMajorAxis.has_value();
-        SetCell(table_, body, Eccentricity, Fixed(orbit.eccentricity, 4));
+        SetCell(table_, body, Eccentricity, Fixed(orbit.eccentricity, 4), orbitTip);
         SetCell(table_, body, SemiMajorAxis, bound ? Fixed(*orbit.semiMajorAxis / MetresPerAu, 4) : Missing,
-                bound ? QString() : unbound);
-        SetCell(table_, body, KeplerPeriod, bound ? Duration(*orbit.keplerPeriod) : Missing,
-                bound ? QString() : unbound);
-        const std::optional<double> measured = recorder_.MeasuredPeriod(body);
-        const QString notYet =
-            QStringLiteral("Тело ещё не сделало полного оборота вокруг Солнца в этом прогоне");
-        SetCell(table_, body, MeasuredPeriod, measured ? Duration(*measured) : Missing,
-                measured ? QString() : notYet);
-        if (measured && bound)
-            SetCell(table_, body, PeriodDifference, Fixed((*measured / *orbit.keplerPeriod - 1) * 100, 2));
-        else
-            SetCell(table_, body, PeriodDifference, Missing, measured ? unbound : notYet);
+                orbitTip);
+        SetCell(table_, body, KeplerPeriod, bound ? Fixed(*orbit.keplerPeriod / SecondsPerDay, 1) : Missing,
+                orbitTip);
+        const QString noPeriod = bound ? notYet : WhyNoOrbit(orbit.kind);
+        SetCell(table_, body, MeasuredPeriod,
+                reading.measuredPeriod ? Fixed(*reading.measuredPeriod / SecondsPerDay, 1) : Missing,
+                reading.measuredPeriod ? QString() : noPeriod);
+        SetCell(table_, body, PeriodDifference,
+                reading.periodDifferencePct ? Fixed(*reading.periodDifferencePct, 2) : Missing,
+                reading.periodDifferencePct ? QString() : noPeriod);
     }
 }
 
@@ -303,31 +360,43 @@ void MeasurementsWindow::ShowRealSky() {
 
 void MeasurementsWindow::ShowConservation() {
     const Conservation& c = recorder_.LatestConservation();
+    const Conservation& start = recorder_.Baseline();
+    const bool sunHeld = recorder_.Latest().sunHeld;
     const auto pair = [](const QString& a, const QString& b) { return a + QStringLiteral("; ") + b; };
+    // Only a free Sun leaves the system without an outside force: then the centre of mass keeps its
+    // velocity. A held Sun is kept in place by one.
+    const QString centreVelocity =
+        sunHeld ? NotConserved() : pair(Fixed(c.centreVx, 4), Fixed(c.centreVy, 4));
+    const QString centreDrift =
+        sunHeld ? Missing : Scientific(std::hypot(c.centreVx - start.centreVx, c.centreVy - start.centreVy));
     const QString texts[] = {
         Scientific(c.kinetic),
         Scientific(c.potential),
         Scientific(c.total),
         Scientific(c.angularMomentum),
-        pair(Fixed(c.centreX / MetresPerMillionKm, 4), Fixed(c.centreY / MetresPerMillionKm, 4)),
-        pair(Fixed(c.centreVx, 4), Fixed(c.centreVy, 4)),
+        centreVelocity,
+        centreDrift,
         Relative(recorder_.EnergyChange()),
         Relative(recorder_.AngularMomentumChange()),
+        pair(Fixed(c.centreX / MetresPerMillionKm, 4), Fixed(c.centreY / MetresPerMillionKm, 4)),
     };
     for (std::size_t k = 0; k < conservation_.size(); ++k)
         if (conservation_[k]->text() != texts[k]) conservation_[k]->setText(texts[k]);
     const QString note =
-        recorder_.Latest().sunHeld
-            ? QStringLiteral("Солнце неподвижно: энергия остальных тел (их кинетическая и потенциальная "
-                             "энергия всех пар, с Солнцем тоже), момент импульса относительно Солнца.")
-            : QStringLiteral("Солнце движется: энергия и момент импульса (относительно начала координат) "
-                             "всех одиннадцати тел.");
+        sunHeld ? tr("Солнце закреплено: энергия остальных тел (их кинетическая и потенциальная энергия всех "
+                     "пар, с Солнцем тоже), момент импульса относительно Солнца. Центр масс не сохраняет ни "
+                     "положения, ни скорости: Солнце удерживает внешняя сила.")
+                : tr("Солнце свободно: энергия и момент импульса (относительно начала координат) всех "
+                     "одиннадцати тел; скорость центра масс постоянна, и он движется равномерно и "
+                     "прямолинейно.");
     if (systemNote_->text() != note) systemNote_->setText(note);
 }
 
 bool MeasurementsWindow::SaveCsv(const QString& path) {
     const CsvFormat format{QLocale().decimalPoint() == QStringLiteral(",")};
-    const std::optional<QString> failure = WriteWholeFile(path, HistoryCsv(recorder_.History(), format));
+    const RunSnapshot& run = recorder_.Latest();
+    const std::optional<QString> failure =
+        WriteWholeFile(path, HistoryCsv(recorder_.History(), run, CsvWordsFor(run), format));
     if (failure) {
         ui::ShowMessage(this, QStringLiteral("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.")
                                   .arg(path, *failure));

@@ -42,7 +42,7 @@ class MeasurementsWindow : public QWidget {
     HistoryPlot* energyPlot_ = nullptr;
     HistoryPlot* distancePlot_ = nullptr;
     QLabel* systemNote_ = nullptr;
-    std::array<QLabel*, 8> conservation_{};
+    std::array<QLabel*, 9> conservation_{};
 };
 
 } // namespace orvane::measure

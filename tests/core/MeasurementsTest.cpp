@@ -6,6 +6,7 @@
 #include "CoreTestSupport.h"
 #include "HistoryCsv.h"
 #include "MeasureRecorder.h"
+#include "MeasureTestSupport.h"
 #include "RealSky.h"
 #include "RevolutionClock.h"
 
@@ -23,19 +24,9 @@ constexpr int Mercury = 2, Venus = 3, Earth = 4, Asteroid = 11;
 constexpr double Day = 86400;
 constexpr double G = 6.67e-11;
 
-// The Sun alone at the origin with one planet; every other body massless and far away.
+// The Sun alone at the origin with one planet, free; every other body massless and far away.
 RunSnapshot SunAndPlanet(double sunMass, double planetMass, double x, double y, double vx, double vy) {
-    RunSnapshot s;
-    s.gravConst = G;
-    s.mass[body::Sun] = sunMass;
-    for (int body = body::Sun + 1; body <= body::Count; ++body)
-        s.x[body] = 1e20 * body;
-    s.x[Mercury] = x;
-    s.y[Mercury] = y;
-    s.vx[Mercury] = vx;
-    s.vy[Mercury] = vy;
-    s.mass[Mercury] = planetMass;
-    return s;
+    return test::SunAndBody(Mercury, false, sunMass, planetMass, x, y, vx, vy);
 }
 
 TEST(OrbitAboutSun, CircularEccentricAndUnboundOrbits) {
@@ -213,7 +204,8 @@ TEST(Recorder, SunOptionStartsANewBaseline) {
     EXPECT_EQ(recorder.History().Samples().size(), 5u);
 }
 
-TEST(History, ThinsTheOlderHalfWhenFull) {
+TEST(History, KeepsTheWholeRunEvenlyWhenFull) {
+    // Full at 8: every second sample goes, the stride doubles, and the next moment on it (8) is kept.
     SampleHistory history(8);
     for (int k = 0; k <= 8; ++k) {
         Sample sample;
@@ -223,7 +215,8 @@ TEST(History, ThinsTheOlderHalfWhenFull) {
     std::vector<double> times;
     for (const Sample& sample : history.Samples())
         times.push_back(sample.time);
-    EXPECT_EQ(times, (std::vector<double>{0, 2, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(times, (std::vector<double>{0, 2, 4, 6, 8}));
+    EXPECT_EQ(history.Stride(), 2u);
 
     SampleHistory longRun(100);
     for (int k = 0; k < 100000; ++k) {
@@ -291,24 +284,31 @@ TEST(Csv, HeaderUnitsAndLocaleSeparators) {
     sample.relativeEnergyChange = 2.5e-7;
     history.Add(sample);
 
-    const std::string comma = HistoryCsv(history, {true});
-    std::istringstream lines(comma);
+    RunSnapshot run; // no masses: every derived column of an orbit stays empty or plain
+    CsvWords words;
+    for (std::size_t k = 0; k < HistoryCsvColumns(run).size(); ++k)
+        words.header.push_back("c" + std::to_string(k) + (k == 1 ? ", x" : ""));
+    words.sunHeld = "held";
+    words.sunFree = "free";
+    const std::string comma = HistoryCsv(history, run, words, {true});
+    ASSERT_EQ(comma.rfind("\xEF\xBB\xBF", 0), 0u); // the byte-order mark
+    std::istringstream lines(comma.substr(3));
     std::string header, first, second;
     std::getline(lines, header);
     std::getline(lines, first);
     std::getline(lines, second);
-    EXPECT_EQ(header.rfind("\"Время, сут\";\"Солнце x, млн км\";\"Солнце y, млн км\";\"Солнце vx, м/с\"", 0),
-              0u);
-    EXPECT_NE(header.find("\"Астероид vy, м/с\";\"Энергия, Дж\";\"Момент импульса, кг·м²/с\";\"|ΔE/E0|\""),
-              std::string::npos);
-    // Time, 11 bodies of 4 columns, energy, angular momentum, |dE/E0|: 48 fields.
-    EXPECT_EQ(std::count(header.begin(), header.end(), ';'), 47);
+    // Header fields quoted, commas inside them kept.
+    EXPECT_EQ(header.rfind("\"c0\";\"c1, x\";\"c2\"", 0), 0u) << header;
+    // Time, 11 bodies of 4 columns, energy, angular momentum, |dE/E0|, the Sun's mode, then 5 derived
+    // columns for each of the ten bodies round the Sun: 99 fields.
+    EXPECT_EQ(std::count(header.begin(), header.end(), ';'), 98);
     EXPECT_EQ(first.rfind("1,5;0;0;0;0;0;0;0;0;0;0;0;0;147,25;0;0;-30000,5;", 0), 0u);
-    // The first sample has no |dE/E0|: its field is empty.
-    EXPECT_TRUE(first.ends_with(";0;0;-2,5e+33;3e+40;\r")) << first;
-    EXPECT_TRUE(second.ends_with(";-2,5e+33;3e+40;2,5e-07\r")) << second;
+    // The first sample has no |dE/E0| here (E0 is 0): its field is empty.
+    EXPECT_NE(first.find(";0;0;-2,5e+33;3e+40;;free;"), std::string::npos) << first;
+    EXPECT_NE(second.find(";-2,5e+33;3e+40;2,5e-07;free;"), std::string::npos) << second;
+    EXPECT_TRUE(second.ends_with("\r")) << second;
 
-    const std::string point = HistoryCsv(history, {false});
+    const std::string point = HistoryCsv(history, run, words, {false});
     EXPECT_NE(point.find("\n1.5,0,0,"), std::string::npos);
     EXPECT_NE(point.find(",147.25,0,0,-30000.5,"), std::string::npos);
 }

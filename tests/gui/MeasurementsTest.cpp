@@ -113,7 +113,7 @@ TEST_F(Measurements, FollowsTheRunAndANewStart) {
     const auto& history = Controller()->Recorder().History().Samples();
     EXPECT_EQ(history.size(), 4u);
     auto* time = Find<QLabel>(window, "TimeLabel");
-    EXPECT_TRUE(test::WaitUntil([&] { return time->text().contains(test::Decimal("(6.0 сут)")); }, 2000))
+    EXPECT_TRUE(test::WaitUntil([&] { return time->text().contains("6 дней (6 суток)"); }, 2000))
         << time->text().toStdString();
     // Paused: nothing new, so the refresh timer stops.
     EXPECT_TRUE(test::WaitUntil([&] { return !Controller()->Refreshing(); }, 2000));
@@ -122,7 +122,7 @@ TEST_F(Measurements, FollowsTheRunAndANewStart) {
 
     Start();
     EXPECT_EQ(Controller()->Recorder().History().Samples().size(), 1u);
-    EXPECT_TRUE(time->text().contains(test::Decimal("(0.0 сут)"))) << time->text().toStdString();
+    EXPECT_TRUE(time->text().contains("0 лет и 0 дней (0 суток)")) << time->text().toStdString();
     EXPECT_EQ(Find<QLabel>(window, "EnergyChange")->text(), "0");
 }
 
@@ -153,12 +153,22 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
     // The header's fields are quoted and hold commas themselves: count them by their quotes.
     ASSERT_EQ(plain.size(), 5);
     const QString header = plain[0].join(',');
+    // A byte-order mark first, for spreadsheets that would not take the file for UTF-8 otherwise.
+    QFile raw(dir.filePath("c.csv"));
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    EXPECT_EQ(raw.read(4), QByteArray("\xEF\xBB\xBF\""));
     EXPECT_TRUE(header.startsWith("\"Время, сут\",\"Солнце x, млн км\"")) << header.toStdString();
-    EXPECT_TRUE(header.endsWith("\"Энергия, Дж\",\"Момент импульса, кг·м²/с\",\"|ΔE/E0|\""));
-    EXPECT_EQ(header.count('"'), 2 * 48);
+    EXPECT_TRUE(header.contains(
+        "\"Энергия, Дж\",\"Момент импульса, кг·м²/с\",\"|ΔE/E0|\",\"Солнце закреплено "
+        "или свободно\",\"Меркурий расстояние от Солнца, млн км\",\"Меркурий скорость, км/с\","
+        "\"Меркурий большая полуось, а. е.\",\"Меркурий эксцентриситет\",\"Меркурий период по "
+        "Кеплеру, сут\",\"Венера расстояние от Солнца, млн км\""))
+        << header.toStdString();
+    EXPECT_TRUE(header.endsWith("\"Астероид эксцентриситет\",\"Астероид период по Кеплеру, сут\""));
+    EXPECT_EQ(header.count('"'), 2 * 99);
     const QLocale c = QLocale::c();
     for (int row = 1; row <= 4; ++row) {
-        ASSERT_EQ(plain[row].size(), 48);
+        ASSERT_EQ(plain[row].size(), 99);
         EXPECT_EQ(c.toDouble(plain[row][0]), 2.0 * (row - 1));
     }
     bool ok = false;
@@ -171,9 +181,9 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
     QLocale::setDefault(russian);
     const QList<QStringList> comma = SavedCsv(window, dir.filePath("ru.csv"), ';');
     ASSERT_EQ(comma.size(), 5);
-    EXPECT_EQ(comma[0].size(), 48);
+    EXPECT_EQ(comma[0].size(), 99);
     EXPECT_EQ(comma[0][0], "\"Время, сут\"");
-    ASSERT_EQ(comma[4].size(), 48);
+    ASSERT_EQ(comma[4].size(), 99);
     EXPECT_EQ(comma[2][0], "2");
     EXPECT_TRUE(comma[4][13].contains(',')) << comma[4][13].toStdString();
     EXPECT_DOUBLE_EQ(russian.toDouble(comma[4][13], &ok), earthX);
