@@ -99,7 +99,7 @@ BENCHMARK(WindowRefresh)->Unit(benchmark::kMillisecond);
 void CsvText(benchmark::State& state) {
     const MeasureRecorder recorder = FullRecorder();
     for (auto _ : state)
-        benchmark::DoNotOptimize(HistoryCsv(recorder.History(), {true}));
+        benchmark::DoNotOptimize(HistoryCsv(recorder.History(), {true}, CsvHeader{}));
 }
 BENCHMARK(CsvText)->Unit(benchmark::kMillisecond);
 

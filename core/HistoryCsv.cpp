@@ -1,17 +1,10 @@
 #include "HistoryCsv.h"
 
-#include "Bodies.h"
-
-#include <array>
 #include <charconv>
 
 namespace orvane::measure {
 
 namespace {
-constexpr std::array<std::string_view, body::Count + 1> BodyNames{
-    "",       "Солнце", "Меркурий", "Венера", "Земля",  "Марс",
-    "Юпитер", "Сатурн", "Уран",     "Нептун", "Плутон", "Астероид",
-};
 constexpr double MetresPerMillionKm = 1e9;
 
 // A header field holds blanks and commas: it is quoted whatever the separator.
@@ -25,11 +18,6 @@ void AppendQuoted(std::string& out, std::string_view text) {
 }
 } // namespace
 
-std::string_view BodyNameRu(int body) {
-    if (body < body::Sun || body > body::Count) return {};
-    return BodyNames[static_cast<std::size_t>(body)];
-}
-
 std::string CsvNumber(double value, CsvFormat format) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
@@ -40,20 +28,20 @@ std::string CsvNumber(double value, CsvFormat format) {
     return text;
 }
 
-std::string HistoryCsv(const SampleHistory& history, CsvFormat format) {
+std::string HistoryCsv(const SampleHistory& history, CsvFormat format, const CsvHeader& header) {
     const char separator = format.Separator();
     std::string out;
     out.reserve(64 * 1024 + history.Samples().size() * 48 * 12);
 
-    AppendQuoted(out, "Время, сут");
+    AppendQuoted(out, header.time);
     for (int body = body::Sun; body <= body::Count; ++body) {
-        const std::string name(BodyNameRu(body));
-        for (const char* column : {" x, млн км", " y, млн км", " vx, м/с", " vy, м/с"}) {
+        const std::string& name = header.bodies[static_cast<std::size_t>(body)];
+        for (const std::string& column : header.bodyColumns) {
             out += separator;
             AppendQuoted(out, name + column);
         }
     }
-    for (const char* column : {"Энергия, Дж", "Момент импульса, кг·м²/с", "|ΔE/E0|"}) {
+    for (const std::string& column : header.totals) {
         out += separator;
         AppendQuoted(out, column);
     }

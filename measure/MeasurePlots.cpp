@@ -2,6 +2,7 @@
 
 #include "AxisTicks.h"
 #include "Bodies.h"
+#include "BodyNames.h"
 #include "HistoryCsv.h"
 #include "MeasureRecorder.h"
 #include "MeasureText.h"
@@ -66,12 +67,9 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
         values_.push_back(value);
     }
 
-    const QString title = logarithmic
-                              ? QStringLiteral("Относительное изменение энергии |ΔE/E₀|")
-                              : QStringLiteral("Расстояние от Солнца: %1, млн км")
-                                    .arg(QString::fromUtf8(BodyNameRu(body_).data(),
-                                                           static_cast<qsizetype>(BodyNameRu(body_).size())));
-    const QString timeCaption = inYears ? QStringLiteral("время, годы") : QStringLiteral("время, сутки");
+    const QString title = logarithmic ? tr("Относительное изменение энергии |ΔE/E₀|")
+                                      : tr("Расстояние от Солнца: %1, млн км").arg(ui::BodyName(body_));
+    const QString timeCaption = inYears ? tr("время, годы") : tr("время, сутки");
 
     // Ranges.
     double tMax = std::max(times_.empty() ? 0.0 : times_.back(), inYears ? 2.0 : 10.0);
@@ -143,7 +141,7 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
         for (const double seconds : recorder_.BaselineTimes()) {
             const double x = px(seconds / timeUnit);
             painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-            painter.drawText(QPointF(x + 3, area.top() + line), QStringLiteral("новый отсчёт"));
+            painter.drawText(QPointF(x + 3, area.top() + line), tr("новый отсчёт"));
         }
     }
 

@@ -3,6 +3,8 @@
 #include "Bodies.h"
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace orvane::measure {
@@ -48,8 +50,9 @@ QString PowerOfTen(int exponent) {
 
 QString Duration(double seconds) {
     const double days = seconds / SecondsPerDay;
-    if (days < 2 * DaysPerYear) return Fixed(days, 1) + QStringLiteral(" сут");
-    return Fixed(days / DaysPerYear, 3) + QStringLiteral(" г.");
+    if (days < 2 * DaysPerYear)
+        return QCoreApplication::translate("MeasureText", "%1 сут").arg(Fixed(days, 1));
+    return QCoreApplication::translate("MeasureText", "%1 г.").arg(Fixed(days / DaysPerYear, 3));
 }
 
 QString DateText(const CalendarDate& date) {

@@ -2,7 +2,9 @@
 
 #include "AppStyle.h"
 #include "Bodies.h"
+#include "BodyNames.h"
 #include "CsvFile.h"
+#include "CsvHeaderText.h"
 #include "HistoryCsv.h"
 #include "MeasurePlots.h"
 #include "MeasureRecorder.h"
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include <cmath>
 
@@ -48,17 +51,17 @@ enum Column {
 };
 
 const char* const ColumnCaptions[ColumnCount] = {
-    "Тело",
-    "Расстояние\nот Солнца,\nмлн км",
-    "Расстояние\nот Солнца,\nа. е.",
-    "Скорость\nотносительно\nСолнца, км/с",
-    "Большая\nполуось,\nа. е.",
-    "Эксцентри-\nситет",
-    "Период\nпо Кеплеру",
-    "Измеренный\nпериод",
-    "Разница\nпериодов,\n%",
-    "Долгота\nреальной\nпланеты, °",
-    "Модель −\nреальность,\n°",
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Тело"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Расстояние\nот Солнца,\nмлн км"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Расстояние\nот Солнца,\nа. е."),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Скорость\nотносительно\nСолнца, км/с"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Большая\nполуось,\nа. е."),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Эксцентри-\nситет"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Период\nпо Кеплеру"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Измеренный\nпериод"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Разница\nпериодов,\n%"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Долгота\nреальной\nпланеты, °"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Модель −\nреальность,\n°"),
 };
 
 enum Quantity { Kinetic, Potential, Total, Momentum, Centre, CentreVelocity, EnergyDrift, MomentumDrift };
@@ -68,20 +71,19 @@ struct QuantityRow {
     const char* caption;
 };
 const QuantityRow QuantityRows[] = {
-    {"KineticEnergy", "Кинетическая энергия, Дж"},
-    {"PotentialEnergy", "Потенциальная энергия, Дж"},
-    {"TotalEnergy", "Полная энергия E, Дж"},
-    {"AngularMomentum", "Момент импульса L, кг·м²/с"},
-    {"CentreOfMass", "Центр масс (x; y), млн км"},
-    {"CentreOfMassVelocity", "Скорость центра масс (vx; vy), м/с"},
-    {"EnergyChange", "|ΔE/E₀| с начала отсчёта"},
-    {"AngularMomentumChange", "|ΔL/L₀| с начала отсчёта"},
+    {"KineticEnergy", QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Кинетическая энергия, Дж")},
+    {"PotentialEnergy",
+     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Потенциальная энергия, Дж")},
+    {"TotalEnergy", QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Полная энергия E, Дж")},
+    {"AngularMomentum",
+     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Момент импульса L, кг·м²/с")},
+    {"CentreOfMass", QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Центр масс (x; y), млн км")},
+    {"CentreOfMassVelocity",
+     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Скорость центра масс (vx; vy), м/с")},
+    {"EnergyChange", QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "|ΔE/E₀| с начала отсчёта")},
+    {"AngularMomentumChange",
+     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "|ΔL/L₀| с начала отсчёта")},
 };
-
-QString BodyName(int body) {
-    const std::string_view name = BodyNameRu(body);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 QString Relative(const std::optional<double>& change) {
     return change ? Scientific(*change) : Missing;
@@ -90,7 +92,7 @@ QString Relative(const std::optional<double>& change) {
 
 MeasurementsWindow::MeasurementsWindow(const MeasureRecorder& recorder) : recorder_(recorder) {
     setObjectName(QStringLiteral("MeasurementsWindow"));
-    setWindowTitle(QStringLiteral("Измерения — Orvane2.0"));
+    setWindowTitle(tr("Измерения — Orvane2.0"));
     setWindowIcon(ui::AppIcon());
     BuildLayout();
     Refresh();
@@ -104,20 +106,19 @@ void MeasurementsWindow::BuildLayout() {
     timeLabel_->setObjectName(QStringLiteral("TimeLabel"));
     dateLabel_ = new QLabel(this);
     dateLabel_->setObjectName(QStringLiteral("DateLabel"));
-    auto* save = new QPushButton(QStringLiteral("Сохранить в CSV…"), this);
+    auto* save = new QPushButton(tr("Сохранить в CSV…"), this);
     save->setObjectName(QStringLiteral("SaveCsv"));
-    save->setToolTip(QStringLiteral("Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)"));
+    save->setToolTip(tr("Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)"));
     connect(save, &QPushButton::clicked, this, &MeasurementsWindow::SaveCsvAs);
-    auto* saveAction = new QAction(QStringLiteral("Сохранить в CSV…"), this);
+    auto* saveAction = new QAction(tr("Сохранить в CSV…"), this);
     saveAction->setObjectName(QStringLiteral("SaveCsvAction"));
     saveAction->setShortcut(QKeySequence::Save);
     connect(saveAction, &QAction::triggered, this, &MeasurementsWindow::SaveCsvAs);
     addAction(saveAction);
     // Texts that change with every refresh must not make the layout recompute the window's size.
-    timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(QStringLiteral(
-        "Время с начала эксперимента: 9999 лет и 364,9 дней (9999999,9 сут); Солнце неподвижно")));
-    dateLabel_->setFixedWidth(
-        dateLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Дата в модели: 31.12.2050")));
+    timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(
+        tr("Время с начала эксперимента: 9999 лет и 364,9 дней (9999999,9 сут); Солнце неподвижно")));
+    dateLabel_->setFixedWidth(dateLabel_->fontMetrics().horizontalAdvance(tr("Дата в модели: 31.12.2050")));
     top->addWidget(timeLabel_);
     top->addSpacing(24);
     top->addWidget(dateLabel_);
@@ -132,11 +133,10 @@ void MeasurementsWindow::BuildLayout() {
     table_->setFocusPolicy(Qt::NoFocus);
     table_->verticalHeader()->hide();
     for (int column = 0; column < ColumnCount; ++column)
-        table_->setHorizontalHeaderItem(column,
-                                        new QTableWidgetItem(QString::fromUtf8(ColumnCaptions[column])));
+        table_->setHorizontalHeaderItem(column, new QTableWidgetItem(tr(ColumnCaptions[column])));
     for (int row = 0; row < body::Count; ++row) {
         for (int column = 0; column < ColumnCount; ++column) {
-            auto* item = new QTableWidgetItem(column == Name ? BodyName(row + 1) : Missing);
+            auto* item = new QTableWidgetItem(column == Name ? ui::BodyName(row + 1) : Missing);
             item->setTextAlignment(column == Name ? Qt::AlignLeft | Qt::AlignVCenter
                                                   : Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(row, column, item);
@@ -147,7 +147,10 @@ void MeasurementsWindow::BuildLayout() {
     const QFontMetrics metrics = table_->fontMetrics();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Fixed);
-    table_->setColumnWidth(Name, metrics.horizontalAdvance(QStringLiteral("Меркурий")) + 16);
+    int widestName = 0;
+    for (int body = body::Sun; body <= body::Count; ++body)
+        widestName = std::max(widestName, metrics.horizontalAdvance(ui::BodyName(body)));
+    table_->setColumnWidth(Name, widestName + 16);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     table_->horizontalHeader()->setFixedHeight(4 * metrics.height() + 6);
@@ -157,11 +160,11 @@ void MeasurementsWindow::BuildLayout() {
     layout->addWidget(table_);
 
     auto* bottom = new QHBoxLayout;
-    auto* laws = new QGroupBox(QStringLiteral("Законы сохранения"), this);
+    auto* laws = new QGroupBox(tr("Законы сохранения"), this);
     laws->setObjectName(QStringLiteral("ConservationBox"));
     auto* grid = new QGridLayout(laws);
     for (int row = 0; row < static_cast<int>(conservation_.size()); ++row) {
-        grid->addWidget(new QLabel(QString::fromUtf8(QuantityRows[row].caption), laws), row, 0);
+        grid->addWidget(new QLabel(tr(QuantityRows[row].caption), laws), row, 0);
         auto* value = new QLabel(Missing, laws);
         value->setObjectName(QString::fromUtf8(QuantityRows[row].name));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -183,11 +186,11 @@ void MeasurementsWindow::BuildLayout() {
     energyPlot_->setObjectName(QStringLiteral("EnergyPlot"));
     plots->addWidget(energyPlot_);
     auto* choice = new QHBoxLayout;
-    auto* choiceLabel = new QLabel(QStringLiteral("Расстояние от Солнца на графике:"), this);
+    auto* choiceLabel = new QLabel(tr("Расстояние от Солнца на графике:"), this);
     plotBody_ = new QComboBox(this);
     plotBody_->setObjectName(QStringLiteral("PlotBody"));
     for (int body = body::Sun + 1; body <= body::Count; ++body)
-        plotBody_->addItem(BodyName(body), body);
+        plotBody_->addItem(ui::BodyName(body), body);
     choiceLabel->setBuddy(plotBody_);
     choice->addWidget(choiceLabel);
     choice->addWidget(plotBody_);
@@ -210,9 +213,9 @@ void MeasurementsWindow::Refresh() {
     const RunSnapshot& s = recorder_.Latest();
     const double days = s.time / SecondsPerDay;
     const double years = std::trunc(days / 365);
-    timeLabel_->setText(QStringLiteral("Время с начала эксперимента: %1 лет и %2 дней (%3 сут); Солнце %4")
+    timeLabel_->setText(tr("Время с начала эксперимента: %1 лет и %2 дней (%3 сут); Солнце %4")
                             .arg(Fixed(years, 0), Fixed(days - 365 * years, 1), Fixed(days, 1),
-                                 s.sunHeld ? QStringLiteral("неподвижно") : QStringLiteral("движется")));
+                                 s.sunHeld ? tr("неподвижно") : tr("движется")));
     ShowBodies();
     ShowRealSky();
     ShowConservation();
@@ -236,14 +239,13 @@ void SetCell(QTableWidget* table, int body, int column, const QString& text, con
 void MeasurementsWindow::ShowBodies() {
     const RunSnapshot& s = recorder_.Latest();
     for (int column = DistanceMkm; column <= PeriodDifference; ++column)
-        SetCell(table_, body::Sun, column, Missing,
-                QStringLiteral("Расстояния и орбиты считаются от Солнца"));
+        SetCell(table_, body::Sun, column, Missing, tr("Расстояния и орбиты считаются от Солнца"));
     for (int body = body::Sun + 1; body <= body::Count; ++body) {
         const OrbitAboutSun orbit = OrbitOf(s, body);
         SetCell(table_, body, DistanceMkm, Fixed(orbit.distance / MetresPerMillionKm, 2));
         SetCell(table_, body, DistanceAu, Fixed(orbit.distance / MetresPerAu, 4));
         SetCell(table_, body, Speed, Fixed(orbit.speed / 1000, 3));
-        const QString unbound = QStringLiteral("Орбита не замкнута (e ≥ 1): тело уходит от Солнца");
+        const QString unbound = tr("Орбита не замкнута (e ≥ 1): тело уходит от Солнца");
         const bool bound = orbit.semiMajorAxis.has_value();
         SetCell(table_, body, Eccentricity, Fixed(orbit.eccentricity, 4));
         SetCell(table_, body, SemiMajorAxis, bound ? Fixed(*orbit.semiMajorAxis / MetresPerAu, 4) : Missing,
@@ -251,8 +253,7 @@ void MeasurementsWindow::ShowBodies() {
         SetCell(table_, body, KeplerPeriod, bound ? Duration(*orbit.keplerPeriod) : Missing,
                 bound ? QString() : unbound);
         const std::optional<double> measured = recorder_.MeasuredPeriod(body);
-        const QString notYet =
-            QStringLiteral("Тело ещё не сделало полного оборота вокруг Солнца в этом прогоне");
+        const QString notYet = tr("Тело ещё не сделало полного оборота вокруг Солнца в этом прогоне");
         SetCell(table_, body, MeasuredPeriod, measured ? Duration(*measured) : Missing,
                 measured ? QString() : notYet);
         if (measured && bound)
@@ -269,23 +270,22 @@ void MeasurementsWindow::ShowRealSky() {
     case SkyStatus::Compared:
         break;
     case SkyStatus::NotFromDataSet:
-        why =
-            QStringLiteral("Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на "
-                           "другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего");
+        why = tr("Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на "
+                 "другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего");
         break;
     case SkyStatus::OutsideEphemeris:
-        why = QStringLiteral("Дата вне 1800–2050 годов: приближённые элементы орбит JPL годятся только "
-                             "для этих лет");
+        why = tr("Дата вне 1800–2050 годов: приближённые элементы орбит JPL годятся только "
+                 "для этих лет");
         break;
     }
     if (sky.date) {
-        dateLabel_->setText(QStringLiteral("Дата в модели: %1").arg(DateText(*sky.date)));
+        dateLabel_->setText(tr("Дата в модели: %1").arg(DateText(*sky.date)));
         dateLabel_->setToolTip(sky.status == SkyStatus::Compared ? QString() : why);
     } else {
-        dateLabel_->setText(QStringLiteral("Дата в модели: —"));
+        dateLabel_->setText(tr("Дата в модели: —"));
         dateLabel_->setToolTip(why);
     }
-    const QString noReal = QStringLiteral("Реальная долгота дана только для планет");
+    const QString noReal = tr("Реальная долгота дана только для планет");
     for (const int body : {body::Sun, body::Count}) {
         SetCell(table_, body, RealLongitude, Missing, noReal);
         SetCell(table_, body, SkyDifference, Missing, noReal);
@@ -318,28 +318,28 @@ void MeasurementsWindow::ShowConservation() {
         if (conservation_[k]->text() != texts[k]) conservation_[k]->setText(texts[k]);
     const QString note =
         recorder_.Latest().sunHeld
-            ? QStringLiteral("Солнце неподвижно: энергия остальных тел (их кинетическая и потенциальная "
-                             "энергия всех пар, с Солнцем тоже), момент импульса относительно Солнца.")
-            : QStringLiteral("Солнце движется: энергия и момент импульса (относительно начала координат) "
-                             "всех одиннадцати тел.");
+            ? tr("Солнце неподвижно: энергия остальных тел (их кинетическая и потенциальная "
+                 "энергия всех пар, с Солнцем тоже), момент импульса относительно Солнца.")
+            : tr("Солнце движется: энергия и момент импульса (относительно начала координат) "
+                 "всех одиннадцати тел.");
     if (systemNote_->text() != note) systemNote_->setText(note);
 }
 
 bool MeasurementsWindow::SaveCsv(const QString& path) {
     const CsvFormat format{QLocale().decimalPoint() == QStringLiteral(",")};
-    const std::optional<QString> failure = WriteWholeFile(path, HistoryCsv(recorder_.History(), format));
+    const std::optional<QString> failure =
+        WriteWholeFile(path, HistoryCsv(recorder_.History(), format, CsvHeaderText()));
     if (failure) {
-        ui::ShowMessage(this, QStringLiteral("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.")
-                                  .arg(path, *failure));
+        ui::ShowMessage(
+            this, tr("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.").arg(path, *failure));
         return false;
     }
     return true;
 }
 
 void MeasurementsWindow::SaveCsvAs() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить в CSV"),
-                                                QStringLiteral("orvane-izmereniya.csv"),
-                                                QStringLiteral("Таблицы CSV (*.csv)"));
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Сохранить в CSV"), QStringLiteral("orvane-izmereniya.csv"), tr("Таблицы CSV (*.csv)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
     SaveCsv(path);

@@ -34,9 +34,9 @@ QDate DateDialog::DefaultDate(QDate today) {
 
 DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     setObjectName(QStringLiteral("DateDialog"));
-    setWindowTitle(QStringLiteral("Положения планет на дату"));
+    setWindowTitle(tr("Положения планет на дату"));
 
-    auto* prompt = new QLabel(QStringLiteral("Дата (с 1.1.1800 по 31.12.2050):"), this);
+    auto* prompt = new QLabel(tr("Дата (с 1.1.1800 по 31.12.2050):"), this);
     prompt->setObjectName(QStringLiteral("DateLabel"));
     dateEdit_ = new QDateEdit(this);
     dateEdit_->setObjectName(QStringLiteral("DateEdit"));
@@ -51,10 +51,10 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setGridVisible(true);
 
-    auto* load = new QPushButton(QStringLiteral("Загрузить"), this);
+    auto* load = new QPushButton(tr("Загрузить"), this);
     load->setObjectName(QStringLiteral("LoadButton"));
     load->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    auto* cancel = new QPushButton(tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setAutoDefault(false);
 

@@ -2,6 +2,7 @@
 // on a right-click of the 1.1.2000 button and of both preview screens, and by Ctrl+D.
 #include "DataSetOnDate.h"
 #include "DateDialog.h"
+#include "ErrorText.h"
 #include "Form1.h"
 #include "Guard.h"
 #include "MessageBox.h"
@@ -13,7 +14,7 @@
 namespace orvane {
 
 void Form1::BuildDateCommand() {
-    LoadOnDate = new QAction(QStringLiteral("Загрузить данные на другую дату…"), this);
+    LoadOnDate = new QAction(tr("Загрузить данные на другую дату…"), this);
     LoadOnDate->setObjectName(QStringLiteral("LoadOnDate"));
     LoadOnDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     LoadOnDate->setShortcutVisibleInContextMenu(true);
@@ -24,7 +25,7 @@ void Form1::BuildDateCommand() {
     auto* command2 = findChild<QPushButton*>(QStringLiteral("Command2"));
     command2->addAction(LoadOnDate);
     command2->setContextMenuPolicy(Qt::ActionsContextMenu);
-    command2->setToolTip(QStringLiteral("Правый щелчок или Ctrl+D — загрузить данные на другую дату"));
+    command2->setToolTip(tr("Правый щелчок или Ctrl+D — загрузить данные на другую дату"));
     Picture1->AddMenuAction(LoadOnDate);
     Picture2->AddMenuAction(LoadOnDate);
 }
@@ -37,13 +38,13 @@ void Form1::LoadOnDate_Click() {
 
 void Form1::LoadDataSetOn(const CalendarDate& date) {
     if (const auto refusal = DataSetDateRefusal(date)) {
-        ui::ShowMessage(this, QString::fromStdString(*refusal));
+        ui::ShowMessage(this, ui::ErrorText(*refusal));
         return;
     }
     // A run still going would overwrite the loaded planet with its next step.
     StopOrbitRun();
     if (const auto refusal = LoadDataSetOnDate(state_, date)) {
-        ui::ShowMessage(this, QString::fromStdString(*refusal));
+        ui::ShowMessage(this, ui::ErrorText(*refusal));
         return;
     }
     ShowBodyColumns(state_.BodyAngle, TableValues::Full);

@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -38,11 +39,17 @@ T* Named(const QString& name, Args&&... args) {
     return widget;
 }
 
-// Creates a captioned control with its name, at its place on the window in twips.
+// The translation context of the windows' captions: every caption of a layout table is marked with
+// QT_TRANSLATE_NOOP("Captions", …) and shown translated.
+inline constexpr const char* CaptionContext = "Captions";
+
+// Creates a captioned control with its name, at its place on the window in twips; the caption is shown
+// in the program's language.
 template <typename T>
 T* MakeControl(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
                int height) {
-    T* widget = Named<T>(QString::fromUtf8(name), QString::fromUtf8(caption), parent);
+    T* widget =
+        Named<T>(QString::fromUtf8(name), QCoreApplication::translate(CaptionContext, caption), parent);
     PlaceTw(widget, left, top, width, height);
     return widget;
 }

@@ -278,6 +278,15 @@ TEST(RealSky, ComparesTheEpochEarthWithTheRealOne) {
     EXPECT_EQ(CompareWithRealSky(s).status, SkyStatus::NotFromDataSet);
 }
 
+// The header's words come from the windows (CsvHeaderText, checked there); these are the Russian ones.
+CsvHeader RussianHeader() {
+    return {"Время, сут",
+            {"", "Солнце", "Меркурий", "Венера", "Земля", "Марс", "Юпитер", "Сатурн", "Уран", "Нептун",
+             "Плутон", "Астероид"},
+            {" x, млн км", " y, млн км", " vx, м/с", " vy, м/с"},
+            {"Энергия, Дж", "Момент импульса, кг·м²/с", "|ΔE/E0|"}};
+}
+
 TEST(Csv, HeaderUnitsAndLocaleSeparators) {
     SampleHistory history;
     Sample sample;
@@ -291,7 +300,7 @@ TEST(Csv, HeaderUnitsAndLocaleSeparators) {
     sample.relativeEnergyChange = 2.5e-7;
     history.Add(sample);
 
-    const std::string comma = HistoryCsv(history, {true});
+    const std::string comma = HistoryCsv(history, {true}, RussianHeader());
     std::istringstream lines(comma);
     std::string header, first, second;
     std::getline(lines, header);
@@ -308,7 +317,7 @@ TEST(Csv, HeaderUnitsAndLocaleSeparators) {
     EXPECT_TRUE(first.ends_with(";0;0;-2,5e+33;3e+40;\r")) << first;
     EXPECT_TRUE(second.ends_with(";-2,5e+33;3e+40;2,5e-07\r")) << second;
 
-    const std::string point = HistoryCsv(history, {false});
+    const std::string point = HistoryCsv(history, {false}, RussianHeader());
     EXPECT_NE(point.find("\n1.5,0,0,"), std::string::npos);
     EXPECT_NE(point.find(",147.25,0,0,-30000.5,"), std::string::npos);
 }
