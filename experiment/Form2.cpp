@@ -3,6 +3,7 @@
 #include "AppStyle.h"
 #include "ControlLayout.h"
 #include "ExperimentTick.h"
+#include "Language.h"
 #include "NumberText.h"
 #include "PictureBox.h"
 #include "Twips.h"
@@ -11,6 +12,7 @@
 #include "WindowOps.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -111,14 +113,32 @@ void Form2::BuildLayout() {
 
     setTabOrder(Slider2, Slider1);
 
-    MeasureAction = new QAction(tr("Измерения…"), this);
+    MeasureAction = new QAction(this);
     MeasureAction->setObjectName(QStringLiteral("MeasureAction"));
     MeasureAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     addAction(MeasureAction);
     for (ui::PictureBox* screen : {Picture1, Picture2}) {
         screen->AddMenuAction(MeasureAction);
-        screen->setToolTip(tr("Правая кнопка мыши — меню: сохранить изображение, измерения"));
     }
+    ShowMenuTexts();
+}
+
+void Form2::ShowMenuTexts() {
+    MeasureAction->setText(tr("Измерения…"));
+    for (ui::PictureBox* screen : {Picture1, Picture2})
+        screen->setToolTip(tr("Правая кнопка мыши — меню: сохранить изображение, измерения"));
+}
+
+// A new language: the captions, the menu, and the two labels a slider has rewritten.
+void Form2::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    const bool sizeShown = Label1->property(ui::CaptionShownProperty).toString() != Label1->text();
+    const bool delayShown = Label2->property(ui::CaptionShownProperty).toString() != Label2->text();
+    ui::RetranslateCaptions(this);
+    if (sizeShown) Slider2_Change();
+    if (delayShown) Slider1_Change();
+    ShowMenuTexts();
 }
 
 void Form2::Form_Load() {

@@ -3,9 +3,11 @@
 #include "AppStyle.h"
 #include "Controls.h"
 #include "HelpText.h"
+#include "Language.h"
 #include "MessageBox.h"
 #include "Twips.h"
 
+#include <QEvent>
 #include <QPlainTextEdit>
 
 namespace orvane {
@@ -52,6 +54,13 @@ void Form3::Form_Load() {
     QString shown = helpText_;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Text1->setPlainText(shown);
+}
+
+void Form3::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    ui::RetranslateCaptions(this);
+    Form_Load();
 }
 
 void Form3::Command1_Click() {

@@ -14,12 +14,16 @@ std::string Tr(const char* source) {
 
 CsvHeader CsvHeaderText() {
     CsvHeader header;
-    header.time = Tr("Время, сут");
+    header.time = Tr(QT_TRANSLATE_NOOP("CsvHeader", "Время, сут"));
     for (int body = body::Sun; body <= body::Count; ++body)
         header.bodies[static_cast<std::size_t>(body)] = ui::BodyName(body).toStdString();
     // Each is written after a body's name.
-    header.bodyColumns = {Tr(" x, млн км"), Tr(" y, млн км"), Tr(" vx, м/с"), Tr(" vy, м/с")};
-    header.totals = {Tr("Энергия, Дж"), Tr("Момент импульса, кг·м²/с"), Tr("|ΔE/E0|")};
+    header.bodyColumns = {
+        Tr(QT_TRANSLATE_NOOP("CsvHeader", " x, млн км")), Tr(QT_TRANSLATE_NOOP("CsvHeader", " y, млн км")),
+        Tr(QT_TRANSLATE_NOOP("CsvHeader", " vx, м/с")), Tr(QT_TRANSLATE_NOOP("CsvHeader", " vy, м/с"))};
+    header.totals = {Tr(QT_TRANSLATE_NOOP("CsvHeader", "Энергия, Дж")),
+                     Tr(QT_TRANSLATE_NOOP("CsvHeader", "Момент импульса, кг·м²/с")),
+                     Tr(QT_TRANSLATE_NOOP("CsvHeader", "|ΔE/E0|"))};
     return header;
 }
 

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -92,10 +93,49 @@ QString Relative(const std::optional<double>& change) {
 
 MeasurementsWindow::MeasurementsWindow(const MeasureRecorder& recorder) : recorder_(recorder) {
     setObjectName(QStringLiteral("MeasurementsWindow"));
-    setWindowTitle(tr("Измерения — Orvane2.0"));
     setWindowIcon(ui::AppIcon());
     BuildLayout();
+    ShowStaticTexts();
     Refresh();
+}
+
+void MeasurementsWindow::ShowStaticTexts() {
+    setWindowTitle(tr("Измерения — Orvane2.0"));
+    auto* save = findChild<QPushButton*>(QStringLiteral("SaveCsv"));
+    save->setText(tr("Сохранить в CSV…"));
+    save->setToolTip(tr("Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)"));
+    findChild<QAction*>(QStringLiteral("SaveCsvAction"))->setText(tr("Сохранить в CSV…"));
+    // Texts that change with every refresh must not make the layout recompute the window's size.
+    timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(
+        tr("Время с начала эксперимента: 9999 лет и 364,9 дней (9999999,9 сут); Солнце неподвижно")));
+    dateLabel_->setFixedWidth(dateLabel_->fontMetrics().horizontalAdvance(tr("Дата в модели: 31.12.2050")));
+
+    for (int column = 0; column < ColumnCount; ++column)
+        table_->horizontalHeaderItem(column)->setText(tr(ColumnCaptions[column]));
+    int widestName = 0;
+    for (int body = body::Sun; body <= body::Count; ++body) {
+        table_->item(body - 1, Name)->setText(ui::BodyName(body));
+        widestName = std::max(widestName, table_->fontMetrics().horizontalAdvance(ui::BodyName(body)));
+    }
+    table_->setColumnWidth(Name, widestName + 16);
+
+    auto* laws = findChild<QGroupBox*>(QStringLiteral("ConservationBox"));
+    laws->setTitle(tr("Законы сохранения"));
+    auto* grid = static_cast<QGridLayout*>(laws->layout());
+    for (int row = 0; row < static_cast<int>(std::size(QuantityRows)); ++row)
+        static_cast<QLabel*>(grid->itemAtPosition(row, 0)->widget())->setText(tr(QuantityRows[row].caption));
+
+    choiceLabel_->setText(tr("Расстояние от Солнца на графике:"));
+    for (int index = 0; index < plotBody_->count(); ++index)
+        plotBody_->setItemText(index, ui::BodyName(plotBody_->itemData(index).toInt()));
+}
+
+void MeasurementsWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || table_ == nullptr) return;
+    ShowStaticTexts();
+    Refresh();
+    update();
 }
 
 void MeasurementsWindow::BuildLayout() {
@@ -106,19 +146,14 @@ void MeasurementsWindow::BuildLayout() {
     timeLabel_->setObjectName(QStringLiteral("TimeLabel"));
     dateLabel_ = new QLabel(this);
     dateLabel_->setObjectName(QStringLiteral("DateLabel"));
-    auto* save = new QPushButton(tr("Сохранить в CSV…"), this);
+    auto* save = new QPushButton(this);
     save->setObjectName(QStringLiteral("SaveCsv"));
-    save->setToolTip(tr("Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)"));
     connect(save, &QPushButton::clicked, this, &MeasurementsWindow::SaveCsvAs);
-    auto* saveAction = new QAction(tr("Сохранить в CSV…"), this);
+    auto* saveAction = new QAction(this);
     saveAction->setObjectName(QStringLiteral("SaveCsvAction"));
     saveAction->setShortcut(QKeySequence::Save);
     connect(saveAction, &QAction::triggered, this, &MeasurementsWindow::SaveCsvAs);
     addAction(saveAction);
-    // Texts that change with every refresh must not make the layout recompute the window's size.
-    timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(
-        tr("Время с начала эксперимента: 9999 лет и 364,9 дней (9999999,9 сут); Солнце неподвижно")));
-    dateLabel_->setFixedWidth(dateLabel_->fontMetrics().horizontalAdvance(tr("Дата в модели: 31.12.2050")));
     top->addWidget(timeLabel_);
     top->addSpacing(24);
     top->addWidget(dateLabel_);
@@ -133,10 +168,10 @@ void MeasurementsWindow::BuildLayout() {
     table_->setFocusPolicy(Qt::NoFocus);
     table_->verticalHeader()->hide();
     for (int column = 0; column < ColumnCount; ++column)
-        table_->setHorizontalHeaderItem(column, new QTableWidgetItem(tr(ColumnCaptions[column])));
+        table_->setHorizontalHeaderItem(column, new QTableWidgetItem);
     for (int row = 0; row < body::Count; ++row) {
         for (int column = 0; column < ColumnCount; ++column) {
-            auto* item = new QTableWidgetItem(column == Name ? ui::BodyName(row + 1) : Missing);
+            auto* item = new QTableWidgetItem(column == Name ? QString() : Missing);
             item->setTextAlignment(column == Name ? Qt::AlignLeft | Qt::AlignVCenter
                                                   : Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(row, column, item);
@@ -147,10 +182,6 @@ void MeasurementsWindow::BuildLayout() {
     const QFontMetrics metrics = table_->fontMetrics();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Fixed);
-    int widestName = 0;
-    for (int body = body::Sun; body <= body::Count; ++body)
-        widestName = std::max(widestName, metrics.horizontalAdvance(ui::BodyName(body)));
-    table_->setColumnWidth(Name, widestName + 16);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     table_->horizontalHeader()->setFixedHeight(4 * metrics.height() + 6);
@@ -160,11 +191,11 @@ void MeasurementsWindow::BuildLayout() {
     layout->addWidget(table_);
 
     auto* bottom = new QHBoxLayout;
-    auto* laws = new QGroupBox(tr("Законы сохранения"), this);
+    auto* laws = new QGroupBox(this);
     laws->setObjectName(QStringLiteral("ConservationBox"));
     auto* grid = new QGridLayout(laws);
     for (int row = 0; row < static_cast<int>(conservation_.size()); ++row) {
-        grid->addWidget(new QLabel(tr(QuantityRows[row].caption), laws), row, 0);
+        grid->addWidget(new QLabel(laws), row, 0);
         auto* value = new QLabel(Missing, laws);
         value->setObjectName(QString::fromUtf8(QuantityRows[row].name));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -186,11 +217,12 @@ void MeasurementsWindow::BuildLayout() {
     energyPlot_->setObjectName(QStringLiteral("EnergyPlot"));
     plots->addWidget(energyPlot_);
     auto* choice = new QHBoxLayout;
-    auto* choiceLabel = new QLabel(tr("Расстояние от Солнца на графике:"), this);
+    choiceLabel_ = new QLabel(this);
+    auto* choiceLabel = choiceLabel_;
     plotBody_ = new QComboBox(this);
     plotBody_->setObjectName(QStringLiteral("PlotBody"));
     for (int body = body::Sun + 1; body <= body::Count; ++body)
-        plotBody_->addItem(ui::BodyName(body), body);
+        plotBody_->addItem(QString(), body);
     choiceLabel->setBuddy(plotBody_);
     choice->addWidget(choiceLabel);
     choice->addWidget(plotBody_);

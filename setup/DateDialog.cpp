@@ -1,6 +1,7 @@
 #include "DateDialog.h"
 
 #include "Ephemeris.h"
+#include "Language.h"
 
 #include <algorithm>
 
@@ -8,6 +9,7 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -50,6 +52,9 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     calendar_->setDateRange(FirstDate(), LastDate());
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setGridVisible(true);
+    // Month and day names in the program's language; the week still starts on Monday.
+    if (ui::CurrentLanguage() == ui::Language::English)
+        calendar_->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
 
     auto* load = new QPushButton(tr("Загрузить"), this);
     load->setObjectName(QStringLiteral("LoadButton"));

@@ -98,6 +98,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     BuildLayout();
     BuildParameterTable();
     BuildDateCommand();
+    BuildLanguageCommand();
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
 

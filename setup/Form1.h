@@ -13,6 +13,8 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
+class QMenu;
+
 namespace orvane {
 class Form2;
 class Form3;
@@ -47,6 +49,8 @@ class Form1 : public QWidget {
     std::array<QLineEdit*, body::Count> Text6{};
     // "Загрузить данные на другую дату…": right-click on Command2 and the screens, Ctrl+D.
     QAction* LoadOnDate = nullptr;
+    // "Язык / Language" on both screens' context menu: «Русский» and «English», remembered.
+    QMenu* LanguageMenu = nullptr;
 
     // Event handlers.
     void Form_Load();
@@ -80,6 +84,7 @@ class Form1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void BuildLayout();
@@ -89,6 +94,8 @@ class Form1 : public QWidget {
     enum class TableValues { Full, Whole };
     void ShowBodyColumns(const BodyArray& angles, TableValues values);
     void BuildDateCommand();
+    void ShowDateCommandTexts();
+    void BuildLanguageCommand();
     void OrbitTimerStep();
     void StopOrbitRun();
     bool TakeOverSunAndAsteroid();

@@ -14,7 +14,7 @@
 namespace orvane {
 
 void Form1::BuildDateCommand() {
-    LoadOnDate = new QAction(tr("Загрузить данные на другую дату…"), this);
+    LoadOnDate = new QAction(this);
     LoadOnDate->setObjectName(QStringLiteral("LoadOnDate"));
     LoadOnDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     LoadOnDate->setShortcutVisibleInContextMenu(true);
@@ -25,9 +25,15 @@ void Form1::BuildDateCommand() {
     auto* command2 = findChild<QPushButton*>(QStringLiteral("Command2"));
     command2->addAction(LoadOnDate);
     command2->setContextMenuPolicy(Qt::ActionsContextMenu);
-    command2->setToolTip(tr("Правый щелчок или Ctrl+D — загрузить данные на другую дату"));
     Picture1->AddMenuAction(LoadOnDate);
     Picture2->AddMenuAction(LoadOnDate);
+    ShowDateCommandTexts();
+}
+
+void Form1::ShowDateCommandTexts() {
+    LoadOnDate->setText(tr("Загрузить данные на другую дату…"));
+    findChild<QPushButton*>(QStringLiteral("Command2"))
+        ->setToolTip(tr("Правый щелчок или Ctrl+D — загрузить данные на другую дату"));
 }
 
 void Form1::LoadOnDate_Click() {

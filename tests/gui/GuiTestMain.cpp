@@ -1,5 +1,6 @@
 #include "AppDriver.h"
 #include "GuiTestSupport.h"
+#include "Language.h"
 #include "TestLocale.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <clocale>
@@ -70,6 +72,9 @@ int main(int argc, char* argv[]) {
         }
     }
     ::testing::InitGoogleTest(&argc, argv);
+    // The program's settings (the language chosen) go to a file of the test process's own.
+    const QTemporaryDir settings;
+    orvane::ui::UseSettingsFile(settings.filePath(QStringLiteral("orvane.conf")));
 
     QTimer watch;
     watch.setInterval(10);
