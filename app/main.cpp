@@ -1,5 +1,6 @@
 #include "AppStyle.h"
 #include "Form1.h"
+#include "Language.h"
 #include "ParameterFileLocation.h"
 #include "SimState.h"
 
@@ -7,11 +8,30 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <cstdio>
+
+namespace {
+
+// The language this run is shown in, from "--lang en|ru" (or "--lang=…") on the command line; empty when
+// none is named. Kept apart from the rest of the command line, which has its own parser.
+QString LanguageArgument(const QStringList& arguments) {
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        if (arguments[k] == QStringLiteral("--lang") && k + 1 < arguments.size()) return arguments[k + 1];
+        if (arguments[k].startsWith(QStringLiteral("--lang="))) return arguments[k].mid(7);
+    }
+    return {};
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvane2.0"));
     orvane::ui::ApplyAppStyle(app);
+    const QString language = LanguageArgument(QCoreApplication::arguments());
+    if (!orvane::ui::ApplyStartupLanguage(language))
+        std::fprintf(stderr, "orvane: unknown language '%s' (use en or ru)\n", qPrintable(language));
 
     // The one shared state of the simulation, handed to the windows; it lives as long as the program.
     orvane::SimState state;

@@ -6,11 +6,11 @@
 namespace orvane {
 
 void ThrowIndexError(const char* arrayName, int index) {
-    throw RunTimeError("Индекс вне границ массива " + std::string(arrayName) + ": " + std::to_string(index));
+    throw RunTimeError({.code = ErrorCode::IndexOutOfBounds, .text = arrayName, .value = index});
 }
 
 void ThrowInt16Overflow(long long value) {
-    throw RunTimeError("Переполнение целого числа: " + std::to_string(value) + " не помещается в 16 бит");
+    throw RunTimeError({.code = ErrorCode::Int16Overflow, .value = value});
 }
 
 void ClearFloatingPointStatus() {
@@ -21,9 +21,9 @@ void CheckFloatingPointStatus() {
     const int raised = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
     if (raised == 0) return;
     std::feclearexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
-    if (raised & FE_DIVBYZERO) throw RunTimeError("Деление на ноль");
-    if (raised & FE_OVERFLOW) throw RunTimeError("Переполнение при вычислениях с плавающей точкой");
-    throw RunTimeError("Недопустимая операция с плавающей точкой");
+    if (raised & FE_DIVBYZERO) throw RunTimeError({.code = ErrorCode::DivisionByZero});
+    if (raised & FE_OVERFLOW) throw RunTimeError({.code = ErrorCode::FloatingPointOverflow});
+    throw RunTimeError({.code = ErrorCode::InvalidOperation});
 }
 
 } // namespace orvane

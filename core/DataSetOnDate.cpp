@@ -8,29 +8,19 @@
 
 namespace orvane {
 
-namespace {
-
-std::string DateText(const CalendarDate& date) {
-    return std::to_string(date.day) + "." + std::to_string(date.month) + "." + std::to_string(date.year);
-}
-
-} // namespace
-
-std::optional<std::string> DataSetDateRefusal(const CalendarDate& date) {
-    if (!IsValidDate(date)) return "Такой даты нет в календаре: " + DateText(date) + ".";
-    if (!EphemerisCovers(date))
-        return "Положения планет известны только для дат с " + DateText(FirstEphemerisDate) + " по " +
-               DateText(LastEphemerisDate) + ", а не на " + DateText(date) + ".";
+std::optional<Error> DataSetDateRefusal(const CalendarDate& date) {
+    if (!IsValidDate(date)) return Error{.code = ErrorCode::DateNotInCalendar, .date = date};
+    if (!EphemerisCovers(date)) return Error{.code = ErrorCode::DateOutsideEphemeris, .date = date};
     return std::nullopt;
 }
 
-std::optional<std::string> LoadDataSetOnDate(SimState& state, const CalendarDate& date) {
+std::optional<Error> LoadDataSetOnDate(SimState& state, const CalendarDate& date) {
     if (auto refusal = DataSetDateRefusal(date)) return refusal;
 
     // The mass as the physics will use it once the table is packed, not whatever BodyMass held last.
     const double sunMass = state.EarthMass * state.BodyMassPct(body::Sun) / 100;
     if (!(sunMass > 0) || !std::isfinite(sunMass) || !(state.GravConst > 0))
-        return std::string("Положения планет на дату рассчитываются для Солнца с массой больше нуля.");
+        return Error{.code = ErrorCode::SunWithoutMass};
 
     // Every planet is worked out before any is stored, so a failure in between changes nothing.
     const double julianDate = JulianDateAtMidnight(date);

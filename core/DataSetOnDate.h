@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Calendar.h"
+#include "Error.h"
 #include "SimState.h"
 
 #include <optional>
-#include <string>
 
 namespace orvane {
 
@@ -15,11 +15,11 @@ namespace orvane {
 // origin at rest. The asteroid and every mass keep their values. DataSetDate names the date afterwards.
 //
 // A date the planet elements do not cover (before 1.1.1800, after 31.12.2050, or no calendar date at
-// all), or a Sun without mass, is refused: the result is the message for the user in Russian, and the
-// state is left exactly as it was.
-std::optional<std::string> LoadDataSetOnDate(SimState& state, const CalendarDate& date);
+// all), or a Sun without mass, is refused: the result says why (DateNotInCalendar, DateOutsideEphemeris,
+// SunWithoutMass), and the state is left exactly as it was.
+std::optional<Error> LoadDataSetOnDate(SimState& state, const CalendarDate& date);
 
-// The message LoadDataSetOnDate gives for a date it cannot load, or nothing for a date it can.
-std::optional<std::string> DataSetDateRefusal(const CalendarDate& date);
+// The refusal LoadDataSetOnDate gives for a date it cannot load, or nothing for a date it can.
+std::optional<Error> DataSetDateRefusal(const CalendarDate& date);
 
 } // namespace orvane

@@ -57,9 +57,7 @@ double FullTurn(double degrees) {
 }
 
 const ElementRow& RowOf(int body) {
-    if (body < 2 || body > 10)
-        throw RunTimeError("Положение на дату известно только для планет, а не для объекта " +
-                           std::to_string(body));
+    if (body < 2 || body > 10) throw RunTimeError({.code = ErrorCode::NotAPlanet, .body = body});
     return Table[static_cast<std::size_t>(body - 2)];
 }
 

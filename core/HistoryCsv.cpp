@@ -13,10 +13,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr std::array<std::string_view, body::Count + 1> BodyNames{
-    "",       "Солнце", "Меркурий", "Венера", "Земля",  "Марс",
-    "Юпитер", "Сатурн", "Уран",     "Нептун", "Плутон", "Астероид",
-};
 constexpr double MetresPerMillionKm = 1e9;
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -106,11 +102,6 @@ std::optional<double> ValueOf(RowValues& row, const CsvColumn& column) {
     return std::nullopt;
 }
 } // namespace
-
-std::string_view BodyNameRu(int body) {
-    if (body < body::Sun || body > body::Count) return {};
-    return BodyNames[static_cast<std::size_t>(body)];
-}
 
 std::string CsvNumber(double value, CsvFormat format) {
     std::array<char, 32> buffer{};

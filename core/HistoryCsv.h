@@ -1,15 +1,14 @@
 #pragma once
 
+#include "Bodies.h"
 #include "MeasureHistory.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvane::measure {
-
-// The Russian name of body 1..11.
-std::string_view BodyNameRu(int body);
 
 // How a spreadsheet of the user's locale reads numbers: with a decimal comma the fields are separated
 // by ';', otherwise by ','.

@@ -125,9 +125,7 @@ void SimState::OrbitDerivatives() {
     const double y = StateVec(2);
     DerivVec(1) = StateVec(3);
     DerivVec(2) = StateVec(4);
-    if (x == 0 && y == 0)
-        throw RunTimeError(
-            "Планета находится в точке, где стоит Солнце: направление притяжения не определено");
+    if (x == 0 && y == 0) throw RunTimeError({.code = ErrorCode::PlanetAtTheSun, .body = b});
     OrbitDist = std::sqrt(x * x + y * y);
     OrbitForce = BodyMass(Sun) * BodyMass(b) * GravConst / OrbitDist / OrbitDist;
     if (x == 0) {

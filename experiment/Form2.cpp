@@ -3,6 +3,7 @@
 #include "AppStyle.h"
 #include "ControlLayout.h"
 #include "ExperimentTick.h"
+#include "Language.h"
 #include "NumberText.h"
 #include "OptionGroup.h"
 #include "PictureBox.h"
@@ -12,6 +13,7 @@
 #include "WindowOps.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -51,29 +53,38 @@ void Form2::BuildLayout() {
 
     using Button = ui::ButtonLayout<Form2>;
     static constexpr Button buttons[] = {
-        {{"Command3", "Вверх", 9840, 2880, 975, 495}, &Form2::Command3_Click},
-        {{"Command2", "Влево", 8880, 3360, 855, 495}, &Form2::Command2_Click},
-        {{"Command8", "Вправо", 10950, 3360, 855, 495}, &Form2::Command8_Click},
-        {{"Command7", "Вниз", 9840, 3840, 975, 495}, &Form2::Command7_Click},
-        {{"Command1", "Старт", 8880, 7200, 1335, 375}, &Form2::Command1_Click},
-        {{"Command9", "     Изменить          параметры          объектов          (сохранить)", 10440, 7200,
-          1335, 855},
+        {{"Command3", QT_TRANSLATE_NOOP("Captions", "Вверх"), 9840, 2880, 975, 495}, &Form2::Command3_Click},
+        {{"Command2", QT_TRANSLATE_NOOP("Captions", "Влево"), 8880, 3360, 855, 495}, &Form2::Command2_Click},
+        {{"Command8", QT_TRANSLATE_NOOP("Captions", "Вправо"), 10950, 3360, 855, 495},
+         &Form2::Command8_Click},
+        {{"Command7", QT_TRANSLATE_NOOP("Captions", "Вниз"), 9840, 3840, 975, 495}, &Form2::Command7_Click},
+        {{"Command1", QT_TRANSLATE_NOOP("Captions", "Старт"), 8880, 7200, 1335, 375}, &Form2::Command1_Click},
+        {{"Command9",
+          QT_TRANSLATE_NOOP("Captions",
+                            "     Изменить          параметры          объектов          (сохранить)"),
+          10440, 7200, 1335, 855},
          &Form2::Command9_Click},
-        {{"Command4", "Пауза", 8880, 7680, 1335, 375}, &Form2::Command4_Click},
-        {{"Command5", "Продолжить", 8880, 8160, 1335, 375}, &Form2::Command5_Click},
-        {{"Command6", "Выход", 10440, 8160, 1335, 375}, &Form2::Command6_Click},
+        {{"Command4", QT_TRANSLATE_NOOP("Captions", "Пауза"), 8880, 7680, 1335, 375}, &Form2::Command4_Click},
+        {{"Command5", QT_TRANSLATE_NOOP("Captions", "Продолжить"), 8880, 8160, 1335, 375},
+         &Form2::Command5_Click},
+        {{"Command6", QT_TRANSLATE_NOOP("Captions", "Выход"), 10440, 8160, 1335, 375},
+         &Form2::Command6_Click},
     };
     ui::MakeButtons<Form2>(this, buttons, Timer1);
 
     const auto label = [this](const ui::ControlLayout& layout) {
         return ui::MakeControl<ui::VbLabel>(this, layout);
     };
-    label({"Label3", "Переместить       экран", 9840, 3390, 1095, 375})->setAlignment(Qt::AlignCenter);
-    Label1 = label({"Label1", "Размеры экрана = 9000 млн. км", 9000, 4400, 2775, 255});
-    Label2 = label({"Label2", "Замедление на шаге =1 мс", 9000, 5160, 2775, 255});
-    label({"Label4", "    С начала эксперимента прошло", 8880, 6480, 2895, 255});
-    label({"Label5", "Лет и", 9840, 6840, 495, 255});
-    label({"Label6", "Дней", 11280, 6840, 495, 255});
+    label({"Label3", QT_TRANSLATE_NOOP("Captions", "Переместить       экран"), 9840, 3390, 1095, 375})
+        ->setAlignment(Qt::AlignCenter);
+    Label1 = label(
+        {"Label1", QT_TRANSLATE_NOOP("Captions", "Размеры экрана = 9000 млн. км"), 9000, 4400, 2775, 255});
+    Label2 =
+        label({"Label2", QT_TRANSLATE_NOOP("Captions", "Замедление на шаге =1 мс"), 9000, 5160, 2775, 255});
+    label(
+        {"Label4", QT_TRANSLATE_NOOP("Captions", "    С начала эксперимента прошло"), 8880, 6480, 2895, 255});
+    label({"Label5", QT_TRANSLATE_NOOP("Captions", "Лет и"), 9840, 6840, 495, 255});
+    label({"Label6", QT_TRANSLATE_NOOP("Captions", "Дней"), 11280, 6840, 495, 255});
 
     Slider2 = Named<ui::VbSlider>(QStringLiteral("Slider2"), this, 50, 10000, 9000, 50, 1);
     PlaceTw(Slider2, 8880, 4680, 2895, 375);
@@ -84,10 +95,13 @@ void Form2::BuildLayout() {
     ui::ConnectGuarded(Slider2, &ui::VbSlider::Scroll, this, Timer1, &Form2::Slider2_Scroll);
     ui::ConnectGuarded(Slider2, &ui::VbSlider::Change, this, Timer1, &Form2::Slider2_Change);
 
-    auto* frame = ui::MakeControl<QGroupBox>(this, "Frame1", "Движение Солнца", 8880, 5800, 2895, 615);
-    Option1 = ui::MakeControl<QRadioButton>(frame, "Option1", "Отключено", 120, 240, 1335, 255);
+    auto* frame = ui::MakeControl<QGroupBox>(this, "Frame1", QT_TRANSLATE_NOOP("Captions", "Движение Солнца"),
+                                             8880, 5800, 2895, 615);
+    Option1 = ui::MakeControl<QRadioButton>(frame, "Option1", QT_TRANSLATE_NOOP("Captions", "Отключено"), 120,
+                                            240, 1335, 255);
     Option1->setChecked(true);
-    Option2 = ui::MakeControl<QRadioButton>(frame, "Option2", "Включено", 1680, 240, 1095, 255);
+    Option2 = ui::MakeControl<QRadioButton>(frame, "Option2", QT_TRANSLATE_NOOP("Captions", "Включено"), 1680,
+                                            240, 1095, 255);
     ui::ConnectGuarded(Option1, &QRadioButton::clicked, this, Timer1, &Form2::Option1_Click);
     ui::ConnectGuarded(Option2, &QRadioButton::clicked, this, Timer1, &Form2::Option2_Click);
     ui::GroupOptions(frame);
@@ -101,14 +115,32 @@ void Form2::BuildLayout() {
 
     setTabOrder(Slider2, Slider1);
 
-    MeasureAction = new QAction(QStringLiteral("Измерения…"), this);
+    MeasureAction = new QAction(this);
     MeasureAction->setObjectName(QStringLiteral("MeasureAction"));
     MeasureAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     addAction(MeasureAction);
     for (ui::PictureBox* screen : {Picture1, Picture2}) {
         screen->AddMenuAction(MeasureAction);
-        screen->setToolTip(QStringLiteral("Правая кнопка мыши — меню: сохранить изображение, измерения"));
     }
+    ShowMenuTexts();
+}
+
+void Form2::ShowMenuTexts() {
+    MeasureAction->setText(tr("Измерения…"));
+    for (ui::PictureBox* screen : {Picture1, Picture2})
+        screen->setToolTip(tr("Правая кнопка мыши — меню: сохранить изображение, измерения"));
+}
+
+// A new language: the captions, the menu, and the two labels a slider has rewritten.
+void Form2::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    const bool sizeShown = Label1->property(ui::CaptionShownProperty).toString() != Label1->text();
+    const bool delayShown = Label2->property(ui::CaptionShownProperty).toString() != Label2->text();
+    ui::RetranslateCaptions(this);
+    if (sizeShown) Slider2_Change();
+    if (delayShown) Slider1_Change();
+    ShowMenuTexts();
 }
 
 void Form2::Form_Load() {

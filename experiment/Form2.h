@@ -82,8 +82,12 @@ class Form2 : public QWidget {
     // After a new start from the set-up window has been taken over.
     void Started();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void BuildLayout();
+    void ShowMenuTexts();
     void ClearScreens();
     template <typename Handler>
     void Guard(Handler handler);

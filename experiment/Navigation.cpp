@@ -38,7 +38,7 @@ void Form2::Slider1_Scroll() {
 }
 
 void Form2::Slider1_Change() {
-    Label2->setText(QStringLiteral("Замедление на шаге = %1 мс").arg(Slider1->value()));
+    Label2->setText(tr("Замедление на шаге = %1 мс").arg(Slider1->value()));
 }
 
 void Form2::Slider2_Scroll() {
@@ -49,7 +49,7 @@ void Form2::Slider2_Scroll() {
 }
 
 void Form2::Slider2_Change() {
-    Label1->setText(QStringLiteral("Размеры экрана = %1 млн.км").arg(Slider2->value()));
+    Label1->setText(tr("Размеры экрана = %1 млн.км").arg(Slider2->value()));
 }
 
 } // namespace orvane

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const orvane::ParameterFileRead read = orvane::ParseParameterText(text);
     if (!read.rows) {
-        if (read.error.empty()) std::abort(); // a refusal always says why
+        if (!read.error) std::abort(); // a refusal always says why
         return 0;
     }
     const auto again = orvane::ParseParameterText(orvane::FormatParameterText(*read.rows));

@@ -3,9 +3,11 @@
 #include "AppStyle.h"
 #include "Controls.h"
 #include "HelpText.h"
+#include "Language.h"
 #include "MessageBox.h"
 #include "Twips.h"
 
+#include <QEvent>
 #include <QPlainTextEdit>
 
 namespace orvane {
@@ -27,15 +29,20 @@ Form3::Form3() : QWidget(nullptr) {
     Text1->setTabChangesFocus(true);
 
     auto* label2 = ui::MakeControl<ui::VbLabel>(
-        this, "Label2", "    Программа распространяется свободно, для некоммерческих целей          ", 0,
-        3490, 6135, 255);
+        this, "Label2",
+        QT_TRANSLATE_NOOP("Captions",
+                          "    Программа распространяется свободно, для некоммерческих целей          "),
+        0, 3490, 6135, 255);
     label2->setAlignment(Qt::AlignCenter);
     auto* label1 = ui::MakeControl<ui::VbLabel>(
-        this, "Label1", "Разработчики Orvane2.0. Замечания и ошибки сообщайте через систему задач проекта.",
+        this, "Label1",
+        QT_TRANSLATE_NOOP(
+            "Captions", "Разработчики Orvane2.0. Замечания и ошибки сообщайте через систему задач проекта."),
         0, 3720, 4575, 375);
     label1->setContentsMargins(ui::Tw(60), 0, 0, 0);
 
-    auto* close = ui::MakeControl<ui::VbButton>(this, "Command1", "Закрыть", 5040, 3745, 975, 350);
+    auto* close = ui::MakeControl<ui::VbButton>(this, "Command1", QT_TRANSLATE_NOOP("Captions", "Закрыть"),
+                                                5040, 3745, 975, 350);
     connect(close, &QPushButton::clicked, this, &Form3::Command1_Click);
     setTabOrder(Text1, close);
 
@@ -47,6 +54,13 @@ void Form3::Form_Load() {
     QString shown = helpText_;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Text1->setPlainText(shown);
+}
+
+void Form3::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    ui::RetranslateCaptions(this);
+    Form_Load();
 }
 
 void Form3::Command1_Click() {

@@ -20,6 +20,9 @@ class Form3 : public QWidget {
     void Form_Load();
     void Command1_Click();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     QString helpText_;
 };

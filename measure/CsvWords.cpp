@@ -1,5 +1,7 @@
 #include "CsvWords.h"
 
+#include "BodyNames.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -8,11 +10,6 @@ namespace orvane::measure {
 namespace {
 QString Tr(const char* text) {
     return QCoreApplication::translate("orvane::measure::CsvWords", text);
-}
-
-QString BodyName(int body) {
-    const std::string_view name = BodyNameRu(body);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 // The header of one column: a body's columns name the body first.
@@ -63,7 +60,7 @@ QString HeaderOf(const CsvColumn& column) {
         text = QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "%1 реальная долгота, °");
         break;
     }
-    return Tr(text).arg(BodyName(column.body));
+    return Tr(text).arg(ui::BodyName(column.body));
 }
 } // namespace
 

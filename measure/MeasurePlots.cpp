@@ -2,6 +2,7 @@
 
 #include "AxisTicks.h"
 #include "Bodies.h"
+#include "BodyNames.h"
 #include "HistoryCsv.h"
 #include "MeasurePlotData.h"
 #include "MeasureRecorder.h"
@@ -49,11 +50,8 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
     const double vHi = range.valueMax;
     const double timeUnit = series_.secondsPerTimeUnit;
 
-    const QString title = logarithmic
-                              ? tr("Относительное изменение энергии |ΔE/E₀|")
-                              : tr("Расстояние от Солнца: %1, млн км")
-                                    .arg(QString::fromUtf8(BodyNameRu(body_).data(),
-                                                           static_cast<qsizetype>(BodyNameRu(body_).size())));
+    const QString title = logarithmic ? tr("Относительное изменение энергии |ΔE/E₀|")
+                                      : tr("Расстояние от Солнца: %1, млн км").arg(ui::BodyName(body_));
     const QString timeCaption = series_.inYears ? tr("время, годы") : tr("время, сутки");
 
     // Tick labels decide the margins.

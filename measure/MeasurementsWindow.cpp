@@ -2,6 +2,7 @@
 
 #include "AppStyle.h"
 #include "Bodies.h"
+#include "BodyNames.h"
 #include "CsvFile.h"
 #include "CsvWords.h"
 #include "HistoryCsv.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include <algorithm>
 #include <cmath>
@@ -100,11 +103,6 @@ QString NotConserved() {
     return MeasurementsWindow::tr("не сохраняется: Солнце закреплено");
 }
 
-QString BodyName(int body) {
-    const std::string_view name = BodyNameRu(body);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 QString Relative(const std::optional<double>& change) {
     return change ? Scientific(*change) : Missing;
 }
@@ -112,10 +110,50 @@ QString Relative(const std::optional<double>& change) {
 
 MeasurementsWindow::MeasurementsWindow(const MeasureRecorder& recorder) : recorder_(recorder) {
     setObjectName(QStringLiteral("MeasurementsWindow"));
-    setWindowTitle(QStringLiteral("Измерения — Orvane2.0"));
     setWindowIcon(ui::AppIcon());
     BuildLayout();
+    ShowStaticTexts();
     Refresh();
+}
+
+void MeasurementsWindow::ShowStaticTexts() {
+    setWindowTitle(tr("Измерения — Orvane2.0"));
+    auto* save = findChild<QPushButton*>(QStringLiteral("SaveCsv"));
+    save->setText(tr("Сохранить в CSV…"));
+    save->setToolTip(tr("Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)"));
+    findChild<QAction*>(QStringLiteral("SaveCsvAction"))->setText(tr("Сохранить в CSV…"));
+    // Texts that change with every refresh must not make the layout recompute the window's size.
+    timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(
+        tr("Время с начала эксперимента: %1 и %2 (%3); Солнце закреплено")
+            .arg(YearsText(9999), DaysText(364.9), DaysAndNightsText(9999999.9))));
+    dateLabel_->setFixedWidth(dateLabel_->fontMetrics().horizontalAdvance(tr("Дата в модели: 31.12.2050")));
+
+    for (int column = 0; column < ColumnCount; ++column)
+        table_->horizontalHeaderItem(column)->setText(tr(ColumnCaptions[column]));
+    int widestName = 0;
+    for (int body = body::Sun; body <= body::Count; ++body) {
+        table_->item(body - 1, Name)->setText(ui::BodyName(body));
+        widestName = std::max(widestName, table_->fontMetrics().horizontalAdvance(ui::BodyName(body)));
+    }
+    table_->setColumnWidth(Name, widestName + 16);
+
+    auto* laws = findChild<QGroupBox*>(QStringLiteral("ConservationBox"));
+    laws->setTitle(tr("Законы сохранения"));
+    auto* grid = static_cast<QGridLayout*>(laws->layout());
+    for (int row = 0; row < static_cast<int>(std::size(QuantityRows)); ++row)
+        static_cast<QLabel*>(grid->itemAtPosition(row, 0)->widget())->setText(tr(QuantityRows[row].caption));
+
+    choiceLabel_->setText(tr("Расстояние от Солнца на графике:"));
+    for (int index = 0; index < plotBody_->count(); ++index)
+        plotBody_->setItemText(index, ui::BodyName(plotBody_->itemData(index).toInt()));
+}
+
+void MeasurementsWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || table_ == nullptr) return;
+    ShowStaticTexts();
+    Refresh();
+    update();
 }
 
 void MeasurementsWindow::BuildLayout() {
@@ -126,21 +164,14 @@ void MeasurementsWindow::BuildLayout() {
     timeLabel_->setObjectName(QStringLiteral("TimeLabel"));
     dateLabel_ = new QLabel(this);
     dateLabel_->setObjectName(QStringLiteral("DateLabel"));
-    auto* save = new QPushButton(QStringLiteral("Сохранить в CSV…"), this);
+    auto* save = new QPushButton(this);
     save->setObjectName(QStringLiteral("SaveCsv"));
-    save->setToolTip(QStringLiteral("Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)"));
     connect(save, &QPushButton::clicked, this, &MeasurementsWindow::SaveCsvAs);
-    auto* saveAction = new QAction(QStringLiteral("Сохранить в CSV…"), this);
+    auto* saveAction = new QAction(this);
     saveAction->setObjectName(QStringLiteral("SaveCsvAction"));
     saveAction->setShortcut(QKeySequence::Save);
     connect(saveAction, &QAction::triggered, this, &MeasurementsWindow::SaveCsvAs);
     addAction(saveAction);
-    // Texts that change with every refresh must not make the layout recompute the window's size.
-    timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(
-        tr("Время с начала эксперимента: %1 и %2 (%3); Солнце закреплено")
-            .arg(YearsText(9999), DaysText(364.9), DaysAndNightsText(9999999.9))));
-    dateLabel_->setFixedWidth(
-        dateLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Дата в модели: 31.12.2050")));
     top->addWidget(timeLabel_);
     top->addSpacing(24);
     top->addWidget(dateLabel_);
@@ -158,7 +189,7 @@ void MeasurementsWindow::BuildLayout() {
         table_->setHorizontalHeaderItem(column, new QTableWidgetItem(tr(ColumnCaptions[column])));
     for (int row = 0; row < body::Count; ++row) {
         for (int column = 0; column < ColumnCount; ++column) {
-            auto* item = new QTableWidgetItem(column == Name ? BodyName(row + 1) : Missing);
+            auto* item = new QTableWidgetItem(column == Name ? QString() : Missing);
             item->setTextAlignment(column == Name ? Qt::AlignLeft | Qt::AlignVCenter
                                                   : Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(row, column, item);
@@ -169,7 +200,6 @@ void MeasurementsWindow::BuildLayout() {
     const QFontMetrics metrics = table_->fontMetrics();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Fixed);
-    table_->setColumnWidth(Name, metrics.horizontalAdvance(QStringLiteral("Меркурий")) + 16);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     table_->horizontalHeader()->setFixedHeight(4 * metrics.height() + 6);
@@ -179,7 +209,7 @@ void MeasurementsWindow::BuildLayout() {
     layout->addWidget(table_);
 
     auto* bottom = new QHBoxLayout;
-    auto* laws = new QGroupBox(QStringLiteral("Законы сохранения"), this);
+    auto* laws = new QGroupBox(this);
     laws->setObjectName(QStringLiteral("ConservationBox"));
     auto* grid = new QGridLayout(laws);
     for (int row = 0; row < static_cast<int>(conservation_.size()); ++row) {
@@ -206,11 +236,12 @@ void MeasurementsWindow::BuildLayout() {
     energyPlot_->setObjectName(QStringLiteral("EnergyPlot"));
     plots->addWidget(energyPlot_);
     auto* choice = new QHBoxLayout;
-    auto* choiceLabel = new QLabel(QStringLiteral("Расстояние от Солнца на графике:"), this);
+    choiceLabel_ = new QLabel(this);
+    auto* choiceLabel = choiceLabel_;
     plotBody_ = new QComboBox(this);
     plotBody_->setObjectName(QStringLiteral("PlotBody"));
     for (int body = body::Sun + 1; body <= body::Count; ++body)
-        plotBody_->addItem(BodyName(body), body);
+        plotBody_->addItem(QString(), body);
     choiceLabel->setBuddy(plotBody_);
     choice->addWidget(choiceLabel);
     choice->addWidget(plotBody_);
@@ -326,23 +357,22 @@ void MeasurementsWindow::ShowRealSky() {
     case SkyStatus::Compared:
         break;
     case SkyStatus::NotFromDataSet:
-        why =
-            QStringLiteral("Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на "
-                           "другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего");
+        why = tr("Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на "
+                 "другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего");
         break;
     case SkyStatus::OutsideEphemeris:
-        why = QStringLiteral("Дата вне 1800–2050 годов: приближённые элементы орбит JPL годятся только "
-                             "для этих лет");
+        why = tr("Дата вне 1800–2050 годов: приближённые элементы орбит JPL годятся только "
+                 "для этих лет");
         break;
     }
     if (sky.date) {
-        dateLabel_->setText(QStringLiteral("Дата в модели: %1").arg(DateText(*sky.date)));
+        dateLabel_->setText(tr("Дата в модели: %1").arg(DateText(*sky.date)));
         dateLabel_->setToolTip(sky.status == SkyStatus::Compared ? QString() : why);
     } else {
-        dateLabel_->setText(QStringLiteral("Дата в модели: —"));
+        dateLabel_->setText(tr("Дата в модели: —"));
         dateLabel_->setToolTip(why);
     }
-    const QString noReal = QStringLiteral("Реальная долгота дана только для планет");
+    const QString noReal = tr("Реальная долгота дана только для планет");
     for (const int body : {body::Sun, body::Count}) {
         SetCell(table_, body, RealLongitude, Missing, noReal);
         SetCell(table_, body, SkyDifference, Missing, noReal);
@@ -398,17 +428,16 @@ bool MeasurementsWindow::SaveCsv(const QString& path) {
     const std::optional<QString> failure =
         WriteWholeFile(path, HistoryCsv(recorder_.History(), run, CsvWordsFor(run), format));
     if (failure) {
-        ui::ShowMessage(this, QStringLiteral("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.")
-                                  .arg(path, *failure));
+        ui::ShowMessage(
+            this, tr("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.").arg(path, *failure));
         return false;
     }
     return true;
 }
 
 void MeasurementsWindow::SaveCsvAs() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить в CSV"),
-                                                QStringLiteral("orvane-izmereniya.csv"),
-                                                QStringLiteral("Таблицы CSV (*.csv)"));
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Сохранить в CSV"), QStringLiteral("orvane-izmereniya.csv"), tr("Таблицы CSV (*.csv)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
     SaveCsv(path);

@@ -28,8 +28,13 @@ class MeasurementsWindow : public QWidget {
     // Asks for a file name with the standard dialog and saves there.
     void SaveCsvAs();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void BuildLayout();
+    // The texts set once: the title, the column heads, the names, the captions, the button and the menu.
+    void ShowStaticTexts();
     void ShowBodies();
     void ShowConservation();
     void ShowRealSky();
@@ -39,6 +44,7 @@ class MeasurementsWindow : public QWidget {
     QLabel* dateLabel_ = nullptr;
     QTableWidget* table_ = nullptr;
     QComboBox* plotBody_ = nullptr;
+    QLabel* choiceLabel_ = nullptr;
     HistoryPlot* energyPlot_ = nullptr;
     HistoryPlot* distancePlot_ = nullptr;
     QLabel* systemNote_ = nullptr;

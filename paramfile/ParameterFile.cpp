@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -92,18 +91,6 @@ std::optional<double> TokenValue(std::string_view token) {
     return value;
 }
 
-std::string Shown(std::string_view token) {
-    std::string shown;
-    for (char c : token.substr(0, 40))
-        shown += (static_cast<unsigned char>(c) < 32 || c == 127) ? '?' : c;
-    if (token.size() > 40) shown += "…";
-    return shown;
-}
-
-std::string Place(int line, int field) {
-    return "строка " + std::to_string(line) + ", число " + std::to_string(field);
-}
-
 // The file a save replaces: where `path` is a symbolic link (or a chain of them), the file it points
 // to, so the link stays a link; `path` itself otherwise.
 std::string SaveTarget(const std::string& path) {
@@ -162,21 +149,19 @@ ParameterFileRead ParseParameterText(std::string_view text) {
             ++end;
         const std::string_view token = text.substr(i, end - i);
         ++field;
-        if (!IsNumberToken(token))
-            return {std::nullopt,
-                    "В файле параметров " + Place(line, field) + ": «" + Shown(token) + "» — не число."};
+        const auto fieldError = [&](ErrorCode code) {
+            return ParameterFileRead{
+                std::nullopt, Error{.code = code, .text = std::string(token), .line = line, .field = field}};
+        };
+        if (!IsNumberToken(token)) return fieldError(ErrorCode::FieldNotANumber);
         const std::optional<double> value = TokenValue(token);
         const bool coordinate = count % 5 == 1 || count % 5 == 2;
         if (!value || (coordinate && !std::isfinite(*value * MetresPerCoordinateUnit)))
-            return {std::nullopt, "В файле параметров " + Place(line, field) + ": число «" + Shown(token) +
-                                      "» слишком велико."};
+            return fieldError(ErrorCode::NumberTooLarge);
         values[static_cast<std::size_t>(count++)] = *value;
         i = end;
     }
-    if (count < NumbersNeeded)
-        return {std::nullopt, "В файле параметров " + std::to_string(count) + " чисел из " +
-                                  std::to_string(NumbersNeeded) +
-                                  " нужных: по пять чисел для каждого из 11 объектов."};
+    if (count < NumbersNeeded) return {std::nullopt, Error{.code = ErrorCode::TooFewNumbers, .value = count}};
     ParameterRows rows;
     for (std::size_t body = 0; body < rows.size(); ++body) {
         const double* v = &values[body * 5];
@@ -187,16 +172,18 @@ ParameterFileRead ParseParameterText(std::string_view text) {
 
 ParameterFileRead ReadParameterFile(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return {std::nullopt, "Файл параметров не найден: " + path};
-    if (!S_ISREG(info.st_mode)) return {std::nullopt, "Файл параметров не является обычным файлом: " + path};
+    const auto fileError = [&path](ErrorCode code, int osError = 0) {
+        return ParameterFileRead{std::nullopt, Error{.code = code, .path = path, .osError = osError}};
+    };
+    if (::stat(path.c_str(), &info) != 0) return fileError(ErrorCode::FileNotFound);
+    if (!S_ISREG(info.st_mode)) return fileError(ErrorCode::NotARegularFile);
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return {std::nullopt, "Не удалось открыть файл параметров " + path + ": " + std::strerror(errno)};
+    if (file == nullptr) return fileError(ErrorCode::CannotOpen, errno);
     std::string text(MaxFileBytes, '\0');
     const std::size_t read = std::fread(text.data(), 1, text.size(), file);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
-    if (failed) return {std::nullopt, "Не удалось прочитать файл параметров " + path};
+    if (failed) return fileError(ErrorCode::CannotRead);
     text.resize(read);
     return ParseParameterText(text);
 }
@@ -216,33 +203,31 @@ SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows
     const std::string target = SaveTarget(path);
     // Still a link after every hop the system itself allows: the links go round in a circle and name no
     // file; replacing one of them with the file would break the user's links.
+    const auto saveError = [&path](ErrorCode code, int osError) {
+        return Error{.code = code, .path = path, .osError = osError};
+    };
     std::error_code linkError;
     if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, linkError)))
-        return "Не удалось сохранить файл параметров " + path + " (" + std::strerror(ELOOP) +
-               "). Прежний файл не изменён.";
+        return saveError(ErrorCode::SaveLinkLoop, ELOOP);
     // The rename would replace a file its owner protected from writing: refuse, as opening it would.
     if (::faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) == 0 &&
         ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-        return "Не удалось сохранить файл параметров " + path + ": файл защищён от записи (" +
-               std::strerror(errno) + "). Прежний файл не изменён.";
+        return saveError(ErrorCode::SaveWriteProtected, errno);
     std::string temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return "Не удалось сохранить файл параметров: нельзя создать файл рядом с " + path + " (" +
-               std::strerror(errno) + ").";
-    const auto fail = [&](const char* what) {
-        const std::string reason = std::strerror(errno);
+    if (fd < 0) return saveError(ErrorCode::SaveCannotCreate, errno);
+    const auto fail = [&](ErrorCode code) {
+        const int reason = errno;
         ::close(fd);
         ::unlink(temporary.c_str());
-        return std::optional<std::string>("Не удалось сохранить файл параметров " + path + ": " + what +
-                                          " (" + reason + "). Прежний файл не изменён.");
+        return saveError(code, reason);
     };
     std::size_t written = 0;
     while (written < text.size()) {
         const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return fail("ошибка записи");
+            return fail(ErrorCode::SaveWriteFailed);
         }
         written += static_cast<std::size_t>(n);
     }
@@ -252,17 +237,17 @@ SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows
     const mode_t mode = ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)
                             ? existing.st_mode & 07777
                             : 0666 & ~CreationMask();
-    if (::fchmod(fd, mode) != 0) return fail("ошибка записи");
-    if (::fsync(fd) != 0) return fail("ошибка записи на диск");
+    if (::fchmod(fd, mode) != 0) return fail(ErrorCode::SaveWriteFailed);
+    if (::fsync(fd) != 0) return fail(ErrorCode::SaveDiskWriteFailed);
     if (::close(fd) != 0) {
-        const std::string reason = std::strerror(errno);
+        const int reason = errno;
         ::unlink(temporary.c_str());
-        return "Не удалось сохранить файл параметров " + path + " (" + reason + "). Прежний файл не изменён.";
+        return saveError(ErrorCode::SaveReplaceFailed, reason);
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
+        const int reason = errno;
         ::unlink(temporary.c_str());
-        return "Не удалось сохранить файл параметров " + path + " (" + reason + "). Прежний файл не изменён.";
+        return saveError(ErrorCode::SaveReplaceFailed, reason);
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bodies.h"
+#include "Error.h"
 
 #include <array>
 #include <optional>
@@ -25,10 +26,10 @@ using ParameterRows = std::array<ParameterRow, body::Count>;
 // The parameter file's name; it lives in the directory the application chooses at start.
 inline constexpr const char* ParameterFileName = "orvane1.dat";
 
-// The outcome of reading the file: all eleven rows, or a plain Russian message saying what is wrong.
+// The outcome of reading the file: all eleven rows, or the error saying what is wrong.
 struct ParameterFileRead {
     std::optional<ParameterRows> rows;
-    std::string error;
+    std::optional<Error> error;
 };
 
 // The numbers are taken in sequence, separated by blanks, tabs, commas and line ends of either kind;
@@ -42,18 +43,17 @@ ParameterFileRead ReadParameterFile(const std::string& path);
 // return and line feed.
 std::string FormatParameterText(const ParameterRows& rows);
 
-// What saving the file came to: true when it was saved; otherwise the message saying why not.
+// What saving the file came to: true when it was saved; otherwise the error saying why not.
 class SaveResult {
   public:
     SaveResult(std::nullopt_t) {}
-    SaveResult(std::string failure) : failure_(std::move(failure)) {}
-    SaveResult(std::optional<std::string> failure) : failure_(std::move(failure)) {}
+    SaveResult(Error failure) : failure_(std::move(failure)) {}
 
     explicit operator bool() const { return !failure_; }
-    const std::string& Message() const { return *failure_; }
+    const Error& Failure() const { return *failure_; }
 
   private:
-    std::optional<std::string> failure_;
+    std::optional<Error> failure_;
 };
 
 // Writes a temporary file beside `path` and renames it into place, so the previous file survives any

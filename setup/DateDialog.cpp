@@ -2,6 +2,7 @@
 
 #include "Ephemeris.h"
 #include "MessageBox.h"
+#include "Language.h"
 
 #include <algorithm>
 
@@ -9,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -39,9 +41,9 @@ QString DateDialog::DateText(QDate date) {
 
 DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     setObjectName(QStringLiteral("DateDialog"));
-    setWindowTitle(QStringLiteral("Положения планет на дату"));
+    setWindowTitle(tr("Положения планет на дату"));
 
-    auto* prompt = new QLabel(QStringLiteral("Дата (с 1.1.1800 по 31.12.2050):"), this);
+    auto* prompt = new QLabel(tr("Дата (с 1.1.1800 по 31.12.2050):"), this);
     prompt->setObjectName(QStringLiteral("DateLabel"));
     // A plain text field: the date is read as typed, as a whole, never part by part.
     dateEdit_ = new QLineEdit(this);
@@ -56,12 +58,15 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     calendar_->setDateRange(FirstDate(), LastDate());
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setGridVisible(true);
+    // Month and day names in the program's language; the week still starts on Monday.
+    if (ui::CurrentLanguage() == ui::Language::English)
+        calendar_->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
 
     // Enter loads, unless a button has the focus: then it presses that button, as everywhere.
-    auto* load = new QPushButton(QStringLiteral("Загрузить"), this);
+    auto* load = new QPushButton(tr("Загрузить"), this);
     load->setObjectName(QStringLiteral("LoadButton"));
     load->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    auto* cancel = new QPushButton(tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
 
     auto* fieldRow = new QHBoxLayout;

@@ -40,30 +40,41 @@ struct BodyOptionLayout {
 
 // The body option buttons head the columns of the parameter table.
 constexpr BodyOptionLayout BodyOptions[] = {
-    {{"Option15", "Солнце", 1800, 5520, 855, 195}, body::Sun},
-    {{"Option1", "Меркурий", 2760, 5450, 1095, 375}, body::Mercury},
-    {{"Option2", "Венера", 3840, 5520, 855, 255}, body::Venus},
-    {{"Option3", "Земля", 4800, 5520, 855, 255}, body::Earth},
-    {{"Option4", "Марс", 5640, 5520, 735, 255}, body::Mars},
-    {{"Option5", "Юпитер", 6360, 5520, 975, 255}, body::Jupiter},
-    {{"Option6", "Сатурн", 7200, 5520, 855, 255}, body::Saturn},
-    {{"Option7", "Уран", 8160, 5520, 855, 255}, body::Uranus},
-    {{"Option8", "Нептун", 9120, 5520, 855, 255}, body::Neptune},
-    {{"Option9", "Плутон", 10080, 5520, 855, 255}, body::Pluto},
+    {{"Option15", QT_TRANSLATE_NOOP("Captions", "Солнце"), 1800, 5520, 855, 195}, body::Sun},
+    {{"Option1", QT_TRANSLATE_NOOP("Captions", "Меркурий"), 2760, 5450, 1095, 375}, body::Mercury},
+    {{"Option2", QT_TRANSLATE_NOOP("Captions", "Венера"), 3840, 5520, 855, 255}, body::Venus},
+    {{"Option3", QT_TRANSLATE_NOOP("Captions", "Земля"), 4800, 5520, 855, 255}, body::Earth},
+    {{"Option4", QT_TRANSLATE_NOOP("Captions", "Марс"), 5640, 5520, 735, 255}, body::Mars},
+    {{"Option5", QT_TRANSLATE_NOOP("Captions", "Юпитер"), 6360, 5520, 975, 255}, body::Jupiter},
+    {{"Option6", QT_TRANSLATE_NOOP("Captions", "Сатурн"), 7200, 5520, 855, 255}, body::Saturn},
+    {{"Option7", QT_TRANSLATE_NOOP("Captions", "Уран"), 8160, 5520, 855, 255}, body::Uranus},
+    {{"Option8", QT_TRANSLATE_NOOP("Captions", "Нептун"), 9120, 5520, 855, 255}, body::Neptune},
+    {{"Option9", QT_TRANSLATE_NOOP("Captions", "Плутон"), 10080, 5520, 855, 255}, body::Pluto},
 };
 
 constexpr ui::ControlLayout Labels[] = {
-    {"Label1", "Координаты планет в масштабе орбиты Юпитера", 840, 0, 4215, 255},
-    {"Label11", "Координаты планет и астероида относительно орбиты Юпитера", 5520, 0, 4935, 255},
-    {"Label9", "      Изменение параметров объектов", 5760, 4755, 3015, 255},
-    {"Label8", "   Задайте параметры    астероида      (если они          есть)", 10965, 5160, 975, 975},
-    {"Label3", " Измените угол расположения пла-      неты в градусах  (если необходимо)", 0, 5760, 2895,
+    {"Label1", QT_TRANSLATE_NOOP("Captions", "Координаты планет в масштабе орбиты Юпитера"), 840, 0, 4215,
+     255},
+    {"Label11", QT_TRANSLATE_NOOP("Captions", "Координаты планет и астероида относительно орбиты Юпитера"),
+     5520, 0, 4935, 255},
+    {"Label9", QT_TRANSLATE_NOOP("Captions", "      Изменение параметров объектов"), 5760, 4755, 3015, 255},
+    {"Label8",
+     QT_TRANSLATE_NOOP("Captions", "   Задайте параметры    астероида      (если они          есть)"), 10965,
+     5160, 975, 975},
+    {"Label3",
+     QT_TRANSLATE_NOOP("Captions",
+                       " Измените угол расположения пла-      неты в градусах  (если необходимо)"),
+     0, 5760, 2895, 495},
+    {"Label2", QT_TRANSLATE_NOOP("Captions", "Масса объекта в про- центах от массы Земли  "), 120, 6240, 1935,
      495},
-    {"Label2", "Масса объекта в про- центах от массы Земли  ", 120, 6240, 1935, 495},
-    {"Label4", " Координата объекта   X       в тыс. километров  ", 120, 6720, 1935, 375},
-    {"Label5", " Координата объекта  Y       в тыс. километров ", 120, 7200, 1935, 375},
-    {"Label6", " Скорость объекта по             оси  X в м/сек ", 120, 7680, 1935, 375},
-    {"Label7", " Скорость объекта по             оси  Y в м/сек", 120, 8160, 1935, 375},
+    {"Label4", QT_TRANSLATE_NOOP("Captions", " Координата объекта   X       в тыс. километров  "), 120, 6720,
+     1935, 375},
+    {"Label5", QT_TRANSLATE_NOOP("Captions", " Координата объекта  Y       в тыс. километров "), 120, 7200,
+     1935, 375},
+    {"Label6", QT_TRANSLATE_NOOP("Captions", " Скорость объекта по             оси  X в м/сек "), 120, 7680,
+     1935, 375},
+    {"Label7", QT_TRANSLATE_NOOP("Captions", " Скорость объекта по             оси  Y в м/сек"), 120, 8160,
+     1935, 375},
 };
 
 constexpr int RowTops[] = {5880, 6360, 6840, 7320, 7800, 8280};
@@ -90,6 +101,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     BuildDateCommand();
     ui::KeepPlaceWhileHidden(this);
     BuildFileCommands();
+    BuildLanguageCommand();
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
 
@@ -131,13 +143,20 @@ void Form1::BuildLayout() {
     using Button = ui::ButtonLayout<Form1>;
     static constexpr Button buttons[] = {
         {{"Command8", "About", 11040, 480, 735, 375}, &Form1::Command8_Click},
-        {{"Command4", "Сохранить данные в файле №1", 10200, 960, 1575, 495}, &Form1::Command4_Click},
-        {{"Command3", "Загрузить данные из файла №1", 10200, 1560, 1575, 495}, &Form1::Command3_Click},
-        {{"Command2", "Загрузить данные  на  1.1.2000 года", 10200, 2160, 1575, 495}, &Form1::Command2_Click},
-        {{"Command6", "Изменить", 5520, 5040, 975, 375}, &Form1::Command6_Click},
-        {{"Command5", "Стоп", 6600, 5040, 615, 375}, &Form1::Command5_Click},
-        {{"Command7", "Вывести на экраны", 7320, 5040, 1695, 375}, &Form1::Command7_Click},
-        {{"Command1", "Начать эксперимент", 9120, 5040, 1815, 375}, &Form1::Command1_Click},
+        {{"Command4", QT_TRANSLATE_NOOP("Captions", "Сохранить данные в файле №1"), 10200, 960, 1575, 495},
+         &Form1::Command4_Click},
+        {{"Command3", QT_TRANSLATE_NOOP("Captions", "Загрузить данные из файла №1"), 10200, 1560, 1575, 495},
+         &Form1::Command3_Click},
+        {{"Command2", QT_TRANSLATE_NOOP("Captions", "Загрузить данные  на  1.1.2000 года"), 10200, 2160, 1575,
+          495},
+         &Form1::Command2_Click},
+        {{"Command6", QT_TRANSLATE_NOOP("Captions", "Изменить"), 5520, 5040, 975, 375},
+         &Form1::Command6_Click},
+        {{"Command5", QT_TRANSLATE_NOOP("Captions", "Стоп"), 6600, 5040, 615, 375}, &Form1::Command5_Click},
+        {{"Command7", QT_TRANSLATE_NOOP("Captions", "Вывести на экраны"), 7320, 5040, 1695, 375},
+         &Form1::Command7_Click},
+        {{"Command1", QT_TRANSLATE_NOOP("Captions", "Начать эксперимент"), 9120, 5040, 1815, 375},
+         &Form1::Command1_Click},
     };
     ui::MakeButtons<Form1>(this, buttons, nullptr);
 
@@ -156,13 +175,23 @@ void Form1::BuildLayout() {
         }
         ui::GroupOptions(frame);
     };
-    makeFrame({"Frame2", "Замедление", 10200, 2660, 1575, 855},
-              {{{"Option13", "Включено", 120, 240, 1335, 315}, &Form1::Option13_Click, false},
-               {{"Option14", "Выключено", 120, 600, 1335, 195}, &Form1::Option14_Click, true}});
-    makeFrame({"Frame1", "Точность решения", 10200, 3600, 1575, 1335},
-              {{{"Option10", "Низкая", 240, 240, 975, 255}, &Form1::Option10_Click, true},
-               {{"Option11", "Средняя", 240, 620, 975, 195}, &Form1::Option11_Click, false},
-               {{"Option12", "Высокая", 240, 960, 975, 255}, &Form1::Option12_Click, false}});
+    makeFrame({"Frame2", QT_TRANSLATE_NOOP("Captions", "Замедление"), 10200, 2660, 1575, 855},
+              {{{"Option13", QT_TRANSLATE_NOOP("Captions", "Включено"), 120, 240, 1335, 315},
+                &Form1::Option13_Click,
+                false},
+               {{"Option14", QT_TRANSLATE_NOOP("Captions", "Выключено"), 120, 600, 1335, 195},
+                &Form1::Option14_Click,
+                true}});
+    makeFrame({"Frame1", QT_TRANSLATE_NOOP("Captions", "Точность решения"), 10200, 3600, 1575, 1335},
+              {{{"Option10", QT_TRANSLATE_NOOP("Captions", "Низкая"), 240, 240, 975, 255},
+                &Form1::Option10_Click,
+                true},
+               {{"Option11", QT_TRANSLATE_NOOP("Captions", "Средняя"), 240, 620, 975, 195},
+                &Form1::Option11_Click,
+                false},
+               {{"Option12", QT_TRANSLATE_NOOP("Captions", "Высокая"), 240, 960, 975, 255},
+                &Form1::Option12_Click,
+                false}});
 
     for (const BodyOptionLayout& control : BodyOptions) {
         auto* option = ui::MakeControl<QRadioButton>(this, control.control);

@@ -15,6 +15,8 @@ class QMenu;
 class QLineEdit;
 class QRadioButton;
 
+class QMenu;
+
 namespace orvane {
 class Form2;
 class Form3;
@@ -56,6 +58,8 @@ class Form1 : public QWidget {
     QAction* SaveFileAs = nullptr;
     QMenu* RecentFilesMenu = nullptr;
     QAction* Lessons = nullptr;
+    // "Язык / Language" on both screens' context menu: «Русский» and «English», remembered.
+    QMenu* LanguageMenu = nullptr;
 
     // Event handlers.
     void Form_Load();
@@ -107,6 +111,7 @@ class Form1 : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void BuildLayout();
@@ -122,6 +127,8 @@ class Form1 : public QWidget {
     void ApplyNextStartSunMode();
     bool LoadParameterFileFrom(const QString& path);
     bool SaveParameterFileTo(const QString& path);
+    void ShowDateCommandTexts();
+    void BuildLanguageCommand();
     void OrbitTimerStep();
     void StopOrbitRun();
     bool TakeOverSunAndAsteroid();

@@ -2,6 +2,7 @@
 // orbit, the 1.1.2000 data set and the parameter file.
 #include "BodyTableRows.h"
 #include "Controls.h"
+#include "ErrorText.h"
 #include "Form1.h"
 #include "MessageBox.h"
 #include "NumberText.h"
@@ -55,38 +56,43 @@ bool Form1::TakeOverSunAndAsteroid() {
     };
     const double unit = state_.LengthUnit;
     const Field fields[] = {
-        {Text2[0], "Масса Солнца", 1, &SimState::BodyMassPct, Sun},
-        {Text2[10], "Масса астероида", 1, &SimState::BodyMassPct, Asteroid},
-        {Text3[0], "Координата Солнца X", unit, &SimState::BodyX, Sun},
-        {Text3[10], "Координата астероида X", unit, &SimState::BodyX, Asteroid},
-        {Text4[0], "Координата Солнца Y", unit, &SimState::BodyY, Sun},
-        {Text4[10], "Координата астероида Y", unit, &SimState::BodyY, Asteroid},
-        {Text5[0], "Скорость Солнца по оси X", 1, &SimState::BodyVx, Sun},
-        {Text5[10], "Скорость астероида по оси X", 1, &SimState::BodyVx, Asteroid},
-        {Text6[0], "Скорость Солнца по оси Y", 1, &SimState::BodyVy, Sun},
-        {Text6[10], "Скорость астероида по оси Y", 1, &SimState::BodyVy, Asteroid},
+        {Text2[0], QT_TRANSLATE_NOOP("orvane::Form1", "Масса Солнца"), 1, &SimState::BodyMassPct, Sun},
+        {Text2[10], QT_TRANSLATE_NOOP("orvane::Form1", "Масса астероида"), 1, &SimState::BodyMassPct,
+         Asteroid},
+        {Text3[0], QT_TRANSLATE_NOOP("orvane::Form1", "Координата Солнца X"), unit, &SimState::BodyX, Sun},
+        {Text3[10], QT_TRANSLATE_NOOP("orvane::Form1", "Координата астероида X"), unit, &SimState::BodyX,
+         Asteroid},
+        {Text4[0], QT_TRANSLATE_NOOP("orvane::Form1", "Координата Солнца Y"), unit, &SimState::BodyY, Sun},
+        {Text4[10], QT_TRANSLATE_NOOP("orvane::Form1", "Координата астероида Y"), unit, &SimState::BodyY,
+         Asteroid},
+        {Text5[0], QT_TRANSLATE_NOOP("orvane::Form1", "Скорость Солнца по оси X"), 1, &SimState::BodyVx, Sun},
+        {Text5[10], QT_TRANSLATE_NOOP("orvane::Form1", "Скорость астероида по оси X"), 1, &SimState::BodyVx,
+         Asteroid},
+        {Text6[0], QT_TRANSLATE_NOOP("orvane::Form1", "Скорость Солнца по оси Y"), 1, &SimState::BodyVy, Sun},
+        {Text6[10], QT_TRANSLATE_NOOP("orvane::Form1", "Скорость астероида по оси Y"), 1, &SimState::BodyVy,
+         Asteroid},
     };
     std::array<double, std::size(fields)> values{};
     for (std::size_t k = 0; k < std::size(fields); ++k) {
         const Field& field = fields[k];
-        const QString quantity = QString::fromUtf8(field.quantity);
+        const QString quantity = tr(field.quantity);
         const std::optional<double> value = ui::TextToNumber(field.cell->text());
         if (!value || !std::isfinite(*value * field.scale)) {
-            ui::ShowMessage(this, QStringLiteral("%1: «%2» — не число. Введите число, например 1500 или %3.")
-                                      .arg(quantity, field.cell->text().trimmed(), ui::NumberToText(-2.5)));
+            ui::ShowMessage(this, tr("%1: «%2» — не число. Введите число, например 1500 или %3.")
+                                      .arg(quantity, ui::QuotedInput(field.cell->text().trimmed()),
+                                           ui::NumberToText(-2.5)));
             field.cell->setFocus();
             return false;
         }
         values[k] = *value * field.scale;
     }
     if (values[0] <= 0) {
-        ui::ShowMessage(this, QStringLiteral("Масса Солнца должна быть больше нуля."));
+        ui::ShowMessage(this, tr("Масса Солнца должна быть больше нуля."));
         Text2[0]->setFocus();
         return false;
     }
     if (values[1] < 0) {
-        ui::ShowMessage(
-            this, QStringLiteral("Масса астероида не может быть отрицательной (ноль убирает его влияние)."));
+        ui::ShowMessage(this, tr("Масса астероида не может быть отрицательной (ноль убирает его влияние)."));
         Text2[10]->setFocus();
         return false;
     }
@@ -103,7 +109,7 @@ bool Form1::TakeOverSunAndAsteroid() {
 void Form1::Command6_Click() {
     if (!TakeOverSunAndAsteroid()) return;
     if (state_.SelectedBody == 0) {
-        ui::ShowMessage(this, QStringLiteral("Выберете планету для изменения параметров"));
+        ui::ShowMessage(this, tr("Выберете планету для изменения параметров"));
         return;
     }
     if (state_.SelectedBody == Sun) return;
@@ -156,13 +162,13 @@ void Form1::Command4_Click() {
 bool Form1::SaveParameterFileTo(const QString& path) {
     const ParameterRows rows = RowsFromBodyTable(state_);
     if (const std::optional<int> body = BodyBeyondTheFile(rows, state_.LengthUnit)) {
-        ui::ShowMessage(this, QStringLiteral("Координаты объекта %1 слишком велики для файла параметров: "
-                                             "файл не сохранён.")
+        ui::ShowMessage(this, tr("Координаты объекта %1 слишком велики для файла параметров: "
+                                 "файл не сохранён.")
                                   .arg(*body));
         return false;
     }
     const SaveResult saved = WriteParameterFile(path.toStdString(), rows);
-    if (!saved) ui::ShowMessage(this, QString::fromStdString(saved.Message()));
+    if (!saved) ui::ShowMessage(this, ui::ErrorText(saved.Failure()));
     return static_cast<bool>(saved);
 }
 
@@ -173,7 +179,7 @@ void Form1::Command3_Click() {
 bool Form1::LoadParameterFileFrom(const QString& path) {
     const ParameterFileRead read = ReadParameterFile(path.toStdString());
     if (!read.rows) {
-        ui::ShowMessage(this, QString::fromStdString(read.error));
+        ui::ShowMessage(this, ui::ErrorText(*read.error));
         return false;
     }
     StopOrbitRun();

@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "DataSetOnDate.h"
 #include "DateDialog.h"
+#include "ErrorText.h"
 #include "Form1.h"
 #include "Guard.h"
 #include "MessageBox.h"
@@ -44,7 +45,7 @@ void ShowPlanetsReadably(Form1& form, const SimState& s) {
 } // namespace
 
 void Form1::BuildDateCommand() {
-    LoadOnDate = new QAction(QStringLiteral("Загрузить данные на другую дату…"), this);
+    LoadOnDate = new QAction(this);
     LoadOnDate->setObjectName(QStringLiteral("LoadOnDate"));
     LoadOnDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     LoadOnDate->setShortcutVisibleInContextMenu(true);
@@ -55,9 +56,15 @@ void Form1::BuildDateCommand() {
     auto* command2 = findChild<QPushButton*>(QStringLiteral("Command2"));
     command2->addAction(LoadOnDate);
     command2->setContextMenuPolicy(Qt::ActionsContextMenu);
-    command2->setToolTip(QStringLiteral("Правый щелчок или Ctrl+D — загрузить данные на другую дату"));
     Picture1->AddMenuAction(LoadOnDate);
     Picture2->AddMenuAction(LoadOnDate);
+    ShowDateCommandTexts();
+}
+
+void Form1::ShowDateCommandTexts() {
+    LoadOnDate->setText(tr("Загрузить данные на другую дату…"));
+    findChild<QPushButton*>(QStringLiteral("Command2"))
+        ->setToolTip(tr("Правый щелчок или Ctrl+D — загрузить данные на другую дату"));
 }
 
 void Form1::LoadOnDate_Click() {
@@ -68,13 +75,13 @@ void Form1::LoadOnDate_Click() {
 
 void Form1::LoadDataSetOn(const CalendarDate& date) {
     if (const auto refusal = DataSetDateRefusal(date)) {
-        ui::ShowMessage(this, QString::fromStdString(*refusal));
+        ui::ShowMessage(this, ui::ErrorText(*refusal));
         return;
     }
     // A run still going would overwrite the loaded planet with its next step.
     StopOrbitRun();
     if (const auto refusal = LoadDataSetOnDate(state_, date)) {
-        ui::ShowMessage(this, QString::fromStdString(*refusal));
+        ui::ShowMessage(this, ui::ErrorText(*refusal));
         return;
     }
     ShowBodyColumns(state_.BodyAngle, TableValues::Full);

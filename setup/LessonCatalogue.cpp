@@ -1,5 +1,7 @@
 #include "LessonCatalogue.h"
 
+#include "ErrorText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -75,11 +77,11 @@ LessonCatalogue ReadLessonCatalogue(const QStringList& folders) {
             const auto rowsText = Contents(rowsPath);
             const ParameterFileRead rows =
                 rowsText ? ParseParameterText(std::string_view(rowsText->constData(), rowsText->size()))
-                         : ParameterFileRead{std::nullopt, "-"};
+                         : ParameterFileRead{std::nullopt, Error{ErrorCode::CannotRead, {}, rowsPath.toStdString()}};
             if (!rows.rows) {
                 catalogue.problems << QCoreApplication::translate("LessonCatalogue", "%1: %2")
                                           .arg(QDir::toNativeSeparators(rowsPath),
-                                               rowsText ? QString::fromStdString(rows.error)
+                                               rowsText ? ui::ErrorText(*rows.error)
                                                         : QCoreApplication::translate("LessonCatalogue",
                                                                                       "файл не читается."));
                 continue;

@@ -40,6 +40,10 @@ VbLabel::VbLabel(const QString& caption, QWidget* parent) : QLabel(caption, pare
 
 void VbLabel::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
+    Refit();
+}
+
+void VbLabel::Refit() {
     // The label keeps the size the layout gives it. A one-line label whose caption is a little too wide
     // sets its letters closer, by at most half a pixel each; a caption that still does not fit wraps
     // inside the label like a taller one's.

@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,6 +29,9 @@ class VbLabel : public QLabel {
   public:
     VbLabel(const QString& caption, QWidget* parent);
 
+    // Fits the caption to the label's size again, after a new caption.
+    void Refit();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
 };
@@ -40,11 +44,23 @@ T* Named(const QString& name, Args&&... args) {
     return widget;
 }
 
-// Creates a captioned control with its name, at its place on the window in twips.
+// The translation context of the windows' captions: every caption of a layout table is marked with
+// QT_TRANSLATE_NOOP("Captions", …) and shown translated.
+inline constexpr const char* CaptionContext = "Captions";
+// The properties with which a control made by MakeControl remembers its caption's source text and the
+// caption it shows, so that a change of language can show it anew (RetranslateCaptions).
+inline constexpr const char* CaptionSourceProperty = "orvaneCaptionSource";
+inline constexpr const char* CaptionShownProperty = "orvaneCaptionShown";
+
+// Creates a captioned control with its name, at its place on the window in twips; the caption is shown
+// in the program's language.
 template <typename T>
 T* MakeControl(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
                int height) {
-    T* widget = Named<T>(QString::fromUtf8(name), QString::fromUtf8(caption), parent);
+    const QString shown = QCoreApplication::translate(CaptionContext, caption);
+    T* widget = Named<T>(QString::fromUtf8(name), shown, parent);
+    widget->setProperty(CaptionSourceProperty, QByteArray(caption));
+    widget->setProperty(CaptionShownProperty, shown);
     PlaceTw(widget, left, top, width, height);
     return widget;
 }

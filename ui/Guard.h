@@ -9,6 +9,9 @@
 
 namespace orvane::ui {
 
+// Disables the timer and shows the message of a fault: the core's run-time error in words, with what the
+// teacher can do about it, or the text of any other exception.
+void ReportRunTimeError(QWidget* owner, VbTimer* timer, const RunTimeError& error);
 void ReportRunTimeError(QWidget* owner, VbTimer* timer, const char* what);
 
 // Runs one event handler. A run-time error ends the handler, disables the timer whose event raised it
@@ -17,6 +20,8 @@ template <typename Handler>
 void Guarded(QWidget* owner, VbTimer* timer, Handler&& handler) {
     try {
         handler();
+    } catch (const RunTimeError& error) {
+        ReportRunTimeError(owner, timer, error);
     } catch (const std::exception& error) { // the run-time error and anything the library throws
         ReportRunTimeError(owner, timer, error.what());
     }

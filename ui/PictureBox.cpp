@@ -312,17 +312,15 @@ bool PictureBox::SaveImage(const QString& path) const {
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("PictureMenu"));
-    QAction* save = menu.addAction(QStringLiteral("Сохранить изображение…"));
+    QAction* save = menu.addAction(tr("Сохранить изображение…"));
     for (const QPointer<QAction>& action : menuActions_)
         if (action != nullptr) menu.addAction(action);
     if (menu.exec(event->globalPos()) != save) return;
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить изображение"),
-                                     QStringLiteral("orvane.png"), QStringLiteral("Изображения PNG (*.png)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Сохранить изображение"),
+                                                QStringLiteral("orvane.png"), tr("Изображения PNG (*.png)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
-    if (!SaveImage(path))
-        ShowMessage(this, QStringLiteral("Не удалось сохранить изображение в файл %1").arg(path));
+    if (!SaveImage(path)) ShowMessage(this, tr("Не удалось сохранить изображение в файл %1").arg(path));
 }
 
 } // namespace orvane::ui

@@ -165,9 +165,9 @@ TEST(DataSetOnDate, DatesOutsideTheTableAreRefusedAndChangeNothing) {
         SimState s = StartupState();
         s.DataSetDate = CalendarDate{1999, 5, 5};
         const SimState before = s;
-        const std::optional<std::string> refusal = LoadDataSetOnDate(s, date);
+        const std::optional<Error> refusal = LoadDataSetOnDate(s, date);
         ASSERT_TRUE(refusal.has_value()) << date.year;
-        EXPECT_FALSE(refusal->empty());
+        EXPECT_EQ(refusal->date, date);
         EXPECT_EQ(s.BodyX, before.BodyX);
         EXPECT_EQ(s.BodyY, before.BodyY);
         EXPECT_EQ(s.BodyVx, before.BodyVx);
@@ -177,18 +177,20 @@ TEST(DataSetOnDate, DatesOutsideTheTableAreRefusedAndChangeNothing) {
         EXPECT_EQ(s.DataSetDate, before.DataSetDate);
     }
     SimState s = StartupState();
+    // The words are the windows' (ErrorText); the core says which refusal it is.
     EXPECT_EQ(LoadDataSetOnDate(s, {1799, 12, 31}).value(),
-              "Положения планет известны только для дат с 1.1.1800 по 31.12.2050, а не на 31.12.1799.");
+              (Error{.code = ErrorCode::DateOutsideEphemeris, .date = {1799, 12, 31}}));
     EXPECT_EQ(LoadDataSetOnDate(s, {2051, 1, 1}).value(),
-              "Положения планет известны только для дат с 1.1.1800 по 31.12.2050, а не на 1.1.2051.");
-    EXPECT_EQ(LoadDataSetOnDate(s, {1900, 2, 29}).value(), "Такой даты нет в календаре: 29.2.1900.");
+              (Error{.code = ErrorCode::DateOutsideEphemeris, .date = {2051, 1, 1}}));
+    EXPECT_EQ(LoadDataSetOnDate(s, {1900, 2, 29}).value(),
+              (Error{.code = ErrorCode::DateNotInCalendar, .date = {1900, 2, 29}}));
     EXPECT_FALSE(LoadDataSetOnDate(s, {1800, 1, 1}));
     EXPECT_FALSE(LoadDataSetOnDate(s, {2050, 12, 31}));
 
     SimState massless = StartupState();
     massless.BodyMassPct(Sun) = 0;
     const SimState before = massless;
-    EXPECT_TRUE(LoadDataSetOnDate(massless, {2000, 1, 1}));
+    EXPECT_EQ(LoadDataSetOnDate(massless, {2000, 1, 1}), (Error{.code = ErrorCode::SunWithoutMass}));
     EXPECT_EQ(massless.BodyX, before.BodyX);
     EXPECT_FALSE(massless.DataSetDate);
 }

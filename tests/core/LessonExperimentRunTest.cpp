@@ -51,7 +51,7 @@ struct LessonRun {
         ParameterFileRead rows = ReadParameterFile(folder + "/" + experiment.parameterFile);
         if (rows.rows && wholeNumbers) rows = ParseParameterText(FormatParameterText(*rows.rows));
         if (!rows.rows) {
-            ADD_FAILURE() << name << ": " << rows.error;
+            ADD_FAILURE() << name << ": " << *rows.error;
             return;
         }
         LoadLessonExperiment(s, experiment, *rows.rows);

@@ -100,7 +100,7 @@ TEST(RunTimeErrors, OverflowAndDivisionByZeroAreCaught) {
         s.NBodyDerivatives();
         FAIL();
     } catch (const RunTimeError& error) {
-        EXPECT_NE(std::string(error.what()).find("Переполнение"), std::string::npos);
+        EXPECT_EQ(error.Value().code, ErrorCode::FloatingPointOverflow) << error.Value();
     }
 
     SimState t = StartupState();

@@ -122,7 +122,9 @@ TEST(CheckedState, IndexOutsideBoundsAndSixteenBitOverflowRaiseTheRunTimeError) 
         s.BodyY(20);
         FAIL();
     } catch (const RunTimeError& error) {
-        EXPECT_NE(std::string(error.what()).find("BodyY"), std::string::npos);
+        EXPECT_EQ(error.Value().code, ErrorCode::IndexOutOfBounds);
+        EXPECT_EQ(error.Value().text, "BodyY");
+        EXPECT_EQ(error.Value().value, 20);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "AppDriver.h"
 #include "GuiTestSupport.h"
 #include "Settings.h"
+#include "Language.h"
 #include "TestLocale.h"
 
 #include <QApplication>

@@ -155,7 +155,7 @@ TEST(Guard, RunTimeErrorBecomesAMessageAndDisablesItsTimer) {
     ui::VbTimer timer(nullptr, true, 1);
     bool after = false;
     ui::Guarded(nullptr, &timer, [&] {
-        throw RunTimeError("Деление на ноль");
+        throw RunTimeError({.code = ErrorCode::DivisionByZero});
         after = true;
     });
     EXPECT_FALSE(after);

@@ -7,6 +7,12 @@
 #include "LessonGallery.h"
 
 #include <QFileDialog>
+#include "Language.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
 
 #include <QTemporaryDir>
 
@@ -126,6 +132,40 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
     });
     EXPECT_EQ(test::RunProgramToItsEnd(60000), 0) << "the program did not end when its last window closed";
     EXPECT_TRUE(ended);
+}
+
+// In English under the window manager: the set-up window, and a user's click on "Start experiment" opens
+// the experiment window, active and in English too.
+TEST(WindowManager, InEnglishTheSetupWindowStartsAnEnglishExperimentWindow) {
+    ui::ApplyLanguage(ui::Language::English);
+    QTemporaryDir dir;
+    SimState state;
+    Form1 setup(state);
+    setup.SetParameterFilePath(dir.filePath(QStringLiteral("orvane1.dat")));
+    setup.show();
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }));
+    EXPECT_EQ(test::Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
+    UserClick(&setup, "Command1");
+    ASSERT_TRUE(WaitUntil([&] { return setup.ExperimentWindow() != nullptr; }));
+    Form2* experiment = setup.ExperimentWindow();
+    EXPECT_TRUE(WaitUntil([&] { return ActiveWindow() == experiment->winId(); }));
+    const auto cyrillic = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(),
+                           [](QChar c) { return c.unicode() >= 0x400 && c.unicode() <= 0x4FF; });
+    };
+    for (QWidget* window : {static_cast<QWidget*>(&setup), static_cast<QWidget*>(experiment)}) {
+        for (auto* button : window->findChildren<QAbstractButton*>())
+            EXPECT_FALSE(cyrillic(button->text())) << button->objectName().toStdString();
+        for (auto* label : window->findChildren<QLabel*>())
+            EXPECT_FALSE(cyrillic(label->text())) << label->objectName().toStdString();
+        for (auto* frame : window->findChildren<QGroupBox*>())
+            EXPECT_FALSE(cyrillic(frame->title())) << frame->objectName().toStdString();
+    }
+    EXPECT_EQ(test::Find<QPushButton>(experiment, "Command1")->text(), "Start");
+    EXPECT_EQ(test::Find<QGroupBox>(experiment, "Frame1")->title(), "Motion of the Sun");
+    experiment->hide();
+    setup.hide();
+    ui::ApplyLanguage(ui::Language::Russian);
 }
 
 } // namespace

@@ -1,0 +1,805 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
+<context>
+    <name>Bodies</name>
+    <message>
+        <source>Солнце</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Меркурий</source>
+        <translation>Mercury</translation>
+    </message>
+    <message>
+        <source>Венера</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Земля</source>
+        <translation>Earth</translation>
+    </message>
+    <message>
+        <source>Марс</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Юпитер</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Сатурн</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Уран</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Нептун</source>
+        <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>Плутон</source>
+        <translation>Pluto</translation>
+    </message>
+    <message>
+        <source>Астероид</source>
+        <translation>Asteroid</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>Солнце</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Меркурий</source>
+        <translation>Mercury</translation>
+    </message>
+    <message>
+        <source>Венера</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Земля</source>
+        <translation>Earth</translation>
+    </message>
+    <message>
+        <source>Марс</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Юпитер</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Сатурн</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Уран</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Нептун</source>
+        <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>Плутон</source>
+        <translation>Pluto</translation>
+    </message>
+    <message>
+        <source>Координаты планет в масштабе орбиты Юпитера</source>
+        <translation>Planet positions on the scale of Jupiter’s orbit</translation>
+    </message>
+    <message>
+        <source>Координаты планет и астероида относительно орбиты Юпитера</source>
+        <translation>Planets and the asteroid relative to Jupiter’s orbit</translation>
+    </message>
+    <message>
+        <source>      Изменение параметров объектов</source>
+        <translation>      Changing the bodies’ parameters</translation>
+    </message>
+    <message>
+        <source>   Задайте параметры    астероида      (если они          есть)</source>
+        <translation>   Set the    asteroid’s      parameters      (if there          is one)</translation>
+    </message>
+    <message>
+        <source> Измените угол расположения пла-      неты в градусах  (если необходимо)</source>
+        <translation> Change the planet’s angular      position in degrees  (if needed)</translation>
+    </message>
+    <message>
+        <source>Масса объекта в про- центах от массы Земли  </source>
+        <translation>Mass of the body in per- cent of the Earth’s mass  </translation>
+    </message>
+    <message>
+        <source> Координата объекта   X       в тыс. километров  </source>
+        <translation> Body coordinate   X                 in thousands of km  </translation>
+    </message>
+    <message>
+        <source> Координата объекта  Y       в тыс. километров </source>
+        <translation> Body coordinate  Y                  in thousands of km </translation>
+    </message>
+    <message>
+        <source> Скорость объекта по             оси  X в м/сек </source>
+        <translation> Body velocity along             the X axis in m/s </translation>
+    </message>
+    <message>
+        <source> Скорость объекта по             оси  Y в м/сек</source>
+        <translation> Body velocity along             the Y axis in m/s</translation>
+    </message>
+    <message>
+        <source>Сохранить данные в файле №1</source>
+        <translation>Save data to file No.&#xa0;1</translation>
+    </message>
+    <message>
+        <source>Загрузить данные из файла №1</source>
+        <translation>Load data from file No.&#xa0;1</translation>
+    </message>
+    <message>
+        <source>Загрузить данные  на  1.1.2000 года</source>
+        <translation>Load the data  for  1.1.2000</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Вывести на экраны</source>
+        <translation>Show on screens</translation>
+    </message>
+    <message>
+        <source>Начать эксперимент</source>
+        <translation>Start experiment</translation>
+    </message>
+    <message>
+        <source>Замедление</source>
+        <translation>Slow-down</translation>
+    </message>
+    <message>
+        <source>Включено</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Выключено</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Точность решения</source>
+        <translation>Solution accuracy</translation>
+    </message>
+    <message>
+        <source>Низкая</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>Средняя</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Высокая</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>Вверх</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Влево</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Вправо</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Вниз</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Старт</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>     Изменить          параметры          объектов          (сохранить)</source>
+        <translation>     Change          the bodies’          parameters          (save)</translation>
+    </message>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Продолжить</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Переместить       экран</source>
+        <translation>Move       screen</translation>
+    </message>
+    <message>
+        <source>Размеры экрана = 9000 млн. км</source>
+        <translation>Screen size = 9000 million km</translation>
+    </message>
+    <message>
+        <source>Замедление на шаге =1 мс</source>
+        <translation>Delay per step =1 ms</translation>
+    </message>
+    <message>
+        <source>    С начала эксперимента прошло</source>
+        <translation>    Time since the experiment began</translation>
+    </message>
+    <message>
+        <source>Лет и</source>
+        <translation>years</translation>
+    </message>
+    <message>
+        <source>Дней</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>Движение Солнца</source>
+        <translation>Motion of the Sun</translation>
+    </message>
+    <message>
+        <source>Отключено</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>    Программа распространяется свободно, для некоммерческих целей          </source>
+        <translation>    The program is distributed freely, for non-commercial use          </translation>
+    </message>
+    <message>
+        <source>Разработчики Orvane2.0. Замечания и ошибки сообщайте через систему задач проекта.</source>
+        <translation>The Orvane2.0 developers. Please report comments and bugs through the project’s issue tracker.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CsvHeader</name>
+    <message>
+        <source>Время, сут</source>
+        <translation>Time, days</translation>
+    </message>
+    <message>
+        <source> x, млн км</source>
+        <translation> x, million km</translation>
+    </message>
+    <message>
+        <source> y, млн км</source>
+        <translation> y, million km</translation>
+    </message>
+    <message>
+        <source> vx, м/с</source>
+        <translation> vx, m/s</translation>
+    </message>
+    <message>
+        <source> vy, м/с</source>
+        <translation> vy, m/s</translation>
+    </message>
+    <message>
+        <source>Энергия, Дж</source>
+        <translation>Energy, J</translation>
+    </message>
+    <message>
+        <source>Момент импульса, кг·м²/с</source>
+        <translation>Angular momentum, kg·m²/s</translation>
+    </message>
+    <message>
+        <source>|ΔE/E0|</source>
+        <translation>|ΔE/E0|</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorText</name>
+    <message>
+        <source>Индекс вне границ массива %1: %2</source>
+        <translation>Index outside the bounds of array %1: %2</translation>
+    </message>
+    <message>
+        <source>Переполнение целого числа: %1 не помещается в 16 бит</source>
+        <translation>Integer overflow: %1 does not fit in 16 bits</translation>
+    </message>
+    <message>
+        <source>Деление на ноль</source>
+        <translation>Division by zero</translation>
+    </message>
+    <message>
+        <source>Переполнение при вычислениях с плавающей точкой</source>
+        <translation>Floating-point overflow</translation>
+    </message>
+    <message>
+        <source>Недопустимая операция с плавающей точкой</source>
+        <translation>Invalid floating-point operation</translation>
+    </message>
+    <message>
+        <source>Планета находится в точке, где стоит Солнце: направление притяжения не определено</source>
+        <translation>The planet stands where the Sun is: the direction of the gravitational pull is undefined</translation>
+    </message>
+    <message>
+        <source>Положение на дату известно только для планет, а не для объекта %1</source>
+        <translation>Positions on a date are known for the planets only, not for body %1</translation>
+    </message>
+    <message>
+        <source>Такой даты нет в календаре: %1.</source>
+        <translation>There is no such date in the calendar: %1.</translation>
+    </message>
+    <message>
+        <source>Положения планет известны только для дат с %1 по %2, а не на %3.</source>
+        <translation>Planet positions are known only for dates from %1 to %2, not for %3.</translation>
+    </message>
+    <message>
+        <source>Положения планет на дату рассчитываются для Солнца с массой больше нуля.</source>
+        <translation>Planet positions on a date are computed only for a Sun whose mass is greater than zero.</translation>
+    </message>
+    <message>
+        <source>В файле параметров строка %1, число %2: «%3» — не число.</source>
+        <translation>Parameter file, line %1, number %2: “%3” is not a number.</translation>
+    </message>
+    <message>
+        <source>В файле параметров строка %1, число %2: число «%3» слишком велико.</source>
+        <translation>Parameter file, line %1, number %2: the number “%3” is too large.</translation>
+    </message>
+    <message>
+        <source>В файле параметров %1 чисел из %2 нужных: по пять чисел для каждого из 11 объектов.</source>
+        <translation>The parameter file holds %1 of the %2 numbers needed: five numbers for each of the 11 bodies.</translation>
+    </message>
+    <message>
+        <source>Файл параметров не найден: %1</source>
+        <translation>Parameter file not found: %1</translation>
+    </message>
+    <message>
+        <source>Файл параметров не является обычным файлом: %1</source>
+        <translation>The parameter file is not a regular file: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл параметров %1: %2</source>
+        <translation>Could not open the parameter file %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл параметров %1</source>
+        <translation>Could not read the parameter file %1</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1 (%2). Прежний файл не изменён.</source>
+        <translation>Could not save the parameter file %1 (%2). The previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1: файл защищён от записи (%2). Прежний файл не изменён.</source>
+        <translation>Could not save the parameter file %1: the file is write-protected (%2). The previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров: нельзя создать файл рядом с %1 (%2).</source>
+        <translation>Could not save the parameter file: no file can be created next to %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1: ошибка записи (%2). Прежний файл не изменён.</source>
+        <translation>Could not save the parameter file %1: write error (%2). The previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1: ошибка записи на диск (%2). Прежний файл не изменён.</source>
+        <translation>Could not save the parameter file %1: error writing to the disk (%2). The previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Неизвестная ошибка</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>Guard</name>
+    <message>
+        <source>Ошибка выполнения: %1</source>
+        <translation>Run-time error: %1</translation>
+    </message>
+    <message>
+        <source>Движение остановлено. Что можно сделать: выбрать в окне подготовки более высокую «Точность решения» (меньший шаг) или задать другие данные.</source>
+        <translation>The motion has been stopped. What you can do: choose a higher “Solution accuracy” (a smaller step) in the set-up window, or enter other data.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>    При загрузке программы вы видите параметры объектов, которые загружаются по умолчанию. Их можно вывести на графические экраны, нажав кнопку “вывести на экраны”,а выбрав конкретный объект, можно установить для него произвольные параметры. Для планет надо нажать кнопку ”изменить”,а когда планета займет требуемое положение кнопку “стоп”. Для Солнца и астероида необходимо ввести их параметры вручную, а затем включить переключатель у Солнца и нажать кнопку “изменить”. Чтобы исключить влияние астероида на другие объекты, надо задать его массу равную нулю (или заслать его очень далеко).</source>
+        <translation>    When the program starts, you see the parameters of the bodies loaded by default. “Show on screens” draws them on the two screens; choose a body, and you can give it any parameters you like. For a planet, press “Change”, and press “Stop” when the planet stands where you want it. For the Sun and the asteroid, type their parameters into the table, then select the Sun’s option button and press “Change”. To remove the asteroid’s influence on the other bodies, give it a mass of zero (or send it very far away).</translation>
+    </message>
+    <message>
+        <source>   Все параметры (кроме масс объектов) можно в любой момент сохранить в файле, а позднее наоборот загрузить эти параметры из файла. Кроме того можно загрузить параметры объектов по состоянию на 1.1.2000 г., нажав соответствующую кнопку. Чтобы точнее устоновить параметры планет можно изменить точность решения и замедление на шаге решения, изменив опции установленные по умолчанию.</source>
+        <translation>   All parameters (except the masses) can be saved to a file at any time and loaded from it later. You can also load the bodies’ parameters as they were on 1 January 2000 with its button. To set the planets more precisely, change the default “Solution accuracy” and the slow-down per step.</translation>
+    </message>
+    <message>
+        <source>    После того как все параметры заданы можно начинать эксперимент, для чего необходимо нажать соответствующую кнопку и загрузить вторую форму, которя также имеет два графических экрана и элементы управления ходом эксперимента.</source>
+        <translation>    Once all parameters are set, you can begin the experiment: press “Start experiment” to open the second window, which also has two screens and the controls of the experiment.</translation>
+    </message>
+    <message>
+        <source>    Масштаб изображения на левом экране можно изменить ползунком, а просматриваемую область пространства выбрать перемещая его влево, вправо, вниз и вверх. При этом на правом экране, который показывает объекты в постоянном масштабетак, чтобы был виден самый отдаленный объект, вы будете видеть квадрат ограничивающий эту область. </source>
+        <translation>    A slider changes the scale of the left screen, and the arrow buttons move the region of space it shows left, right, down and up. The right screen shows the bodies at a fixed scale, so that the farthest of them is visible, with a square outlining that region. </translation>
+    </message>
+    <message>
+        <source>    Также как и на первой форме, чтобы увидеть процесс в замедленном темпе, вы можете ползунком изменить замедление на шаге решения, а чтобы приостановить прцесс вы можете нажать кнопку “пауза”,а затем опять продолжить эксперимент или вернуться к первой форме и сохранить данные в файле.</source>
+        <translation>    As in the first window, a slider sets the delay per step to watch the motion slowly; “Pause” stops it, and you can then continue the experiment or return to the first window and save the data to a file.</translation>
+    </message>
+    <message>
+        <source>    По умолчанию опция “движение Солнца”, отключена, но вы можете ее включить и увидеть, что не только Солнце притягивает планеты, но и они его тоже и для того, чтобы оно только слегка колебалось относительно начала координат надо на первой форме подобрать начальные параметры Солнца, которые к сожалению мне не известны. В нижней части формы вы видите сколько лет и дней прошло с начала эксперимент</source>
+        <translation>    By default the “Motion of the Sun” option is off. Switch it on to see that the Sun attracts the planets and the planets attract the Sun too; to keep the Sun swaying only slightly about the origin, you would have to find suitable initial parameters for the Sun in the first window, which, alas, the author does not know. At the bottom of the window you see how many years and days have passed since the experiment began.</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureText</name>
+    <message>
+        <source>%1 сут</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 г.</source>
+        <translation>%1 yr</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::DateDialog</name>
+    <message>
+        <source>Положения планет на дату</source>
+        <translation>Planet positions on a date</translation>
+    </message>
+    <message>
+        <source>Дата (с 1.1.1800 по 31.12.2050):</source>
+        <translation>Date (1.1.1800 to 31.12.2050):</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::Form1</name>
+    <message>
+        <source>Масса Солнца</source>
+        <translation>Mass of the Sun</translation>
+    </message>
+    <message>
+        <source>Масса астероида</source>
+        <translation>Mass of the asteroid</translation>
+    </message>
+    <message>
+        <source>Координата Солнца X</source>
+        <translation>X coordinate of the Sun</translation>
+    </message>
+    <message>
+        <source>Координата астероида X</source>
+        <translation>X coordinate of the asteroid</translation>
+    </message>
+    <message>
+        <source>Координата Солнца Y</source>
+        <translation>Y coordinate of the Sun</translation>
+    </message>
+    <message>
+        <source>Координата астероида Y</source>
+        <translation>Y coordinate of the asteroid</translation>
+    </message>
+    <message>
+        <source>Скорость Солнца по оси X</source>
+        <translation>Velocity of the Sun along the X axis</translation>
+    </message>
+    <message>
+        <source>Скорость астероида по оси X</source>
+        <translation>Velocity of the asteroid along the X axis</translation>
+    </message>
+    <message>
+        <source>Скорость Солнца по оси Y</source>
+        <translation>Velocity of the Sun along the Y axis</translation>
+    </message>
+    <message>
+        <source>Скорость астероида по оси Y</source>
+        <translation>Velocity of the asteroid along the Y axis</translation>
+    </message>
+    <message>
+        <source>%1: «%2» — не число. Введите число, например 1500 или -2,5.</source>
+        <translation>%1: “%2” is not a number. Enter a number, for example 1500 or -2.5.</translation>
+    </message>
+    <message>
+        <source>Масса Солнца должна быть больше нуля.</source>
+        <translation>The mass of the Sun must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Масса астероида не может быть отрицательной (ноль убирает его влияние).</source>
+        <translation>The mass of the asteroid cannot be negative (zero removes its influence).</translation>
+    </message>
+    <message>
+        <source>Выберете планету для изменения параметров</source>
+        <translation>Choose a planet to change its parameters</translation>
+    </message>
+    <message>
+        <source>Координаты объекта %1 слишком велики для файла параметров: файл не сохранён.</source>
+        <translation>The coordinates of body %1 are too large for the parameter file: the file was not saved.</translation>
+    </message>
+    <message>
+        <source>Загрузить данные на другую дату…</source>
+        <translation>Load the data for another date…</translation>
+    </message>
+    <message>
+        <source>Правый щелчок или Ctrl+D — загрузить данные на другую дату</source>
+        <translation>Right-click or Ctrl+D: load the data for another date</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::Form2</name>
+    <message>
+        <source>Измерения…</source>
+        <translation>Measurements…</translation>
+    </message>
+    <message>
+        <source>Правая кнопка мыши — меню: сохранить изображение, измерения</source>
+        <translation>Right mouse button: a menu to save the picture or open the measurements</translation>
+    </message>
+    <message>
+        <source>Замедление на шаге = %1 мс</source>
+        <translation>Delay per step = %1 ms</translation>
+    </message>
+    <message>
+        <source>Размеры экрана = %1 млн.км</source>
+        <translation>Screen size = %1 million km</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::measure::HistoryPlot</name>
+    <message>
+        <source>Относительное изменение энергии |ΔE/E₀|</source>
+        <translation>Relative change of the energy |ΔE/E₀|</translation>
+    </message>
+    <message>
+        <source>Расстояние от Солнца: %1, млн км</source>
+        <translation>Distance from the Sun: %1, million km</translation>
+    </message>
+    <message>
+        <source>время, годы</source>
+        <translation>time, years</translation>
+    </message>
+    <message>
+        <source>время, сутки</source>
+        <translation>time, days</translation>
+    </message>
+    <message>
+        <source>новый отсчёт</source>
+        <translation>new baseline</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::measure::MeasurementsWindow</name>
+    <message>
+        <source>Тело</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>Расстояние
+от Солнца,
+млн км</source>
+        <translation>Distance
+from the Sun,
+million km</translation>
+    </message>
+    <message>
+        <source>Расстояние
+от Солнца,
+а. е.</source>
+        <translation>Distance
+from the Sun,
+AU</translation>
+    </message>
+    <message>
+        <source>Скорость
+относительно
+Солнца, км/с</source>
+        <translation>Speed
+relative to
+the Sun, km/s</translation>
+    </message>
+    <message>
+        <source>Большая
+полуось,
+а. е.</source>
+        <translation>Semi-major
+axis,
+AU</translation>
+    </message>
+    <message>
+        <source>Эксцентри-
+ситет</source>
+        <translation>Eccen-
+tricity</translation>
+    </message>
+    <message>
+        <source>Период
+по Кеплеру</source>
+        <translation>Kepler
+period</translation>
+    </message>
+    <message>
+        <source>Измеренный
+период</source>
+        <translation>Measured
+period</translation>
+    </message>
+    <message>
+        <source>Разница
+периодов,
+%</source>
+        <translation>Period
+difference,
+%</translation>
+    </message>
+    <message>
+        <source>Долгота
+реальной
+планеты, °</source>
+        <translation>Longitude
+of the real
+planet, °</translation>
+    </message>
+    <message>
+        <source>Модель −
+реальность,
+°</source>
+        <translation>Model −
+reality,
+°</translation>
+    </message>
+    <message>
+        <source>Кинетическая энергия, Дж</source>
+        <translation>Kinetic energy, J</translation>
+    </message>
+    <message>
+        <source>Потенциальная энергия, Дж</source>
+        <translation>Potential energy, J</translation>
+    </message>
+    <message>
+        <source>Полная энергия E, Дж</source>
+        <translation>Total energy E, J</translation>
+    </message>
+    <message>
+        <source>Момент импульса L, кг·м²/с</source>
+        <translation>Angular momentum L, kg·m²/s</translation>
+    </message>
+    <message>
+        <source>Центр масс (x; y), млн км</source>
+        <translation>Centre of mass (x; y), million km</translation>
+    </message>
+    <message>
+        <source>Скорость центра масс (vx; vy), м/с</source>
+        <translation>Velocity of the centre of mass (vx; vy), m/s</translation>
+    </message>
+    <message>
+        <source>|ΔE/E₀| с начала отсчёта</source>
+        <translation>|ΔE/E₀| since the baseline</translation>
+    </message>
+    <message>
+        <source>|ΔL/L₀| с начала отсчёта</source>
+        <translation>|ΔL/L₀| since the baseline</translation>
+    </message>
+    <message>
+        <source>Измерения — Orvane2.0</source>
+        <translation>Measurements — Orvane2.0</translation>
+    </message>
+    <message>
+        <source>Сохранить в CSV…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)</source>
+        <translation>Write the whole history of the run to a file for a spreadsheet (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Время с начала эксперимента: 9999 лет и 364,9 дней (9999999,9 сут); Солнце неподвижно</source>
+        <translation>Time since the experiment began: 9999 years and 364.9 days (9999999.9 d); the Sun is held</translation>
+    </message>
+    <message>
+        <source>Дата в модели: 31.12.2050</source>
+        <translation>Date in the model: 31.12.2050</translation>
+    </message>
+    <message>
+        <source>Законы сохранения</source>
+        <translation>Conservation laws</translation>
+    </message>
+    <message>
+        <source>Расстояние от Солнца на графике:</source>
+        <translation>Distance from the Sun in the plot:</translation>
+    </message>
+    <message>
+        <source>Время с начала эксперимента: %1 лет и %2 дней (%3 сут); Солнце %4</source>
+        <translation>Time since the experiment began: %1 years and %2 days (%3 d); the Sun %4</translation>
+    </message>
+    <message>
+        <source>неподвижно</source>
+        <translation>is held</translation>
+    </message>
+    <message>
+        <source>движется</source>
+        <translation>moves</translation>
+    </message>
+    <message>
+        <source>Расстояния и орбиты считаются от Солнца</source>
+        <translation>Distances and orbits are measured from the Sun</translation>
+    </message>
+    <message>
+        <source>Орбита не замкнута (e ≥ 1): тело уходит от Солнца</source>
+        <translation>The orbit is not closed (e ≥ 1): the body is leaving the Sun</translation>
+    </message>
+    <message>
+        <source>Тело ещё не сделало полного оборота вокруг Солнца в этом прогоне</source>
+        <translation>The body has not yet made a full revolution around the Sun in this run</translation>
+    </message>
+    <message>
+        <source>Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего</source>
+        <translation>The run did not start from the real positions of the planets (the data for 1 January 2000 or for another date) as loaded: there is nothing to compare with the real sky</translation>
+    </message>
+    <message>
+        <source>Дата вне 1800–2050 годов: приближённые элементы орбит JPL годятся только для этих лет</source>
+        <translation>The date lies outside 1800–2050: JPL’s approximate orbital elements hold only for those years</translation>
+    </message>
+    <message>
+        <source>Дата в модели: %1</source>
+        <translation>Date in the model: %1</translation>
+    </message>
+    <message>
+        <source>Дата в модели: —</source>
+        <translation>Date in the model: —</translation>
+    </message>
+    <message>
+        <source>Реальная долгота дана только для планет</source>
+        <translation>The real longitude is given for the planets only</translation>
+    </message>
+    <message>
+        <source>Солнце неподвижно: энергия остальных тел (их кинетическая и потенциальная энергия всех пар, с Солнцем тоже), момент импульса относительно Солнца.</source>
+        <translation>The Sun is held: the energy of the other bodies (their kinetic energy and the potential energy of all pairs, the Sun’s included) and the angular momentum about the Sun.</translation>
+    </message>
+    <message>
+        <source>Солнце движется: энергия и момент импульса (относительно начала координат) всех одиннадцати тел.</source>
+        <translation>The Sun moves: the energy and the angular momentum (about the origin) of all eleven bodies.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл %1 (%2). Прежний файл не изменён.</source>
+        <translation>Could not save the file %1 (%2). The previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Сохранить в CSV</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::ui::PictureBox</name>
+    <message>
+        <source>Сохранить изображение…</source>
+        <translation>Save the picture…</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение</source>
+        <translation>Save the picture</translation>
+    </message>
+    <message>
+        <source>Изображения PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить изображение в файл %1</source>
+        <translation>Could not save the picture to the file %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,279 @@
+// English as the user's choice: every text the windows show in English holds no Cyrillic letter, the
+// captions fit their fixed places, the choice is remembered, and a change applies at once.
+#include "GuiTestSupport.h"
+
+#include "DateDialog.h"
+#include "ErrorText.h"
+#include "Form3.h"
+#include "Guard.h"
+#include "Language.h"
+#include "Settings.h"
+#include "MeasurementsController.h"
+#include "MeasurementsWindow.h"
+#include "VbSlider.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace orvane {
+namespace {
+
+using test::Click;
+using test::Find;
+
+bool HasCyrillic(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x0400 && c.unicode() <= 0x04FF) return true;
+    return false;
+}
+
+// The language menu names each language in its own words, whatever the language shown.
+bool IsLanguageChoice(const QString& text) {
+    return text == QStringLiteral("Язык / Language") || text == QStringLiteral("Русский");
+}
+
+void ExpectEnglishActions(const QList<QAction*>& actions, const QString& where) {
+    for (QAction* action : actions) {
+        if (IsLanguageChoice(action->text())) continue;
+        EXPECT_FALSE(HasCyrillic(action->text()))
+            << where.toStdString() << ": " << action->text().toStdString();
+        EXPECT_FALSE(HasCyrillic(action->toolTip())) << where.toStdString();
+        if (action->menu() != nullptr) ExpectEnglishActions(action->menu()->actions(), where);
+    }
+}
+
+// Every text a window shows: captions, titles, tooltips, menus, table heads and cells, list entries and
+// the text boxes.
+void ExpectNoCyrillic(QWidget* window) {
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    const std::string name = window->objectName().toStdString();
+    int texts = 0;
+    const auto check = [&](const QString& text, QWidget* widget) {
+        if (text.isEmpty()) return;
+        ++texts;
+        EXPECT_FALSE(HasCyrillic(text))
+            << name << "/" << widget->objectName().toStdString() << ": " << text.toStdString();
+    };
+    for (QWidget* widget : widgets) {
+        check(widget->windowTitle(), widget);
+        check(widget->toolTip(), widget);
+        ExpectEnglishActions(widget->actions(), window->objectName());
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) check(button->text(), widget);
+        if (auto* label = qobject_cast<QLabel*>(widget)) check(label->text(), widget);
+        if (auto* group = qobject_cast<QGroupBox*>(widget)) check(group->title(), widget);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) check(edit->text(), widget);
+        if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) check(text->toPlainText(), widget);
+        if (auto* box = qobject_cast<QComboBox*>(widget))
+            for (int k = 0; k < box->count(); ++k)
+                check(box->itemText(k), widget);
+        if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                check(table->horizontalHeaderItem(column)->text(), widget);
+                for (int row = 0; row < table->rowCount(); ++row)
+                    if (table->item(row, column) != nullptr) check(table->item(row, column)->text(), widget);
+            }
+        }
+    }
+    EXPECT_GE(texts, 3) << name;
+}
+
+struct InEnglish : ::testing::Test {
+    void SetUp() override { ui::ApplyLanguage(ui::Language::English); }
+    void TearDown() override {
+        ui::ApplyLanguage(ui::Language::Russian);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(InEnglish, EveryWindowAndDialogShowsEnglishOnlyAndItsCaptionsFit) {
+    SimState state;
+    Form1 setup(state);
+    setup.show();
+    ExpectNoCyrillic(&setup);
+    test::ExpectCaptionsFit(&setup);
+    EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
+    EXPECT_EQ(Find<QRadioButton>(&setup, "Option15")->text(), "Sun");
+
+    Click(&setup, "Command1");
+    Form2* experiment = setup.ExperimentWindow();
+    ASSERT_NE(experiment, nullptr);
+    ExpectNoCyrillic(experiment);
+    test::ExpectCaptionsFit(experiment);
+    EXPECT_EQ(Find<QPushButton>(experiment, "Command4")->text(), "Pause");
+
+    experiment->MeasureAction->trigger();
+    auto* measurements = experiment->findChild<measure::MeasurementsController*>()->Window();
+    ASSERT_NE(measurements, nullptr);
+    ExpectNoCyrillic(measurements);
+    EXPECT_EQ(measurements->windowTitle(), "Measurements — Orvane2.0");
+
+    Click(&setup, "Command8");
+    Form3* help = setup.HelpWindow();
+    ASSERT_NE(help, nullptr);
+    ExpectNoCyrillic(help);
+    test::ExpectCaptionsFit(help);
+    EXPECT_TRUE(help->HelpText().startsWith("    When the program starts"));
+
+    DateDialog dialog(&setup);
+    ExpectNoCyrillic(&dialog);
+    experiment->close();
+}
+
+TEST_F(InEnglish, MessagesAreEnglish) {
+    SimState state;
+    Form1 setup(state);
+    QTemporaryDir dir;
+    setup.SetParameterFilePath(dir.filePath("orvane1.dat"));
+    setup.show();
+    auto catcher = std::make_unique<test::MessageCatcher>();
+    Click(&setup, "Command6"); // no planet chosen
+    Click(&setup, "Command3"); // no parameter file yet
+    Find<QLineEdit>(&setup, "Text2(0)")->setText(QStringLiteral("heavy"));
+    Click(&setup, "Command6");
+    const QStringList texts = catcher->texts;
+    catcher.reset();
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts[0], "Choose a planet to change its parameters");
+    EXPECT_TRUE(texts[1].startsWith("Parameter file not found: "));
+    EXPECT_EQ(texts[2],
+              "Mass of the Sun: “heavy” is not a number. Enter a number, for example 1500 or -2.5.");
+    for (const QString& text : texts)
+        EXPECT_FALSE(HasCyrillic(text)) << text.toStdString();
+
+    // Every error of the core and the file, and a fault's advice, in English; the system's reason too.
+    for (int code = 0; code <= static_cast<int>(ErrorCode::SaveReplaceFailed); ++code) {
+        const QString text = ui::ErrorText(
+            {.code = static_cast<ErrorCode>(code), .text = "x", .path = "/p", .osError = EACCES});
+        EXPECT_FALSE(HasCyrillic(text)) << code << ": " << text.toStdString();
+    }
+    test::MessageCatcher fault;
+    ui::Guarded(nullptr, nullptr, [] { throw RunTimeError({.code = ErrorCode::DivisionByZero}); });
+    ASSERT_EQ(fault.texts.size(), 1);
+    EXPECT_TRUE(fault.texts[0].startsWith("Run-time error: Division by zero\n\n"))
+        << fault.texts[0].toStdString();
+    EXPECT_TRUE(fault.texts[0].contains("“Solution accuracy”"));
+}
+
+TEST(Language, RussianUnlessChosenAndTheChoiceIsRemembered) {
+    QTemporaryDir dir;
+    ui::UseSettingsFile(dir.filePath("orvane.conf"));
+    EXPECT_EQ(ui::SavedLanguage(), ui::Language::Russian);
+    ASSERT_TRUE(ui::ApplyStartupLanguage(QString()));
+    EXPECT_EQ(ui::CurrentLanguage(), ui::Language::Russian);
+
+    SimState state;
+    {
+        Form1 setup(state);
+        setup.show();
+        setup.findChild<QAction*>("LanguageEnglish")->trigger();
+    }
+    EXPECT_EQ(QSettings(dir.filePath("orvane.conf"), QSettings::IniFormat).value("language").toString(),
+              "en");
+    // The next start: English without being asked.
+    ui::ApplyLanguage(ui::Language::Russian);
+    ASSERT_TRUE(ui::ApplyStartupLanguage(QString()));
+    EXPECT_EQ(ui::CurrentLanguage(), ui::Language::English);
+    {
+        Form1 setup(state);
+        EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
+        EXPECT_TRUE(setup.findChild<QAction*>("LanguageEnglish")->isChecked());
+    }
+    // --lang ru for one run: Russian, and the choice stays English.
+    ASSERT_TRUE(ui::ApplyStartupLanguage(QStringLiteral("ru")));
+    EXPECT_EQ(ui::CurrentLanguage(), ui::Language::Russian);
+    EXPECT_EQ(ui::SavedLanguage(), ui::Language::English);
+    {
+        Form1 setup(state);
+        EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Начать эксперимент");
+    }
+    // An unknown code is refused and the saved choice is used.
+    EXPECT_FALSE(ui::ApplyStartupLanguage(QStringLiteral("de")));
+    EXPECT_EQ(ui::CurrentLanguage(), ui::Language::English);
+    ui::ApplyLanguage(ui::Language::Russian);
+}
+
+// The choice takes effect at once in every open window, the texts a handler has rewritten included, and
+// the way back gives exactly the Russian captions.
+TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
+    QTemporaryDir dir;
+    ui::UseSettingsFile(dir.filePath("orvane.conf"));
+    SimState state;
+    Form1 setup(state);
+    setup.show();
+    Click(&setup, "Command1");
+    Form2* experiment = setup.ExperimentWindow();
+    ASSERT_NE(experiment, nullptr);
+    experiment->Slider2->setValue(5000); // "Размеры экрана = 5000 млн.км"
+    const QString russianSize = Find<QLabel>(experiment, "Label1")->text();
+    const QString russianDelay = Find<QLabel>(experiment, "Label2")->text();
+    Click(&setup, "Command8");
+
+    setup.findChild<QAction*>("LanguageEnglish")->trigger();
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
+    EXPECT_EQ(Find<QGroupBox>(&setup, "Frame1")->title(), "Solution accuracy");
+    EXPECT_EQ(Find<QPushButton>(experiment, "Command1")->text(), "Start");
+    EXPECT_EQ(Find<QLabel>(experiment, "Label1")->text(), "Screen size = 5000 million km");
+    EXPECT_FALSE(HasCyrillic(Find<QLabel>(experiment, "Label2")->text()));
+    EXPECT_EQ(experiment->MeasureAction->text(), "Measurements…");
+    EXPECT_TRUE(setup.HelpWindow()->HelpText().startsWith("    When the program starts"));
+    ExpectNoCyrillic(experiment);
+    test::ExpectCaptionsFit(&setup);
+
+    setup.findChild<QAction*>("LanguageRussian")->trigger();
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Начать эксперимент");
+    EXPECT_EQ(Find<QLabel>(experiment, "Label1")->text(), russianSize);
+    EXPECT_EQ(Find<QLabel>(experiment, "Label2")->text(), russianDelay);
+    EXPECT_EQ(Find<QLabel>(&setup, "Label8")->text(),
+              "   Задайте параметры    астероида      (если они          есть)");
+    EXPECT_TRUE(setup.HelpWindow()->HelpText().startsWith("    При загрузке"));
+    EXPECT_EQ(ui::SavedLanguage(), ui::Language::Russian);
+    experiment->close();
+    setup.HelpWindow()->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The translation file holds a finished English text for every text of the sources, and nothing else:
+// lupdate run on the sources into a copy of it finds no new, unfinished, obsolete or vanished entry.
+TEST(TranslationFile, EveryTextHasAFinishedTranslationAndNoneIsObsolete) {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("orvane_en.ts");
+    ASSERT_TRUE(QFile::copy(ORVANE_SOURCE_DIR "/i18n/orvane_en.ts", copy));
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(ORVANE_SOURCE_DIR);
+    lupdate.start(ORVANE_LUPDATE, {"-locations", "none", "-source-language", "ru_RU", "ui", "setup",
+                                   "experiment", "help", "measure", "app", "-ts", copy});
+    ASSERT_TRUE(lupdate.waitForFinished(50000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+    QFile file(copy);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString ts = QString::fromUtf8(file.readAll());
+    const QRegularExpression open(QStringLiteral("<translation type=\"(unfinished|obsolete|vanished)\""));
+    QRegularExpressionMatchIterator found = open.globalMatch(ts);
+    int bad = 0;
+    while (found.hasNext()) {
+        const QRegularExpressionMatch match = found.next();
+        const qsizetype source = ts.lastIndexOf(QStringLiteral("<source>"), match.capturedStart());
+        ADD_FAILURE() << match.captured(1).toStdString() << ": "
+                      << ts.mid(source, match.capturedStart() - source).trimmed().toStdString();
+        ++bad;
+    }
+    EXPECT_EQ(bad, 0) << "run: cmake --build build --target lupdate, then translate the new entries";
+    EXPECT_GT(ts.count(QStringLiteral("<message>")), 150);
+}
+
+} // namespace
+} // namespace orvane
