@@ -97,7 +97,7 @@ TEST_F(Gallery, OfferedOnCtrlLAndInBothScreensMenus) {
     for (const char* screen : {"Picture1", "Picture2"}) {
         const QStringList entries = test::MenuEntries(Find<ui::PictureBox>(&form, screen));
         EXPECT_EQ(entries, (QStringList{"Сохранить изображение…", "Загрузить данные на другую дату…",
-                                        "Опыты для урока…"}))
+                                        "Опыты для урока…", "Язык / Language"}))
             << screen;
     }
     form.activateWindow();
