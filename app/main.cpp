@@ -1,4 +1,5 @@
 #include "AppStyle.h"
+#include "CommandLine.h"
 #include "Form1.h"
 #include "ParameterFileLocation.h"
 #include "SimState.h"
@@ -6,9 +7,20 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
+    // Read before the window system is touched: --help, --version and a mistyped option answer without a
+    // display. The language (commandLine.language) and the file to open (commandLine.file) are the
+    // windows' to use.
+    const orvane::CommandLine commandLine = orvane::ParseCommandLine(argc, argv);
+    if (const auto status = orvane::AnswerWithoutWindow(commandLine, std::cout, std::cerr)) return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));
+    // Wayland compositors match the windows with the menu entry by this name, as X11 docks do by the
+    // windows' class ("orvane", the application's name).
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvane2.0"));
     orvane::ui::ApplyAppStyle(app);
 
