@@ -8,6 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-build-deb}"
 version=$(dpkg-parsechangelog -S Version)
+# Every date the package records is the changelog's (dpkg-buildpackage would take the same).
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -S Timestamp)
+export SOURCE_DATE_EPOCH
 
 rm -rf "$out"
 mkdir -p "$out"
