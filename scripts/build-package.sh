@@ -18,7 +18,9 @@ out=$(cd "$out" && pwd)
 source_dir="$out/orvane-$version"
 mkdir "$source_dir"
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    git ls-files -z --cached --others --exclude-standard | xargs -0 -I{} sh -c '[ -e "{}" ] && printf "%s\0" "{}"' |
+    # Files deleted but not yet committed are left out.
+    git ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' file; do if [[ -e "$file" ]]; then printf '%s\0' "$file"; fi; done |
         tar --null --files-from=- -cf - | tar -xf - -C "$source_dir"
 else
     tar --exclude='./build*' --exclude=./.git -cf - . | tar -xf - -C "$source_dir"

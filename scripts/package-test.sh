@@ -101,6 +101,10 @@ for file in /usr/bin/orvane "/usr/share/applications/$app_id.desktop" "/usr/shar
     [[ -f "$file" ]] || fail "$file is missing"
 done
 validate_entries "/usr/share/metainfo/$app_id.metainfo.xml" "/usr/share/applications/$app_id.desktop"
+# The file lists see the installation, so that their equality after the purge means something.
+system_files >"$lint_dir/installed"
+grep -qx /usr/bin/orvane "$lint_dir/installed" && ! grep -qx /usr/bin/orvane "$lint_dir/before" ||
+    fail "the file lists do not show the installed program"
 for page in /usr/share/man/man1/orvane.1.gz /usr/share/man/ru/man1/orvane.1.gz; do
     warnings=$(LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
     [[ -z "$warnings" ]] || fail "man reports on $page: $warnings"
