@@ -1,4 +1,5 @@
 #include "AppStyle.h"
+#include "CommandLine.h"
 #include "Form1.h"
 #include "Language.h"
 #include "ParameterFileLocation.h"
@@ -8,30 +9,24 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include <cstdio>
-
-namespace {
-
-// The language this run is shown in, from "--lang en|ru" (or "--lang=…") on the command line; empty when
-// none is named. Kept apart from the rest of the command line, which has its own parser.
-QString LanguageArgument(const QStringList& arguments) {
-    for (qsizetype k = 1; k < arguments.size(); ++k) {
-        if (arguments[k] == QStringLiteral("--lang") && k + 1 < arguments.size()) return arguments[k + 1];
-        if (arguments[k].startsWith(QStringLiteral("--lang="))) return arguments[k].mid(7);
-    }
-    return {};
-}
-
-} // namespace
+#include <iostream>
 
 int main(int argc, char* argv[]) {
+    // Read before the window system is touched: --help, --version and a mistyped option answer without a
+    // display. The language (commandLine.language) and the file to open (commandLine.file) are the
+    // windows' to use.
+    const orvane::CommandLine commandLine = orvane::ParseCommandLine(argc, argv);
+    if (const auto status = orvane::AnswerWithoutWindow(commandLine, std::cout, std::cerr)) return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));
+    // Wayland compositors match the windows with the menu entry by this name, as X11 docks do by the
+    // windows' class ("orvane", the application's name).
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvane2.0"));
     orvane::ui::ApplyAppStyle(app);
-    const QString language = LanguageArgument(QCoreApplication::arguments());
-    if (!orvane::ui::ApplyStartupLanguage(language))
-        std::fprintf(stderr, "orvane: unknown language '%s' (use en or ru)\n", qPrintable(language));
+    // The parser has already refused a language other than en and ru.
+    orvane::ui::ApplyStartupLanguage(commandLine.language);
 
     // The one shared state of the simulation, handed to the windows; it lives as long as the program.
     orvane::SimState state;
@@ -42,14 +37,7 @@ int main(int argc, char* argv[]) {
     setupWindow.show();
 
     // The parameter file named on the command line (a file manager's «Открыть с помощью»), opened after
-    // the set-up window has loaded. Until the command-line parser takes this over: the first argument
-    // that is not an option.
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (qsizetype k = 0; k < arguments.size(); ++k) {
-        if (arguments[k] == QLatin1String("--lang")) ++k; // its value is no file
-        if (k >= arguments.size() || arguments[k].startsWith(QLatin1Char('-'))) continue;
-        setupWindow.OpenFileAtStart(arguments[k]);
-        break;
-    }
+    // the set-up window has loaded.
+    if (!commandLine.file.isEmpty()) setupWindow.OpenFileAtStart(commandLine.file);
     return QApplication::exec();
 }

@@ -14,6 +14,10 @@ if [[ "$purpose" == "test" ]]; then
     # and file suites needs the Russian locale (locales).
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth openbox xdotool
                wmctrl locales)
+    # The package test builds the Debian package as a distribution does (dpkg-dev, debhelper, fakeroot,
+    # build-essential), checks it (lintian, appstream, desktop-file-utils) and finds its window on the
+    # virtual X server (x11-utils: xprop).
+    packages+=(dpkg-dev debhelper fakeroot build-essential lintian appstream desktop-file-utils x11-utils)
 fi
 
 # Generates the Russian locale the tests run under, once, when the system lacks it.
