@@ -5,6 +5,7 @@
 #include "ExperimentTick.h"
 #include "NumberText.h"
 #include "PictureBox.h"
+#include "ScreenOptionsController.h"
 #include "Twips.h"
 #include "VbSlider.h"
 #include "VbTimer.h"
@@ -35,6 +36,7 @@ Form2::Form2(SimState& shared, QWidget* setupWindow)
     setFixedSize(ui::Tw(11910), ui::Tw(8610));
     BuildLayout();
     Guard(&Form2::Form_Load);
+    AttachScreenOptions(*this);
 }
 
 void Form2::BuildLayout() {
@@ -170,6 +172,7 @@ void Form2::Command9_Click() {
         s.BodyVx(i) = run_.StateVec(i + 2 * n);
         s.BodyVy(i) = run_.StateVec(i + 3 * n);
     }
+    emit WroteBack();
     if (setupWindow_ != nullptr) {
         ui::ShowModeless(setupWindow_);
     }
@@ -188,6 +191,7 @@ void Form2::Option2_Click() {
 void Form2::ClearScreens() {
     Picture1->Cls();
     Picture2->Cls();
+    emit ScreensCleared();
 }
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 #include "ControlLayout.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "HelpKey.h"
 #include "MeasurementsController.h"
 #include "NumberText.h"
 #include "ParameterFile.h"
@@ -87,6 +88,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     BuildLayout();
     BuildParameterTable();
     BuildDateCommand();
+    new HelpKey(*this);
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
 

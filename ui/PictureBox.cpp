@@ -5,6 +5,7 @@
 
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPaintEvent>
@@ -175,8 +176,14 @@ struct Raster {
     // pixel that already has the colour is only read: redrawing an unchanged axis then costs a comparison
     // per pixel and marks nothing.
     void Block(int x0, int y0, int x1, int y1, QRgb rgb) {
-        const int deviceLeft = std::max(x0, 0) * scale, deviceRight = std::min((x1 + 1) * scale, width);
-        const int deviceTop = std::max(y0, 0) * scale, deviceBottom = std::min((y1 + 1) * scale, height);
+        DeviceBlock(std::max(x0, 0) * scale, std::max(y0, 0) * scale, (x1 + 1) * scale, (y1 + 1) * scale,
+                    rgb);
+    }
+
+    // The device pixels from (left, top) up to but not including (right, bottom), clipped to the image.
+    void DeviceBlock(int deviceLeft, int deviceTop, int deviceRight, int deviceBottom, QRgb rgb) {
+        deviceLeft = std::max(deviceLeft, 0), deviceTop = std::max(deviceTop, 0);
+        deviceRight = std::min(deviceRight, width), deviceBottom = std::min(deviceBottom, height);
         for (int row = deviceTop; row < deviceBottom; ++row) {
             QRgb* line = bits + row * stride;
             for (int col = deviceLeft; col < deviceRight; ++col) {
@@ -227,6 +234,29 @@ struct Raster {
     }
 };
 
+// The device pixels of a large point: a block of 3 × 3 around the device pixel the point falls in.
+struct LargePoint {
+    int left, top;
+    LargePoint(double pixelX, double pixelY, int scale)
+        : left(static_cast<int>(std::floor(pixelX * scale)) - 1),
+          top(static_cast<int>(std::floor(pixelY * scale)) - 1) {}
+    static constexpr int Size = 3;
+};
+
+// Where a point lands in logical pixels of a drawing area of the given size, and whether it lands on it.
+// PSet and PSetRows share it: both must find the same pixel for the same point.
+struct PointPixel {
+    double x, y;
+    bool Visible(double width, double height) const {
+        return std::isfinite(x) && std::isfinite(y) && x >= 0 && y >= 0 && x < width && y < height;
+    }
+};
+
+inline PointPixel ToPointPixel(float x, float y, double originX, double originY, double spanX, double spanY,
+                               double width, double height) {
+    return {(x - originX) / spanX * width, (y - originY) / spanY * height};
+}
+
 } // namespace
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color) {
@@ -236,10 +266,18 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color
     double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
     if (ClipLine(ax, ay, bx, by)) {
         Raster raster(image_, deviceScale_, knownRuns_);
-        raster.Line(static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)),
-                    static_cast<int>(std::floor(bx)), static_cast<int>(std::floor(by)),
-                    ToQColor(color).rgb());
+        const int x0 = static_cast<int>(std::floor(ax)), y0 = static_cast<int>(std::floor(ay));
+        const int x1p = static_cast<int>(std::floor(bx)), y1p = static_cast<int>(std::floor(by));
+        const QRgb rgb = ToQColor(color).rgb();
+        raster.Line(x0, y0, x1p, y1p, rgb);
         MarkChanged(raster.TakeChanged());
+        if (largeMarks_) {
+            // A second line beside the first: below a flat line, right of a steep one.
+            const bool flat = std::abs(x1p - x0) >= std::abs(y1p - y0);
+            raster.Line(x0 + (flat ? 0 : 1), y0 + (flat ? 1 : 0), x1p + (flat ? 0 : 1), y1p + (flat ? 1 : 0),
+                        rgb);
+            MarkChanged(raster.TakeChanged());
+        }
     }
 }
 
@@ -267,19 +305,150 @@ void PictureBox::Box(float x, float y, float dx, float dy) {
         MarkChanged(raster.TakeChanged());
         raster.Line(right, top, right, bottom, rgb);
         MarkChanged(raster.TakeChanged());
+        if (largeMarks_) {
+            // Each side two pixels wide, the second one inside the box.
+            raster.Line(left, top + 1, right, top + 1, rgb);
+            MarkChanged(raster.TakeChanged());
+            raster.Line(left, bottom - 1, right, bottom - 1, rgb);
+            MarkChanged(raster.TakeChanged());
+            raster.Line(left + 1, top, left + 1, bottom, rgb);
+            MarkChanged(raster.TakeChanged());
+            raster.Line(right - 1, top, right - 1, bottom, rgb);
+            MarkChanged(raster.TakeChanged());
+        }
     }
 }
 
 void PictureBox::PSet(float x, float y, std::int32_t color) {
     EnsureImage();
-    const QPointF p = ToPixel(x, y);
     const QRect area = DrawingRect();
-    if (std::isfinite(p.x()) && std::isfinite(p.y()) && p.x() >= 0 && p.y() >= 0 && p.x() < area.width() &&
-        p.y() < area.height()) {
+    const double width = area.width(), height = area.height();
+    const PointPixel p = ToPointPixel(x, y, originX_, originY_, spanX_, spanY_, width, height);
+    if (p.Visible(width, height)) {
         Raster raster(image_, deviceScale_, knownRuns_);
-        raster.Plot(static_cast<int>(p.x()), static_cast<int>(p.y()), ToQColor(color).rgb());
+        if (largeMarks_) {
+            const LargePoint block(p.x, p.y, deviceScale_);
+            raster.DeviceBlock(block.left, block.top, block.left + LargePoint::Size,
+                               block.top + LargePoint::Size, ToQColor(color).rgb());
+        } else {
+            raster.Plot(static_cast<int>(p.x), static_cast<int>(p.y), ToQColor(color).rgb());
+        }
         MarkChanged(raster.TakeChanged());
     }
+}
+
+void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std::int32_t> colors) {
+    EnsureImage();
+    if (rows == 0 || colors.empty()) return;
+    const QRect area = DrawingRect();
+    const double width = area.width(), height = area.height();
+    std::vector<QRgb> rgbs;
+    rgbs.reserve(colors.size());
+    for (const std::int32_t color : colors)
+        rgbs.push_back(ToQColor(color).rgb());
+    QRgb* const bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / 4;
+    const int imageWidth = image_.width(), imageHeight = image_.height();
+    const int scale = deviceScale_;
+    const bool single = scale == 1 && !largeMarks_;
+    const int blockSize = largeMarks_ ? LargePoint::Size : scale;
+    for (std::size_t row = 0; row < rows; ++row) {
+        for (const QRgb rgb : rgbs) {
+            const PointPixel p =
+                ToPointPixel(xy[0], xy[1], originX_, originY_, spanX_, spanY_, width, height);
+            xy += 2;
+            if (!p.Visible(width, height)) continue;
+            if (single) {
+                bits[static_cast<qsizetype>(p.y) * stride + static_cast<int>(p.x)] = rgb;
+                continue;
+            }
+            int left = static_cast<int>(p.x) * scale, top = static_cast<int>(p.y) * scale;
+            if (largeMarks_) {
+                const LargePoint block(p.x, p.y, scale);
+                left = block.left, top = block.top;
+            }
+            for (int r = std::max(top, 0); r < std::min(top + blockSize, imageHeight); ++r)
+                for (int c = std::max(left, 0); c < std::min(left + blockSize, imageWidth); ++c)
+                    bits[r * stride + c] = rgb;
+        }
+    }
+    // The pixels were written without noting which runs they covered: the runs are drawn whole again.
+    knownRuns_.Forget();
+    MarkChanged(QRect(QPoint(0, 0), area.size()));
+}
+
+void PictureBox::SetLargeMarks(bool large) {
+    largeMarks_ = large;
+    knownRuns_.Forget();
+    // The names change their font: they are laid out again.
+    labelTexts_.clear();
+    for (const ShownLabel& label : labels_)
+        MarkChanged(label.box);
+    labels_.clear();
+}
+
+QFont PictureBox::LabelFont() const {
+    QFont labelFont = font();
+    labelFont.setBold(true);
+    labelFont.setPixelSize(largeMarks_ ? 20 : 11);
+    return labelFont;
+}
+
+const std::pair<QString, int>& PictureBox::LabelText(std::string_view text) const {
+    for (const auto& [key, laidOut] : labelTexts_)
+        if (key == text) return laidOut;
+    const QString words = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // Room for the white rim on either side.
+    const int widthPx = QFontMetrics(LabelFont()).horizontalAdvance(words) + 2;
+    labelTexts_.emplace_back(std::string(text), std::pair<QString, int>(words, widthPx));
+    return labelTexts_.back().second;
+}
+
+orvane::TextExtent PictureBox::LabelExtent(std::string_view text) const {
+    const QRect area = DrawingRect();
+    if (area.width() <= 0 || area.height() <= 0) return {};
+    const int heightPx = QFontMetrics(LabelFont()).height() + 2;
+    return {LabelText(text).second * std::abs(spanX_) / area.width(),
+            heightPx * std::abs(spanY_) / area.height()};
+}
+
+void PictureBox::SetLabels(std::span<const orvane::SurfaceLabel> labels) {
+    QList<ShownLabel> shown;
+    shown.reserve(static_cast<qsizetype>(labels.size()));
+    const int heightPx = labels.empty() ? 0 : QFontMetrics(LabelFont()).height() + 2;
+    for (const orvane::SurfaceLabel& label : labels) {
+        const QPointF corner = ToPixel(label.x, label.y);
+        if (!std::isfinite(corner.x()) || !std::isfinite(corner.y())) continue;
+        const auto& [words, widthPx] = LabelText(label.text);
+        const QRect box(static_cast<int>(std::lround(std::clamp(corner.x(), -1e6, 1e6))),
+                        static_cast<int>(std::lround(std::clamp(corner.y(), -1e6, 1e6))), widthPx, heightPx);
+        shown.append({box, words, ToQColor(label.color).rgb()});
+    }
+    if (shown == labels_) return;
+    // Only the boxes that changed are presented again: the names' old places and their new ones.
+    for (const ShownLabel& label : labels_)
+        if (!shown.contains(label)) MarkChanged(label.box);
+    for (const ShownLabel& label : shown)
+        if (!labels_.contains(label)) MarkChanged(label.box);
+    labels_ = std::move(shown);
+}
+
+void PictureBox::PaintLabels(QPainter& painter, const QRect& area) const {
+    if (labels_.isEmpty()) return;
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    painter.setFont(LabelFont());
+    const int ascent = QFontMetrics(LabelFont()).ascent();
+    for (const ShownLabel& label : labels_) {
+        const QPoint origin = area.topLeft() + label.box.topLeft() + QPoint(1, 1 + ascent);
+        painter.setPen(Qt::white);
+        for (const QPoint rim : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1),
+                                 QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1)})
+            painter.drawText(origin + rim, label.text);
+        painter.setPen(QColor(label.rgb));
+        painter.drawText(origin, label.text);
+    }
+    painter.restore();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
@@ -297,14 +466,24 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         const QRect source((target.topLeft() - area.topLeft()) * deviceScale_, target.size() * deviceScale_);
         painter.drawImage(target, image_, source);
     }
+    PaintLabels(painter, area);
 }
 
 void PictureBox::AddMenuAction(QAction* action) {
     menuActions_.append(action);
 }
 
-bool PictureBox::SaveImage(const QString& path) const {
+QImage PictureBox::ShownImage() const {
     QImage picture = image_;
+    if (!labels_.isEmpty()) {
+        QPainter painter(&picture);
+        PaintLabels(painter, QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
+    }
+    return picture;
+}
+
+bool PictureBox::SaveImage(const QString& path) const {
+    QImage picture = ShownImage();
     picture.setDevicePixelRatio(1);
     return picture.save(path, "PNG");
 }
