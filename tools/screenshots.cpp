@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "ScreenOptionsController.h"
 #include "SimState.h"
 #include "VbSlider.h"
 
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
@@ -21,6 +24,10 @@ using orvane::driver::Click;
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
     const QString outDir = orvane::driver::OutputFolder(argc, argv);
+    // The options turned on for the pictures are not the user's: they are remembered in a folder of
+    // the tool's own.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     const int ticks = argc > 2 ? std::atoi(argv[2]) : 900;
 
     orvane::driver::Program program;
@@ -43,6 +50,25 @@ int main(int argc, char* argv[]) {
         experiment->Command1_Click();
     QApplication::processEvents();
     experiment->grab().save(outDir + QStringLiteral("/experiment-window-inner.png"));
+
+    // For a class: names beside the bodies, the trails kept through a zoom in on the inner planets.
+    {
+        orvane::driver::Program classProgram;
+        orvane::Form2* shown = orvane::driver::StartExperiment(classProgram.setup);
+        auto* options = shown->findChild<orvane::ScreenOptionsController*>();
+        options->SetOptions({.bodyNames = true, .keepTrails = true, .keys = true, .largeMarks = false});
+        Click(shown, "Command4");
+        for (int k = 0; k < ticks; ++k)
+            shown->Command1_Click();
+        shown->Slider2->setValue(650);
+        shown->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub);
+        QApplication::processEvents();
+        shown->grab().save(outDir + QStringLiteral("/experiment-window-names.png"));
+        options->SetOptions({.bodyNames = true, .keepTrails = true, .keys = true, .largeMarks = true});
+        QApplication::processEvents();
+        shown->grab().save(outDir + QStringLiteral("/experiment-window-projector.png"));
+        shown->close();
+    }
 
     // Mars moved along its orbit for a while, its trail on both preview screens.
     Click(&setup, "Option13");

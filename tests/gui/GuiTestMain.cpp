@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <clocale>
@@ -70,6 +72,9 @@ int main(int argc, char* argv[]) {
         }
     }
     ::testing::InitGoogleTest(&argc, argv);
+    // The program's settings go to a folder of the test process's own, never to the user's.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
 
     QTimer watch;
     watch.setInterval(10);
