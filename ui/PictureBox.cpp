@@ -352,12 +352,21 @@ void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std
     const int scale = deviceScale_;
     const bool single = scale == 1 && !largeMarks_;
     const int blockSize = largeMarks_ ? LargePoint::Size : scale;
-    for (std::size_t row = 0; row < rows; ++row) {
-        for (const QRgb rgb : rgbs) {
+    // A row's pixel positions first, in a loop without branches that the compiler can vectorise, then
+    // the writes.
+    const std::size_t perRow = rgbs.size();
+    std::vector<double> pixelX(perRow), pixelY(perRow);
+    for (std::size_t row = 0; row < rows; ++row, xy += 2 * perRow) {
+        for (std::size_t k = 0; k < perRow; ++k) {
             const PointPixel p =
-                ToPointPixel(xy[0], xy[1], originX_, originY_, spanX_, spanY_, width, height);
-            xy += 2;
+                ToPointPixel(xy[2 * k], xy[2 * k + 1], originX_, originY_, spanX_, spanY_, width, height);
+            pixelX[k] = p.x;
+            pixelY[k] = p.y;
+        }
+        for (std::size_t k = 0; k < perRow; ++k) {
+            const PointPixel p{pixelX[k], pixelY[k]};
             if (!p.Visible(width, height)) continue;
+            const QRgb rgb = rgbs[k];
             if (single) {
                 bits[static_cast<qsizetype>(p.y) * stride + static_cast<int>(p.x)] = rgb;
                 continue;
@@ -381,25 +390,31 @@ void PictureBox::SetLargeMarks(bool large) {
     largeMarks_ = large;
     knownRuns_.Forget();
     // The names change their font: they are laid out again.
+    labelStyle_.reset();
     labelTexts_.clear();
     for (const ShownLabel& label : labels_)
         MarkChanged(label.box);
     labels_.clear();
 }
 
-QFont PictureBox::LabelFont() const {
-    QFont labelFont = font();
-    labelFont.setBold(true);
-    labelFont.setPixelSize(largeMarks_ ? 20 : 11);
-    return labelFont;
+// The names' font and its measures, worked out once per look: a tick names the bodies on both screens.
+const PictureBox::LabelStyle& PictureBox::Style() const {
+    if (!labelStyle_) {
+        QFont labelFont = font();
+        labelFont.setBold(true);
+        labelFont.setPixelSize(largeMarks_ ? 20 : 11);
+        const QFontMetrics metrics(labelFont);
+        // Room for the white rim on every side.
+        labelStyle_ = LabelStyle{labelFont, metrics.height() + 2, metrics.ascent()};
+    }
+    return *labelStyle_;
 }
 
 const std::pair<QString, int>& PictureBox::LabelText(std::string_view text) const {
     for (const auto& [key, laidOut] : labelTexts_)
         if (key == text) return laidOut;
     const QString words = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    // Room for the white rim on either side.
-    const int widthPx = QFontMetrics(LabelFont()).horizontalAdvance(words) + 2;
+    const int widthPx = QFontMetrics(Style().font).horizontalAdvance(words) + 2;
     labelTexts_.emplace_back(std::string(text), std::pair<QString, int>(words, widthPx));
     return labelTexts_.back().second;
 }
@@ -407,7 +422,7 @@ const std::pair<QString, int>& PictureBox::LabelText(std::string_view text) cons
 orvane::TextExtent PictureBox::LabelExtent(std::string_view text) const {
     const QRect area = DrawingRect();
     if (area.width() <= 0 || area.height() <= 0) return {};
-    const int heightPx = QFontMetrics(LabelFont()).height() + 2;
+    const int heightPx = Style().height;
     return {LabelText(text).second * std::abs(spanX_) / area.width(),
             heightPx * std::abs(spanY_) / area.height()};
 }
@@ -415,7 +430,7 @@ orvane::TextExtent PictureBox::LabelExtent(std::string_view text) const {
 void PictureBox::SetLabels(std::span<const orvane::SurfaceLabel> labels) {
     QList<ShownLabel> shown;
     shown.reserve(static_cast<qsizetype>(labels.size()));
-    const int heightPx = labels.empty() ? 0 : QFontMetrics(LabelFont()).height() + 2;
+    const int heightPx = labels.empty() ? 0 : Style().height;
     for (const orvane::SurfaceLabel& label : labels) {
         const QPointF corner = ToPixel(label.x, label.y);
         if (!std::isfinite(corner.x()) || !std::isfinite(corner.y())) continue;
@@ -437,8 +452,8 @@ void PictureBox::PaintLabels(QPainter& painter, const QRect& area) const {
     if (labels_.isEmpty()) return;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
-    painter.setFont(LabelFont());
-    const int ascent = QFontMetrics(LabelFont()).ascent();
+    painter.setFont(Style().font);
+    const int ascent = Style().ascent;
     for (const ShownLabel& label : labels_) {
         const QPoint origin = area.topLeft() + label.box.topLeft() + QPoint(1, 1 + ascent);
         painter.setPen(Qt::white);

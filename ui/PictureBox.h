@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,12 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     void MarkChanged(const QRect& changed);
     void Present();
     bool ClipLine(double& x1, double& y1, double& x2, double& y2) const;
-    QFont LabelFont() const;
+    struct LabelStyle {
+        QFont font;
+        int height; // of a name's box, in pixels
+        int ascent;
+    };
+    const LabelStyle& Style() const;
     // The text and width in pixels of a label's words, looked up rather than laid out at every tick.
     const std::pair<QString, int>& LabelText(std::string_view text) const;
     void PaintLabels(QPainter& painter, const QRect& area) const;
@@ -104,6 +110,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     double spanY_ = 1;
     bool largeMarks_ = false;
     QList<ShownLabel> labels_;
+    mutable std::optional<LabelStyle> labelStyle_;
     mutable std::vector<std::pair<std::string, std::pair<QString, int>>> labelTexts_;
 };
 
