@@ -12,8 +12,13 @@
 #include <QPainter>
 #include <QScreen>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <utility>
 
@@ -257,6 +262,33 @@ inline PointPixel ToPointPixel(float x, float y, double originX, double originY,
     return {(x - originX) / spanX * width, (y - originY) / spanY * height};
 }
 
+// The same arithmetic for x and y at once, lane by lane exactly as above (IEEE operations on doubles in
+// the same order), for the many points of a redraw.
+struct PairMapping {
+#if defined(__SSE2__)
+    __m128d origin, span, size;
+    PairMapping(double originX, double originY, double spanX, double spanY, double width, double height)
+        : origin(_mm_set_pd(originY, originX)), span(_mm_set_pd(spanY, spanX)),
+          size(_mm_set_pd(height, width)) {}
+    // The pixel of the point xy[0], xy[1], and whether it lands on the drawing.
+    bool Map(const float* xy, PointPixel& pixel) const {
+        const __m128d point =
+            _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(xy))));
+        const __m128d mapped = _mm_mul_pd(_mm_div_pd(_mm_sub_pd(point, origin), span), size);
+        _mm_storeu_pd(&pixel.x, mapped);
+        const __m128d inside = _mm_and_pd(_mm_cmpge_pd(mapped, _mm_setzero_pd()), _mm_cmplt_pd(mapped, size));
+        return _mm_movemask_pd(inside) == 3;
+    }
+#else
+    double originX, originY, spanX, spanY, width, height;
+    bool Map(const float* xy, PointPixel& pixel) const {
+        pixel = ToPointPixel(xy[0], xy[1], originX, originY, spanX, spanY, width, height);
+        return pixel.Visible(width, height);
+    }
+#endif
+};
+static_assert(offsetof(PointPixel, y) == sizeof(double), "x and y lie side by side");
+
 } // namespace
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color) {
@@ -323,8 +355,9 @@ void PictureBox::PSet(float x, float y, std::int32_t color) {
     EnsureImage();
     const QRect area = DrawingRect();
     const double width = area.width(), height = area.height();
-    const PointPixel p = ToPointPixel(x, y, originX_, originY_, spanX_, spanY_, width, height);
-    if (p.Visible(width, height)) {
+    const float xy[2] = {x, y};
+    PointPixel p;
+    if (PairMapping{originX_, originY_, spanX_, spanY_, width, height}.Map(xy, p)) {
         Raster raster(image_, deviceScale_, knownRuns_);
         if (largeMarks_) {
             const LargePoint block(p.x, p.y, deviceScale_);
@@ -352,20 +385,12 @@ void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std
     const int scale = deviceScale_;
     const bool single = scale == 1 && !largeMarks_;
     const int blockSize = largeMarks_ ? LargePoint::Size : scale;
-    // A row's pixel positions first, in a loop without branches that the compiler can vectorise, then
-    // the writes.
     const std::size_t perRow = rgbs.size();
-    std::vector<double> pixelX(perRow), pixelY(perRow);
-    for (std::size_t row = 0; row < rows; ++row, xy += 2 * perRow) {
-        for (std::size_t k = 0; k < perRow; ++k) {
-            const PointPixel p =
-                ToPointPixel(xy[2 * k], xy[2 * k + 1], originX_, originY_, spanX_, spanY_, width, height);
-            pixelX[k] = p.x;
-            pixelY[k] = p.y;
-        }
-        for (std::size_t k = 0; k < perRow; ++k) {
-            const PointPixel p{pixelX[k], pixelY[k]};
-            if (!p.Visible(width, height)) continue;
+    const PairMapping mapping{originX_, originY_, spanX_, spanY_, width, height};
+    for (std::size_t row = 0; row < rows; ++row) {
+        for (std::size_t k = 0; k < perRow; ++k, xy += 2) {
+            PointPixel p;
+            if (!mapping.Map(xy, p)) continue;
             const QRgb rgb = rgbs[k];
             if (single) {
                 bits[static_cast<qsizetype>(p.y) * stride + static_cast<int>(p.x)] = rgb;
