@@ -21,7 +21,9 @@ class TrailStore {
     // every body, x then y, body by body.
     using Sample = std::array<float, 2 * body::Count>;
 
-    static constexpr std::size_t DefaultBudgetBytes = 64'000'000;
+    // 48 MB: about 545 000 ticks, which a pan draws again on both screens within 100 ms even when the
+    // store is full (64 MB would be the most a run may take).
+    static constexpr std::size_t DefaultBudgetBytes = 48'000'000;
     static constexpr std::size_t DefaultChunkSamples = 4096;
 
     // A store of at most `budgetBytes` bytes (the samples, their chunk table and the store itself).
