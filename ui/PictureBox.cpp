@@ -240,11 +240,11 @@ struct Raster {
 };
 
 // The device pixels of a large point: a block of 3 × 3 around the device pixel the point falls in.
+// Only points on the drawing get one: their pixel coordinates are not negative, so truncation is floor.
 struct LargePoint {
     int left, top;
     LargePoint(double pixelX, double pixelY, int scale)
-        : left(static_cast<int>(std::floor(pixelX * scale)) - 1),
-          top(static_cast<int>(std::floor(pixelY * scale)) - 1) {}
+        : left(static_cast<int>(pixelX * scale) - 1), top(static_cast<int>(pixelY * scale) - 1) {}
     static constexpr int Size = 3;
 };
 
@@ -400,6 +400,13 @@ void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std
             if (largeMarks_) {
                 const LargePoint block(p.x, p.y, scale);
                 left = block.left, top = block.top;
+                if (left >= 0 && top >= 0 && left + 3 <= imageWidth && top + 3 <= imageHeight) {
+                    // Inside the image, as nearly every point is: three rows of three, unchecked.
+                    for (QRgb* line = bits + top * stride + left; line != bits + (top + 3) * stride + left;
+                         line += stride)
+                        line[0] = line[1] = line[2] = rgb;
+                    continue;
+                }
             }
             for (int r = std::max(top, 0); r < std::min(top + blockSize, imageHeight); ++r)
                 for (int c = std::max(left, 0); c < std::min(left + blockSize, imageWidth); ++c)
