@@ -79,6 +79,7 @@ void PictureBox::EnsureImage() {
     const QSize device = logical * scale;
     if (image_.size() == device && deviceScale_ == scale) return;
     deviceScale_ = scale;
+    labelImages_.clear();
     QImage fresh(device, QImage::Format_RGB32);
     fresh.setDevicePixelRatio(scale);
     fresh.fill(Qt::white);
@@ -424,6 +425,7 @@ void PictureBox::SetLargeMarks(bool large) {
     // The names change their font: they are laid out again.
     labelStyle_.reset();
     labelTexts_.clear();
+    labelImages_.clear();
     for (const ShownLabel& label : labels_)
         MarkChanged(label.box);
     labels_.clear();
@@ -480,21 +482,34 @@ void PictureBox::SetLabels(std::span<const orvane::SurfaceLabel> labels) {
     labels_ = std::move(shown);
 }
 
+// A name with its white rim, drawn once and then only copied: laying the text out nine times over at
+// every presentation would cost more than the whole run.
+const QImage& PictureBox::LabelImage(const ShownLabel& label) const {
+    for (const auto& [key, image] : labelImages_)
+        if (key.text == label.text && key.rgb == label.rgb) return image;
+    QImage image(label.box.size() * deviceScale_, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(deviceScale_);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(Style().font);
+    const QPoint origin(1, 1 + Style().ascent);
+    painter.setPen(Qt::white);
+    for (const QPoint rim : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1),
+                             QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1)})
+        painter.drawText(origin + rim, label.text);
+    painter.setPen(QColor(label.rgb));
+    painter.drawText(origin, label.text);
+    painter.end();
+    labelImages_.emplace_back(ShownLabel{QRect(), label.text, label.rgb}, std::move(image));
+    return labelImages_.back().second;
+}
+
 void PictureBox::PaintLabels(QPainter& painter, const QRect& area) const {
     if (labels_.isEmpty()) return;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
-    painter.setFont(Style().font);
-    const int ascent = Style().ascent;
-    for (const ShownLabel& label : labels_) {
-        const QPoint origin = area.topLeft() + label.box.topLeft() + QPoint(1, 1 + ascent);
-        painter.setPen(Qt::white);
-        for (const QPoint rim : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1),
-                                 QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1)})
-            painter.drawText(origin + rim, label.text);
-        painter.setPen(QColor(label.rgb));
-        painter.drawText(origin, label.text);
-    }
+    for (const ShownLabel& label : labels_)
+        painter.drawImage(area.topLeft() + label.box.topLeft(), LabelImage(label));
     painter.restore();
 }
 

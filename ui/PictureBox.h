@@ -96,6 +96,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // The text and width in pixels of a label's words, looked up rather than laid out at every tick.
     const std::pair<QString, int>& LabelText(std::string_view text) const;
     void PaintLabels(QPainter& painter, const QRect& area) const;
+    const QImage& LabelImage(const ShownLabel& label) const;
 
     QImage image_;
     QList<QPointer<QAction>> menuActions_;
@@ -112,6 +113,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     QList<ShownLabel> labels_;
     mutable std::optional<LabelStyle> labelStyle_;
     mutable std::vector<std::pair<std::string, std::pair<QString, int>>> labelTexts_;
+    mutable std::vector<std::pair<ShownLabel, QImage>> labelImages_;
 };
 
 QColor ToQColor(std::int32_t color);
