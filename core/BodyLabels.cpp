@@ -2,7 +2,8 @@
 
 #include "DrawingSurface.h"
 
-#include <vector>
+#include <array>
+#include <span>
 
 namespace orvane {
 
@@ -33,13 +34,26 @@ struct Body {
     double x, y;
 };
 
+template <typename T>
+class FixedList {
+  public:
+    void push_back(const T& value) { items_[count_++] = value; }
+    const T* begin() const { return items_.data(); }
+    const T* end() const { return items_.data() + count_; }
+
+  private:
+    std::array<T, body::Count> items_{};
+    std::size_t count_ = 0;
+};
+
 } // namespace
 
 void DrawBodyLabels(const SimState& run, const SimState& shared, ScreenArea area, const BodyNameTexts& names,
                     const BodyColors& colors, DrawingSurface& screen) {
     // Where the bodies stand now: the positions the last tick plotted, or those of a new start not yet
     // stepped.
-    std::vector<Body> shown;
+    // At most one of each per body: fixed arrays, as a tick allocates nothing.
+    FixedList<Body> shown;
     const Integer n = run.BodyCount;
     for (int i = 1; i <= n && i <= body::Count; ++i) {
         const double x = ToMillionKm(run.StateVec(i), shared.LengthUnit);
@@ -47,8 +61,8 @@ void DrawBodyLabels(const SimState& run, const SimState& shared, ScreenArea area
         if (x >= area.left && x < area.right && y > area.bottom && y <= area.top) shown.push_back({i, x, y});
     }
 
-    std::vector<Rect> placed;
-    std::vector<SurfaceLabel> labels;
+    FixedList<Rect> placed;
+    FixedList<SurfaceLabel> labels;
     for (const Body& body : shown) {
         const std::string& name = names[static_cast<std::size_t>(body.index - 1)];
         const TextExtent size = screen.LabelExtent(name);
@@ -74,7 +88,7 @@ void DrawBodyLabels(const SimState& run, const SimState& shared, ScreenArea area
             break;
         }
     }
-    screen.SetLabels(labels);
+    screen.SetLabels(std::span<const SurfaceLabel>(labels.begin(), labels.end()));
 }
 
 } // namespace orvane

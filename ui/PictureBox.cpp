@@ -462,17 +462,26 @@ orvane::TextExtent PictureBox::LabelExtent(std::string_view text) const {
 }
 
 void PictureBox::SetLabels(std::span<const orvane::SurfaceLabel> labels) {
-    QList<ShownLabel> shown;
-    shown.reserve(static_cast<qsizetype>(labels.size()));
     const int heightPx = labels.empty() ? 0 : Style().height;
-    for (const orvane::SurfaceLabel& label : labels) {
+    const auto place = [&](const orvane::SurfaceLabel& label) -> std::optional<ShownLabel> {
         const QPointF corner = ToPixel(label.x, label.y);
-        if (!std::isfinite(corner.x()) || !std::isfinite(corner.y())) continue;
+        if (!std::isfinite(corner.x()) || !std::isfinite(corner.y())) return std::nullopt;
         const auto& [words, widthPx] = LabelText(label.text);
         const QRect box(static_cast<int>(std::lround(std::clamp(corner.x(), -1e6, 1e6))),
                         static_cast<int>(std::lround(std::clamp(corner.y(), -1e6, 1e6))), widthPx, heightPx);
-        shown.append({box, words, ToQColor(label.color).rgb()});
+        return ShownLabel{box, words, ToQColor(label.color).rgb()};
+    };
+    // Most steps move no name by a whole pixel: then nothing is built or presented.
+    if (static_cast<qsizetype>(labels.size()) == labels_.size()) {
+        bool same = true;
+        for (std::size_t k = 0; same && k < labels.size(); ++k)
+            same = place(labels[k]) == labels_[static_cast<qsizetype>(k)];
+        if (same) return;
     }
+    QList<ShownLabel> shown;
+    shown.reserve(static_cast<qsizetype>(labels.size()));
+    for (const orvane::SurfaceLabel& label : labels)
+        if (const std::optional<ShownLabel> placed = place(label)) shown.append(*placed);
     if (shown == labels_) return;
     // Only the boxes that changed are presented again: the names' old places and their new ones.
     for (const ShownLabel& label : labels_)
