@@ -13,56 +13,43 @@ namespace orvane {
 
 namespace {
 // What a key does in the window.
-enum class Command {
-    None,
-    StartPauseContinue,
-    Continue,
-    Pause,
-    Left,
-    Right,
-    Up,
-    Down,
-    ZoomIn,
-    ZoomOut,
-    Home
+enum class Command { None, StartPauseContinue, Click, ZoomIn, ZoomOut, Home };
+
+struct KeyCommand {
+    int key;
+    Command command;
+    const char* button = nullptr; // the button a Click clicks
 };
 
-Command CommandOf(const QKeyEvent& key) {
+constexpr KeyCommand KeyCommands[] = {
+    {Qt::Key_Space, Command::StartPauseContinue},
+    {Qt::Key_PageDown, Command::Click, "Command5"},
+    {Qt::Key_PageUp, Command::Click, "Command4"},
+    {Qt::Key_Left, Command::Click, "Command2"},
+    {Qt::Key_Right, Command::Click, "Command8"},
+    {Qt::Key_Up, Command::Click, "Command3"},
+    {Qt::Key_Down, Command::Click, "Command7"},
+    {Qt::Key_Plus, Command::ZoomIn},
+    {Qt::Key_Equal, Command::ZoomIn},
+    {Qt::Key_Minus, Command::ZoomOut},
+    {Qt::Key_Underscore, Command::ZoomOut},
+    {Qt::Key_Home, Command::Home},
+};
+
+KeyCommand CommandOf(const QKeyEvent& key) {
     // Shift is allowed: many keyboards type + with it. Ctrl, Alt and Meta keys belong to others.
     if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0)
-        return Command::None;
-    switch (key.key()) {
-    case Qt::Key_Space:
-        return Command::StartPauseContinue;
-    case Qt::Key_PageDown:
-        return Command::Continue;
-    case Qt::Key_PageUp:
-        return Command::Pause;
-    case Qt::Key_Left:
-        return Command::Left;
-    case Qt::Key_Right:
-        return Command::Right;
-    case Qt::Key_Up:
-        return Command::Up;
-    case Qt::Key_Down:
-        return Command::Down;
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        return Command::ZoomIn;
-    case Qt::Key_Minus:
-    case Qt::Key_Underscore:
-        return Command::ZoomOut;
-    case Qt::Key_Home:
-        return Command::Home;
-    default:
-        return Command::None;
-    }
+        return {0, Command::None};
+    for (const KeyCommand& command : KeyCommands)
+        if (command.key == key.key()) return command;
+    return {0, Command::None};
 }
 
-// Keys whose repetition while held down would be a surprise: each press counts once.
-bool OncePerPress(Command command) {
-    return command == Command::StartPauseContinue || command == Command::Continue ||
-           command == Command::Pause || command == Command::Home;
+// Keys whose repetition while held down would be a surprise: each press counts once. The arrows and the
+// zoom keys repeat, as a held button of a remote would.
+bool OncePerPress(const KeyCommand& command) {
+    return command.command == Command::StartPauseContinue || command.command == Command::Home ||
+           command.key == Qt::Key_PageDown || command.key == Qt::Key_PageUp;
 }
 } // namespace
 
@@ -98,8 +85,7 @@ bool ExperimentKeys::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != &experiment_) return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    const Command command = CommandOf(key);
-    if (command == Command::None) return false;
+    if (CommandOf(key).command == Command::None) return false;
     // The press does the work; a release or a shortcut check of the same key is only kept from the
     // control with the focus, which would otherwise act on it too (a button clicks on Space's release).
     if (type == QEvent::KeyPress) return Handle(key);
@@ -108,46 +94,31 @@ bool ExperimentKeys::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ExperimentKeys::Handle(const QKeyEvent& key) {
-    const Command command = CommandOf(key);
+    const KeyCommand command = CommandOf(key);
     if (key.isAutoRepeat() && OncePerPress(command)) return true;
-    switch (command) {
+    switch (command.command) {
     case Command::StartPauseContinue:
         if (experiment_.Timer1->Interval() == 0)
             ClickButton("Command1");
         else
             ClickButton(experiment_.Timer1->Enabled() ? "Command4" : "Command5");
-        break;
-    case Command::Continue:
-        ClickButton("Command5");
-        break;
-    case Command::Pause:
-        ClickButton("Command4");
-        break;
-    case Command::Left:
-        ClickButton("Command2");
-        break;
-    case Command::Right:
-        ClickButton("Command8");
-        break;
-    case Command::Up:
-        ClickButton("Command3");
-        break;
-    case Command::Down:
-        ClickButton("Command7");
-        break;
+        return true;
+    case Command::Click:
+        ClickButton(command.button);
+        return true;
     case Command::ZoomIn:
         ZoomStep(QAbstractSlider::SliderPageStepSub);
-        break;
+        return true;
     case Command::ZoomOut:
         ZoomStep(QAbstractSlider::SliderPageStepAdd);
-        break;
+        return true;
     case Command::Home:
         GoHome();
-        break;
+        return true;
     case Command::None:
-        return false;
+        break;
     }
-    return true;
+    return false;
 }
 
 void ExperimentKeys::ClickButton(const char* name) {
