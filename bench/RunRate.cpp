@@ -1,25 +1,43 @@
 // How the running experiment keeps pace with the timer at a slow-down of 1 ms, how fast a click on
 // "Пауза" takes effect, how often the screens are presented, and whether memory stays flat.
-//   run_rate [seconds per measurement] [ticks for the memory check]
+//   run_rate [seconds per measurement] [ticks for the memory check] [--options]
+// With --options the run at 1 ms is measured twice in the same process, first with every option of the
+// experiment screens off, then with all four on (names, kept trails, keys, large points).
 #include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "ScreenOptionsController.h"
 #include "SimState.h"
 #include "VbTimer.h"
+#include "Settings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
+    bool withOptions = false;
+    for (int k = 1; k < argc; ++k)
+        if (std::strcmp(argv[k], "--options") == 0) {
+            withOptions = true;
+            for (int j = k; j + 1 < argc; ++j)
+                argv[j] = argv[j + 1];
+            --argc;
+            break;
+        }
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 3;
     const int memoryTicks = argc > 2 ? std::atoi(argv[2]) : 100000;
+    // The options the measurement turns on are not the user's.
+    const QTemporaryDir settingsFolder;
+    orvane::ui::UseSettingsFile(settingsFolder.filePath(QStringLiteral("orvane.ini")));
 
     // A bare precise 1 ms Qt timer in the same process.
     const orvane::driver::TimerPace bare = orvane::driver::BareTimerPace(seconds * 1000);
@@ -35,6 +53,20 @@ int main(int argc, char* argv[]) {
     const double runCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
     const double ticks = (experiment->Run().SimTime - startTime) / program.state.TimeStep;
     const int paints = counter.paints;
+
+    // The same run with every option on, measured right after, in the same process.
+    double optionsTicks = 0, optionsCpu = 0;
+    int optionsPaints = 0;
+    if (withOptions) {
+        auto* options = experiment->findChild<orvane::ScreenOptionsController*>();
+        options->SetOptions({true, true, true, true});
+        const double before = experiment->Run().SimTime;
+        const int paintsBefore = counter.paints;
+        optionsCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
+        optionsTicks = (experiment->Run().SimTime - before) / program.state.TimeStep;
+        optionsPaints = counter.paints - paintsBefore;
+        options->SetOptions({});
+    }
 
     // A click on "Пауза" while running: from the press to the timer's stop.
     auto* pause = experiment->findChild<QAbstractButton*>(QStringLiteral("Command4"));
@@ -77,6 +109,11 @@ int main(int argc, char* argv[]) {
     std::printf(
         "experiment at 1 ms:     %.0f ticks/s (%.1f %% of the bare timer), process CPU %.1f %% of a core\n",
         ticks / seconds, 100.0 * ticks / bareEvents, runCpu);
+    if (withOptions)
+        std::printf("  all four options on:  %.0f ticks/s (%.1f %% of the bare timer), process CPU %.1f %% of a "
+                    "core (%+.1f points), screen presented %.1f times/s\n",
+                    optionsTicks / seconds, 100.0 * optionsTicks / bareEvents, optionsCpu, optionsCpu - runCpu,
+                    optionsPaints / static_cast<double>(seconds));
     std::printf("screen presented:       %.1f times/s\n", paints / static_cast<double>(seconds));
     std::printf("paused and idle:        process CPU %.1f %% of a core, %d presentations\n", idleCpu,
                 idlePaints);

@@ -1,10 +1,28 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <span>
+#include <string_view>
 
 namespace orvane {
+
+// The size of a text on a surface, in its user units.
+struct TextExtent {
+    double width = 0;
+    double height = 0;
+};
+
+// A text written over a surface's drawing with its upper-left corner at (x, y): it is shown with the
+// drawing but never becomes part of it, so it leaves no trace when it moves or goes.
+struct SurfaceLabel {
+    float x = 0;
+    float y = 0;
+    std::string_view text;
+    std::int32_t color = 0;
+};
 
 // What the simulation core needs of a picture box: a user coordinate system set from two corners,
 // clearing, lines, rectangle outlines and single points. Coordinates arrive in single precision.
@@ -18,6 +36,22 @@ class DrawingSurface {
     // Outline of the rectangle from (x, y) to (x + dx, y + dy) in the foreground colour.
     virtual void Box(float x, float y, float dx, float dy) = 0;
     virtual void PSet(float x, float y, std::int32_t color) = 0;
+
+    // Rows of points, each row one point per colour: the points (xy[0], xy[1]), (xy[2], xy[3]), … in the
+    // colours colors[0], colors[1], … again and again, in that order, as PSet would draw them one by one.
+    virtual void PSetRows(const float* xy, std::size_t rows, std::span<const std::int32_t> colors) {
+        for (std::size_t row = 0; row < rows; ++row)
+            for (std::size_t k = 0; k < colors.size(); ++k, xy += 2)
+                PSet(xy[0], xy[1], colors[k]);
+    }
+
+    // The texts shown over the drawing from now on, replacing those shown before; none by default.
+    virtual void SetLabels(std::span<const SurfaceLabel> labels) { static_cast<void>(labels); }
+    // How much room a label's text takes in user units; a surface that shows no labels needs none.
+    virtual TextExtent LabelExtent(std::string_view text) const {
+        static_cast<void>(text);
+        return {};
+    }
 };
 
 // A coordinate in single precision, as the drawing calls take it. A value beyond the single range lies

@@ -7,6 +7,7 @@
 #include "NumberText.h"
 #include "OptionGroup.h"
 #include "PictureBox.h"
+#include "ScreenOptionsController.h"
 #include "Twips.h"
 #include "VbSlider.h"
 #include "VbTimer.h"
@@ -38,6 +39,7 @@ Form2::Form2(SimState& shared, QWidget* setupWindow)
     setFixedSize(ui::Tw(11910), ui::Tw(8610));
     BuildLayout();
     Guard(&Form2::Form_Load);
+    AttachScreenOptions(*this);
 }
 
 void Form2::BuildLayout() {
@@ -204,6 +206,7 @@ void Form2::Command9_Click() {
         s.BodyVx(i) = run_.StateVec(i + 2 * n);
         s.BodyVy(i) = run_.StateVec(i + 3 * n);
     }
+    emit WroteBack();
     if (setupWindow_ != nullptr) {
         ui::ShowModeless(setupWindow_);
     }
@@ -222,6 +225,7 @@ void Form2::Option2_Click() {
 void Form2::ClearScreens() {
     Picture1->Cls();
     Picture2->Cls();
+    emit ScreensCleared();
 }
 
 } // namespace orvane

@@ -71,6 +71,8 @@ class Form2 : public QWidget {
 
     // The experiment's own state, for inspection.
     const SimState& Run() const { return run_; }
+    // The state shared with the set-up window: step length, zoom size, the overview's scale.
+    const SimState& Shared() const { return shared_; }
 
     // "Измерения…" (Ctrl+M), in this window and in both screens' menus; what it opens is attached from
     // outside.
@@ -81,6 +83,10 @@ class Form2 : public QWidget {
     void Ticked();
     // After a new start from the set-up window has been taken over.
     void Started();
+    // After a pan or a zoom has wiped both screens, before its step draws on them.
+    void ScreensCleared();
+    // After the save-and-return button has handed the run's state to the set-up window.
+    void WroteBack();
 
   protected:
     void changeEvent(QEvent* event) override;

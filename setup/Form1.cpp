@@ -5,6 +5,7 @@
 #include "ControlLayout.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "HelpKey.h"
 #include "MeasurementsController.h"
 #include "NumberText.h"
 #include "OptionGroup.h"
@@ -102,6 +103,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     ui::KeepPlaceWhileHidden(this);
     BuildFileCommands();
     BuildLanguageCommand();
+    new HelpKey(*this);
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
 

@@ -7,13 +7,16 @@
 #include "Form3.h"
 #include "LessonCatalogue.h"
 #include "LessonGallery.h"
+#include "ScreenOptionsController.h"
 #include "SimState.h"
 #include "VbSlider.h"
+#include "Settings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
@@ -23,6 +26,10 @@ using orvane::driver::Click;
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
     const QString outDir = orvane::driver::OutputFolder(argc, argv);
+    // The options turned on for the pictures are not the user's: they are remembered in a folder of
+    // the tool's own.
+    const QTemporaryDir settingsFolder;
+    orvane::ui::UseSettingsFile(settingsFolder.filePath(QStringLiteral("orvane.ini")));
     const int ticks = argc > 2 ? std::atoi(argv[2]) : 900;
 
     orvane::driver::Program program;
@@ -45,6 +52,25 @@ int main(int argc, char* argv[]) {
         experiment->Command1_Click();
     QApplication::processEvents();
     experiment->grab().save(outDir + QStringLiteral("/experiment-window-inner.png"));
+
+    // For a class: names beside the bodies, the trails kept through a zoom in on the inner planets.
+    {
+        orvane::driver::Program classProgram;
+        orvane::Form2* shown = orvane::driver::StartExperiment(classProgram.setup);
+        auto* options = shown->findChild<orvane::ScreenOptionsController*>();
+        options->SetOptions({.bodyNames = true, .keepTrails = true, .keys = true, .largeMarks = false});
+        Click(shown, "Command4");
+        for (int k = 0; k < ticks; ++k)
+            shown->Command1_Click();
+        shown->Slider2->setValue(650);
+        shown->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub);
+        QApplication::processEvents();
+        shown->grab().save(outDir + QStringLiteral("/experiment-window-names.png"));
+        options->SetOptions({.bodyNames = true, .keepTrails = true, .keys = true, .largeMarks = true});
+        QApplication::processEvents();
+        shown->grab().save(outDir + QStringLiteral("/experiment-window-projector.png"));
+        shown->close();
+    }
 
     // Mars moved along its orbit for a while, its trail on both preview screens.
     Click(&setup, "Option13");

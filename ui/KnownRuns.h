@@ -60,7 +60,7 @@ class KnownRuns {
     }
 
   private:
-    std::array<Run, 8> runs_{};
+    std::array<Run, 16> runs_{}; // the axes and the zoom frame, two pixels wide for a projector
     int next_ = 0;
 };
 

@@ -5,14 +5,20 @@
 
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <utility>
 
@@ -73,6 +79,7 @@ void PictureBox::EnsureImage() {
     const QSize device = logical * scale;
     if (image_.size() == device && deviceScale_ == scale) return;
     deviceScale_ = scale;
+    labelImages_.clear();
     QImage fresh(device, QImage::Format_RGB32);
     fresh.setDevicePixelRatio(scale);
     fresh.fill(Qt::white);
@@ -175,8 +182,14 @@ struct Raster {
     // pixel that already has the colour is only read: redrawing an unchanged axis then costs a comparison
     // per pixel and marks nothing.
     void Block(int x0, int y0, int x1, int y1, QRgb rgb) {
-        const int deviceLeft = std::max(x0, 0) * scale, deviceRight = std::min((x1 + 1) * scale, width);
-        const int deviceTop = std::max(y0, 0) * scale, deviceBottom = std::min((y1 + 1) * scale, height);
+        DeviceBlock(std::max(x0, 0) * scale, std::max(y0, 0) * scale, (x1 + 1) * scale, (y1 + 1) * scale,
+                    rgb);
+    }
+
+    // The device pixels from (left, top) up to but not including (right, bottom), clipped to the image.
+    void DeviceBlock(int deviceLeft, int deviceTop, int deviceRight, int deviceBottom, QRgb rgb) {
+        deviceLeft = std::max(deviceLeft, 0), deviceTop = std::max(deviceTop, 0);
+        deviceRight = std::min(deviceRight, width), deviceBottom = std::min(deviceBottom, height);
         for (int row = deviceTop; row < deviceBottom; ++row) {
             QRgb* line = bits + row * stride;
             for (int col = deviceLeft; col < deviceRight; ++col) {
@@ -227,6 +240,56 @@ struct Raster {
     }
 };
 
+// The device pixels of a large point: a block of 3 × 3 around the device pixel the point falls in.
+// Only points on the drawing get one: their pixel coordinates are not negative, so truncation is floor.
+struct LargePoint {
+    int left, top;
+    LargePoint(double pixelX, double pixelY, int scale)
+        : left(static_cast<int>(pixelX * scale) - 1), top(static_cast<int>(pixelY * scale) - 1) {}
+    static constexpr int Size = 3;
+};
+
+// Where a point lands in logical pixels of a drawing area of the given size, and whether it lands on it.
+// PSet and PSetRows share it: both must find the same pixel for the same point.
+struct PointPixel {
+    double x, y;
+    bool Visible(double width, double height) const {
+        return std::isfinite(x) && std::isfinite(y) && x >= 0 && y >= 0 && x < width && y < height;
+    }
+};
+
+inline PointPixel ToPointPixel(float x, float y, double originX, double originY, double spanX, double spanY,
+                               double width, double height) {
+    return {(x - originX) / spanX * width, (y - originY) / spanY * height};
+}
+
+// The same arithmetic for x and y at once, lane by lane exactly as above (IEEE operations on doubles in
+// the same order), for the many points of a redraw.
+struct PairMapping {
+#if defined(__SSE2__)
+    __m128d origin, span, size;
+    PairMapping(double originX, double originY, double spanX, double spanY, double width, double height)
+        : origin(_mm_set_pd(originY, originX)), span(_mm_set_pd(spanY, spanX)),
+          size(_mm_set_pd(height, width)) {}
+    // The pixel of the point xy[0], xy[1], and whether it lands on the drawing.
+    bool Map(const float* xy, PointPixel& pixel) const {
+        const __m128d point =
+            _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(xy))));
+        const __m128d mapped = _mm_mul_pd(_mm_div_pd(_mm_sub_pd(point, origin), span), size);
+        _mm_storeu_pd(&pixel.x, mapped);
+        const __m128d inside = _mm_and_pd(_mm_cmpge_pd(mapped, _mm_setzero_pd()), _mm_cmplt_pd(mapped, size));
+        return _mm_movemask_pd(inside) == 3;
+    }
+#else
+    double originX, originY, spanX, spanY, width, height;
+    bool Map(const float* xy, PointPixel& pixel) const {
+        pixel = ToPointPixel(xy[0], xy[1], originX, originY, spanX, spanY, width, height);
+        return pixel.Visible(width, height);
+    }
+#endif
+};
+static_assert(offsetof(PointPixel, y) == sizeof(double), "x and y lie side by side");
+
 } // namespace
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color) {
@@ -236,10 +299,18 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color
     double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
     if (ClipLine(ax, ay, bx, by)) {
         Raster raster(image_, deviceScale_, knownRuns_);
-        raster.Line(static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)),
-                    static_cast<int>(std::floor(bx)), static_cast<int>(std::floor(by)),
-                    ToQColor(color).rgb());
+        const int x0 = static_cast<int>(std::floor(ax)), y0 = static_cast<int>(std::floor(ay));
+        const int x1p = static_cast<int>(std::floor(bx)), y1p = static_cast<int>(std::floor(by));
+        const QRgb rgb = ToQColor(color).rgb();
+        raster.Line(x0, y0, x1p, y1p, rgb);
         MarkChanged(raster.TakeChanged());
+        if (largeMarks_) {
+            // A second line beside the first: below a flat line, right of a steep one.
+            const bool flat = std::abs(x1p - x0) >= std::abs(y1p - y0);
+            raster.Line(x0 + (flat ? 0 : 1), y0 + (flat ? 1 : 0), x1p + (flat ? 0 : 1), y1p + (flat ? 1 : 0),
+                        rgb);
+            MarkChanged(raster.TakeChanged());
+        }
     }
 }
 
@@ -267,19 +338,188 @@ void PictureBox::Box(float x, float y, float dx, float dy) {
         MarkChanged(raster.TakeChanged());
         raster.Line(right, top, right, bottom, rgb);
         MarkChanged(raster.TakeChanged());
+        if (largeMarks_) {
+            // Each side two pixels wide, the second one inside the box.
+            raster.Line(left, top + 1, right, top + 1, rgb);
+            MarkChanged(raster.TakeChanged());
+            raster.Line(left, bottom - 1, right, bottom - 1, rgb);
+            MarkChanged(raster.TakeChanged());
+            raster.Line(left + 1, top, left + 1, bottom, rgb);
+            MarkChanged(raster.TakeChanged());
+            raster.Line(right - 1, top, right - 1, bottom, rgb);
+            MarkChanged(raster.TakeChanged());
+        }
     }
 }
 
 void PictureBox::PSet(float x, float y, std::int32_t color) {
     EnsureImage();
-    const QPointF p = ToPixel(x, y);
     const QRect area = DrawingRect();
-    if (std::isfinite(p.x()) && std::isfinite(p.y()) && p.x() >= 0 && p.y() >= 0 && p.x() < area.width() &&
-        p.y() < area.height()) {
+    const double width = area.width(), height = area.height();
+    const float xy[2] = {x, y};
+    PointPixel p;
+    if (PairMapping{originX_, originY_, spanX_, spanY_, width, height}.Map(xy, p)) {
         Raster raster(image_, deviceScale_, knownRuns_);
-        raster.Plot(static_cast<int>(p.x()), static_cast<int>(p.y()), ToQColor(color).rgb());
+        if (largeMarks_) {
+            const LargePoint block(p.x, p.y, deviceScale_);
+            raster.DeviceBlock(block.left, block.top, block.left + LargePoint::Size,
+                               block.top + LargePoint::Size, ToQColor(color).rgb());
+        } else {
+            raster.Plot(static_cast<int>(p.x), static_cast<int>(p.y), ToQColor(color).rgb());
+        }
         MarkChanged(raster.TakeChanged());
     }
+}
+
+void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std::int32_t> colors) {
+    EnsureImage();
+    if (rows == 0 || colors.empty()) return;
+    const QRect area = DrawingRect();
+    const double width = area.width(), height = area.height();
+    std::vector<QRgb> rgbs;
+    rgbs.reserve(colors.size());
+    for (const std::int32_t color : colors)
+        rgbs.push_back(ToQColor(color).rgb());
+    QRgb* const bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / 4;
+    const int imageWidth = image_.width(), imageHeight = image_.height();
+    const int scale = deviceScale_;
+    const bool single = scale == 1 && !largeMarks_;
+    const int blockSize = largeMarks_ ? LargePoint::Size : scale;
+    const std::size_t perRow = rgbs.size();
+    const PairMapping mapping{originX_, originY_, spanX_, spanY_, width, height};
+    for (std::size_t row = 0; row < rows; ++row) {
+        for (std::size_t k = 0; k < perRow; ++k, xy += 2) {
+            PointPixel p;
+            if (!mapping.Map(xy, p)) continue;
+            const QRgb rgb = rgbs[k];
+            if (single) {
+                bits[static_cast<qsizetype>(p.y) * stride + static_cast<int>(p.x)] = rgb;
+                continue;
+            }
+            int left = static_cast<int>(p.x) * scale, top = static_cast<int>(p.y) * scale;
+            if (largeMarks_) {
+                const LargePoint block(p.x, p.y, scale);
+                left = block.left, top = block.top;
+                if (left >= 0 && top >= 0 && left + 3 <= imageWidth && top + 3 <= imageHeight) {
+                    // Inside the image, as nearly every point is: three rows of three, unchecked.
+                    for (QRgb* line = bits + top * stride + left; line != bits + (top + 3) * stride + left;
+                         line += stride)
+                        line[0] = line[1] = line[2] = rgb;
+                    continue;
+                }
+            }
+            for (int r = std::max(top, 0); r < std::min(top + blockSize, imageHeight); ++r)
+                for (int c = std::max(left, 0); c < std::min(left + blockSize, imageWidth); ++c)
+                    bits[r * stride + c] = rgb;
+        }
+    }
+    // The pixels were written without noting which runs they covered: the runs are drawn whole again.
+    knownRuns_.Forget();
+    MarkChanged(QRect(QPoint(0, 0), area.size()));
+}
+
+void PictureBox::SetLargeMarks(bool large) {
+    largeMarks_ = large;
+    knownRuns_.Forget();
+    // The names change their font: they are laid out again.
+    labelStyle_.reset();
+    labelTexts_.clear();
+    labelImages_.clear();
+    for (const ShownLabel& label : labels_)
+        MarkChanged(label.box);
+    labels_.clear();
+}
+
+// The names' font and its measures, worked out once per look: a tick names the bodies on both screens.
+const PictureBox::LabelStyle& PictureBox::Style() const {
+    if (!labelStyle_) {
+        QFont labelFont = font();
+        labelFont.setBold(true);
+        labelFont.setPixelSize(largeMarks_ ? 20 : 11);
+        const QFontMetrics metrics(labelFont);
+        // Room for the white rim on every side.
+        labelStyle_ = LabelStyle{labelFont, metrics.height() + 2, metrics.ascent()};
+    }
+    return *labelStyle_;
+}
+
+const std::pair<QString, int>& PictureBox::LabelText(std::string_view text) const {
+    for (const auto& [key, laidOut] : labelTexts_)
+        if (key == text) return laidOut;
+    const QString words = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const int widthPx = QFontMetrics(Style().font).horizontalAdvance(words) + 2;
+    labelTexts_.emplace_back(std::string(text), std::pair<QString, int>(words, widthPx));
+    return labelTexts_.back().second;
+}
+
+orvane::TextExtent PictureBox::LabelExtent(std::string_view text) const {
+    const QRect area = DrawingRect();
+    if (area.width() <= 0 || area.height() <= 0) return {};
+    const int heightPx = Style().height;
+    return {LabelText(text).second * std::abs(spanX_) / area.width(),
+            heightPx * std::abs(spanY_) / area.height()};
+}
+
+void PictureBox::SetLabels(std::span<const orvane::SurfaceLabel> labels) {
+    const int heightPx = labels.empty() ? 0 : Style().height;
+    const auto place = [&](const orvane::SurfaceLabel& label) -> std::optional<ShownLabel> {
+        const QPointF corner = ToPixel(label.x, label.y);
+        if (!std::isfinite(corner.x()) || !std::isfinite(corner.y())) return std::nullopt;
+        const auto& [words, widthPx] = LabelText(label.text);
+        const QRect box(static_cast<int>(std::lround(std::clamp(corner.x(), -1e6, 1e6))),
+                        static_cast<int>(std::lround(std::clamp(corner.y(), -1e6, 1e6))), widthPx, heightPx);
+        return ShownLabel{box, words, ToQColor(label.color).rgb()};
+    };
+    // Most steps move no name by a whole pixel: then nothing is built or presented.
+    if (static_cast<qsizetype>(labels.size()) == labels_.size()) {
+        bool same = true;
+        for (std::size_t k = 0; same && k < labels.size(); ++k)
+            same = place(labels[k]) == labels_[static_cast<qsizetype>(k)];
+        if (same) return;
+    }
+    QList<ShownLabel> shown;
+    shown.reserve(static_cast<qsizetype>(labels.size()));
+    for (const orvane::SurfaceLabel& label : labels)
+        if (const std::optional<ShownLabel> placed = place(label)) shown.append(*placed);
+    if (shown == labels_) return;
+    // Only the boxes that changed are presented again: the names' old places and their new ones.
+    for (const ShownLabel& label : labels_)
+        if (!shown.contains(label)) MarkChanged(label.box);
+    for (const ShownLabel& label : shown)
+        if (!labels_.contains(label)) MarkChanged(label.box);
+    labels_ = std::move(shown);
+}
+
+// A name with its white rim, drawn once and then only copied: laying the text out nine times over at
+// every presentation would cost more than the whole run.
+const QImage& PictureBox::LabelImage(const ShownLabel& label) const {
+    for (const auto& [key, image] : labelImages_)
+        if (key.text == label.text && key.rgb == label.rgb) return image;
+    QImage image(label.box.size() * deviceScale_, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(deviceScale_);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(Style().font);
+    const QPoint origin(1, 1 + Style().ascent);
+    painter.setPen(Qt::white);
+    for (const QPoint rim : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1),
+                             QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1)})
+        painter.drawText(origin + rim, label.text);
+    painter.setPen(QColor(label.rgb));
+    painter.drawText(origin, label.text);
+    painter.end();
+    labelImages_.emplace_back(ShownLabel{QRect(), label.text, label.rgb}, std::move(image));
+    return labelImages_.back().second;
+}
+
+void PictureBox::PaintLabels(QPainter& painter, const QRect& area) const {
+    if (labels_.isEmpty()) return;
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    for (const ShownLabel& label : labels_)
+        painter.drawImage(area.topLeft() + label.box.topLeft(), LabelImage(label));
+    painter.restore();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
@@ -297,14 +537,24 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         const QRect source((target.topLeft() - area.topLeft()) * deviceScale_, target.size() * deviceScale_);
         painter.drawImage(target, image_, source);
     }
+    PaintLabels(painter, area);
 }
 
 void PictureBox::AddMenuAction(QAction* action) {
     menuActions_.append(action);
 }
 
-bool PictureBox::SaveImage(const QString& path) const {
+QImage PictureBox::ShownImage() const {
     QImage picture = image_;
+    if (!labels_.isEmpty()) {
+        QPainter painter(&picture);
+        PaintLabels(painter, QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
+    }
+    return picture;
+}
+
+bool PictureBox::SaveImage(const QString& path) const {
+    QImage picture = ShownImage();
     picture.setDevicePixelRatio(1);
     return picture.save(path, "PNG");
 }

@@ -3,6 +3,7 @@
 #include "DrawingSurface.h"
 #include "KnownRuns.h"
 
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -11,7 +12,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 class QAction;
+class QPainter;
 
 namespace orvane::ui {
 
@@ -30,9 +36,33 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     void Line(float x1, float y1, float x2, float y2, std::int32_t color) override;
     void Box(float x, float y, float dx, float dy) override;
     void PSet(float x, float y, std::int32_t color) override;
+    // The same pixels as PSet point by point, without the per-point bookkeeping: many thousands of
+    // points a millisecond.
+    void PSetRows(const float* xy, std::size_t rows, std::span<const std::int32_t> colors) override;
 
-    // Saves what the screen shows as a PNG picture of the screen's size; false when it cannot be written.
+    // Names over the drawing: painted with it, never into it, each in its colour with a white rim so it
+    // reads over the trails; a screen shows the set given last.
+    void SetLabels(std::span<const orvane::SurfaceLabel> labels) override;
+    orvane::TextExtent LabelExtent(std::string_view text) const override;
+    // A name as the screen shows it: its box in drawing-area pixels, its text and colour.
+    struct ShownLabel {
+        QRect box;
+        QString text;
+        QRgb rgb = 0;
+        bool operator==(const ShownLabel&) const = default;
+    };
+    const QList<ShownLabel>& Labels() const { return labels_; }
+
+    // For a projector: every point a block of 3 × 3 device pixels, every line two pixels wide and the
+    // names in a larger font. What is already drawn stays as it is.
+    void SetLargeMarks(bool large);
+    bool LargeMarks() const { return largeMarks_; }
+
+    // Saves what the screen shows, names included, as a PNG picture of the screen's size; false when it
+    // cannot be written.
     bool SaveImage(const QString& path) const;
+    // What the screen shows: the drawing with the names over it, at the screen's pixel density.
+    QImage ShownImage() const;
     // The drawing as it stands, at the screen's pixel density, without the border.
     const QImage& Image() const { return image_; }
     // The logical pixel of the drawing area at which a user coordinate lands.
@@ -57,6 +87,16 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     void MarkChanged(const QRect& changed);
     void Present();
     bool ClipLine(double& x1, double& y1, double& x2, double& y2) const;
+    struct LabelStyle {
+        QFont font;
+        int height; // of a name's box, in pixels
+        int ascent;
+    };
+    const LabelStyle& Style() const;
+    // The text and width in pixels of a label's words, looked up rather than laid out at every tick.
+    const std::pair<QString, int>& LabelText(std::string_view text) const;
+    void PaintLabels(QPainter& painter, const QRect& area) const;
+    const QImage& LabelImage(const ShownLabel& label) const;
 
     QImage image_;
     QList<QPointer<QAction>> menuActions_;
@@ -69,6 +109,11 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     double originY_ = 0;
     double spanX_ = 1;
     double spanY_ = 1;
+    bool largeMarks_ = false;
+    QList<ShownLabel> labels_;
+    mutable std::optional<LabelStyle> labelStyle_;
+    mutable std::vector<std::pair<std::string, std::pair<QString, int>>> labelTexts_;
+    mutable std::vector<std::pair<ShownLabel, QImage>> labelImages_;
 };
 
 QColor ToQColor(std::int32_t color);

@@ -86,7 +86,11 @@ struct Measurements : test::ExperimentFixture {
 
 TEST_F(Measurements, MenuAndShortcutOpenOneWindowAndBringItForward) {
     for (QWidget* screen : {static_cast<QWidget*>(form->Picture1), static_cast<QWidget*>(form->Picture2)}) {
-        EXPECT_EQ(MenuOf(screen), (QStringList{"Сохранить изображение…|", "Измерения…|Ctrl+M"}));
+        // The options for a class follow (tested with them).
+        EXPECT_EQ(MenuOf(screen),
+                  (QStringList{"Сохранить изображение…|", "Измерения…|Ctrl+M", "Подписи тел|",
+                               "Сохранять следы при перемещении экрана|", "Управление с клавиатуры|",
+                               "Крупные точки (для проектора)|"}));
         EXPECT_TRUE(screen->toolTip().contains("Правая кнопка мыши")) << screen->toolTip().toStdString();
     }
     measure::MeasurementsWindow* window = Open();
