@@ -1,6 +1,7 @@
 #include "Measurements.h"
 
 #include "SimState.h"
+#include "StateLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,10 +39,10 @@ RunSnapshot SnapshotOf(const SimState& run) {
     s.sunHeld = run.SunHeld >= 1;
     s.dataSetDate = run.DataSetDate;
     for (int i = 1; i <= body::Count && i <= n; ++i) {
-        s.x[i] = run.StateVec(i);
-        s.y[i] = run.StateVec(i + n);
-        s.vx[i] = run.StateVec(i + 2 * n);
-        s.vy[i] = run.StateVec(i + 3 * n);
+        s.x[i] = run.StateVec(state::X(i, n));
+        s.y[i] = run.StateVec(state::Y(i, n));
+        s.vx[i] = run.StateVec(state::Vx(i, n));
+        s.vy[i] = run.StateVec(state::Vy(i, n));
         s.mass[i] = run.BodyMass(i);
     }
     return s;

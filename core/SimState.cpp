@@ -3,6 +3,7 @@
 #include "Bodies.h"
 #include "DefaultData.h"
 #include "FloatingPoint.h"
+#include "StateLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +29,7 @@ void SimState::AssignStartupValues() {
     LengthUnit = 1000000;
 
     LoadDataSet(DefaultDataSet);
+    DataSetDate.reset(); // the default data are no date's real positions
 
     const Integer last = BodyCount;
     for (LoopI = 1; LoopI <= last; LoopI = Add16(LoopI, 1))
@@ -57,6 +59,19 @@ void SimState::LoadEpochData() {
     DataSetDate = CalendarDate{2000, 1, 1}; // a run from this table can be compared with the real sky
 }
 
+void SimState::SetBodyValue(BodyArray SimState::*column, int body, double value) {
+    double& stored = (this->*column)(body);
+    if (stored != value && body != body::Asteroid) DataSetDate.reset();
+    stored = value;
+}
+
+void SimState::SetBodyState(int body, double x, double y, double vx, double vy) {
+    SetBodyValue(&SimState::BodyX, body, x);
+    SetBodyValue(&SimState::BodyY, body, y);
+    SetBodyValue(&SimState::BodyVx, body, vx);
+    SetBodyValue(&SimState::BodyVy, body, vy);
+}
+
 void SimState::PackState() {
     ClearFloatingPointStatus();
     MaxAbsX = 0;
@@ -65,12 +80,12 @@ void SimState::PackState() {
     for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
         const int i = LoopI;
         BodyMass(i) = EarthMass * BodyMassPct(i) / 100;
-        StateVec(i) = BodyX(i);
+        StateVec(state::X(i, n)) = BodyX(i);
         if (std::fabs(BodyX(i)) >= MaxAbsX) MaxAbsX = std::fabs(BodyX(i));
-        StateVec(i + n) = BodyY(i);
+        StateVec(state::Y(i, n)) = BodyY(i);
         if (std::fabs(BodyY(i)) >= MaxAbsY) MaxAbsY = std::fabs(BodyY(i));
-        StateVec(i + 2 * n) = BodyVx(i);
-        StateVec(i + 3 * n) = BodyVy(i);
+        StateVec(state::Vx(i, n)) = BodyVx(i);
+        StateVec(state::Vy(i, n)) = BodyVy(i);
     }
     if (MaxAbsX > MaxAbsY) {
         ViewHalfX = ToMillionKm(1.1 * MaxAbsX, LengthUnit);

@@ -83,8 +83,6 @@ class SimState {
     double ElapsedYears = 0;
     double ElapsedDaysRem = 0;
     Integer StepDelayMs = 0;
-    double ZoomHalfX = 0;
-    double ZoomHalfY = 0;
     BodyArray ScreenX{"ScreenX"};
     BodyArray ScreenY{"ScreenY"};
     double AngleRad = 0;
@@ -101,6 +99,12 @@ class SimState {
     // set of real positions loaded them; any other change of a position, velocity or mass clears it. A run
     // started from such a table can be compared with the real sky.
     std::optional<CalendarDate> DataSetDate;
+
+    // Changes of the body table made by the user or by a run. A data set of real positions holds nothing
+    // for the asteroid, so only a changed value of another body clears DataSetDate: the planets of such a
+    // table can still be compared with the real sky, whatever the asteroid does.
+    void SetBodyValue(BodyArray SimState::*column, int body, double value);
+    void SetBodyState(int body, double x, double y, double vx, double vy);
 
     // Constants, counts, options and the default data set of the eleven bodies, with their masses
     // in kilograms and the current planet angles (everything the set-up window's load handler
