@@ -55,9 +55,10 @@ void AdvanceExperiment(SimState& run, const SimState& shared) {
         run.ScreenX(run.LoopI) = ToMillionKm(run.StateVec(state::X(run.LoopI, n)), shared.LengthUnit);
         run.ScreenY(run.LoopI) = ToMillionKm(run.StateVec(state::Y(run.LoopI, n)), shared.LengthUnit);
     }
-    run.ElapsedDays = run.SimTime / 3600 / 24;
-    run.ElapsedYears = std::trunc(run.ElapsedDays / 365);
-    run.ElapsedDaysRem = run.ElapsedDays - 365 * run.ElapsedYears;
+    // Hours first, then days: the division in two steps, as the count has always been made.
+    run.ElapsedDays = run.SimTime / SecondsPerHour / HoursPerDay;
+    run.ElapsedYears = std::trunc(run.ElapsedDays / DaysPerCountedYear);
+    run.ElapsedDaysRem = run.ElapsedDays - DaysPerCountedYear * run.ElapsedYears;
     CheckFloatingPointStatus();
 }
 

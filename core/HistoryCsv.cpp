@@ -8,11 +8,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr std::array<std::string_view, body::Count + 1> BodyNames{
-    "",       "Солнце", "Меркурий", "Венера", "Земля",  "Марс",
-    "Юпитер", "Сатурн", "Уран",     "Нептун", "Плутон", "Астероид",
-};
-constexpr double MetresPerMillionKm = 1e9;
 
 // A header field holds blanks and commas: it is quoted whatever the separator.
 void AppendQuoted(std::string& out, std::string_view text) {
@@ -25,11 +20,6 @@ void AppendQuoted(std::string& out, std::string_view text) {
 }
 } // namespace
 
-std::string_view BodyNameRu(int body) {
-    if (body < body::Sun || body > body::Count) return {};
-    return BodyNames[static_cast<std::size_t>(body)];
-}
-
 std::string CsvNumber(double value, CsvFormat format) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
@@ -40,14 +30,14 @@ std::string CsvNumber(double value, CsvFormat format) {
     return text;
 }
 
-std::string HistoryCsv(const SampleHistory& history, CsvFormat format) {
+std::string HistoryCsv(const SampleHistory& history, CsvFormat format, const BodyNameList& names) {
     const char separator = format.Separator();
     std::string out;
     out.reserve(64 * 1024 + history.Samples().size() * 48 * 12);
 
     AppendQuoted(out, "Время, сут");
     for (int body = body::Sun; body <= body::Count; ++body) {
-        const std::string name(BodyNameRu(body));
+        const std::string& name = names[static_cast<std::size_t>(body)];
         for (const char* column : {" x, млн км", " y, млн км", " vx, м/с", " vy, м/с"}) {
             out += separator;
             AppendQuoted(out, name + column);

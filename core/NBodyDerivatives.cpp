@@ -10,9 +10,6 @@ namespace orvane {
 
 namespace {
 
-// The force between Neptune and Pluto is never computed with a distance below this floor, which keeps
-// their close passes finite.
-constexpr double NeptunePlutoMinDist = 1300000000000.0;
 // The angle of a pair is formed as if its x separation were at least this many metres.
 constexpr double MinAngleDx = 1000;
 using body::Asteroid;

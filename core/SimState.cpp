@@ -26,7 +26,7 @@ void SimState::AssignStartupValues() {
 
     EarthMass = std::pow(10.0, 24) * 5.97;
     GravConst = std::pow(10.0, -12) * 66.7;
-    LengthUnit = 1000000;
+    LengthUnit = MetresPerThousandKm;
 
     LoadDataSet(DefaultDataSet);
     DataSetDate.reset(); // the default data are no date's real positions
@@ -98,45 +98,12 @@ void SimState::PackState() {
 }
 
 void SimState::SetBodyColor() {
-    ColorR = 0;
-    ColorG = 0;
-    ColorB = 0;
-    switch (LoopI) {
-    case 1:
-        ColorG = 255;
-        break; // Sun
-    case 2:
-        ColorG = 185;
-        break; // Mercury
-    case 3:
-        break; // Venus, black
-    case 4:
-        ColorB = 455;
-        break; // Earth: drawn in the same blue as Pluto
-    case 5:
-        ColorR = 255;
-        break; // Mars
-    case 6:
-        ColorR = 189;
-        break; // Jupiter
-    case 7:
-        ColorG = 191;
-        break; // Saturn
-    case 8:
-        ColorB = 191;
-        break; // Uranus
-    case 9:
-        ColorR = 255;
-        break; // Neptune: drawn in the same red as Mars
-    case 10:
-        ColorB = 255;
-        break; // Pluto
-    case 11:
-        ColorG = 190;
-        break; // asteroid
-    default:
-        break;
-    }
+    // Any other index leaves the registers at zero, black.
+    const bool known = LoopI >= body::Sun && LoopI <= body::Count;
+    const BodyFacts& facts = Bodies[known ? static_cast<std::size_t>(LoopI) : 0];
+    ColorR = facts.red;
+    ColorG = facts.green;
+    ColorB = facts.blue;
 }
 
 std::int32_t RgbColor(long long red, long long green, long long blue) {

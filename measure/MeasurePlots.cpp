@@ -2,6 +2,7 @@
 
 #include "AxisTicks.h"
 #include "Bodies.h"
+#include "BodyNames.h"
 #include "HistoryCsv.h"
 #include "MeasureRecorder.h"
 #include "MeasureText.h"
@@ -15,8 +16,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr double DaysPerYear = 365.25;
-constexpr double MetresPerMillionKm = 1e9;
 // Below this |dE/E0| is rounding noise of doubles; zero and smaller values are drawn on this floor.
 constexpr double SmallestEnergyChange = 1e-16;
 const QColor CurveColor(0, 70, 200);
@@ -45,8 +44,8 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
     // The data, in the axes' units.
     const auto& samples = recorder_.History().Samples();
     const double lastSeconds = samples.empty() ? 0 : samples.back().time;
-    const bool inYears = lastSeconds >= 2 * DaysPerYear * SecondsPerDay;
-    const double timeUnit = inYears ? DaysPerYear * SecondsPerDay : SecondsPerDay;
+    const bool inYears = lastSeconds >= 2 * DaysPerJulianYear * SecondsPerDay;
+    const double timeUnit = inYears ? DaysPerJulianYear * SecondsPerDay : SecondsPerDay;
     times_.clear();
     values_.clear();
     const bool logarithmic = quantity_ == Quantity::EnergyChange;
@@ -68,9 +67,7 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
 
     const QString title = logarithmic
                               ? QStringLiteral("Относительное изменение энергии |ΔE/E₀|")
-                              : QStringLiteral("Расстояние от Солнца: %1, млн км")
-                                    .arg(QString::fromUtf8(BodyNameRu(body_).data(),
-                                                           static_cast<qsizetype>(BodyNameRu(body_).size())));
+                              : QStringLiteral("Расстояние от Солнца: %1, млн км").arg(ui::BodyName(body_));
     const QString timeCaption = inYears ? QStringLiteral("время, годы") : QStringLiteral("время, сутки");
 
     // Ranges.

@@ -8,7 +8,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr double DaysPerYear = 365.25;
 
 QString Superscript(int value) {
     static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
@@ -48,8 +47,8 @@ QString PowerOfTen(int exponent) {
 
 QString Duration(double seconds) {
     const double days = seconds / SecondsPerDay;
-    if (days < 2 * DaysPerYear) return Fixed(days, 1) + QStringLiteral(" сут");
-    return Fixed(days / DaysPerYear, 3) + QStringLiteral(" г.");
+    if (days < 2 * DaysPerJulianYear) return Fixed(days, 1) + QStringLiteral(" сут");
+    return Fixed(days / DaysPerJulianYear, 3) + QStringLiteral(" г.");
 }
 
 QString DateText(const CalendarDate& date) {

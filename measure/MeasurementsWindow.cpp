@@ -2,6 +2,7 @@
 
 #include "AppStyle.h"
 #include "Bodies.h"
+#include "BodyNames.h"
 #include "CsvFile.h"
 #include "HistoryCsv.h"
 #include "MeasurePlots.h"
@@ -27,8 +28,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr double MetresPerMillionKm = 1e9;
-constexpr double MetresPerAu = 149597870700.0;
 constexpr int FirstPlanet = 2;
 constexpr int LastPlanet = 10;
 
@@ -78,9 +77,14 @@ const QuantityRow QuantityRows[] = {
     {"AngularMomentumChange", "|ΔL/L₀| с начала отсчёта"},
 };
 
-QString BodyName(int body) {
-    const std::string_view name = BodyNameRu(body);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+using ui::BodyName;
+
+// The bodies' names for the CSV file's header.
+BodyNameList BodyNames() {
+    BodyNameList names;
+    for (int body = body::Sun; body <= body::Count; ++body)
+        names[static_cast<std::size_t>(body)] = BodyName(body).toStdString();
+    return names;
 }
 
 QString Relative(const std::optional<double>& change) {
@@ -241,12 +245,13 @@ void MeasurementsWindow::ShowBodies() {
     for (int body = body::Sun + 1; body <= body::Count; ++body) {
         const OrbitAboutSun orbit = OrbitOf(s, body);
         SetCell(table_, body, DistanceMkm, Fixed(orbit.distance / MetresPerMillionKm, 2));
-        SetCell(table_, body, DistanceAu, Fixed(orbit.distance / MetresPerAu, 4));
+        SetCell(table_, body, DistanceAu, Fixed(orbit.distance / AstronomicalUnitMetres, 4));
         SetCell(table_, body, Speed, Fixed(orbit.speed / 1000, 3));
         const QString unbound = QStringLiteral("Орбита не замкнута (e ≥ 1): тело уходит от Солнца");
         const bool bound = orbit.semiMajorAxis.has_value();
         SetCell(table_, body, Eccentricity, Fixed(orbit.eccentricity, 4));
-        SetCell(table_, body, SemiMajorAxis, bound ? Fixed(*orbit.semiMajorAxis / MetresPerAu, 4) : Missing,
+        SetCell(table_, body, SemiMajorAxis,
+                bound ? Fixed(*orbit.semiMajorAxis / AstronomicalUnitMetres, 4) : Missing,
                 bound ? QString() : unbound);
         SetCell(table_, body, KeplerPeriod, bound ? Duration(*orbit.keplerPeriod) : Missing,
                 bound ? QString() : unbound);
@@ -327,7 +332,8 @@ void MeasurementsWindow::ShowConservation() {
 
 bool MeasurementsWindow::SaveCsv(const QString& path) {
     const CsvFormat format{QLocale().decimalPoint() == QStringLiteral(",")};
-    const std::optional<QString> failure = WriteWholeFile(path, HistoryCsv(recorder_.History(), format));
+    const std::optional<QString> failure =
+        WriteWholeFile(path, HistoryCsv(recorder_.History(), format, BodyNames()));
     if (failure) {
         ui::ShowMessage(this, QStringLiteral("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.")
                                   .arg(path, *failure));

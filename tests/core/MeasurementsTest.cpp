@@ -278,6 +278,10 @@ TEST(RealSky, ComparesTheEpochEarthWithTheRealOne) {
     EXPECT_EQ(CompareWithRealSky(s).status, SkyStatus::NotFromDataSet);
 }
 
+// The names the windows give the bodies on a Russian desktop.
+const BodyNameList RussianNames{"",       "Солнце", "Меркурий", "Венера", "Земля",  "Марс",
+                                "Юпитер", "Сатурн", "Уран",     "Нептун", "Плутон", "Астероид"};
+
 TEST(Csv, HeaderUnitsAndLocaleSeparators) {
     SampleHistory history;
     Sample sample;
@@ -291,7 +295,7 @@ TEST(Csv, HeaderUnitsAndLocaleSeparators) {
     sample.relativeEnergyChange = 2.5e-7;
     history.Add(sample);
 
-    const std::string comma = HistoryCsv(history, {true});
+    const std::string comma = HistoryCsv(history, {true}, RussianNames);
     std::istringstream lines(comma);
     std::string header, first, second;
     std::getline(lines, header);
@@ -308,7 +312,7 @@ TEST(Csv, HeaderUnitsAndLocaleSeparators) {
     EXPECT_TRUE(first.ends_with(";0;0;-2,5e+33;3e+40;\r")) << first;
     EXPECT_TRUE(second.ends_with(";-2,5e+33;3e+40;2,5e-07\r")) << second;
 
-    const std::string point = HistoryCsv(history, {false});
+    const std::string point = HistoryCsv(history, {false}, RussianNames);
     EXPECT_NE(point.find("\n1.5,0,0,"), std::string::npos);
     EXPECT_NE(point.find(",147.25,0,0,-30000.5,"), std::string::npos);
 }
