@@ -42,7 +42,7 @@ void AdvanceExperiment(SimState& run, const SimState& shared) {
         run.SimTime = run.SimTime + shared.TimeStep;
         CheckFloatingPointStatus();
         run.TimeStep = shared.TimeStep;
-        run.RungeKuttaStep(run.StateDim, Derivative::NBody);
+        run.RungeKuttaStep(run.StateDim, &SimState::NBodyDerivatives);
     } catch (const RunTimeError&) {
         // The step is undone as a whole: the time goes back with the state.
         run.SimTime = timeBefore;

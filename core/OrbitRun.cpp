@@ -50,7 +50,7 @@ void OrbitStep(SimState& orbit, SimState& shared, int planet, DrawingSurface& pi
     // counts from the next step.
     orbit.BodyMass(body::Sun) = shared.BodyMass(body::Sun);
     orbit.BodyMass(planet) = shared.BodyMass(planet);
-    orbit.RungeKuttaStep(4, Derivative::Orbit);
+    orbit.RungeKuttaStep(4, &SimState::OrbitDerivatives);
 
     // A moved planet is no longer where a data set of real positions put it.
     shared.SetBodyState(planet, orbit.StateVec(OrbitX), orbit.StateVec(OrbitY), orbit.StateVec(OrbitVx),

@@ -16,11 +16,12 @@ using BodyArray = BoundedArray<double, 0, 12>;
 using StateArray = BoundedArray<double, 0, 45>;
 using PairArray = BoundedArray2D<double, 12, 12>;
 
-// Which right-hand side a Runge–Kutta step integrates.
-enum class Derivative {
-    NBody, // all eleven bodies, 44 components
-    Orbit  // one planet around a Sun fixed at the origin, 4 components
-};
+class SimState;
+
+// The right-hand side a step integrates: a procedure of the state that fills DerivVec(1..n) from
+// StateVec(1..n), such as NBodyDerivatives (all eleven bodies, 44 components) or OrbitDerivatives (one
+// planet around a Sun fixed at the origin, 4 components).
+using Derivative = void (SimState::*)();
 
 // The whole shared state of the simulation under its established names, and the procedures that
 // work on it. Everything starts at zero; the set-up window's load handler assigns the constants and
@@ -121,15 +122,15 @@ class SimState {
     void NBodyDerivatives();
     void OrbitDerivatives();
 
-    // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step TimeStep. A step that
-    // raises the run-time error leaves StateVec as it was when the step began.
+    // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step TimeStep, evaluating
+    // `derivative` four times. A step that raises the run-time error leaves StateVec as it was when the
+    // step began.
     void RungeKuttaStep(Integer n, Derivative derivative);
 
     // Draws the body table on the set-up window's two preview screens.
     void DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& picture2);
 
   private:
-    void Evaluate(Derivative derivative);
     void AcceleratePair(int i, int j);
     void AccelerateTestParticle(int k);
 };
