@@ -30,7 +30,6 @@ class SampleHistory {
     void Add(const Sample& sample);
     void Clear() { samples_.clear(); }
     const std::vector<Sample>& Samples() const { return samples_; }
-    std::size_t Capacity() const { return capacity_; }
 
   private:
     void Thin();

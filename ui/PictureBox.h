@@ -71,6 +71,4 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     double spanY_ = 1;
 };
 
-QColor ToQColor(std::int32_t color);
-
 } // namespace orvane::ui
