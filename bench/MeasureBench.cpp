@@ -27,7 +27,7 @@ std::vector<RunSnapshot> DefaultRun(int steps) {
     s.TimeStep = 172800;
     std::vector<RunSnapshot> moments;
     for (int k = 0; k < steps; ++k) {
-        s.RungeKuttaStep(s.StateDim, Derivative::NBody);
+        s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
         s.SimTime += s.TimeStep;
         moments.push_back(SnapshotOf(s));
     }

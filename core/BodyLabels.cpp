@@ -7,9 +7,9 @@
 
 namespace orvane {
 
-ScreenArea LeftScreenArea(const SimState& shared, ZoomCentre centre) {
-    return {centre.x - shared.ZoomHalfX, centre.y + shared.ZoomHalfY, centre.x + shared.ZoomHalfX,
-            centre.y - shared.ZoomHalfY};
+ScreenArea LeftScreenArea(const ExperimentView& view) {
+    return {view.ZoomCenterX - view.ZoomHalfX, view.ZoomCenterY + view.ZoomHalfY, view.ZoomCenterX + view.ZoomHalfX,
+            view.ZoomCenterY - view.ZoomHalfY};
 }
 
 ScreenArea OverviewArea(const SimState& shared) {

@@ -19,7 +19,7 @@ struct ScreenArea {
 };
 
 // The left screen at the current zoom and centre, and the overview.
-ScreenArea LeftScreenArea(const SimState& shared, ZoomCentre centre);
+ScreenArea LeftScreenArea(const ExperimentView& view);
 ScreenArea OverviewArea(const SimState& shared);
 
 // The names shown beside the bodies, by body index − 1, in the words the windows give them.

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "Calendar.h"
+#include "Units.h"
 
 namespace orvane {
 
 // Where the real planets were, from JPL's approximate Keplerian elements (E. M. Standish, "Approximate
 // Positions of the Planets", table 1: mean ecliptic and equinox of J2000, fitted to 1800–2050). Bodies are
 // named by the program's indices, 2 (Mercury) to 10 (Pluto); the Earth is the Earth–Moon barycentre.
-
-inline constexpr double AstronomicalUnitMetres = 149597870700.0;
 
 // The elements are a fit to these dates only and must not be used outside them.
 inline constexpr CalendarDate FirstEphemerisDate{1800, 1, 1};

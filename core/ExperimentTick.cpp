@@ -3,32 +3,35 @@
 #include "Bodies.h"
 #include "DrawingSurface.h"
 #include "FloatingPoint.h"
+#include "StateLayout.h"
 
 #include <cmath>
 
 namespace orvane {
 
-void ExperimentTick(SimState& run, const SimState& shared, ZoomCentre centre, DrawingSurface& picture1,
-                    DrawingSurface& picture2) {
-    DrawExperimentFrame(shared, centre, picture1, picture2);
+void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
+                    DrawingSurface& picture1, DrawingSurface& picture2) {
+    DrawExperimentFrame(shared, view, picture1, picture2);
     AdvanceExperiment(run, shared);
     PlotBodies(run, picture1, picture2);
 }
 
-void DrawExperimentFrame(const SimState& shared, ZoomCentre centre, DrawingSurface& picture1,
+void DrawExperimentFrame(const SimState& shared, const ExperimentView& view, DrawingSurface& picture1,
                          DrawingSurface& picture2) {
-    const double zoomHalfX = shared.ZoomHalfX;
-    const double zoomHalfY = shared.ZoomHalfY;
-    picture1.Scale(centre.x - zoomHalfX, centre.y + zoomHalfY, centre.x + zoomHalfX, centre.y - zoomHalfY);
-    picture1.Line(ToSingle(centre.x - zoomHalfX), 0, ToSingle(centre.x + zoomHalfX), 0, AxisColor);
-    picture1.Line(0, ToSingle(centre.y + zoomHalfY), 0, ToSingle(centre.y - zoomHalfY), AxisColor);
+    const double zoomHalfX = view.ZoomHalfX;
+    const double zoomHalfY = view.ZoomHalfY;
+    const double centreX = view.ZoomCenterX;
+    const double centreY = view.ZoomCenterY;
+    picture1.Scale(centreX - zoomHalfX, centreY + zoomHalfY, centreX + zoomHalfX, centreY - zoomHalfY);
+    picture1.Line(ToSingle(centreX - zoomHalfX), 0, ToSingle(centreX + zoomHalfX), 0, AxisColor);
+    picture1.Line(0, ToSingle(centreY + zoomHalfY), 0, ToSingle(centreY - zoomHalfY), AxisColor);
 
     const double viewHalfX = shared.ViewHalfX;
     const double viewHalfY = shared.ViewHalfY;
     picture2.Scale(-viewHalfX, viewHalfY, viewHalfX, -viewHalfY);
     picture2.Line(ToSingle(-viewHalfX), 0, ToSingle(viewHalfX), 0, AxisColor);
     picture2.Line(0, ToSingle(viewHalfY), 0, ToSingle(-viewHalfY), AxisColor);
-    picture2.Box(ToSingle(centre.x - zoomHalfX), ToSingle(centre.y - zoomHalfY), ToSingle(2 * zoomHalfX),
+    picture2.Box(ToSingle(centreX - zoomHalfX), ToSingle(centreY - zoomHalfY), ToSingle(2 * zoomHalfX),
                  ToSingle(2 * zoomHalfY));
 }
 
@@ -39,7 +42,7 @@ void AdvanceExperiment(SimState& run, const SimState& shared) {
         run.SimTime = run.SimTime + shared.TimeStep;
         CheckFloatingPointStatus();
         run.TimeStep = shared.TimeStep;
-        run.RungeKuttaStep(run.StateDim, Derivative::NBody);
+        run.RungeKuttaStep(run.StateDim, &SimState::NBodyDerivatives);
     } catch (const RunTimeError&) {
         // The step is undone as a whole: the time goes back with the state.
         run.SimTime = timeBefore;
@@ -49,12 +52,13 @@ void AdvanceExperiment(SimState& run, const SimState& shared) {
     ClearFloatingPointStatus();
     const Integer n = run.BodyCount;
     for (run.LoopI = 1; run.LoopI <= n; run.LoopI = Add16(run.LoopI, 1)) {
-        run.ScreenX(run.LoopI) = ToMillionKm(run.StateVec(run.LoopI), shared.LengthUnit);
-        run.ScreenY(run.LoopI) = ToMillionKm(run.StateVec(run.LoopI + n), shared.LengthUnit);
+        run.ScreenX(run.LoopI) = ToMillionKm(run.StateVec(state::X(run.LoopI, n)), shared.LengthUnit);
+        run.ScreenY(run.LoopI) = ToMillionKm(run.StateVec(state::Y(run.LoopI, n)), shared.LengthUnit);
     }
-    run.ElapsedDays = run.SimTime / 3600 / 24;
-    run.ElapsedYears = std::trunc(run.ElapsedDays / 365);
-    run.ElapsedDaysRem = run.ElapsedDays - 365 * run.ElapsedYears;
+    // Hours first, then days: the division in two steps, as the count has always been made.
+    run.ElapsedDays = run.SimTime / SecondsPerHour / HoursPerDay;
+    run.ElapsedYears = std::trunc(run.ElapsedDays / DaysPerCountedYear);
+    run.ElapsedDaysRem = run.ElapsedDays - DaysPerCountedYear * run.ElapsedYears;
     CheckFloatingPointStatus();
 }
 

@@ -1,29 +1,25 @@
 #pragma once
 
+#include "ExperimentView.h"
 #include "SimState.h"
 
 namespace orvane {
 
 class DrawingSurface;
 
-// The centre of the experiment's left screen, in millions of kilometres.
-struct ZoomCentre {
-    double x = 0;
-    double y = 0;
-};
-
 // One tick of the experiment, in the program's order: the frame of both screens; the simulated time and
 // one Runge–Kutta step of `run`; the bodies' screen positions and the elapsed years and days; one point
-// per body. The step length, the zoom size, the overview's scale and the length unit are read from
-// `shared` on every call, as options meant to be shared; `run` is the experiment's own state.
-void ExperimentTick(SimState& run, const SimState& shared, ZoomCentre centre, DrawingSurface& picture1,
-                    DrawingSurface& picture2);
+// per body. The step length, the overview's scale and the length unit are read from `shared` on every
+// call, as options meant to be shared; `view` is what the left screen shows now; `run` is the
+// experiment's own state.
+void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
+                    DrawingSurface& picture1, DrawingSurface& picture2);
 
 // The parts of a tick, in the order it runs them.
 
 // The user coordinates of both screens, their axes in AxisColor, and on the overview the outline of
 // the area the left screen shows.
-void DrawExperimentFrame(const SimState& shared, ZoomCentre centre, DrawingSurface& picture1,
+void DrawExperimentFrame(const SimState& shared, const ExperimentView& view, DrawingSurface& picture1,
                          DrawingSurface& picture2);
 
 // SimTime advanced by one step and one Runge–Kutta step of the whole state; a step that raises the

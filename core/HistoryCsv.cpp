@@ -13,7 +13,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr double MetresPerMillionKm = 1e9;
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // A header field holds blanks and commas: it is quoted whatever the separator.

@@ -16,8 +16,8 @@ TrailStore::Sample TrailSample(const SimState& run) {
 }
 
 void RedrawTrails(const TrailStore& trails, const BodyColors& colors, const SimState& shared,
-                  ZoomCentre centre, DrawingSurface& picture1, DrawingSurface& picture2) {
-    DrawExperimentFrame(shared, centre, picture1, picture2);
+                  const ExperimentView& view, DrawingSurface& picture1, DrawingSurface& picture2) {
+    DrawExperimentFrame(shared, view, picture1, picture2);
     if (trails.Size() == 0) return;
     const std::size_t last = trails.Size() - 1;
     std::size_t drawn = 0;
@@ -27,7 +27,7 @@ void RedrawTrails(const TrailStore& trails, const BodyColors& colors, const SimS
             screen->PSetRows(first->data(), rows, colors);
         drawn += rows;
     });
-    DrawExperimentFrame(shared, centre, picture1, picture2);
+    DrawExperimentFrame(shared, view, picture1, picture2);
     for (DrawingSurface* screen : {&picture1, &picture2})
         screen->PSetRows(trails[last].data(), 1, colors);
 }

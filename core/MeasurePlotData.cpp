@@ -8,8 +8,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr double DaysPerYear = 365.25;
-constexpr double MetresPerMillionKm = 1e9;
 // Below this |dE/E0| is rounding noise of doubles; zero and smaller values are drawn on this floor.
 constexpr double SmallestEnergyChange = 1e-16;
 } // namespace
@@ -17,8 +15,8 @@ constexpr double SmallestEnergyChange = 1e-16;
 void BuildPlotSeries(const SampleHistory& history, PlotQuantity quantity, int body, PlotSeries& series) {
     const auto& samples = history.Samples();
     const double lastSeconds = samples.empty() ? 0 : samples.back().time;
-    series.inYears = lastSeconds >= 2 * DaysPerYear * SecondsPerDay;
-    series.secondsPerTimeUnit = series.inYears ? DaysPerYear * SecondsPerDay : SecondsPerDay;
+    series.inYears = lastSeconds >= 2 * DaysPerJulianYear * SecondsPerDay;
+    series.secondsPerTimeUnit = series.inYears ? DaysPerJulianYear * SecondsPerDay : SecondsPerDay;
     series.times.clear();
     series.values.clear();
     for (const Sample& sample : samples) {

@@ -1,6 +1,8 @@
 #include "Measurements.h"
 
+#include "Bodies.h"
 #include "SimState.h"
+#include "StateLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,9 +14,8 @@ namespace orvane::measure {
 namespace {
 // The derivative never lets Neptune and Pluto attract each other from closer than this; below it their
 // force keeps the magnitude it has at this distance, so their potential grows linearly there.
-constexpr int Neptune = 9;
-constexpr int Pluto = 10;
-constexpr double NeptunePlutoClosest = 1.3e12;
+using body::Neptune;
+using body::Pluto;
 
 double PairPotential(const RunSnapshot& s, int i, int j) {
     const double product = s.gravConst * s.mass[i] * s.mass[j];
@@ -22,9 +23,9 @@ double PairPotential(const RunSnapshot& s, int i, int j) {
     const double dx = s.x[j] - s.x[i];
     const double dy = s.y[j] - s.y[i];
     const double r = std::sqrt(dx * dx + dy * dy);
-    if (i == Neptune && j == Pluto && r < NeptunePlutoClosest)
-        return -product / NeptunePlutoClosest +
-               product * (r - NeptunePlutoClosest) / (NeptunePlutoClosest * NeptunePlutoClosest);
+    if (i == Neptune && j == Pluto && r < NeptunePlutoMinDist)
+        return -product / NeptunePlutoMinDist +
+               product * (r - NeptunePlutoMinDist) / (NeptunePlutoMinDist * NeptunePlutoMinDist);
     if (r == 0) return 0; // the derivative lets two bodies in one place exert no force on each other
     return -product / r;
 }
@@ -41,10 +42,10 @@ RunSnapshot SnapshotOf(const SimState& run) {
     s.sunHeld = run.SunHeld >= 1;
     s.dataSetDate = run.DataSetDate;
     for (int i = 1; i <= body::Count && i <= n; ++i) {
-        s.x[i] = run.StateVec(i);
-        s.y[i] = run.StateVec(i + n);
-        s.vx[i] = run.StateVec(i + 2 * n);
-        s.vy[i] = run.StateVec(i + 3 * n);
+        s.x[i] = run.StateVec(state::X(i, n));
+        s.y[i] = run.StateVec(state::Y(i, n));
+        s.vx[i] = run.StateVec(state::Vx(i, n));
+        s.vy[i] = run.StateVec(state::Vy(i, n));
         s.mass[i] = run.BodyMass(i);
     }
     return s;

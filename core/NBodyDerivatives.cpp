@@ -1,6 +1,7 @@
 #include "Bodies.h"
 #include "FloatingPoint.h"
 #include "SimState.h"
+#include "StateLayout.h"
 
 #include <cmath>
 #include <numbers>
@@ -9,9 +10,6 @@ namespace orvane {
 
 namespace {
 
-// The force between Neptune and Pluto is never computed with a distance below this floor, which keeps
-// their close passes finite.
-constexpr double NeptunePlutoMinDist = 1300000000000.0;
 // The angle of a pair is formed as if its x separation were at least this many metres.
 constexpr double MinAngleDx = 1000;
 using body::Asteroid;
@@ -68,8 +66,8 @@ void SimState::AccelerateTestParticle(int k) {
         ax = ax - gx;
         ay = ay - gy;
     }
-    DerivVec(k + 2 * n) = ax;
-    DerivVec(k + 3 * n) = ay;
+    DerivVec(state::Vx(k, n)) = ax;
+    DerivVec(state::Vy(k, n)) = ay;
 }
 
 void SimState::NBodyDerivatives() {
@@ -77,8 +75,8 @@ void SimState::NBodyDerivatives() {
     const Integer n = BodyCount;
 
     for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
-        BodyX(LoopI) = StateVec(LoopI);
-        BodyY(LoopI) = StateVec(LoopI + n);
+        BodyX(LoopI) = StateVec(state::X(LoopI, n));
+        BodyY(LoopI) = StateVec(state::Y(LoopI, n));
     }
 
     const Integer lastFirst = Add16(n, -1);
@@ -89,6 +87,7 @@ void SimState::NBodyDerivatives() {
         CheckFloatingPointStatus();
     }
 
+    // The positions change with the velocities: the first two blocks take the last two.
     for (int k = 1; k <= 2 * n; ++k)
         DerivVec(k) = StateVec(k + 2 * n);
 
@@ -104,16 +103,16 @@ void SimState::NBodyDerivatives() {
     };
     const bool asteroidMassless = BodyMass(Asteroid) == 0;
     for (int k = 1; k <= n; ++k)
-        if (k != Asteroid || !asteroidMassless) DerivVec(k + 2 * n) = acceleration(PairFx, k);
+        if (k != Asteroid || !asteroidMassless) DerivVec(state::Vx(k, n)) = acceleration(PairFx, k);
     for (int k = 1; k <= n; ++k)
-        if (k != Asteroid || !asteroidMassless) DerivVec(k + 3 * n) = acceleration(PairFy, k);
+        if (k != Asteroid || !asteroidMassless) DerivVec(state::Vy(k, n)) = acceleration(PairFy, k);
     if (asteroidMassless && n >= Asteroid) AccelerateTestParticle(Asteroid);
 
     if (SunHeld >= 1) {
-        DerivVec(Sun) = 0;
-        DerivVec(Sun + n) = 0;
-        DerivVec(Sun + 2 * n) = 0;
-        DerivVec(Sun + 3 * n) = 0;
+        DerivVec(state::X(Sun, n)) = 0;
+        DerivVec(state::Y(Sun, n)) = 0;
+        DerivVec(state::Vx(Sun, n)) = 0;
+        DerivVec(state::Vy(Sun, n)) = 0;
     }
     CheckFloatingPointStatus();
 }

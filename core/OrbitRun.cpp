@@ -3,18 +3,27 @@
 #include "Bodies.h"
 #include "DrawingSurface.h"
 #include "FloatingPoint.h"
+#include "StateLayout.h"
 
 #include <cmath>
 
 namespace orvane {
 
+namespace {
+// The orbit run integrates one body: a state vector of one body's four values.
+constexpr int OrbitX = state::X(1, 1);
+constexpr int OrbitY = state::Y(1, 1);
+constexpr int OrbitVx = state::Vx(1, 1);
+constexpr int OrbitVy = state::Vy(1, 1);
+} // namespace
+
 void StartOrbitRun(SimState& orbit, const SimState& shared, int planet) {
     orbit = shared;
     orbit.LoopI = ToInt16(planet);
-    orbit.StateVec(1) = shared.BodyX(planet);
-    orbit.StateVec(2) = shared.BodyY(planet);
-    orbit.StateVec(3) = shared.BodyVx(planet);
-    orbit.StateVec(4) = shared.BodyVy(planet);
+    orbit.StateVec(OrbitX) = shared.BodyX(planet);
+    orbit.StateVec(OrbitY) = shared.BodyY(planet);
+    orbit.StateVec(OrbitVx) = shared.BodyVx(planet);
+    orbit.StateVec(OrbitVy) = shared.BodyVy(planet);
     orbit.SetBodyColor();
 }
 
@@ -41,16 +50,14 @@ void OrbitStep(SimState& orbit, SimState& shared, int planet, DrawingSurface& pi
     // counts from the next step.
     orbit.BodyMass(body::Sun) = shared.BodyMass(body::Sun);
     orbit.BodyMass(planet) = shared.BodyMass(planet);
-    orbit.RungeKuttaStep(4, Derivative::Orbit);
+    orbit.RungeKuttaStep(4, &SimState::OrbitDerivatives);
 
-    shared.BodyX(planet) = orbit.StateVec(1);
-    shared.BodyY(planet) = orbit.StateVec(2);
-    shared.BodyVx(planet) = orbit.StateVec(3);
-    shared.BodyVy(planet) = orbit.StateVec(4);
-    shared.DataSetDate.reset(); // a moved planet is no longer where a data set of real positions put it
+    // A moved planet is no longer where a data set of real positions put it.
+    shared.SetBodyState(planet, orbit.StateVec(OrbitX), orbit.StateVec(OrbitY), orbit.StateVec(OrbitVx),
+                        orbit.StateVec(OrbitVy));
 
     ClearFloatingPointStatus();
-    SetPlanetAngle(shared, planet, orbit.StateVec(1), orbit.StateVec(2));
+    SetPlanetAngle(shared, planet, orbit.StateVec(OrbitX), orbit.StateVec(OrbitY));
     const double screenX = ToMillionKm(shared.BodyX(planet), shared.LengthUnit);
     const double screenY = ToMillionKm(shared.BodyY(planet), shared.LengthUnit);
     CheckFloatingPointStatus();

@@ -3,13 +3,6 @@
 
 namespace orvane {
 
-void SimState::Evaluate(Derivative derivative) {
-    if (derivative == Derivative::NBody)
-        NBodyDerivatives();
-    else
-        OrbitDerivatives();
-}
-
 void SimState::RungeKuttaStep(Integer n, Derivative derivative) {
     const double h = TimeStep;
     for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))
@@ -17,25 +10,25 @@ void SimState::RungeKuttaStep(Integer n, Derivative derivative) {
 
     try {
         ClearFloatingPointStatus();
-        Evaluate(derivative);
+        (this->*derivative)();
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1)) {
             RkK1(LoopK) = h * DerivVec(LoopK);
             StateVec(LoopK) = StepStart(LoopK) + RkK1(LoopK) / 2;
         }
         CheckFloatingPointStatus();
-        Evaluate(derivative);
+        (this->*derivative)();
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1)) {
             RkK2(LoopK) = h * DerivVec(LoopK);
             StateVec(LoopK) = StepStart(LoopK) + RkK2(LoopK) / 2;
         }
         CheckFloatingPointStatus();
-        Evaluate(derivative);
+        (this->*derivative)();
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1)) {
             RkK3(LoopK) = h * DerivVec(LoopK);
             StateVec(LoopK) = StepStart(LoopK) + RkK3(LoopK);
         }
         CheckFloatingPointStatus();
-        Evaluate(derivative);
+        (this->*derivative)();
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))
             RkK4(LoopK) = h * DerivVec(LoopK);
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))

@@ -16,8 +16,9 @@ void SimState::DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& pictur
     ClearFloatingPointStatus();
     picture1.Cls();
     picture1.Scale(-FixedHalfSize, FixedHalfSize, FixedHalfSize, -FixedHalfSize);
-    picture1.Line(-1000, 0, 1000, 0, AxisColor);
-    picture1.Line(0, 1000, 0, -1000, AxisColor);
+    constexpr auto half = static_cast<float>(FixedHalfSize);
+    picture1.Line(-half, 0, half, 0, AxisColor);
+    picture1.Line(0, half, 0, -half, AxisColor);
     const Integer n = BodyCount;
     for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
         const double x = ToMillionKm(BodyX(LoopI), LengthUnit);
@@ -34,7 +35,9 @@ void SimState::DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& pictur
     picture2.Scale(-ViewHalfX, ViewHalfY, ViewHalfX, -ViewHalfY);
     picture2.Line(ToSingle(-ViewHalfX), 0, ToSingle(ViewHalfX), 0, AxisColor);
     picture2.Line(0, ToSingle(ViewHalfY), 0, ToSingle(-ViewHalfY), AxisColor);
-    picture2.Box(-1000, -1000, 2000, 2000);
+    // The area Picture1 shows, framed on the overview.
+    picture2.Box(-static_cast<float>(FixedHalfSize), -static_cast<float>(FixedHalfSize),
+                 static_cast<float>(2 * FixedHalfSize), static_cast<float>(2 * FixedHalfSize));
     for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
         const double x = ToMillionKm(BodyX(LoopI), LengthUnit);
         const double y = ToMillionKm(BodyY(LoopI), LengthUnit);

@@ -3,6 +3,7 @@
 #include "Bodies.h"
 #include "DefaultData.h"
 #include "FloatingPoint.h"
+#include "StateLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,9 +26,10 @@ void SimState::AssignStartupValues() {
 
     EarthMass = std::pow(10.0, 24) * 5.97;
     GravConst = std::pow(10.0, -12) * 66.7;
-    LengthUnit = 1000000;
+    LengthUnit = MetresPerThousandKm;
 
     LoadDataSet(DefaultDataSet);
+    DataSetDate.reset(); // the default data are no date's real positions
 
     const Integer last = BodyCount;
     for (LoopI = 1; LoopI <= last; LoopI = Add16(LoopI, 1))
@@ -57,6 +59,19 @@ void SimState::LoadEpochData() {
     DataSetDate = CalendarDate{2000, 1, 1}; // a run from this table can be compared with the real sky
 }
 
+void SimState::SetBodyValue(BodyArray SimState::*column, int body, double value) {
+    double& stored = (this->*column)(body);
+    if (stored != value && body != body::Asteroid) DataSetDate.reset();
+    stored = value;
+}
+
+void SimState::SetBodyState(int body, double x, double y, double vx, double vy) {
+    SetBodyValue(&SimState::BodyX, body, x);
+    SetBodyValue(&SimState::BodyY, body, y);
+    SetBodyValue(&SimState::BodyVx, body, vx);
+    SetBodyValue(&SimState::BodyVy, body, vy);
+}
+
 void SimState::PackState() {
     ClearFloatingPointStatus();
     MaxAbsX = 0;
@@ -65,12 +80,12 @@ void SimState::PackState() {
     for (LoopI = 1; LoopI <= n; LoopI = Add16(LoopI, 1)) {
         const int i = LoopI;
         BodyMass(i) = EarthMass * BodyMassPct(i) / 100;
-        StateVec(i) = BodyX(i);
+        StateVec(state::X(i, n)) = BodyX(i);
         if (std::fabs(BodyX(i)) >= MaxAbsX) MaxAbsX = std::fabs(BodyX(i));
-        StateVec(i + n) = BodyY(i);
+        StateVec(state::Y(i, n)) = BodyY(i);
         if (std::fabs(BodyY(i)) >= MaxAbsY) MaxAbsY = std::fabs(BodyY(i));
-        StateVec(i + 2 * n) = BodyVx(i);
-        StateVec(i + 3 * n) = BodyVy(i);
+        StateVec(state::Vx(i, n)) = BodyVx(i);
+        StateVec(state::Vy(i, n)) = BodyVy(i);
     }
     if (MaxAbsX > MaxAbsY) {
         ViewHalfX = ToMillionKm(1.1 * MaxAbsX, LengthUnit);
@@ -83,45 +98,12 @@ void SimState::PackState() {
 }
 
 void SimState::SetBodyColor() {
-    ColorR = 0;
-    ColorG = 0;
-    ColorB = 0;
-    switch (LoopI) {
-    case 1:
-        ColorG = 255;
-        break; // Sun
-    case 2:
-        ColorG = 185;
-        break; // Mercury
-    case 3:
-        break; // Venus, black
-    case 4:
-        ColorB = 455;
-        break; // Earth: drawn in the same blue as Pluto
-    case 5:
-        ColorR = 255;
-        break; // Mars
-    case 6:
-        ColorR = 189;
-        break; // Jupiter
-    case 7:
-        ColorG = 191;
-        break; // Saturn
-    case 8:
-        ColorB = 191;
-        break; // Uranus
-    case 9:
-        ColorR = 255;
-        break; // Neptune: drawn in the same red as Mars
-    case 10:
-        ColorB = 255;
-        break; // Pluto
-    case 11:
-        ColorG = 190;
-        break; // asteroid
-    default:
-        break;
-    }
+    // Any other index leaves the registers at zero, black.
+    const bool known = LoopI >= body::Sun && LoopI <= body::Count;
+    const BodyFacts& facts = Bodies[known ? static_cast<std::size_t>(LoopI) : 0];
+    ColorR = facts.red;
+    ColorG = facts.green;
+    ColorB = facts.blue;
 }
 
 std::int32_t RgbColor(long long red, long long green, long long blue) {

@@ -16,11 +16,12 @@ using BodyArray = BoundedArray<double, 0, 12>;
 using StateArray = BoundedArray<double, 0, 45>;
 using PairArray = BoundedArray2D<double, 12, 12>;
 
-// Which right-hand side a Runge–Kutta step integrates.
-enum class Derivative {
-    NBody, // all eleven bodies, 44 components
-    Orbit  // one planet around a Sun fixed at the origin, 4 components
-};
+class SimState;
+
+// The right-hand side a step integrates: a procedure of the state that fills DerivVec(1..n) from
+// StateVec(1..n), such as NBodyDerivatives (all eleven bodies, 44 components) or OrbitDerivatives (one
+// planet around a Sun fixed at the origin, 4 components).
+using Derivative = void (SimState::*)();
 
 // The whole shared state of the simulation under its established names, and the procedures that
 // work on it. Everything starts at zero; the set-up window's load handler assigns the constants and
@@ -83,8 +84,6 @@ class SimState {
     double ElapsedYears = 0;
     double ElapsedDaysRem = 0;
     Integer StepDelayMs = 0;
-    double ZoomHalfX = 0;
-    double ZoomHalfY = 0;
     BodyArray ScreenX{"ScreenX"};
     BodyArray ScreenY{"ScreenY"};
     double AngleRad = 0;
@@ -102,6 +101,12 @@ class SimState {
     // started from such a table can be compared with the real sky.
     std::optional<CalendarDate> DataSetDate;
 
+    // Changes of the body table made by the user or by a run. A data set of real positions holds nothing
+    // for the asteroid, so only a changed value of another body clears DataSetDate: the planets of such a
+    // table can still be compared with the real sky, whatever the asteroid does.
+    void SetBodyValue(BodyArray SimState::*column, int body, double value);
+    void SetBodyState(int body, double x, double y, double vx, double vy);
+
     // Constants, counts, options and the default data set of the eleven bodies, with their masses
     // in kilograms and the current planet angles (everything the set-up window's load handler
     // assigns before it fills its parameter table).
@@ -117,15 +122,15 @@ class SimState {
     void NBodyDerivatives();
     void OrbitDerivatives();
 
-    // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step TimeStep. A step that
-    // raises the run-time error leaves StateVec as it was when the step began.
+    // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step TimeStep, evaluating
+    // `derivative` four times. A step that raises the run-time error leaves StateVec as it was when the
+    // step began.
     void RungeKuttaStep(Integer n, Derivative derivative);
 
     // Draws the body table on the set-up window's two preview screens.
     void DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& picture2);
 
   private:
-    void Evaluate(Derivative derivative);
     void AcceleratePair(int i, int j);
     void AccelerateTestParticle(int k);
 };

@@ -55,7 +55,7 @@ bool OncePerPress(const KeyCommand& command) {
 
 ExperimentKeys::ExperimentKeys(Form2& experiment)
     : QObject(&experiment), experiment_(experiment),
-      homeSize_(experiment.Slider2->value()), homeCentre_{experiment.ZoomCenterX, experiment.ZoomCenterY} {}
+      homeSize_(experiment.Slider2->value()), homeView_(experiment.View) {}
 
 ExperimentKeys::~ExperimentKeys() {
     SetEnabled(false);
@@ -134,8 +134,8 @@ void ExperimentKeys::ZoomStep(int action) {
 // slider draws it.
 void ExperimentKeys::GoHome() {
     ui::Guarded(&experiment_, experiment_.Timer1, [this] {
-        experiment_.ZoomCenterX = homeCentre_.x;
-        experiment_.ZoomCenterY = homeCentre_.y;
+        experiment_.View.ZoomCenterX = homeView_.ZoomCenterX;
+        experiment_.View.ZoomCenterY = homeView_.ZoomCenterY;
         experiment_.Slider2->setValue(homeSize_);
         experiment_.Slider2_Scroll();
     });

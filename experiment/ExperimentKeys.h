@@ -41,7 +41,7 @@ class ExperimentKeys : public QObject {
     Form2& experiment_;
     bool enabled_ = false;
     int homeSize_;
-    ZoomCentre homeCentre_;
+    ExperimentView homeView_;
 };
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 
 #include "AppStyle.h"
 #include "ControlLayout.h"
+#include "ExperimentStart.h"
 #include "ExperimentTick.h"
 #include "Language.h"
 #include "NumberText.h"
@@ -88,7 +89,8 @@ void Form2::BuildLayout() {
     label({"Label5", QT_TRANSLATE_NOOP("Captions", "Лет и"), 9840, 6840, 495, 255});
     label({"Label6", QT_TRANSLATE_NOOP("Captions", "Дней"), 11280, 6840, 495, 255});
 
-    Slider2 = Named<ui::VbSlider>(QStringLiteral("Slider2"), this, 50, 10000, 9000, 50, 1);
+    Slider2 = Named<ui::VbSlider>(QStringLiteral("Slider2"), this, 50, 10000,
+                                  static_cast<int>(2 * DefaultZoomHalf), 50, 1);
     PlaceTw(Slider2, 8880, 4680, 2895, 375);
     Slider1 = Named<ui::VbSlider>(QStringLiteral("Slider1"), this, 1, 10000, 1, 100, 1);
     PlaceTw(Slider1, 8880, 5400, 2895, 375);
@@ -146,10 +148,7 @@ void Form2::changeEvent(QEvent* event) {
 }
 
 void Form2::Form_Load() {
-    shared_.ZoomHalfX = 4500;
-    shared_.ZoomHalfY = 4500;
-    ZoomCenterX = 0;
-    ZoomCenterY = 0;
+    View = ExperimentView{};
     shared_.StepDelayMs = 1;
     shared_.SunHeld = 2;
     run_.SunHeld = 2;
@@ -172,7 +171,7 @@ void ShowIfChanged(QLineEdit* box, const QString& text) {
 // The tick: the core steps the run and draws through both screens; the window shows the elapsed time and
 // sets the timer, which is what first arms it and how a new slow-down takes effect.
 void Form2::Command1_Click() {
-    ExperimentTick(run_, shared_, {ZoomCenterX, ZoomCenterY}, *Picture1, *Picture2);
+    ExperimentTick(run_, shared_, View, *Picture1, *Picture2);
     ShowIfChanged(Text1, ui::NumberToText(run_.ElapsedYears));
     ShowIfChanged(Text2, ui::NumberToText(run_.ElapsedDaysRem));
     Timer1->SetInterval(shared_.StepDelayMs);
@@ -196,16 +195,7 @@ void Form2::Command6_Click() {
 }
 
 void Form2::Command9_Click() {
-    SimState& s = shared_;
-    s.DataSetDate.reset(); // the table now holds the run's state, no longer a data set's
-    const Integer n = run_.BodyCount;
-    for (s.LoopI = 1; s.LoopI <= n; s.LoopI = Add16(s.LoopI, 1)) {
-        const int i = s.LoopI;
-        s.BodyX(i) = run_.StateVec(i);
-        s.BodyY(i) = run_.StateVec(i + n);
-        s.BodyVx(i) = run_.StateVec(i + 2 * n);
-        s.BodyVy(i) = run_.StateVec(i + 3 * n);
-    }
+    ReturnRunToTable(shared_, run_);
     emit WroteBack();
     if (setupWindow_ != nullptr) {
         ui::ShowModeless(setupWindow_);
@@ -222,7 +212,8 @@ void Form2::Option2_Click() {
     run_.SunHeld = 0;
 }
 
-void Form2::ClearScreens() {
+void Form2::ClearScreensIf(bool clear) {
+    if (!clear) return;
     Picture1->Cls();
     Picture2->Cls();
     emit ScreensCleared();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExperimentView.h"
 #include "SimState.h"
 
 #include <QPointer>
@@ -22,8 +23,8 @@ namespace orvane {
 // their dotted trails on a zoomable, pannable view and a fixed-scale overview.
 //
 // The experiment integrates its own copy of the state, taken at each start, so nothing the set-up
-// window does disturbs a running or paused run. The step length, the slow-down, the zoom and the
-// overview's scale are read from the shared state on every tick, as options meant to be shared.
+// window does disturbs a running or paused run. The step length, the slow-down and the overview's scale
+// are read from the shared state on every tick, as options meant to be shared; the view is the window's.
 class Form2 : public QWidget {
     Q_OBJECT
   public:
@@ -47,9 +48,8 @@ class Form2 : public QWidget {
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
 
-    // The centre of the left screen in millions of kilometres.
-    double ZoomCenterX = 0;
-    double ZoomCenterY = 0;
+    // What the left screen shows: its centre and half-size in millions of kilometres.
+    ExperimentView View;
 
     void Form_Load();
     void Command1_Click(); // the tick
@@ -94,7 +94,9 @@ class Form2 : public QWidget {
   private:
     void BuildLayout();
     void ShowMenuTexts();
-    void ClearScreens();
+    // Both screens wiped when a change of the view asks for it.
+    void ClearScreensIf(bool clear);
+    void Pan(ExperimentView::Direction direction);
     template <typename Handler>
     void Guard(Handler handler);
 

@@ -7,29 +7,26 @@
 
 namespace orvane {
 
-// The pan buttons move the view by a quarter of its extent, wipe both screens and draw at once.
-void Form2::Command2_Click() {
-    ZoomCenterX = ZoomCenterX - shared_.ZoomHalfX / 2;
-    ClearScreens();
+// The pan buttons move the view by a quarter of its extent and draw at once.
+void Form2::Pan(ExperimentView::Direction direction) {
+    ClearScreensIf(View.Pan(direction));
     Command1_Click();
+}
+
+void Form2::Command2_Click() {
+    Pan(ExperimentView::Direction::Left);
 }
 
 void Form2::Command8_Click() {
-    ZoomCenterX = ZoomCenterX + shared_.ZoomHalfX / 2;
-    ClearScreens();
-    Command1_Click();
+    Pan(ExperimentView::Direction::Right);
 }
 
 void Form2::Command3_Click() {
-    ZoomCenterY = ZoomCenterY + shared_.ZoomHalfY / 2;
-    ClearScreens();
-    Command1_Click();
+    Pan(ExperimentView::Direction::Up);
 }
 
 void Form2::Command7_Click() {
-    ZoomCenterY = ZoomCenterY - shared_.ZoomHalfY / 2;
-    ClearScreens();
-    Command1_Click();
+    Pan(ExperimentView::Direction::Down);
 }
 
 void Form2::Slider1_Scroll() {
@@ -42,9 +39,7 @@ void Form2::Slider1_Change() {
 }
 
 void Form2::Slider2_Scroll() {
-    shared_.ZoomHalfX = Slider2->value() / 2.0;
-    shared_.ZoomHalfY = Slider2->value() / 2.0;
-    ClearScreens();
+    ClearScreensIf(View.Zoom(Slider2->value()));
     Command1_Click();
 }
 

@@ -113,7 +113,7 @@ void ScreenOptionsController::OnStarted() {
 void ScreenOptionsController::OnScreensCleared() {
     screensInStore_ = options_.keepTrails;
     if (!options_.keepTrails) return;
-    RedrawTrails(trails_, colors_, experiment_.Shared(), {experiment_.ZoomCenterX, experiment_.ZoomCenterY},
+    RedrawTrails(trails_, colors_, experiment_.Shared(), experiment_.View,
                  *experiment_.Picture1, *experiment_.Picture2);
 }
 
@@ -131,8 +131,7 @@ void ScreenOptionsController::ShowBodyNames() {
         return;
     }
     const SimState& shared = experiment_.Shared();
-    const ZoomCentre centre{experiment_.ZoomCenterX, experiment_.ZoomCenterY};
-    DrawBodyLabels(experiment_.Run(), shared, LeftScreenArea(shared, centre), names_, colors_,
+    DrawBodyLabels(experiment_.Run(), shared, LeftScreenArea(experiment_.View), names_, colors_,
                    *experiment_.Picture1);
     DrawBodyLabels(experiment_.Run(), shared, OverviewArea(shared), names_, colors_, *experiment_.Picture2);
 }

@@ -32,8 +32,6 @@
 namespace orvane::measure {
 
 namespace {
-constexpr double MetresPerMillionKm = 1e9;
-constexpr double MetresPerAu = 149597870700.0;
 constexpr int FirstPlanet = 2;
 constexpr int LastPlanet = 10;
 
@@ -333,10 +331,10 @@ void MeasurementsWindow::ShowBodies() {
         const bool bound = orbit.kind == OrbitKind::Bound;
         const QString orbitTip = bound ? mu : WhyNoOrbit(orbit.kind);
         SetCell(table_, body, DistanceMkm, Fixed(orbit.distance / MetresPerMillionKm, 2));
-        SetCell(table_, body, DistanceAu, Fixed(orbit.distance / MetresPerAu, 4));
+        SetCell(table_, body, DistanceAu, Fixed(orbit.distance / AstronomicalUnitMetres, 4));
         SetCell(table_, body, Speed, Fixed(orbit.speed / 1000, 3));
         SetCell(table_, body, Eccentricity, Fixed(orbit.eccentricity, 4), orbitTip);
-        SetCell(table_, body, SemiMajorAxis, bound ? Fixed(*orbit.semiMajorAxis / MetresPerAu, 4) : Missing,
+        SetCell(table_, body, SemiMajorAxis, bound ? Fixed(*orbit.semiMajorAxis / AstronomicalUnitMetres, 4) : Missing,
                 orbitTip);
         SetCell(table_, body, KeplerPeriod, bound ? Fixed(*orbit.keplerPeriod / SecondsPerDay, 1) : Missing,
                 orbitTip);

@@ -31,10 +31,7 @@ void BodyTableFromRows(SimState& s, const ParameterRows& rows) {
         const int i = s.LoopI;
         const ParameterRow& row = rows[static_cast<std::size_t>(i - 1)];
         s.PlanetAngle(i) = row.angle;
-        s.BodyX(i) = s.LengthUnit * row.x;
-        s.BodyY(i) = s.LengthUnit * row.y;
-        s.BodyVx(i) = row.vx;
-        s.BodyVy(i) = row.vy;
+        s.SetBodyState(i, s.LengthUnit * row.x, s.LengthUnit * row.y, row.vx, row.vy);
     }
     s.DataSetDate.reset(); // the file keeps no date, and its whole numbers are not the real positions
 }

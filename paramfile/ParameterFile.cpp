@@ -19,7 +19,7 @@ constexpr int NumbersNeeded = 55;
 constexpr std::size_t MaxFileBytes = 1 << 20;
 // The load stores a coordinate in metres, thousands of kilometres times this; the scaled value must stay
 // finite. Angles and velocities are stored as read.
-constexpr double MetresPerCoordinateUnit = 1e6;
+constexpr double MetresPerCoordinateUnit = MetresPerThousandKm;
 
 bool IsSeparator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';

@@ -3,6 +3,7 @@
 #include "AppStyle.h"
 #include "Bodies.h"
 #include "ControlLayout.h"
+#include "ExperimentStart.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "HelpKey.h"
@@ -229,7 +230,6 @@ void Form1::BuildParameterTable() {
 
 void Form1::Form_Load() {
     state_.AssignStartupValues();
-    state_.DataSetDate.reset();
     ShowBodyColumns(state_.PlanetAngle, TableValues::Full);
 }
 
@@ -263,11 +263,7 @@ void ForgetIfClosed(QPointer<Window>& window) {
 } // namespace
 
 void Form1::Command1_Click() {
-    state_.PackState();
-    state_.ElapsedYears = 0;
-    state_.ElapsedDays = 0;
-    state_.ElapsedDaysRem = 0;
-    state_.SimTime = 0;
+    PrepareExperimentStart(state_);
     ForgetIfClosed(form2_);
     if (form2_ == nullptr) {
         form2_ = new Form2(state_, this);

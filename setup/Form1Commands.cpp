@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "ErrorText.h"
 #include "Form1.h"
+#include "MassRules.h"
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "OrbitRun.h"
@@ -86,23 +87,20 @@ bool Form1::TakeOverSunAndAsteroid() {
         }
         values[k] = *value * field.scale;
     }
-    if (values[0] <= 0) {
+    switch (CheckSunAndAsteroidMasses(values[0], values[1])) {
+    case MassRefusal::SunNotPositive:
         ui::ShowMessage(this, tr("Масса Солнца должна быть больше нуля."));
         Text2[0]->setFocus();
         return false;
-    }
-    if (values[1] < 0) {
+    case MassRefusal::AsteroidNegative:
         ui::ShowMessage(this, tr("Масса астероида не может быть отрицательной (ноль убирает его влияние)."));
         Text2[10]->setFocus();
         return false;
+    case MassRefusal::None:
+        break;
     }
-    for (std::size_t k = 0; k < std::size(fields); ++k) {
-        double& stored = (state_.*(fields[k].column))(fields[k].body);
-        // A data set of real positions holds nothing for the asteroid: whatever the teacher adds there, the
-        // planets can still be compared with the real sky. A changed Sun is no longer the data set's.
-        if (stored != values[k] && fields[k].body == Sun) state_.DataSetDate.reset();
-        stored = values[k];
-    }
+    for (std::size_t k = 0; k < std::size(fields); ++k)
+        state_.SetBodyValue(fields[k].column, fields[k].body, values[k]);
     return true;
 }
 

@@ -10,7 +10,7 @@ namespace orvane::ui {
 
 namespace {
 constexpr std::array<const char*, body::Count + 1> Names{
-    "",
+    nullptr,
     QT_TRANSLATE_NOOP("Bodies", "Солнце"),
     QT_TRANSLATE_NOOP("Bodies", "Меркурий"),
     QT_TRANSLATE_NOOP("Bodies", "Венера"),

@@ -36,11 +36,11 @@ int RefreshIntervalMs() {
     const double hertz = screen != nullptr && screen->refreshRate() >= 20 ? screen->refreshRate() : 60;
     return static_cast<int>(1000 / hertz);
 }
-} // namespace
 
 QColor ToQColor(std::int32_t color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);

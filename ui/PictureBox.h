@@ -116,6 +116,4 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     mutable std::vector<std::pair<ShownLabel, QImage>> labelImages_;
 };
 
-QColor ToQColor(std::int32_t color);
-
 } // namespace orvane::ui

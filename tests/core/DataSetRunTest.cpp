@@ -30,7 +30,7 @@ TEST(DataSetRun, OneYearFromADateAgreesWithTheRealPositions) {
         s.PackState();
         constexpr int Days = 365;
         for (int day = 0; day < Days; ++day)
-            s.RungeKuttaStep(s.StateDim, Derivative::NBody);
+            s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
 
         const double later = JulianDateAtMidnight(start) + Days;
         for (int b = 2; b <= 10; ++b) {

@@ -16,25 +16,26 @@ using test::RecordingSurface;
 struct Run : ::testing::Test {
     SimState shared = test::StartupState();
     SimState run;
+    ExperimentView view; // ±4500 about the origin
     std::vector<std::string> log;
     RecordingSurface picture1{"Picture1", &log};
     RecordingSurface picture2{"Picture2", &log};
 
     void SetUp() override {
         shared.PackState();
-        shared.ZoomHalfX = 4500;
-        shared.ZoomHalfY = 4500;
         run = shared;
         run.SunHeld = 2;
     }
-    void Ticks(int count, ZoomCentre centre = {}) {
+    void Ticks(int count) {
         for (int k = 0; k < count; ++k)
-            ExperimentTick(run, shared, centre, picture1, picture2);
+            ExperimentTick(run, shared, view, picture1, picture2);
     }
 };
 
 TEST_F(Run, OneTickDrawsTheFrameThenOnePointPerBodyOnBothScreens) {
-    Ticks(1, {-2250, 1000});
+    view.ZoomCenterX = -2250;
+    view.ZoomCenterY = 1000;
+    Ticks(1);
     ASSERT_EQ(log.size(), 7u + 2u * 11u);
     EXPECT_EQ(log[0], "Picture1 Scale");
     EXPECT_EQ(picture1.scale[0], -6750);
@@ -111,8 +112,8 @@ TEST_F(Run, TenthOfADayStepsMakeADayInTenAndAYearIn3650) {
 TEST_F(Run, SharedOptionsTakeEffectAtTheNextTick) {
     Ticks(1);
     shared.TimeStep = 86400;
-    shared.ZoomHalfX = 25;
-    shared.ZoomHalfY = 25;
+    view.ZoomHalfX = 25;
+    view.ZoomHalfY = 25;
     Ticks(1);
     EXPECT_EQ(run.SimTime, 172800 + 86400);
     EXPECT_EQ(run.ElapsedDaysRem, 3);
@@ -132,6 +133,26 @@ TEST_F(Run, AFaultedTickUndoesTheStepAndTheTimeAndPlotsNothing) {
     shared.TimeStep = 172800;
     Ticks(1);
     EXPECT_EQ(run.SimTime, 3 * 172800.0);
+}
+
+// The view starts 9000 million km across about the origin; a pan moves it a quarter of its extent, a
+// new width keeps its centre, and either wipes the trails drawn in the old coordinates.
+TEST(View, PansByAQuarterOfItsExtentAndZoomsAboutItsCentre) {
+    ExperimentView view;
+    EXPECT_EQ(view.ZoomHalfX, 4500);
+    EXPECT_EQ(view.ZoomHalfY, 4500);
+    EXPECT_TRUE(view.Pan(ExperimentView::Direction::Left));
+    EXPECT_EQ(view.ZoomCenterX, -2250);
+    EXPECT_TRUE(view.Pan(ExperimentView::Direction::Up));
+    EXPECT_EQ(view.ZoomCenterY, 2250);
+    EXPECT_TRUE(view.Zoom(777));
+    EXPECT_EQ(view.ZoomHalfX, 388.5);
+    EXPECT_EQ(view.ZoomHalfY, 388.5);
+    EXPECT_EQ(view.ZoomCenterX, -2250);
+    EXPECT_TRUE(view.Pan(ExperimentView::Direction::Right));
+    EXPECT_EQ(view.ZoomCenterX, -2250 + 194.25);
+    EXPECT_TRUE(view.Pan(ExperimentView::Direction::Down));
+    EXPECT_EQ(view.ZoomCenterY, 2250 - 194.25);
 }
 
 } // namespace

@@ -59,7 +59,7 @@ struct LessonRun {
         s.SunHeld = sun == SunMode::Free ? 0 : 2; // the experiment window starts with the Sun held
         s.PackState();
     }
-    void Step() { s.RungeKuttaStep(s.StateDim, Derivative::NBody), s.SimTime += s.TimeStep; }
+    void Step() { s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives), s.SimTime += s.TimeStep; }
     double X(int b) const { return s.StateVec(b); }
     double Y(int b) const { return s.StateVec(b + 11); }
     double Vx(int b) const { return s.StateVec(b + 22); }

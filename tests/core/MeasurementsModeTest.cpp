@@ -100,7 +100,7 @@ struct SwitchRun {
     void Steps(int count, bool sunHeld) {
         s.SunHeld = sunHeld ? 2 : 0;
         for (int k = 0; k < count; ++k) {
-            s.RungeKuttaStep(s.StateDim, Derivative::NBody);
+            s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
             s.SimTime += s.TimeStep;
             recorder.Record(SnapshotOf(s));
         }

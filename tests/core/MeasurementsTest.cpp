@@ -150,7 +150,7 @@ MeasureRecorder RunDefaultData(double step, double days) {
     recorder.Start(SnapshotOf(s));
     const int steps = static_cast<int>(std::lround(days * Day / step));
     for (int k = 0; k < steps; ++k) {
-        s.RungeKuttaStep(s.StateDim, Derivative::NBody);
+        s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
         s.SimTime += step;
         recorder.Record(SnapshotOf(s));
     }
@@ -187,13 +187,13 @@ TEST(Recorder, SunOptionStartsANewBaseline) {
     MeasureRecorder recorder;
     recorder.Start(SnapshotOf(s));
     for (int k = 0; k < 3; ++k) {
-        s.RungeKuttaStep(s.StateDim, Derivative::NBody);
+        s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
         s.SimTime += s.TimeStep;
         recorder.Record(SnapshotOf(s));
     }
     EXPECT_TRUE(recorder.BaselineTimes().empty());
     s.SunHeld = 0;
-    s.RungeKuttaStep(s.StateDim, Derivative::NBody);
+    s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
     s.SimTime += s.TimeStep;
     recorder.Record(SnapshotOf(s));
     ASSERT_EQ(recorder.BaselineTimes().size(), 1u);

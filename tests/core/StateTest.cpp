@@ -1,5 +1,9 @@
+#include "Bodies.h"
 #include "CoreTestSupport.h"
 #include "DrawingSurface.h"
+#include "ExperimentStart.h"
+#include "MassRules.h"
+#include "StateLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +178,68 @@ TEST(DrawSetupScreens, CoordinatesBeyondSinglePrecisionAreHeldAtItsLimit) {
     EXPECT_EQ(ToSingle(-1e39), -std::numeric_limits<float>::max());
     EXPECT_EQ(ToSingle(2.5), 2.5f);
     EXPECT_TRUE(std::isnan(ToSingle(std::nan(""))));
+}
+
+// The state vector of eleven bodies: every x, then every y, vx and vy; the orbit run's single body
+// takes the first four places.
+TEST(StateLayout, BlocksOfOnePerBody) {
+    EXPECT_EQ(state::X(4, 11), 4);
+    EXPECT_EQ(state::Y(4, 11), 15);
+    EXPECT_EQ(state::Vx(4, 11), 26);
+    EXPECT_EQ(state::Vy(4, 11), 37);
+    EXPECT_EQ(state::Vy(11, 11), 44);
+    EXPECT_EQ(state::Vy(1, 1), 4);
+}
+
+TEST(BodyTableChanges, OnlyAChangeOfABodyButTheAsteroidForgetsTheDataSetDate) {
+    SimState s = StartupState();
+    s.LoadEpochData();
+    s.SetBodyValue(&SimState::BodyMassPct, body::Sun, s.BodyMassPct(body::Sun)); // unchanged
+    s.SetBodyState(body::Earth, s.BodyX(body::Earth), s.BodyY(body::Earth), s.BodyVx(body::Earth),
+                   s.BodyVy(body::Earth));
+    s.SetBodyValue(&SimState::BodyMassPct, body::Asteroid, 0);
+    s.SetBodyState(body::Asteroid, 1e12, 2e12, 3, 4);
+    EXPECT_EQ(s.DataSetDate, (CalendarDate{2000, 1, 1}));
+    EXPECT_EQ(s.BodyY(body::Asteroid), 2e12);
+    s.SetBodyValue(&SimState::BodyVy, body::Mars, s.BodyVy(body::Mars) + 1);
+    EXPECT_FALSE(s.DataSetDate);
+    EXPECT_FALSE(StartupState().DataSetDate); // the default data are no date's sky
+}
+
+TEST(BodyTableChanges, MassesTakenOverNeedASunAboveZeroAndNoNegativeAsteroid) {
+    EXPECT_EQ(CheckSunAndAsteroidMasses(33000000, 0), MassRefusal::None);
+    EXPECT_EQ(CheckSunAndAsteroidMasses(1e-300, 5), MassRefusal::None);
+    EXPECT_EQ(CheckSunAndAsteroidMasses(0, 0), MassRefusal::SunNotPositive);
+    EXPECT_EQ(CheckSunAndAsteroidMasses(-1, -1), MassRefusal::SunNotPositive); // the Sun is named first
+    EXPECT_EQ(CheckSunAndAsteroidMasses(1, -1e-300), MassRefusal::AsteroidNegative);
+}
+
+TEST(ExperimentStart, PacksTheTableZeroesTheClocksAndReturnsTheRunToTheTable) {
+    SimState shared = StartupState();
+    shared.LoadEpochData();
+    shared.SimTime = 5;
+    shared.ElapsedYears = 2;
+    shared.ElapsedDays = 800;
+    shared.ElapsedDaysRem = 70;
+    PrepareExperimentStart(shared);
+    EXPECT_EQ(shared.SimTime, 0);
+    EXPECT_EQ(shared.ElapsedYears, 0);
+    EXPECT_EQ(shared.ElapsedDays, 0);
+    EXPECT_EQ(shared.ElapsedDaysRem, 0);
+    EXPECT_EQ(shared.StateVec(state::Y(body::Earth, 11)), shared.BodyY(body::Earth));
+
+    SimState run = shared;
+    run.StateVec(state::X(body::Mars, 11)) = 1;
+    run.StateVec(state::Y(body::Mars, 11)) = 2;
+    run.StateVec(state::Vx(body::Mars, 11)) = 3;
+    run.StateVec(state::Vy(body::Mars, 11)) = 4;
+    ReturnRunToTable(shared, run);
+    EXPECT_EQ(shared.BodyX(body::Mars), 1);
+    EXPECT_EQ(shared.BodyY(body::Mars), 2);
+    EXPECT_EQ(shared.BodyVx(body::Mars), 3);
+    EXPECT_EQ(shared.BodyVy(body::Mars), 4);
+    EXPECT_EQ(shared.LoopI, 12); // handed back body by body through the shared loop index
+    EXPECT_FALSE(shared.DataSetDate);
 }
 
 } // namespace

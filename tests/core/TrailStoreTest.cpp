@@ -105,7 +105,6 @@ struct KeptRun : ::testing::Test {
     SimState run;
     void SetUp() override {
         shared.PackState();
-        shared.ZoomHalfX = shared.ZoomHalfY = 4500;
         run = shared;
         run.SunHeld = 2;
     }
@@ -114,7 +113,7 @@ struct KeptRun : ::testing::Test {
 // A run drawn live at one view and a run whose trails were kept and drawn again at that view make the
 // same points in the same order, the frame where a live run has it last before the latest points.
 TEST_F(KeptRun, RedrawMakesTheCallsOfALiveRunAtThatView) {
-    const ZoomCentre view{-1125, 562.5};
+    const ExperimentView view{.ZoomCenterX = -1125, .ZoomCenterY = 562.5};
     RecordingSurface live1, live2;
     TrailStore store;
     SimState kept = run;
@@ -141,7 +140,7 @@ TEST_F(KeptRun, RedrawMakesTheCallsOfALiveRunAtThatView) {
         EXPECT_EQ(std::vector<std::string>(calls.end() - 11, calls.end()),
                   std::vector<std::string>(live->calls.end() - 11, live->calls.end()));
     }
-    EXPECT_EQ(redrawn1.scale[0], view.x - 4500);
+    EXPECT_EQ(redrawn1.scale[0], view.ZoomCenterX - 4500);
 }
 
 TEST_F(KeptRun, AnEmptyStoreDrawsOnlyTheFrame) {

@@ -56,7 +56,7 @@ TEST_F(Experiment, LayoutDefaultsAndCaptions) {
     EXPECT_EQ(form->Slider2->value(), 9000);
     EXPECT_EQ(form->Slider2->minimum(), 50);
     EXPECT_EQ(form->Slider2->pageStep(), 50);
-    EXPECT_EQ(state.ZoomHalfX, 4500);
+    EXPECT_EQ(form->View.ZoomHalfX, 4500);
     EXPECT_EQ(state.StepDelayMs, 1);
     EXPECT_EQ(state.SunHeld, 2);
     EXPECT_TRUE(Find<QRadioButton>(form, "Option1")->isChecked());
@@ -104,24 +104,24 @@ TEST_F(Experiment, PanningMovesTheViewByAQuarter) {
     const int width = Left()->Image().width();
     EXPECT_EQ(AxisColumn(Left()->Image(), 10), width / 2);
     Click(form, "Command2"); // "Влево"
-    EXPECT_EQ(form->ZoomCenterX, -2250);
+    EXPECT_EQ(form->View.ZoomCenterX, -2250);
     EXPECT_NEAR(AxisColumn(Left()->Image(), 10), 0.75 * width, 1);
     for (int k = 0; k < 4; ++k)
         Click(form, "Command3");
-    EXPECT_EQ(form->ZoomCenterY, 4 * 2250);
+    EXPECT_EQ(form->View.ZoomCenterY, 4 * 2250);
     for (int k = 0; k < 4; ++k)
         Click(form, "Command7");
-    EXPECT_EQ(form->ZoomCenterY, 0);
+    EXPECT_EQ(form->View.ZoomCenterY, 0);
     Click(form, "Command8");
-    EXPECT_EQ(form->ZoomCenterX, 0);
+    EXPECT_EQ(form->View.ZoomCenterX, 0);
     EXPECT_EQ(form->Run().SimTime, 11 * 172800.0); // every pan is one step
 }
 
 TEST_F(Experiment, SlidersScrollApplyChangeOnlyCaptions) {
     Ticks(1);
     form->Slider2->triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_EQ(state.ZoomHalfX, 25);
-    EXPECT_EQ(state.ZoomHalfY, 25);
+    EXPECT_EQ(form->View.ZoomHalfX, 25);
+    EXPECT_EQ(form->View.ZoomHalfY, 25);
     EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 50 млн.км");
     EXPECT_EQ(form->Run().SimTime, 2 * 172800.0);
 
@@ -135,15 +135,15 @@ TEST_F(Experiment, SlidersScrollApplyChangeOnlyCaptions) {
     form->Slider1->setValue(5000);
     form->Slider2->setValue(777);
     EXPECT_EQ(state.StepDelayMs, 101);
-    EXPECT_EQ(state.ZoomHalfX, 25);
+    EXPECT_EQ(form->View.ZoomHalfX, 25);
     EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Замедление на шаге = 5000 мс");
     EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 777 млн.км");
     EXPECT_EQ(form->Run().SimTime, 3 * 172800.0);
 
     form->Slider2->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(state.ZoomHalfX, 389); // 778 / 2
+    EXPECT_EQ(form->View.ZoomHalfX, 389); // 778 / 2
     form->Slider2->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(state.ZoomHalfX, 389.5);
+    EXPECT_EQ(form->View.ZoomHalfX, 389.5);
 }
 
 TEST_F(Experiment, BodyColoursAxesAndZoomFrame) {
@@ -169,7 +169,7 @@ TEST_F(Experiment, TrailsGrowOnePointPerTickAndAPanWipesThem) {
     Ticks(1);
     form->Slider2->setValue(1050);
     form->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub); // 1000 million km across, one step
-    ASSERT_EQ(state.ZoomHalfX, 500);
+    ASSERT_EQ(form->View.ZoomHalfX, 500);
     // Mars, at (169, -119) million km, lies away from both axes at either zoom, so no axis hides its
     // earlier point.
     EXPECT_EQ(CountColor(Left()->Image(), Red), 1);
@@ -267,7 +267,7 @@ TEST_F(Experiment, ARestartKeepsViewSpeedSunAndTimer) {
     Click(form, "Option2");
     Click(form, "Command4");
     Start();
-    EXPECT_EQ(form->ZoomCenterX, -2250);
+    EXPECT_EQ(form->View.ZoomCenterX, -2250);
     EXPECT_EQ(state.StepDelayMs, 101);
     EXPECT_EQ(form->Run().SunHeld, 0);
     EXPECT_FALSE(Timer()->Enabled());
@@ -328,7 +328,7 @@ TEST_F(Experiment, ClosingByTheFrameEndsTheRunAndExitClosesBoth) {
     EXPECT_EQ(form, nullptr);
     EXPECT_TRUE(setup.isVisible());
     Start();
-    EXPECT_EQ(form->ZoomCenterX, 0); // a new window starts from its defaults
+    EXPECT_EQ(form->View.ZoomCenterX, 0); // a new window starts from its defaults
     Click(form, "Command6");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form, nullptr);
@@ -344,7 +344,7 @@ TEST_F(Experiment, AStartRightAfterClosingOpensAFreshWindow) {
     Start();
     EXPECT_NE(form.data(), closed);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->ZoomCenterX, 0);
+    EXPECT_EQ(form->View.ZoomCenterX, 0);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_NE(form, nullptr); // the new window stays
     EXPECT_TRUE(form->isVisible());
@@ -449,7 +449,7 @@ TEST_F(Experiment, EveryPanAndZoomClearsBothScreens) {
         EXPECT_EQ(CountColor(Left()->Image(), Asteroid), 1) << name;
         EXPECT_EQ(CountColor(Overview()->Image(), Asteroid), 1) << name;
     }
-    EXPECT_EQ(state.ZoomHalfX, 4475);
+    EXPECT_EQ(form->View.ZoomHalfX, 4475);
 }
 
 TEST_F(Experiment, AStepFaultingAtItsHalfStepIsUndoneAsAWhole) {

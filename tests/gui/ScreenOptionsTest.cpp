@@ -281,20 +281,20 @@ TEST_P(Keys, DoWhatTheirControlsDo) {
     // The arrows pan by a quarter of the screen, and each pan makes its step.
     const double before = form->Run().SimTime;
     Press(Qt::Key_Left);
-    EXPECT_EQ(form->ZoomCenterX, -2250);
+    EXPECT_EQ(form->View.ZoomCenterX, -2250);
     Press(Qt::Key_Up);
-    EXPECT_EQ(form->ZoomCenterY, 2250);
+    EXPECT_EQ(form->View.ZoomCenterY, 2250);
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
-    EXPECT_EQ(form->ZoomCenterX, 2250);
+    EXPECT_EQ(form->View.ZoomCenterX, 2250);
     Press(Qt::Key_Down);
-    EXPECT_EQ(form->ZoomCenterY, 0);
+    EXPECT_EQ(form->View.ZoomCenterY, 0);
     EXPECT_EQ(form->Run().SimTime, before + 5 * form->Shared().TimeStep);
     // + and −: one click on the zoom slider's track, caption included.
     EXPECT_EQ(form->Slider1->value(), 1); // the focused slider did not move
     Press(Qt::Key_Plus, Qt::ShiftModifier);
     EXPECT_EQ(form->Slider2->value(), 8950);
-    EXPECT_EQ(form->Shared().ZoomHalfX, 4475);
+    EXPECT_EQ(form->View.ZoomHalfX, 4475);
     EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 8950 млн.км");
     Press(Qt::Key_Minus);
     Press(Qt::Key_Minus);
@@ -302,9 +302,9 @@ TEST_P(Keys, DoWhatTheirControlsDo) {
     // Home: the view as the window opened it.
     Press(Qt::Key_Home);
     EXPECT_EQ(form->Slider2->value(), 9000);
-    EXPECT_EQ(form->Shared().ZoomHalfX, 4500);
-    EXPECT_EQ(form->ZoomCenterX, 0);
-    EXPECT_EQ(form->ZoomCenterY, 0);
+    EXPECT_EQ(form->View.ZoomHalfX, 4500);
+    EXPECT_EQ(form->View.ZoomCenterX, 0);
+    EXPECT_EQ(form->View.ZoomCenterY, 0);
     EXPECT_EQ(form->Slider1->value(), 1);
     EXPECT_FALSE(form->Timer1->Enabled());
 }
@@ -314,7 +314,7 @@ TEST_P(Keys, AreTheControlsOwnWhileTheOptionIsOff) {
     Press(Qt::Key_PageDown);
     Press(Qt::Key_Home);
     Press(Qt::Key_Left);
-    EXPECT_EQ(form->ZoomCenterX, 0);
+    EXPECT_EQ(form->View.ZoomCenterX, 0);
     EXPECT_EQ(form->Timer1->Interval(), 0); // nothing started
     // A focused slider takes its own keys, as it always did.
     if (QString(GetParam()) == "Slider1") {

@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include "BodyNames.h"
 #include "Guard.h"
 #include "NumberText.h"
 #include "PictureBox.h"
@@ -195,6 +196,16 @@ TEST(MessageBoxWatch, AnUnexpectedBoxFailsTheTestAndAnExpectedOneDoesNot) {
     }
     EXPECT_EQ(none.size(), 0);
     EXPECT_EQ(catcher.texts, QStringList{"Ожидаемое сообщение"});
+}
+
+// The body names the windows show, from the one table of them.
+TEST(BodyNames, TheElevenBodiesInRussianAndNothingElse) {
+    EXPECT_EQ(ui::BodyName(1), "Солнце");
+    EXPECT_EQ(ui::BodyName(4), "Земля");
+    EXPECT_EQ(ui::BodyName(10), "Плутон");
+    EXPECT_EQ(ui::BodyName(11), "Астероид");
+    EXPECT_TRUE(ui::BodyName(0).isEmpty());
+    EXPECT_TRUE(ui::BodyName(12).isEmpty());
 }
 
 } // namespace
