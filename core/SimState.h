@@ -117,9 +117,25 @@ class SimState {
     // The 1.1.2000 data set; the planets' current angles follow it.
     void LoadEpochData();
 
+    // For each body i = 1 … n: m_i = M_Earth · p_i / 100 (p_i = BodyMassPct, in per cent of the Earth's
+    // mass), and StateVec = (x_1 … x_n, y_1 … y_n, vx_1 … vx_n, vy_1 … vy_n) from the body table. The
+    // preview's half-size, equal on both axes, in million km: ViewHalfX = ViewHalfY = 1.1 · max(X, Y) with
+    // X = max |x_i|, Y = max |y_i|.
     void PackState();
     void SetBodyColor();
+    // dx_i/dt = vx_i, dy_i/dt = vy_i, and for every body with mass
+    //     dv_i/dt = (1 / m_i) · Σ_{j ≠ i} F_ij,   |F_ij| = G · m_i · m_j / d_ij²,
+    // F_ij pointing from i to j, d_ij = |r_j − r_i|. Each pair is formed once (i < j) as |F| and the angle
+    // θ = atan |dy / dx| (|dx| below 1 km taken as 1 km, dx = 0 as θ = π/2), its x and y parts
+    // |F| cos θ and |F| sin θ signed like dx and dy; body i adds it, body j subtracts it. The Neptune–Pluto
+    // distance is never below its floor and two bodies at one place pull on each other not at all. A
+    // massless asteroid is a test particle: dv_k/dt = Σ_{j ≠ k} G · m_j / d_jk² in the same
+    // directions, and it pulls no one. While the Sun is held, all four of its derivatives are 0.
     void NBodyDerivatives();
+    // Planet b = LoopI around a Sun fixed at the origin, state (x, y, vx, vy), r = √(x² + y²):
+    //     dx/dt = vx, dy/dt = vy, dv/dt = −(G · M_Sun · m_b / r²) / m_b · (cos θ, sin θ) signed like (x, y),
+    // θ = atan |y / x| (π/2 on the y axis): Kepler's pull −G · M_Sun · r⃗ / r³. A planet at the Sun itself
+    // stops the run with an error.
     void OrbitDerivatives();
 
     // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step TimeStep, evaluating
