@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace orvane {
 
@@ -12,7 +13,6 @@ namespace {
 
 // The angle of a pair is formed as if its x separation were at least this many metres.
 constexpr double MinAngleDx = 1000;
-using body::Asteroid;
 using body::Neptune;
 using body::Pluto;
 using body::Sun;
@@ -50,21 +50,33 @@ void SimState::AcceleratePair(int i, int j) {
     if (PairDy(i, j) < 0) PairFy(i, j) = -PairFy(i, j);
 }
 
-// A massless asteroid is pulled by every other body as a test particle, with the pair geometry the
-// force loop has just computed; it pulls no one.
+// A massless body is pulled by every other body as a test particle, with the pair geometry the force
+// loop has just computed; it pulls no one. The pair (j, k) points from j to k and the pair (k, j) from k
+// to j, so the pulls of lower-numbered bodies are subtracted and those of higher-numbered ones added, in
+// the order the bodies with mass sum their forces.
 void SimState::AccelerateTestParticle(int k) {
     const int n = BodyCount;
+    const auto pull = [this](int i, int j, int other) {
+        const double g = GravConst * BodyMass(other) / PairDist(i, j) / PairDist(i, j);
+        double gx = PairDx(i, j) == 0 ? 0.0 : std::cos(PairAngle(i, j)) * g;
+        if (PairDx(i, j) < 0) gx = -gx;
+        double gy = std::sin(PairAngle(i, j)) * g;
+        if (PairDy(i, j) < 0) gy = -gy;
+        return std::pair{gx, gy};
+    };
     double ax = 0;
     double ay = 0;
     for (int j = 1; j < k; ++j) {
         if (PairDist(j, k) == 0) continue;
-        const double pull = GravConst * BodyMass(j) / PairDist(j, k) / PairDist(j, k);
-        double gx = PairDx(j, k) == 0 ? 0.0 : std::cos(PairAngle(j, k)) * pull;
-        if (PairDx(j, k) < 0) gx = -gx;
-        double gy = std::sin(PairAngle(j, k)) * pull;
-        if (PairDy(j, k) < 0) gy = -gy;
+        const auto [gx, gy] = pull(j, k, j);
         ax = ax - gx;
         ay = ay - gy;
+    }
+    for (int j = k + 1; j <= n; ++j) {
+        if (PairDist(k, j) == 0) continue;
+        const auto [gx, gy] = pull(k, j, j);
+        ax = ax + gx;
+        ay = ay + gy;
     }
     DerivVec(state::Vx(k, n)) = ax;
     DerivVec(state::Vy(k, n)) = ay;
@@ -101,12 +113,14 @@ void SimState::NBodyDerivatives() {
             sum = sum + force(k, j);
         return sum / BodyMass(k);
     };
-    const bool asteroidMassless = BodyMass(Asteroid) == 0;
+    // A massless body would divide its zero force by its zero mass; the Sun always has a mass.
+    const auto testParticle = [this](int k) { return k != Sun && BodyMass(k) == 0; };
     for (int k = 1; k <= n; ++k)
-        if (k != Asteroid || !asteroidMassless) DerivVec(state::Vx(k, n)) = acceleration(PairFx, k);
+        if (!testParticle(k)) DerivVec(state::Vx(k, n)) = acceleration(PairFx, k);
     for (int k = 1; k <= n; ++k)
-        if (k != Asteroid || !asteroidMassless) DerivVec(state::Vy(k, n)) = acceleration(PairFy, k);
-    if (asteroidMassless && n >= Asteroid) AccelerateTestParticle(Asteroid);
+        if (!testParticle(k)) DerivVec(state::Vy(k, n)) = acceleration(PairFy, k);
+    for (int k = 1; k <= n; ++k)
+        if (testParticle(k)) AccelerateTestParticle(k);
 
     if (SunHeld >= 1) {
         DerivVec(state::X(Sun, n)) = 0;

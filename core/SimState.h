@@ -129,7 +129,7 @@ class SimState {
     // θ = atan |dy / dx| (|dx| below 1 km taken as 1 km, dx = 0 as θ = π/2), its x and y parts
     // |F| cos θ and |F| sin θ signed like dx and dy; body i adds it, body j subtracts it. The Neptune–Pluto
     // distance is never below its floor and two bodies at one place pull on each other not at all. A
-    // massless asteroid is a test particle: dv_k/dt = Σ_{j ≠ k} G · m_j / d_jk² in the same
+    // massless body other than the Sun is a test particle: dv_k/dt = Σ_{j ≠ k} G · m_j / d_jk² in the same
     // directions, and it pulls no one. While the Sun is held, all four of its derivatives are 0.
     void NBodyDerivatives();
     // Planet b = LoopI around a Sun fixed at the origin, state (x, y, vx, vy), r = √(x² + y²):

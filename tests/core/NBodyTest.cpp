@@ -198,6 +198,55 @@ TEST(DegenerateGeometry, MasslessAsteroidIsATestParticleAndPullsNoOne) {
         EXPECT_EQ(withoutAsteroid.DerivVec(k), s.DerivVec(k)) << k;
 }
 
+TEST(DegenerateGeometry, MasslessPlanetsAreTestParticlesAndJupiterKeepsKeplersPeriod) {
+    SimState s = StartupState();
+    for (int k = body::Mercury; k <= Asteroid; ++k)
+        if (k != body::Jupiter) s.BodyMassPct(k) = 0;
+    s.PackState();
+    s.SunHeld = 2;
+    s.NBodyDerivatives();
+    for (int k : {Earth, static_cast<int>(body::Pluto)}) {
+        double ax, ay;
+        NewtonAcceleration(s, k, ax, ay);
+        EXPECT_NEAR(s.DerivVec(state::Vx(k, N)), ax, std::fabs(ax) * 1e-9) << k;
+        EXPECT_NEAR(s.DerivVec(state::Vy(k, N)), ay, std::fabs(ay) * 1e-9) << k;
+    }
+
+    // With the Sun held and nothing else pulling, Jupiter keeps an ellipse of μ = G·M_Sun:
+    // 1/a = 2/r − v²/μ (vis-viva) and T = 2π·√(a³/μ).
+    const int j = body::Jupiter;
+    const double mu = G * s.BodyMass(Sun);
+    const double r0 = std::hypot(s.BodyX(j), s.BodyY(j));
+    const double v0 = std::hypot(s.BodyVx(j), s.BodyVy(j));
+    const double a = 1 / (2 / r0 - v0 * v0 / mu);
+    const double keplerDays = 2 * std::numbers::pi * std::sqrt(a * a * a / mu) / 86400;
+
+    s.TimeStep = 86400;
+    const auto angle = [&] { return std::atan2(s.StateVec(state::Y(j, N)), s.StateVec(state::X(j, N))); };
+    double turned = 0;
+    double previous = angle();
+    double days = 0;
+    while (turned < 2 * std::numbers::pi && days < 10000) {
+        s.RungeKuttaStep(4 * N, &SimState::NBodyDerivatives);
+        const double now = angle();
+        double step = now - previous;
+        if (step < -std::numbers::pi) step += 2 * std::numbers::pi;
+        if (step > std::numbers::pi) step -= 2 * std::numbers::pi;
+        if (turned + step >= 2 * std::numbers::pi) {
+            days += (2 * std::numbers::pi - turned) / step; // the fraction of the last day
+            turned = 2 * std::numbers::pi;
+        } else {
+            turned += step;
+            days += 1;
+        }
+        previous = now;
+    }
+    EXPECT_NEAR(days, keplerDays, 1.0);
+    EXPECT_NEAR(days, 4333, 40); // Jupiter's year, about 11.86 of the Earth's
+    for (int k = 1; k <= 4 * N; ++k)
+        EXPECT_TRUE(std::isfinite(s.StateVec(k))) << k;
+}
+
 TEST(OrbitDerivatives, AxesQuadrantsAndTheEarth) {
     SimState s = StartupState();
     s.LoopI = 4;
