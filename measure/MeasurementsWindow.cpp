@@ -3,14 +3,15 @@
 #include "AppStyle.h"
 #include "Bodies.h"
 #include "BodyNames.h"
-#include "CsvFile.h"
 #include "CsvWords.h"
+#include "ErrorText.h"
 #include "HistoryCsv.h"
 #include "MeasurePlots.h"
 #include "MeasureRecorder.h"
 #include "MeasureText.h"
 #include "MessageBox.h"
 #include "RealSky.h"
+#include "WholeFile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -334,8 +335,8 @@ void MeasurementsWindow::ShowBodies() {
         SetCell(table_, body, DistanceAu, Fixed(orbit.distance / AstronomicalUnitMetres, 4));
         SetCell(table_, body, Speed, Fixed(orbit.speed / 1000, 3));
         SetCell(table_, body, Eccentricity, Fixed(orbit.eccentricity, 4), orbitTip);
-        SetCell(table_, body, SemiMajorAxis, bound ? Fixed(*orbit.semiMajorAxis / AstronomicalUnitMetres, 4) : Missing,
-                orbitTip);
+        SetCell(table_, body, SemiMajorAxis,
+                bound ? Fixed(*orbit.semiMajorAxis / AstronomicalUnitMetres, 4) : Missing, orbitTip);
         SetCell(table_, body, KeplerPeriod, bound ? Fixed(*orbit.keplerPeriod / SecondsPerDay, 1) : Missing,
                 orbitTip);
         const QString noPeriod = bound ? notYet : WhyNoOrbit(orbit.kind);
@@ -423,11 +424,11 @@ void MeasurementsWindow::ShowConservation() {
 bool MeasurementsWindow::SaveCsv(const QString& path) {
     const CsvFormat format{QLocale().decimalPoint() == QStringLiteral(",")};
     const RunSnapshot& run = recorder_.Latest();
-    const std::optional<QString> failure =
-        WriteWholeFile(path, HistoryCsv(recorder_.History(), run, CsvWordsFor(run), format));
-    if (failure) {
-        ui::ShowMessage(
-            this, tr("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.").arg(path, *failure));
+    const SaveResult saved =
+        WriteWholeFile(path.toStdString(), HistoryCsv(recorder_.History(), run, CsvWordsFor(run), format));
+    if (!saved) {
+        ui::ShowMessage(this, tr("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.")
+                                  .arg(path, ui::OsReason(saved.Failure().osError)));
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "Bodies.h"
 #include "Error.h"
+#include "WholeFile.h"
 
 #include <array>
 #include <optional>
@@ -43,22 +44,7 @@ ParameterFileRead ReadParameterFile(const std::string& path);
 // return and line feed.
 std::string FormatParameterText(const ParameterRows& rows);
 
-// What saving the file came to: true when it was saved; otherwise the error saying why not.
-class SaveResult {
-  public:
-    SaveResult(std::nullopt_t) {}
-    SaveResult(Error failure) : failure_(std::move(failure)) {}
-
-    explicit operator bool() const { return !failure_; }
-    const Error& Failure() const { return *failure_; }
-
-  private:
-    std::optional<Error> failure_;
-};
-
-// Writes a temporary file beside `path` and renames it into place, so the previous file survives any
-// failure. An existing file keeps its permission bits; where `path` is a symbolic link, the file it
-// points to is replaced and the link stays.
+// Writes the rows as one whole file (see WriteWholeFile).
 SaveResult WriteParameterFile(const std::string& path, const ParameterRows& rows);
 
 } // namespace orvane
