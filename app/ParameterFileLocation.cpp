@@ -1,6 +1,6 @@
 #include "ParameterFileLocation.h"
 
-#include "ParameterFile.h"
+#include "ParameterFilePlace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,10 +27,9 @@ bool IsSystemDirectory(const QString& dir) {
 } // namespace
 
 QString ChooseParameterFile(const QString& programDir, const QString& userDataDir) {
-    if (!IsSystemDirectory(programDir) && DirectoryIsWritable(programDir))
-        return QDir(programDir).filePath(QString::fromLatin1(ParameterFileName));
+    if (!IsSystemDirectory(programDir) && DirectoryIsWritable(programDir)) return ParameterFileIn(programDir);
     QDir().mkpath(userDataDir);
-    return QDir(userDataDir).filePath(QString::fromLatin1(ParameterFileName));
+    return ParameterFileIn(userDataDir);
 }
 
 } // namespace orvane

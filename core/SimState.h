@@ -18,6 +18,13 @@ using PairArray = BoundedArray2D<double, 12, 12>;
 
 class SimState;
 
+// The values of SunHeld: the Sun kept at its place by an outside force (the experiment window's
+// default) or moving freely with the others.
+inline constexpr Integer SunHeldOn = 2;
+inline constexpr Integer SunFree = 0;
+// The experiment window's slow-down at start, in milliseconds per step.
+inline constexpr Integer DefaultStepDelayMs = 1;
+
 // The right-hand side a step integrates: a procedure of the state that fills DerivVec(1..n) from
 // StateVec(1..n), such as NBodyDerivatives (all eleven bodies, 44 components) or OrbitDerivatives (one
 // planet around a Sun fixed at the origin, 4 components).
@@ -74,7 +81,7 @@ class SimState {
     double OrbitForce = 0;
     double OrbitFx = 0;
     double OrbitFy = 0;
-    Integer SunHeld = 0;
+    Integer SunHeld = 0; // SunHeldOn or SunFree
 
     // Scalars and arrays of the windows.
     Integer SelectedBody = 0;

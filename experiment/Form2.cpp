@@ -92,7 +92,7 @@ void Form2::BuildLayout() {
     Slider2 = Named<ui::VbSlider>(QStringLiteral("Slider2"), this, 50, 10000,
                                   static_cast<int>(2 * DefaultZoomHalf), 50, 1);
     PlaceTw(Slider2, 8880, 4680, 2895, 375);
-    Slider1 = Named<ui::VbSlider>(QStringLiteral("Slider1"), this, 1, 10000, 1, 100, 1);
+    Slider1 = Named<ui::VbSlider>(QStringLiteral("Slider1"), this, 1, 10000, DefaultStepDelayMs, 100, 1);
     PlaceTw(Slider1, 8880, 5400, 2895, 375);
     ui::ConnectGuarded(Slider1, &ui::VbSlider::Scroll, this, Timer1, &Form2::Slider1_Scroll);
     ui::ConnectGuarded(Slider1, &ui::VbSlider::Change, this, Timer1, &Form2::Slider1_Change);
@@ -149,9 +149,8 @@ void Form2::changeEvent(QEvent* event) {
 
 void Form2::Form_Load() {
     View = ExperimentView{};
-    shared_.StepDelayMs = 1;
-    shared_.SunHeld = 2;
-    run_.SunHeld = 2;
+    shared_.StepDelayMs = DefaultStepDelayMs;
+    SetSunHeld(SunHeldOn);
 }
 
 void Form2::StartFrom(const SimState& packed) {
@@ -203,13 +202,17 @@ void Form2::Command9_Click() {
 }
 
 void Form2::Option1_Click() {
-    shared_.SunHeld = 2;
-    run_.SunHeld = 2;
+    SetSunHeld(SunHeldOn);
 }
 
 void Form2::Option2_Click() {
-    shared_.SunHeld = 0;
-    run_.SunHeld = 0;
+    SetSunHeld(SunFree);
+}
+
+// The switch holds for the options and for a run already going.
+void Form2::SetSunHeld(Integer mode) {
+    shared_.SunHeld = mode;
+    run_.SunHeld = mode;
 }
 
 void Form2::ClearScreensIf(bool clear) {

@@ -11,6 +11,7 @@
 #include "NumberText.h"
 #include "OptionGroup.h"
 #include "ParameterFile.h"
+#include "ParameterFilePlace.h"
 #include "PictureBox.h"
 #include "Twips.h"
 #include "VbTimer.h"
@@ -92,8 +93,7 @@ constexpr int ColumnWidth(int column) {
 
 Form1::Form1(SimState& state, QWidget* parent)
     : QWidget(parent), state_(state),
-      parameterFile_(
-          QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(ParameterFileName))) {
+      parameterFile_(ParameterFileIn(QCoreApplication::applicationDirPath())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ui::WindowCaption);
     setWindowIcon(ui::AppIcon());
