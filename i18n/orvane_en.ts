@@ -268,41 +268,6 @@
     </message>
 </context>
 <context>
-    <name>CsvHeader</name>
-    <message>
-        <source>Время, сут</source>
-        <translation>Time, days</translation>
-    </message>
-    <message>
-        <source> x, млн км</source>
-        <translation> x, million km</translation>
-    </message>
-    <message>
-        <source> y, млн км</source>
-        <translation> y, million km</translation>
-    </message>
-    <message>
-        <source> vx, м/с</source>
-        <translation> vx, m/s</translation>
-    </message>
-    <message>
-        <source> vy, м/с</source>
-        <translation> vy, m/s</translation>
-    </message>
-    <message>
-        <source>Энергия, Дж</source>
-        <translation>Energy, J</translation>
-    </message>
-    <message>
-        <source>Момент импульса, кг·м²/с</source>
-        <translation>Angular momentum, kg·m²/s</translation>
-    </message>
-    <message>
-        <source>|ΔE/E0|</source>
-        <translation>|ΔE/E0|</translation>
-    </message>
-</context>
-<context>
     <name>ErrorText</name>
     <message>
         <source>Индекс вне границ массива %1: %2</source>
@@ -436,14 +401,54 @@
     </message>
 </context>
 <context>
-    <name>MeasureText</name>
+    <name>LessonCatalogue</name>
     <message>
-        <source>%1 сут</source>
-        <translation>%1 d</translation>
+        <source>неизвестный ключ</source>
+        <translation>unknown key</translation>
     </message>
     <message>
-        <source>%1 г.</source>
-        <translation>%1 yr</translation>
+        <source>нет знака «=»</source>
+        <translation>no “=” sign</translation>
+    </message>
+    <message>
+        <source>нужны одиннадцать масс не меньше нуля, масса Солнца больше нуля</source>
+        <translation>eleven masses of zero or more are needed, the Sun’s greater than zero</translation>
+    </message>
+    <message>
+        <source>точность — low, medium или high</source>
+        <translation>the accuracy is low, medium or high</translation>
+    </message>
+    <message>
+        <source>Солнце — held или free</source>
+        <translation>the Sun is held or free</translation>
+    </message>
+    <message>
+        <source>нет названия (title)</source>
+        <translation>no title (title)</translation>
+    </message>
+    <message>
+        <source>не назван файл параметров (parameters)</source>
+        <translation>no parameter file named (parameters)</translation>
+    </message>
+    <message>
+        <source>продолжение строки без ключа</source>
+        <translation>a continued line without a key</translation>
+    </message>
+    <message>
+        <source>%1: файл не читается.</source>
+        <translation>%1: the file cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1, строка %2: %3.</source>
+        <translation>%1, line %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>файл не читается.</source>
+        <translation>the file cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -463,6 +468,43 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Д.М.ГГГГ</source>
+        <translation>D.M.YYYY</translation>
+    </message>
+    <message>
+        <source>День, месяц и год через точку, например 1.3.1900 или 01.03.1900</source>
+        <translation>Day, month and year separated by dots, for example 1.3.1900 or 01.03.1900</translation>
+    </message>
+    <message>
+        <source>Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), с %1 по %2.</source>
+        <translation>No date entered. Enter the day, month and year separated by dots (D.M.YYYY), from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>«%1» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), с %2 по %3.</source>
+        <translation>“%1” is not a date. Enter the day, month and year separated by dots (D.M.YYYY), from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Даты «%1» нет в календаре. Введите дату с %2 по %3.</source>
+        <translation>There is no date “%1” in the calendar. Enter a date from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Положения планет известны только для дат с %2 по %3, а не на «%1».</source>
+        <translation>Planet positions are known only for dates from %2 to %3, not for “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::ExperimentKeys</name>
+    <message>
+        <source>Клавиши: пробел — «Старт», затем «Пауза» или «Продолжить»;
+стрелки — переместить экран; + и − — размер экрана меньше или больше;
+Home — исходный вид; PageDown — «Продолжить», PageUp — «Пауза»;
+Ctrl+M — измерения; F1 — справка.</source>
+        <translation>Keys: Space — “Start”, then “Pause” or “Continue”;
+arrows — move the screen; + and − — a smaller or larger screen size;
+Home — the initial view; PageDown — “Continue”, PageUp — “Pause”;
+Ctrl+M — measurements; F1 — help.</translation>
     </message>
 </context>
 <context>
@@ -508,10 +550,6 @@
         <translation>Velocity of the asteroid along the Y axis</translation>
     </message>
     <message>
-        <source>%1: «%2» — не число. Введите число, например 1500 или -2,5.</source>
-        <translation>%1: “%2” is not a number. Enter a number, for example 1500 or -2.5.</translation>
-    </message>
-    <message>
         <source>Масса Солнца должна быть больше нуля.</source>
         <translation>The mass of the Sun must be greater than zero.</translation>
     </message>
@@ -535,6 +573,104 @@
         <source>Правый щелчок или Ctrl+D — загрузить данные на другую дату</source>
         <translation>Right-click or Ctrl+D: load the data for another date</translation>
     </message>
+    <message>
+        <source>%1: «%2» — не число. Введите число, например 1500 или %3.</source>
+        <translation>%1: “%2” is not a number. Enter a number, for example 1500 or %3.</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Размер</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Изменён</source>
+        <translation>Date Modified</translation>
+    </message>
+    <message>
+        <source>Сохранить файл параметров как</source>
+        <translation>Save the parameter file as</translation>
+    </message>
+    <message>
+        <source>Открыть файл параметров</source>
+        <translation>Open a parameter file</translation>
+    </message>
+    <message>
+        <source>Параметры Orvane2.0 (*.dat)</source>
+        <translation>Orvane2.0 parameters (*.dat)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Папка:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Имя файла:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Тип файлов:</source>
+        <translation>Files of type:</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Открыть файл параметров…</source>
+        <translation>Open a parameter file…</translation>
+    </message>
+    <message>
+        <source>Сохранить файл параметров как…</source>
+        <translation>Save the parameter file as…</translation>
+    </message>
+    <message>
+        <source>Опыты для урока…</source>
+        <translation>Experiments for a lesson…</translation>
+    </message>
+    <message>
+        <source>Недавние файлы</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Правый щелчок: открыть или сохранить файл параметров с любым именем (Ctrl+O, Ctrl+Shift+S), недавние файлы</source>
+        <translation>Right-click: open or save a parameter file of any name (Ctrl+O, Ctrl+Shift+S), recent files</translation>
+    </message>
+    <message>
+        <source>(пусто)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>«%1» — папка, а не файл: файл параметров не сохранён.</source>
+        <translation>“%1” is a folder, not a file: the parameter file was not saved.</translation>
+    </message>
+    <message>
+        <source>Файла «%1» больше нет; он убран из списка недавних файлов.</source>
+        <translation>The file “%1” no longer exists; it has been removed from the recent files.</translation>
+    </message>
+    <message>
+        <source>Не все опыты для урока удалось прочитать:
+%1</source>
+        <translation>Some of the experiments for a lesson could not be read:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>orvane::Form2</name>
@@ -553,6 +689,194 @@
     <message>
         <source>Размеры экрана = %1 млн.км</source>
         <translation>Screen size = %1 million km</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::LessonGallery</name>
+    <message>
+        <source>средняя (шаг 1 сутки)</source>
+        <translation>medium (a step of 1 day)</translation>
+    </message>
+    <message>
+        <source>высокая (шаг 0,1 суток)</source>
+        <translation>high (a step of 0.1 day)</translation>
+    </message>
+    <message>
+        <source>низкая (шаг 2 суток)</source>
+        <translation>low (a step of 2 days)</translation>
+    </message>
+    <message>
+        <source>неподвижно («Отключено»)</source>
+        <translation>held (“Off”)</translation>
+    </message>
+    <message>
+        <source>отпущено («Включено»)</source>
+        <translation>free (“On”)</translation>
+    </message>
+    <message>
+        <source>как в окне эксперимента</source>
+        <translation>as set in the experiment window</translation>
+    </message>
+    <message>
+        <source>Опыты для урока</source>
+        <translation>Experiments for a lesson</translation>
+    </message>
+    <message>
+        <source>&amp;Опыты:</source>
+        <translation>&amp;Experiments:</translation>
+    </message>
+    <message>
+        <source>Что показать, за чем следить, что измерить:</source>
+        <translation>What to show, what to watch, what to measure:</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Точность решения: %1. Солнце: %2.</source>
+        <translation>Solution accuracy: %1. Sun: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::ScreenOptionsController</name>
+    <message>
+        <source>Подписи тел</source>
+        <translation>Names of the bodies</translation>
+    </message>
+    <message>
+        <source>Сохранять следы при перемещении экрана</source>
+        <translation>Keep the trails when the screen moves</translation>
+    </message>
+    <message>
+        <source>Управление с клавиатуры</source>
+        <translation>Keyboard control</translation>
+    </message>
+    <message>
+        <source>Крупные точки (для проектора)</source>
+        <translation>Large points (for a projector)</translation>
+    </message>
+    <message>
+        <source>Правая кнопка мыши — меню: сохранить изображение, измерения, подписи тел, следы, клавиатура, крупные точки</source>
+        <translation>Right mouse button: a menu to save the picture, open the measurements, name the bodies, keep the trails, use the keyboard, draw large points</translation>
+    </message>
+    <message>
+        <source>Клавиши действуют, когда в меню включено «Управление с клавиатуры» (F1 — всегда).</source>
+        <translation>The keys work when “Keyboard control” is on in the menu (F1 always works).</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::measure::Counts</name>
+    <message>
+        <source>%1 год</source>
+        <translation>%1 year</translation>
+    </message>
+    <message>
+        <source>%1 года</source>
+        <translation>%1 years</translation>
+    </message>
+    <message>
+        <source>%1 лет</source>
+        <translation>%1 years</translation>
+    </message>
+    <message>
+        <source>%1 день</source>
+        <translation>%1 day</translation>
+    </message>
+    <message>
+        <source>%1 дня</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>%1 дней</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>%1 сутки</source>
+        <translation>%1 day</translation>
+    </message>
+    <message>
+        <source>%1 суток</source>
+        <translation>%1 days</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::measure::CsvWords</name>
+    <message>
+        <source>Время, сут</source>
+        <translation>Time, days</translation>
+    </message>
+    <message>
+        <source>Энергия, Дж</source>
+        <translation>Energy, J</translation>
+    </message>
+    <message>
+        <source>Момент импульса, кг·м²/с</source>
+        <translation>Angular momentum, kg·m²/s</translation>
+    </message>
+    <message>
+        <source>|ΔE/E0|</source>
+        <translation>|ΔE/E0|</translation>
+    </message>
+    <message>
+        <source>Солнце закреплено или свободно</source>
+        <translation>Sun held or free</translation>
+    </message>
+    <message>
+        <source>%1 x, млн км</source>
+        <translation>%1 x, million km</translation>
+    </message>
+    <message>
+        <source>%1 y, млн км</source>
+        <translation>%1 y, million km</translation>
+    </message>
+    <message>
+        <source>%1 vx, м/с</source>
+        <translation>%1 vx, m/s</translation>
+    </message>
+    <message>
+        <source>%1 vy, м/с</source>
+        <translation>%1 vy, m/s</translation>
+    </message>
+    <message>
+        <source>%1 расстояние от Солнца, млн км</source>
+        <translation>%1 distance from the Sun, million km</translation>
+    </message>
+    <message>
+        <source>%1 скорость, км/с</source>
+        <translation>%1 speed, km/s</translation>
+    </message>
+    <message>
+        <source>%1 большая полуось, а. е.</source>
+        <translation>%1 semi-major axis, AU</translation>
+    </message>
+    <message>
+        <source>%1 эксцентриситет</source>
+        <translation>%1 eccentricity</translation>
+    </message>
+    <message>
+        <source>%1 период по Кеплеру, сут</source>
+        <translation>%1 Kepler’s period, days</translation>
+    </message>
+    <message>
+        <source>%1 долгота, °</source>
+        <translation>%1 longitude, °</translation>
+    </message>
+    <message>
+        <source>%1 реальная долгота, °</source>
+        <translation>%1 real longitude, °</translation>
+    </message>
+    <message>
+        <source>закреплено</source>
+        <translation>held</translation>
+    </message>
+    <message>
+        <source>свободно</source>
+        <translation>free</translation>
     </message>
 </context>
 <context>
@@ -623,18 +947,6 @@ AU</translation>
 tricity</translation>
     </message>
     <message>
-        <source>Период
-по Кеплеру</source>
-        <translation>Kepler
-period</translation>
-    </message>
-    <message>
-        <source>Измеренный
-период</source>
-        <translation>Measured
-period</translation>
-    </message>
-    <message>
         <source>Разница
 периодов,
 %</source>
@@ -703,10 +1015,6 @@ reality,
         <translation>Write the whole history of the run to a file for a spreadsheet (Ctrl+S)</translation>
     </message>
     <message>
-        <source>Время с начала эксперимента: 9999 лет и 364,9 дней (9999999,9 сут); Солнце неподвижно</source>
-        <translation>Time since the experiment began: 9999 years and 364.9 days (9999999.9 d); the Sun is held</translation>
-    </message>
-    <message>
         <source>Дата в модели: 31.12.2050</source>
         <translation>Date in the model: 31.12.2050</translation>
     </message>
@@ -717,18 +1025,6 @@ reality,
     <message>
         <source>Расстояние от Солнца на графике:</source>
         <translation>Distance from the Sun in the plot:</translation>
-    </message>
-    <message>
-        <source>Время с начала эксперимента: %1 лет и %2 дней (%3 сут); Солнце %4</source>
-        <translation>Time since the experiment began: %1 years and %2 days (%3 d); the Sun %4</translation>
-    </message>
-    <message>
-        <source>неподвижно</source>
-        <translation>is held</translation>
-    </message>
-    <message>
-        <source>движется</source>
-        <translation>moves</translation>
     </message>
     <message>
         <source>Расстояния и орбиты считаются от Солнца</source>
@@ -763,14 +1059,6 @@ reality,
         <translation>The real longitude is given for the planets only</translation>
     </message>
     <message>
-        <source>Солнце неподвижно: энергия остальных тел (их кинетическая и потенциальная энергия всех пар, с Солнцем тоже), момент импульса относительно Солнца.</source>
-        <translation>The Sun is held: the energy of the other bodies (their kinetic energy and the potential energy of all pairs, the Sun’s included) and the angular momentum about the Sun.</translation>
-    </message>
-    <message>
-        <source>Солнце движется: энергия и момент импульса (относительно начала координат) всех одиннадцати тел.</source>
-        <translation>The Sun moves: the energy and the angular momentum (about the origin) of all eleven bodies.</translation>
-    </message>
-    <message>
         <source>Не удалось сохранить файл %1 (%2). Прежний файл не изменён.</source>
         <translation>Could not save the file %1 (%2). The previous file is unchanged.</translation>
     </message>
@@ -781,6 +1069,66 @@ reality,
     <message>
         <source>Таблицы CSV (*.csv)</source>
         <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Период
+по Кеплеру,
+сут</source>
+        <translation>Kepler’s
+period,
+days</translation>
+    </message>
+    <message>
+        <source>Измеренный
+период,
+сут</source>
+        <translation>Measured
+period,
+days</translation>
+    </message>
+    <message>
+        <source>Изменение скорости центра масс, м/с</source>
+        <translation>Change of the centre of mass velocity, m/s</translation>
+    </message>
+    <message>
+        <source>не сохраняется: Солнце закреплено</source>
+        <translation>not conserved: the Sun is held</translation>
+    </message>
+    <message>
+        <source>Время с начала эксперимента: %1 и %2 (%3); Солнце закреплено</source>
+        <translation>Time since the experiment began: %1 and %2 (%3); the Sun is held</translation>
+    </message>
+    <message>
+        <source>Время с начала эксперимента: %1 и %2 (%3); Солнце свободно</source>
+        <translation>Time since the experiment began: %1 and %2 (%3); the Sun is free</translation>
+    </message>
+    <message>
+        <source>Орбита не замкнута (e ≥ 1): тело приближается к Солнцу, пройдёт мимо него и уйдёт</source>
+        <translation>The orbit is not closed (e ≥ 1): the body is approaching the Sun, will pass it and leave</translation>
+    </message>
+    <message>
+        <source>Тело движется по прямой через Солнце (e = 1) и падает на Солнце</source>
+        <translation>The body moves along a straight line through the Sun (e = 1) and is falling into the Sun</translation>
+    </message>
+    <message>
+        <source>Тело движется по прямой через Солнце (e = 1): удаляется от Солнца и упадёт на него обратно</source>
+        <translation>The body moves along a straight line through the Sun (e = 1): it is receding from the Sun and will fall back into it</translation>
+    </message>
+    <message>
+        <source>Орбита относительно Солнца при μ = G·M☉: Солнце закреплено и притягивает тело как неподвижный центр</source>
+        <translation>The osculating orbit about the Sun with μ = G·M☉: the Sun is held and attracts the body as a fixed centre</translation>
+    </message>
+    <message>
+        <source>Орбита относительно Солнца при μ = G·(M☉ + m): Солнце свободно и само движется к телу</source>
+        <translation>The osculating orbit about the Sun with μ = G·(M☉ + m): the Sun is free and itself moves towards the body</translation>
+    </message>
+    <message>
+        <source>Солнце закреплено: энергия остальных тел (их кинетическая и потенциальная энергия всех пар, с Солнцем тоже), момент импульса относительно Солнца. Центр масс не сохраняет ни положения, ни скорости: Солнце удерживает внешняя сила.</source>
+        <translation>The Sun is held: the energy of the other bodies (their kinetic energy and the potential energy of all pairs, the Sun’s included) and the angular momentum about the Sun. The centre of mass keeps neither its position nor its velocity: an external force holds the Sun.</translation>
+    </message>
+    <message>
+        <source>Солнце свободно: энергия и момент импульса (относительно начала координат) всех одиннадцати тел; скорость центра масс постоянна, и он движется равномерно и прямолинейно.</source>
+        <translation>The Sun is free: the energy and the angular momentum (about the origin) of all eleven bodies; the velocity of the centre of mass is constant, and it moves uniformly in a straight line.</translation>
     </message>
 </context>
 <context>

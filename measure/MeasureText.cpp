@@ -1,6 +1,7 @@
 #include "MeasureText.h"
 
 #include "Bodies.h"
+#include "Language.h"
 #include "NumberText.h"
 
 #include <QCoreApplication>
@@ -70,7 +71,14 @@ TenthsCount Tenths(double value) {
     const bool whole = std::fmod(tenths, 10) == 0;
     return {Fixed(tenths / 10, whole ? 0 : 1), whole, static_cast<long long>(tenths / 10)};
 }
-QString Words(const char* one, const char* few, const char* many, CountForm form, const QString& count) {
+// English says "1 year" but "21 years": its first form is for one alone, its other for every other count.
+CountForm InLanguage(CountForm russian, long long count) {
+    if (ui::CurrentLanguage() != ui::Language::English) return russian;
+    return (count == 1 || count == -1) && russian == CountForm::One ? CountForm::One : CountForm::Many;
+}
+QString Words(const char* one, const char* few, const char* many, CountForm form, long long whole,
+              const QString& count) {
+    form = InLanguage(form, whole);
     const char* text = form == CountForm::One ? one : form == CountForm::Few ? few : many;
     return QCoreApplication::translate("orvane::measure::Counts", text).arg(count);
 }
@@ -80,7 +88,8 @@ QString YearsText(double years) {
     const auto whole = static_cast<long long>(std::trunc(years));
     return Words(QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 год"),
                  QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 года"),
-                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 лет"), CountFormOf(whole), Fixed(years, 0));
+                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 лет"), CountFormOf(whole), whole,
+                 Fixed(years, 0));
 }
 
 // A fraction takes the genitive singular: "2,5 дня", "0,1 дня".
@@ -89,7 +98,7 @@ QString DaysText(double days) {
     return Words(QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 день"),
                  QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 дня"),
                  QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 дней"),
-                 n.whole ? CountFormOf(n.count) : CountForm::Few, n.text);
+                 n.whole ? CountFormOf(n.count) : CountForm::Few, n.count, n.text);
 }
 
 QString DaysAndNightsText(double days) {
@@ -97,7 +106,7 @@ QString DaysAndNightsText(double days) {
     return Words(QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 сутки"),
                  QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 суток"),
                  QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 суток"),
-                 n.whole ? CountFormOf(n.count) : CountForm::Many, n.text);
+                 n.whole ? CountFormOf(n.count) : CountForm::Many, n.count, n.text);
 }
 
 } // namespace orvane::measure

@@ -41,6 +41,27 @@ std::optional<std::array<double, body::Count>> ParseMasses(std::string_view text
     return masses;
 }
 
+// "title[en]" is the key "title" in the language "en": letters of a code between square brackets.
+struct LanguageKey {
+    std::string_view key;
+    std::string_view code;
+};
+std::optional<LanguageKey> SplitLanguage(std::string_view key) {
+    const std::size_t open = key.find('[');
+    if (open == std::string_view::npos || key.back() != ']') return std::nullopt;
+    const std::string_view code = key.substr(open + 1, key.size() - open - 2);
+    if (code.empty()) return std::nullopt;
+    for (const char c : code)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '-')) return std::nullopt;
+    return LanguageKey{key.substr(0, open), code};
+}
+
+const std::string& InLanguage(const std::map<std::string, std::string, std::less<>>& texts,
+                              std::string_view code, const std::string& own) {
+    const auto found = texts.find(code);
+    return found == texts.end() || found->second.empty() ? own : found->second;
+}
+
 bool IsEpochDataSet(const SimState& s) {
     for (int i = body::Sun; i <= body::Pluto; ++i) {
         const BodyRecord& epoch = EpochBodies[static_cast<std::size_t>(i - 1)];
@@ -92,6 +113,12 @@ ExperimentRead ParseLessonExperiment(std::string_view text) {
         } else if (key == "description") {
             experiment.description = value;
             continued = &experiment.description;
+        } else if (const auto language = SplitLanguage(key);
+                   language && (language->key == "title" || language->key == "description")) {
+            auto& texts = language->key == "title" ? experiment.titleIn : experiment.descriptionIn;
+            std::string& text = texts[std::string(language->code)];
+            text = value;
+            continued = &text;
         } else if (key == "parameters") {
             experiment.parameterFile = value;
         } else if (key == "masses") {
@@ -125,6 +152,14 @@ ExperimentRead ParseLessonExperiment(std::string_view text) {
     if (experiment.parameterFile.empty()) return fault(ExperimentFault::MissingFile);
     if (!haveMasses) return fault(ExperimentFault::BadMasses);
     return {experiment, ExperimentFault::None, 0};
+}
+
+const std::string& TitleIn(const LessonExperiment& experiment, std::string_view code) {
+    return InLanguage(experiment.titleIn, code, experiment.title);
+}
+
+const std::string& DescriptionIn(const LessonExperiment& experiment, std::string_view code) {
+    return InLanguage(experiment.descriptionIn, code, experiment.description);
 }
 
 double TimeStepOf(Accuracy accuracy) {

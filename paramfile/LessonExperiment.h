@@ -4,6 +4,7 @@
 #include "ParameterFile.h"
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,8 @@ class SimState;
 //   sun = free                         held | free; left out, the experiment window keeps its setting
 //   description = First sentence.
 //     A line that starts with a blank continues the value above it.
+//   title[en] = Trojan asteroid        the title and description in another language, by its code
+//   description[en] = First sentence.
 //
 // The text is UTF-8; keys are case-sensitive; a number uses a dot, whatever the desktop's language.
 enum class Accuracy { Low, Medium, High };
@@ -35,7 +38,14 @@ struct LessonExperiment {
     std::array<double, body::Count> massPct{};
     Accuracy accuracy = Accuracy::Low;
     SunMode sun = SunMode::Unchanged;
+    // The title and description in other languages, by language code ("en").
+    std::map<std::string, std::string, std::less<>> titleIn;
+    std::map<std::string, std::string, std::less<>> descriptionIn;
 };
+
+// The title or description in the language of `code`; the file's own where it has none in that language.
+const std::string& TitleIn(const LessonExperiment& experiment, std::string_view code);
+const std::string& DescriptionIn(const LessonExperiment& experiment, std::string_view code);
 
 // What is wrong with a description file; the line it was found on, 0 for the file as a whole.
 enum class ExperimentFault {

@@ -1,5 +1,7 @@
 #include "LessonGallery.h"
 
+#include "Language.h"
+
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,9 +40,18 @@ QString SunText(SunMode sun) {
 
 } // namespace
 
-QString LessonGallery::Shown(const std::string& text) {
-    const QByteArray utf8 = QByteArray::fromStdString(text);
-    return QCoreApplication::translate("LessonExperiments", utf8.constData());
+namespace {
+std::string LanguageInEffect() {
+    return ui::LanguageCode(ui::CurrentLanguage()).toStdString();
+}
+} // namespace
+
+QString LessonGallery::Title(const LessonExperiment& experiment) {
+    return QString::fromStdString(TitleIn(experiment, LanguageInEffect()));
+}
+
+QString LessonGallery::Description(const LessonExperiment& experiment) {
+    return QString::fromStdString(DescriptionIn(experiment, LanguageInEffect()));
 }
 
 LessonGallery::LessonGallery(const std::vector<LessonEntry>& entries, QWidget* parent)
@@ -53,7 +64,7 @@ LessonGallery::LessonGallery(const std::vector<LessonEntry>& entries, QWidget* p
     list_->setObjectName(QStringLiteral("ExperimentList"));
     listLabel->setBuddy(list_);
     for (const LessonEntry& entry : entries_)
-        list_->addItem(Shown(entry.experiment.title));
+        list_->addItem(Title(entry.experiment));
     list_->setSpacing(2);
     list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
 
@@ -117,8 +128,8 @@ void LessonGallery::ShowDescription() {
     const QString settings = tr("Точность решения: %1. Солнце: %2.")
                                  .arg(AccuracyText(experiment.accuracy), SunText(experiment.sun));
     description_->setHtml(QStringLiteral("<h3>%1</h3><p>%2</p><p><i>%3</i></p>")
-                              .arg(Shown(experiment.title).toHtmlEscaped(),
-                                   Shown(experiment.description).toHtmlEscaped(), settings.toHtmlEscaped()));
+                              .arg(Title(experiment).toHtmlEscaped(), Description(experiment).toHtmlEscaped(),
+                                   settings.toHtmlEscaped()));
 }
 
 } // namespace orvane

@@ -20,8 +20,9 @@ class LessonGallery : public QDialog {
     int SelectedIndex() const;
     void Select(int index);
 
-    // A title or description as the user reads it (translated where a translation has it).
-    static QString Shown(const std::string& text);
+    // The title and description in the language in effect, where the experiment's file has them in it.
+    static QString Title(const LessonExperiment& experiment);
+    static QString Description(const LessonExperiment& experiment);
 
   private:
     void ShowDescription();

@@ -7,9 +7,9 @@
 #include "Form3.h"
 #include "Guard.h"
 #include "Language.h"
-#include "Settings.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
+#include "Settings.h"
 #include "VbSlider.h"
 
 #include <QAction>
@@ -147,8 +147,9 @@ TEST_F(InEnglish, MessagesAreEnglish) {
     ASSERT_EQ(texts.size(), 3);
     EXPECT_EQ(texts[0], "Choose a planet to change its parameters");
     EXPECT_TRUE(texts[1].startsWith("Parameter file not found: "));
-    EXPECT_EQ(texts[2],
-              "Mass of the Sun: “heavy” is not a number. Enter a number, for example 1500 or -2.5.");
+    // The example keeps the desktop's decimal separator, as the table's numbers do.
+    EXPECT_EQ(texts[2], "Mass of the Sun: “heavy” is not a number. Enter a number, for example 1500 or " +
+                            test::Decimal("-2.5") + ".");
     for (const QString& text : texts)
         EXPECT_FALSE(HasCyrillic(text)) << text.toStdString();
 

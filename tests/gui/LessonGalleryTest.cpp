@@ -4,6 +4,7 @@
 
 #include "Form1.h"
 #include "Form2.h"
+#include "Language.h"
 #include "LessonCatalogue.h"
 #include "LessonGallery.h"
 #include "PictureBox.h"
@@ -12,11 +13,13 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -59,8 +62,8 @@ TEST(LessonCatalogueFiles, TheNineExperimentsReadWithTwoToSixSentencesEach) {
     ASSERT_EQ(catalogue.entries.size(), 9u);
     for (std::size_t k = 0; k < catalogue.entries.size(); ++k) {
         const LessonExperiment& e = catalogue.entries[k].experiment;
-        EXPECT_EQ(LessonGallery::Shown(e.title), Titles[static_cast<int>(k)]);
-        const QString text = LessonGallery::Shown(e.description);
+        EXPECT_EQ(LessonGallery::Title(e), Titles[static_cast<int>(k)]);
+        const QString text = LessonGallery::Description(e);
         // A sentence ends with a full stop, a question or an exclamation mark before a blank or the end
         // (an abbreviation such as «а. е.» or «млн км» is followed by a small letter or a number).
         const auto sentences = text.count(QRegularExpression(QStringLiteral("[.!?](\\s+[А-ЯЁA-Z«]|$)")));
@@ -68,6 +71,58 @@ TEST(LessonCatalogueFiles, TheNineExperimentsReadWithTwoToSixSentencesEach) {
         EXPECT_LE(sentences, 6) << e.title << ": " << text.toStdString();
         EXPECT_TRUE(text.contains("Измерени")) << e.title; // what to measure there
     }
+}
+
+// In English every experiment has its English title and description, with what to measure in
+// “Measurements”, and the gallery shows no Russian word; a teacher's file without English keeps its own.
+TEST(LessonCatalogueFiles, InEnglishTheGalleryShowsEveryExperimentInEnglish) {
+    const LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder});
+    ASSERT_EQ(catalogue.entries.size(), 9u);
+    const auto hasCyrillic = [](const QString& text) {
+        return text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]")));
+    };
+    ui::ApplyLanguage(ui::Language::English);
+    const auto russianAgain = qScopeGuard([] { ui::ApplyLanguage(ui::Language::Russian); });
+    QStringList titles;
+    for (const LessonEntry& entry : catalogue.entries) {
+        const QString title = LessonGallery::Title(entry.experiment);
+        const QString text = LessonGallery::Description(entry.experiment);
+        titles << title;
+        EXPECT_FALSE(hasCyrillic(title)) << title.toStdString();
+        EXPECT_FALSE(hasCyrillic(text)) << text.toStdString();
+        const auto sentences = text.count(QRegularExpression(QStringLiteral("[.!?](\\s+[A-Z“]|$)")));
+        EXPECT_GE(sentences, 2) << title.toStdString();
+        EXPECT_LE(sentences, 6) << title.toStdString() << ": " << text.toStdString();
+        EXPECT_TRUE(text.contains("“Measurements”")) << title.toStdString();
+    }
+    EXPECT_EQ(titles[3], "A Trojan asteroid");
+    EXPECT_EQ(titles[5], "A comet");
+
+    SimState state;
+    Form1 form(state);
+    form.show();
+    GalleryHand hand([&](LessonGallery* dialog) {
+        auto* list = Find<QListWidget>(dialog, "ExperimentList");
+        QStringList shown;
+        for (int k = 0; k < list->count(); ++k)
+            shown << list->item(k)->text();
+        EXPECT_EQ(shown, titles);
+        dialog->Select(3);
+        const QString text = Find<QTextBrowser>(dialog, "ExperimentDescription")->toPlainText();
+        EXPECT_TRUE(text.startsWith("A Trojan asteroid")) << text.toStdString();
+        EXPECT_TRUE(text.contains("Solution accuracy: low (a step of 2 days). Sun: free (“On”)."))
+            << text.toStdString();
+        for (auto* label : dialog->findChildren<QLabel*>())
+            EXPECT_FALSE(hasCyrillic(label->text())) << label->text().toStdString();
+        for (auto* button : dialog->findChildren<QPushButton*>())
+            EXPECT_FALSE(hasCyrillic(button->text())) << button->text().toStdString();
+        EXPECT_FALSE(hasCyrillic(text));
+        EXPECT_EQ(dialog->windowTitle(), "Experiments for a lesson");
+        test::ExpectCaptionsFit(dialog);
+        dialog->reject();
+    });
+    form.Lessons_Click();
+    EXPECT_TRUE(hand.opened);
 }
 
 TEST(LessonCatalogueFiles, ATeachersOwnFileIsReadAndAMistakeNamedByFileAndLine) {

@@ -6,6 +6,7 @@
 
 #include "Form1.h"
 #include "Form2.h"
+#include "Language.h"
 #include "MeasureText.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
@@ -247,6 +248,19 @@ TEST_F(Lesson, CountsAndTheirNounsAgree) {
     EXPECT_EQ(measure::DaysAndNightsText(2), "2 суток");
     EXPECT_EQ(measure::DaysAndNightsText(21), "21 сутки");
     EXPECT_EQ(measure::DaysAndNightsText(1.5), Decimal("1.5 суток"));
+
+    // English: one alone takes the singular.
+    ui::ApplyLanguage(ui::Language::English);
+    EXPECT_EQ(measure::YearsText(1), "1 year");
+    EXPECT_EQ(measure::YearsText(21), "21 years");
+    EXPECT_EQ(measure::YearsText(2), "2 years");
+    EXPECT_EQ(measure::DaysText(1), "1 day");
+    EXPECT_EQ(measure::DaysText(31), "31 days");
+    EXPECT_EQ(measure::DaysText(0), "0 days");
+    EXPECT_EQ(measure::DaysText(1.2), Decimal("1.2 days"));
+    EXPECT_EQ(measure::DaysAndNightsText(1), "1 day");
+    EXPECT_EQ(measure::DaysAndNightsText(21), "21 days");
+    ui::ApplyLanguage(ui::Language::Russian);
 
     Open();
     Ticks(183); // 366 days of 2

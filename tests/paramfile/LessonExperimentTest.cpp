@@ -9,6 +9,33 @@ namespace {
 
 constexpr const char* Masses = "masses = 33316600 5.55 81.6 100 10.75 31810 9514 1454 1708.5 0.21 0\n";
 
+// A title and description in another language stand beside the file's own; a language the file lacks,
+// or a blank translation, shows the file's own.
+TEST(LessonExperimentFile, TitleAndDescriptionInAnotherLanguage) {
+    const std::string text = std::string("title = Комета\nparameters = comet.dat\n") + Masses +
+                             "description = Первая фраза.\n"
+                             "title[en] = A comet\n"
+                             "description[en] = First sentence.\n"
+                             "  Second one.\n"
+                             "title[de] =\n";
+    const ExperimentRead read = ParseLessonExperiment(text);
+    ASSERT_TRUE(read.experiment) << static_cast<int>(read.fault) << " line " << read.line;
+    const LessonExperiment& e = *read.experiment;
+    EXPECT_EQ(e.title, "Комета");
+    EXPECT_EQ(TitleIn(e, "en"), "A comet");
+    EXPECT_EQ(DescriptionIn(e, "en"), "First sentence. Second one.");
+    EXPECT_EQ(TitleIn(e, "ru"), "Комета");
+    EXPECT_EQ(DescriptionIn(e, "fr"), "Первая фраза.");
+    EXPECT_EQ(TitleIn(e, "de"), "Комета");
+
+    for (const char* key : {"title[] = x\n", "title[e n] = x\n", "masses[en] = 1\n", "title[en = x\n"}) {
+        const ExperimentRead bad = ParseLessonExperiment(text + key);
+        EXPECT_FALSE(bad.experiment) << key;
+        EXPECT_EQ(bad.fault, ExperimentFault::UnknownKey) << key;
+        EXPECT_EQ(bad.line, 9) << key;
+    }
+}
+
 TEST(LessonExperimentFile, ReadsEveryKeyWithContinuedLinesAndComments) {
     const std::string text = std::string("# прим\n"
                                          "title = Комета\n"
