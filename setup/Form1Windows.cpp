@@ -19,8 +19,11 @@ bool Form1::ExperimentWindowOpen() const {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // The others close once the experiment window's own closing is over, so that the last of them, not
     // the experiment window, is the program's last.
-    if (watched == form2_ && event->type() == QEvent::Hide && !event->spontaneous() && form2_->isHidden() &&
-        isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide))
+    // A window being destroyed is no longer a Form2 (its events then come from ~QWidget): the cast is
+    // asked first, so the pointer is never read as a Form2 that is gone.
+    if (event->type() == QEvent::Hide && qobject_cast<Form2*>(watched) != nullptr && watched == form2_ &&
+        !event->spontaneous() && form2_->isHidden() && isHidden() &&
+        testAttribute(Qt::WA_WState_ExplicitShowHide))
         QTimer::singleShot(0, this, [this] {
             if (isHidden() && !ExperimentWindowOpen()) ui::CloseOtherWindows(this);
         });
