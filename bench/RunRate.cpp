@@ -8,9 +8,9 @@
 #include "Form2.h"
 #include "PictureBox.h"
 #include "ScreenOptionsController.h"
+#include "Settings.h"
 #include "SimState.h"
 #include "VbTimer.h"
-#include "Settings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -110,10 +110,11 @@ int main(int argc, char* argv[]) {
         "experiment at 1 ms:     %.0f ticks/s (%.1f %% of the bare timer), process CPU %.1f %% of a core\n",
         ticks / seconds, 100.0 * ticks / bareEvents, runCpu);
     if (withOptions)
-        std::printf("  all four options on:  %.0f ticks/s (%.1f %% of the bare timer), process CPU %.1f %% of a "
-                    "core (%+.1f points), screen presented %.1f times/s\n",
-                    optionsTicks / seconds, 100.0 * optionsTicks / bareEvents, optionsCpu, optionsCpu - runCpu,
-                    optionsPaints / static_cast<double>(seconds));
+        std::printf(
+            "  all four options on:  %.0f ticks/s (%.1f %% of the bare timer), process CPU %.1f %% of a "
+            "core (%+.1f points), screen presented %.1f times/s\n",
+            optionsTicks / seconds, 100.0 * optionsTicks / bareEvents, optionsCpu, optionsCpu - runCpu,
+            optionsPaints / static_cast<double>(seconds));
     std::printf("screen presented:       %.1f times/s\n", paints / static_cast<double>(seconds));
     std::printf("paused and idle:        process CPU %.1f %% of a core, %d presentations\n", idleCpu,
                 idlePaints);

@@ -8,8 +8,8 @@
 #include "KeptTrails.h"
 #include "PictureBox.h"
 #include "ScreenOptionsController.h"
-#include "SimState.h"
 #include "Settings.h"
+#include "SimState.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -8,8 +8,8 @@
 namespace orvane {
 
 ScreenArea LeftScreenArea(const ExperimentView& view) {
-    return {view.ZoomCenterX - view.ZoomHalfX, view.ZoomCenterY + view.ZoomHalfY, view.ZoomCenterX + view.ZoomHalfX,
-            view.ZoomCenterY - view.ZoomHalfY};
+    return {view.ZoomCenterX - view.ZoomHalfX, view.ZoomCenterY + view.ZoomHalfY,
+            view.ZoomCenterX + view.ZoomHalfX, view.ZoomCenterY - view.ZoomHalfY};
 }
 
 ScreenArea OverviewArea(const SimState& shared) {

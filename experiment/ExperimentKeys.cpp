@@ -54,8 +54,8 @@ bool OncePerPress(const KeyCommand& command) {
 } // namespace
 
 ExperimentKeys::ExperimentKeys(Form2& experiment)
-    : QObject(&experiment), experiment_(experiment),
-      homeSize_(experiment.Slider2->value()), homeView_(experiment.View) {}
+    : QObject(&experiment), experiment_(experiment), homeSize_(experiment.Slider2->value()),
+      homeView_(experiment.View) {}
 
 ExperimentKeys::~ExperimentKeys() {
     SetEnabled(false);

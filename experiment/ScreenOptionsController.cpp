@@ -6,8 +6,8 @@
 #include "KeptTrails.h"
 #include "PictureBox.h"
 
-#include <QAction>
 #include "BodyNames.h"
+#include <QAction>
 
 #include <QCoreApplication>
 
@@ -113,8 +113,8 @@ void ScreenOptionsController::OnStarted() {
 void ScreenOptionsController::OnScreensCleared() {
     screensInStore_ = options_.keepTrails;
     if (!options_.keepTrails) return;
-    RedrawTrails(trails_, colors_, experiment_.Shared(), experiment_.View,
-                 *experiment_.Picture1, *experiment_.Picture2);
+    RedrawTrails(trails_, colors_, experiment_.Shared(), experiment_.View, *experiment_.Picture1,
+                 *experiment_.Picture2);
 }
 
 // The screens drawn afresh from the kept trails, without a step (the look of the points has changed).

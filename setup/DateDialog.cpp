@@ -1,8 +1,8 @@
 #include "DateDialog.h"
 
 #include "Ephemeris.h"
-#include "MessageBox.h"
 #include "Language.h"
+#include "MessageBox.h"
 
 #include <algorithm>
 

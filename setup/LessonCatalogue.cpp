@@ -77,7 +77,8 @@ LessonCatalogue ReadLessonCatalogue(const QStringList& folders) {
             const auto rowsText = Contents(rowsPath);
             const ParameterFileRead rows =
                 rowsText ? ParseParameterText(std::string_view(rowsText->constData(), rowsText->size()))
-                         : ParameterFileRead{std::nullopt, Error{ErrorCode::CannotRead, {}, rowsPath.toStdString()}};
+                         : ParameterFileRead{std::nullopt,
+                                             Error{ErrorCode::CannotRead, {}, rowsPath.toStdString()}};
             if (!rows.rows) {
                 catalogue.problems << QCoreApplication::translate("LessonCatalogue", "%1: %2")
                                           .arg(QDir::toNativeSeparators(rowsPath),

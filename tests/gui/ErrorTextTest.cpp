@@ -152,8 +152,10 @@ TEST(ErrorText, CsvHeaderInRussian) {
     history.Add({});
     const measure::RunSnapshot run;
     const std::string csv = measure::HistoryCsv(history, run, measure::CsvWordsFor(run), {true});
-    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF\"Время, сут\";\"Солнце x, млн км\";\"Солнце y, млн км\";\"Солнце vx, м/с\"", 0),
-              0u);
+    EXPECT_EQ(
+        csv.rfind("\xEF\xBB\xBF\"Время, сут\";\"Солнце x, млн км\";\"Солнце y, млн км\";\"Солнце vx, м/с\"",
+                  0),
+        0u);
     EXPECT_NE(csv.find("\"Астероид vy, м/с\";\"Энергия, Дж\";\"Момент импульса, кг·м²/с\";\"|ΔE/E0|\""),
               std::string::npos);
 }
@@ -175,7 +177,8 @@ TEST(ErrorText, ALongTypedInputIsQuotedShortened) {
     test::Click(&form, "Command6");
     ASSERT_EQ(catcher.texts.size(), 1);
     EXPECT_EQ(catcher.texts[0], "Масса Солнца: «" + QString(20, u'3') + QChar(u'…') + QString(18, u'3') +
-                                    "x» — не число. Введите число, например 1500 или " + test::Decimal("-2.5") + ".");
+                                    "x» — не число. Введите число, например 1500 или " +
+                                    test::Decimal("-2.5") + ".");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "AppDriver.h"
 #include "GuiTestSupport.h"
-#include "Settings.h"
 #include "Language.h"
+#include "Settings.h"
 #include "TestLocale.h"
 
 #include <QApplication>

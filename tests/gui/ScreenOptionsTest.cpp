@@ -9,10 +9,10 @@
 #include "VbSlider.h"
 #include "VbTimer.h"
 
+#include "Settings.h"
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include "Settings.h"
 
 #include <QSettings>
 #include <QTest>
