@@ -9,7 +9,7 @@ orvane::SimState PackedDefault() {
     orvane::SimState s;
     s.AssignStartupValues();
     s.PackState();
-    s.SunHeld = 2;
+    s.Options.SunHeld = orvane::SunMode::Held;
     return s;
 }
 

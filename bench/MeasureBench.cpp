@@ -23,12 +23,12 @@ std::vector<RunSnapshot> DefaultRun(int steps) {
     SimState s;
     s.AssignStartupValues();
     s.PackState();
-    s.SunHeld = 2;
-    s.TimeStep = 172800;
+    s.Options.SunHeld = SunMode::Held;
+    s.Options.TimeStep = 172800;
     std::vector<RunSnapshot> moments;
     for (int k = 0; k < steps; ++k) {
         s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
-        s.SimTime += s.TimeStep;
+        s.SimTime += s.Options.TimeStep;
         moments.push_back(SnapshotOf(s));
     }
     return moments;

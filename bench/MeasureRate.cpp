@@ -42,14 +42,14 @@ int main(int argc, char* argv[]) {
     orvane::driver::Program program;
     orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
     orvane::driver::Click(experiment, "Command1");
-    const Rate without = Measure(experiment, program.state.TimeStep, seconds);
+    const Rate without = Measure(experiment, program.state.Options.TimeStep, seconds);
 
     experiment->MeasureAction->trigger();
     auto* window = experiment->findChild<orvane::measure::MeasurementsController*>()->Window();
     orvane::driver::PaintCounter counter;
     window->findChild<orvane::measure::HistoryPlot*>(QStringLiteral("EnergyPlot"))
         ->installEventFilter(&counter);
-    const Rate with = Measure(experiment, program.state.TimeStep, seconds);
+    const Rate with = Measure(experiment, program.state.Options.TimeStep, seconds);
     const int refreshes = counter.paints;
 
     // Memory with the window open: after 10 000 ticks and after many.

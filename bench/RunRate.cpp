@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
     orvane::driver::Click(experiment, "Command1");
     const double startTime = experiment->Run().SimTime;
     const double runCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
-    const double ticks = (experiment->Run().SimTime - startTime) / program.state.TimeStep;
+    const double ticks = (experiment->Run().SimTime - startTime) / program.state.Options.TimeStep;
     const int paints = counter.paints;
 
     // The same run with every option on, measured right after, in the same process.
@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
         const double before = experiment->Run().SimTime;
         const int paintsBefore = counter.paints;
         optionsCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
-        optionsTicks = (experiment->Run().SimTime - before) / program.state.TimeStep;
+        optionsTicks = (experiment->Run().SimTime - before) / program.state.Options.TimeStep;
         optionsPaints = counter.paints - paintsBefore;
         options->SetOptions({});
     }

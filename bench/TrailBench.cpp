@@ -29,7 +29,7 @@ const orvane::TrailStore& MillionTickHistory() {
         shared.AssignStartupValues();
         shared.PackState();
         orvane::SimState run = shared;
-        run.SunHeld = 2;
+        run.Options.SunHeld = orvane::SunMode::Held;
         orvane::TrailStore store;
         for (int k = 0; k < HistoryTicks; ++k) {
             orvane::AdvanceExperiment(run, shared);

@@ -39,9 +39,9 @@ void AdvanceExperiment(SimState& run, const SimState& shared) {
     const double timeBefore = run.SimTime;
     try {
         ClearFloatingPointStatus();
-        run.SimTime = run.SimTime + shared.TimeStep;
+        run.SimTime = run.SimTime + shared.Options.TimeStep;
         CheckFloatingPointStatus();
-        run.TimeStep = shared.TimeStep;
+        run.Options.TimeStep = shared.Options.TimeStep;
         run.RungeKuttaStep(run.StateDim, &SimState::NBodyDerivatives);
     } catch (const RunTimeError&) {
         // The step is undone as a whole: the time goes back with the state.

@@ -39,7 +39,7 @@ RunSnapshot SnapshotOf(const SimState& run) {
     s.elapsedYears = run.ElapsedYears;
     s.elapsedDaysRem = run.ElapsedDaysRem;
     s.gravConst = run.GravConst;
-    s.sunHeld = run.SunHeld >= 1;
+    s.sunHeld = HoldsSun(run.Options.SunHeld);
     s.dataSetDate = run.DataSetDate;
     for (int i = 1; i <= body::Count && i <= n; ++i) {
         s.x[i] = run.StateVec(state::X(i, n));

@@ -122,7 +122,7 @@ void SimState::NBodyDerivatives() {
     for (int k = 1; k <= n; ++k)
         if (testParticle(k)) AccelerateTestParticle(k);
 
-    if (SunHeld >= 1) {
+    if (HoldsSun(Options.SunHeld)) {
         DerivVec(state::X(Sun, n)) = 0;
         DerivVec(state::Y(Sun, n)) = 0;
         DerivVec(state::Vx(Sun, n)) = 0;

@@ -45,7 +45,7 @@ void SetPlanetAngle(SimState& shared, int planet, double x, double y) {
 void OrbitStep(SimState& orbit, SimState& shared, int planet, DrawingSurface& picture1,
                DrawingSurface& picture2) {
     orbit.LoopI = ToInt16(planet);
-    orbit.TimeStep = shared.TimeStep;
+    orbit.Options.TimeStep = shared.Options.TimeStep;
     // The masses act as the shared table has them now: a Sun mass taken over and drawn during the run
     // counts from the next step.
     orbit.BodyMass(body::Sun) = shared.BodyMass(body::Sun);
@@ -65,7 +65,7 @@ void OrbitStep(SimState& orbit, SimState& shared, int planet, DrawingSurface& pi
     picture1.PSet(ToSingle(screenX), ToSingle(screenY), color);
     picture2.PSet(ToSingle(screenX), ToSingle(screenY), color);
 
-    shared.SimTime = shared.SimTime + shared.TimeStep;
+    shared.SimTime = shared.SimTime + shared.Options.TimeStep;
 }
 
 } // namespace orvane

@@ -4,7 +4,7 @@
 namespace orvane {
 
 void SimState::RungeKuttaStep(Integer n, Derivative derivative) {
-    const double h = TimeStep;
+    const double h = Options.TimeStep;
     for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))
         StepStart(LoopK) = StateVec(LoopK);
 

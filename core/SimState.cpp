@@ -17,8 +17,8 @@ void SimState::AssignStartupValues() {
     StateDim = ToInt16(4LL * BodyCount);
 
     SelectedBody = 0;
-    StepDelayMs = 1;
-    TimeStep = TimeStepLow;
+    Options.StepDelayMs = FastStepDelayMs;
+    Options.TimeStep = TimeStepLow;
 
     MaxAbsX = 0;
     MaxAbsY = 0;

@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "Checked.h"
+#include "ExperimentOptions.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,13 +18,6 @@ using StateArray = BoundedArray<double, 0, 45>;
 using PairArray = BoundedArray2D<double, 12, 12>;
 
 class SimState;
-
-// The values of SunHeld: the Sun kept at its place by an outside force (the experiment window's
-// default) or moving freely with the others.
-inline constexpr Integer SunHeldOn = 2;
-inline constexpr Integer SunFree = 0;
-// The experiment window's slow-down at start, in milliseconds per step.
-inline constexpr Integer DefaultStepDelayMs = 1;
 
 // The right-hand side a step integrates: a procedure of the state that fills DerivVec(1..n) from
 // StateVec(1..n), such as NBodyDerivatives (all eleven bodies, 44 components) or OrbitDerivatives (one
@@ -81,16 +75,16 @@ class SimState {
     double OrbitForce = 0;
     double OrbitFx = 0;
     double OrbitFy = 0;
-    Integer SunHeld = 0; // SunHeldOn or SunFree
+
+    // The step, the slow-down and the Sun switch: TimeStep, StepDelayMs, SunHeld.
+    ExperimentOptions Options;
 
     // Scalars and arrays of the windows.
     Integer SelectedBody = 0;
-    double TimeStep = 0;
     double SimTime = 0;
     double ElapsedDays = 0;
     double ElapsedYears = 0;
     double ElapsedDaysRem = 0;
-    Integer StepDelayMs = 0;
     BodyArray ScreenX{"ScreenX"};
     BodyArray ScreenY{"ScreenY"};
     double AngleRad = 0;
@@ -145,7 +139,7 @@ class SimState {
     // stops the run with an error.
     void OrbitDerivatives();
 
-    // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step TimeStep, evaluating
+    // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step Options.Options.TimeStep, evaluating
     // `derivative` four times. A step that raises the run-time error leaves StateVec as it was when the
     // step began.
     void RungeKuttaStep(Integer n, Derivative derivative);

@@ -92,7 +92,7 @@ void Form2::BuildLayout() {
     Slider2 = Named<ui::VbSlider>(QStringLiteral("Slider2"), this, 50, 10000,
                                   static_cast<int>(2 * DefaultZoomHalf), 50, 1);
     PlaceTw(Slider2, 8880, 4680, 2895, 375);
-    Slider1 = Named<ui::VbSlider>(QStringLiteral("Slider1"), this, 1, 10000, DefaultStepDelayMs, 100, 1);
+    Slider1 = Named<ui::VbSlider>(QStringLiteral("Slider1"), this, 1, 10000, FastStepDelayMs, 100, 1);
     PlaceTw(Slider1, 8880, 5400, 2895, 375);
     ui::ConnectGuarded(Slider1, &ui::VbSlider::Scroll, this, Timer1, &Form2::Slider1_Scroll);
     ui::ConnectGuarded(Slider1, &ui::VbSlider::Change, this, Timer1, &Form2::Slider1_Change);
@@ -149,14 +149,14 @@ void Form2::changeEvent(QEvent* event) {
 
 void Form2::Form_Load() {
     View = ExperimentView{};
-    shared_.StepDelayMs = DefaultStepDelayMs;
-    SetSunHeld(SunHeldOn);
+    LoadExperimentWindowOptions(shared_.Options);
+    SetSunHeld(shared_.Options.SunHeld);
 }
 
 void Form2::StartFrom(const SimState& packed) {
-    const Integer sunHeld = shared_.SunHeld;
+    const SunMode sunHeld = shared_.Options.SunHeld;
     run_ = packed;
-    run_.SunHeld = sunHeld;
+    run_.Options.SunHeld = sunHeld;
     emit Started();
 }
 
@@ -173,7 +173,7 @@ void Form2::Command1_Click() {
     ExperimentTick(run_, shared_, View, *Picture1, *Picture2);
     ShowIfChanged(Text1, ui::NumberToText(run_.ElapsedYears));
     ShowIfChanged(Text2, ui::NumberToText(run_.ElapsedDaysRem));
-    Timer1->SetInterval(shared_.StepDelayMs);
+    Timer1->SetInterval(shared_.Options.StepDelayMs);
     emit Ticked();
 }
 
@@ -202,17 +202,17 @@ void Form2::Command9_Click() {
 }
 
 void Form2::Option1_Click() {
-    SetSunHeld(SunHeldOn);
+    SetSunHeld(SunMode::Held);
 }
 
 void Form2::Option2_Click() {
-    SetSunHeld(SunFree);
+    SetSunHeld(SunMode::Free);
 }
 
 // The switch holds for the options and for a run already going.
-void Form2::SetSunHeld(Integer mode) {
-    shared_.SunHeld = mode;
-    run_.SunHeld = mode;
+void Form2::SetSunHeld(SunMode mode) {
+    shared_.Options.SunHeld = mode;
+    run_.Options.SunHeld = mode;
 }
 
 void Form2::ClearScreensIf(bool clear) {

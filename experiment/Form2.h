@@ -92,7 +92,7 @@ class Form2 : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    void SetSunHeld(Integer mode);
+    void SetSunHeld(SunMode mode);
     void BuildLayout();
     void ShowMenuTexts();
     // Both screens wiped when a change of the view asks for it.

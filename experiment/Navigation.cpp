@@ -30,7 +30,7 @@ void Form2::Command7_Click() {
 }
 
 void Form2::Slider1_Scroll() {
-    shared_.StepDelayMs = ToInt16(Slider1->value());
+    shared_.Options.StepDelayMs = ToInt16(Slider1->value());
     Command1_Click();
 }
 

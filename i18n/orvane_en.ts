@@ -458,10 +458,6 @@
         <translation>Planet positions on a date</translation>
     </message>
     <message>
-        <source>Дата (с 1.1.1800 по 31.12.2050):</source>
-        <translation>Date (1.1.1800 to 31.12.2050):</translation>
-    </message>
-    <message>
         <source>Загрузить</source>
         <translation>Load</translation>
     </message>
@@ -492,6 +488,10 @@
     <message>
         <source>Положения планет известны только для дат с %2 по %3, а не на «%1».</source>
         <translation>Planet positions are known only for dates from %2 to %3, not for “%1”.</translation>
+    </message>
+    <message>
+        <source>Дата (с %1 по %2):</source>
+        <translation>Date (%1 to %2):</translation>
     </message>
 </context>
 <context>
@@ -1015,10 +1015,6 @@ reality,
         <translation>Write the whole history of the run to a file for a spreadsheet (Ctrl+S)</translation>
     </message>
     <message>
-        <source>Дата в модели: 31.12.2050</source>
-        <translation>Date in the model: 31.12.2050</translation>
-    </message>
-    <message>
         <source>Законы сохранения</source>
         <translation>Conservation laws</translation>
     </message>
@@ -1041,10 +1037,6 @@ reality,
     <message>
         <source>Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего</source>
         <translation>The run did not start from the real positions of the planets (the data for 1 January 2000 or for another date) as loaded: there is nothing to compare with the real sky</translation>
-    </message>
-    <message>
-        <source>Дата вне 1800–2050 годов: приближённые элементы орбит JPL годятся только для этих лет</source>
-        <translation>The date lies outside 1800–2050: JPL’s approximate orbital elements hold only for those years</translation>
     </message>
     <message>
         <source>Дата в модели: %1</source>
@@ -1129,6 +1121,10 @@ days</translation>
     <message>
         <source>Солнце свободно: энергия и момент импульса (относительно начала координат) всех одиннадцати тел; скорость центра масс постоянна, и он движется равномерно и прямолинейно.</source>
         <translation>The Sun is free: the energy and the angular momentum (about the origin) of all eleven bodies; the velocity of the centre of mass is constant, and it moves uniformly in a straight line.</translation>
+    </message>
+    <message>
+        <source>Дата вне %1–%2 годов: приближённые элементы орбит JPL годятся только для этих лет</source>
+        <translation>The date lies outside %1–%2: JPL’s approximate orbital elements hold only for those years</translation>
     </message>
 </context>
 <context>

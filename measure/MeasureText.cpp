@@ -47,10 +47,6 @@ QString PowerOfTen(int exponent) {
     return QStringLiteral("10") + Superscript(exponent);
 }
 
-QString DateText(const CalendarDate& date) {
-    return QStringLiteral("%1.%2.%3").arg(date.day).arg(date.month).arg(date.year);
-}
-
 CountForm CountFormOf(long long count) {
     const long long n = count < 0 ? -count : count;
     if (n % 100 >= 11 && n % 100 <= 14) return CountForm::Many;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Calendar.h"
-
 #include <QLocale>
 #include <QString>
 
@@ -14,8 +12,6 @@ QString Fixed(double value, int decimals);
 QString Scientific(double value);
 // A power of ten as "10⁻⁸".
 QString PowerOfTen(int exponent);
-// A date as the program writes it: 1.1.2000.
-QString DateText(const CalendarDate& date);
 // What stands where a quantity does not exist.
 inline const QString Missing = QStringLiteral("—");
 

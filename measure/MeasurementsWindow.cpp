@@ -4,12 +4,14 @@
 #include "Bodies.h"
 #include "BodyNames.h"
 #include "CsvWords.h"
+#include "Ephemeris.h"
 #include "ErrorText.h"
 #include "HistoryCsv.h"
 #include "MeasurePlots.h"
 #include "MeasureRecorder.h"
 #include "MeasureText.h"
 #include "MessageBox.h"
+#include "NumberText.h"
 #include "RealSky.h"
 #include "WholeFile.h"
 
@@ -125,7 +127,7 @@ void MeasurementsWindow::ShowStaticTexts() {
     timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(
         tr("Время с начала эксперимента: %1 и %2 (%3); Солнце закреплено")
             .arg(YearsText(9999), DaysText(364.9), DaysAndNightsText(9999999.9))));
-    dateLabel_->setFixedWidth(dateLabel_->fontMetrics().horizontalAdvance(tr("Дата в модели: 31.12.2050")));
+    dateLabel_->setFixedWidth(dateLabel_->fontMetrics().horizontalAdvance(tr("Дата в модели: %1").arg(ui::DateToText(LastEphemerisDate))));
 
     for (int column = 0; column < ColumnCount; ++column)
         table_->horizontalHeaderItem(column)->setText(tr(ColumnCaptions[column]));
@@ -360,12 +362,14 @@ void MeasurementsWindow::ShowRealSky() {
                  "другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего");
         break;
     case SkyStatus::OutsideEphemeris:
-        why = tr("Дата вне 1800–2050 годов: приближённые элементы орбит JPL годятся только "
-                 "для этих лет");
+        why = tr("Дата вне %1–%2 годов: приближённые элементы орбит JPL годятся только "
+                 "для этих лет")
+                  .arg(FirstEphemerisDate.year)
+                  .arg(LastEphemerisDate.year);
         break;
     }
     if (sky.date) {
-        dateLabel_->setText(tr("Дата в модели: %1").arg(DateText(*sky.date)));
+        dateLabel_->setText(tr("Дата в модели: %1").arg(ui::DateToText(*sky.date)));
         dateLabel_->setToolTip(sky.status == SkyStatus::Compared ? QString() : why);
     } else {
         dateLabel_->setText(tr("Дата в модели: —"));

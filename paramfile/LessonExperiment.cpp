@@ -182,7 +182,7 @@ void LoadLessonExperiment(SimState& s, const LessonExperiment& experiment, const
     BodyTableFromRows(s, rows);
     for (int i = 1; i <= body::Count; ++i)
         s.BodyAngle(i) = s.PlanetAngle(i);
-    s.TimeStep = TimeStepOf(experiment.accuracy);
+    s.Options.TimeStep = TimeStepOf(experiment.accuracy);
     if (IsEpochDataSet(s)) s.DataSetDate = CalendarDate{2000, 1, 1};
 }
 

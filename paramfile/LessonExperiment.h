@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bodies.h"
+#include "ExperimentOptions.h"
 #include "ParameterFile.h"
 
 #include <array>
@@ -29,7 +30,6 @@ class SimState;
 //
 // The text is UTF-8; keys are case-sensitive; a number uses a dot, whatever the desktop's language.
 enum class Accuracy { Low, Medium, High };
-enum class SunMode { Unchanged, Held, Free };
 
 struct LessonExperiment {
     std::string title;
@@ -37,7 +37,8 @@ struct LessonExperiment {
     std::string parameterFile;
     std::array<double, body::Count> massPct{};
     Accuracy accuracy = Accuracy::Low;
-    SunMode sun = SunMode::Unchanged;
+    // Left out of the file: the experiment window keeps its setting.
+    std::optional<SunMode> sun;
     // The title and description in other languages, by language code ("en").
     std::map<std::string, std::string, std::less<>> titleIn;
     std::map<std::string, std::string, std::less<>> descriptionIn;

@@ -3,6 +3,7 @@
 #include "Ephemeris.h"
 #include "Language.h"
 #include "MessageBox.h"
+#include "NumberText.h"
 
 #include <algorithm>
 
@@ -36,14 +37,14 @@ QDate DateDialog::DefaultDate(QDate today) {
 }
 
 QString DateDialog::DateText(QDate date) {
-    return QStringLiteral("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year());
+    return ui::DateToText({date.year(), date.month(), date.day()});
 }
 
 DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     setObjectName(QStringLiteral("DateDialog"));
     setWindowTitle(tr("Положения планет на дату"));
 
-    auto* prompt = new QLabel(tr("Дата (с 1.1.1800 по 31.12.2050):"), this);
+    auto* prompt = new QLabel(tr("Дата (с %1 по %2):").arg(DateText(FirstDate()), DateText(LastDate())), this);
     prompt->setObjectName(QStringLiteral("DateLabel"));
     // A plain text field: the date is read as typed, as a whole, never part by part.
     dateEdit_ = new QLineEdit(this);

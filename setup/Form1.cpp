@@ -282,19 +282,19 @@ void Form1::Command8_Click() {
 }
 
 void Form1::Option10_Click() {
-    state_.TimeStep = TimeStepLow;
+    state_.Options.TimeStep = TimeStepLow;
 }
 void Form1::Option11_Click() {
-    state_.TimeStep = TimeStepMedium;
+    state_.Options.TimeStep = TimeStepMedium;
 }
 void Form1::Option12_Click() {
-    state_.TimeStep = TimeStepHigh;
+    state_.Options.TimeStep = TimeStepHigh;
 }
 void Form1::Option13_Click() {
-    state_.StepDelayMs = 2000;
+    state_.Options.StepDelayMs = SlowStepDelayMs;
 }
 void Form1::Option14_Click() {
-    state_.StepDelayMs = 1;
+    state_.Options.StepDelayMs = FastStepDelayMs;
 }
 
 // Closing only hides the window while the experiment window is open: its table, options and state wait

@@ -96,7 +96,7 @@ class Form1 : public QWidget {
     // of the next start.
     void LoadLesson(const LessonExperiment& experiment, const ParameterRows& rows);
     // The Sun's mode the next «Начать эксперимент» sets in the experiment window.
-    SunMode NextStartSunMode() const { return nextSunMode_; }
+    std::optional<SunMode> NextStartSunMode() const { return nextSunMode_; }
 
     Form2* ExperimentWindow() const;
     // The experiment window is on the screen (perhaps minimized), not closed.
@@ -142,7 +142,7 @@ class Form1 : public QWidget {
     // loop index and the experiment's state vector.
     SimState orbit_;
     Integer orbitPlanet_ = 0;
-    SunMode nextSunMode_ = SunMode::Unchanged;
+    std::optional<SunMode> nextSunMode_;
 };
 
 } // namespace orvane

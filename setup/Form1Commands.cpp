@@ -143,7 +143,7 @@ void Form1::OrbitTimerStep() {
     ui::SetCell(Text4[column], WholeText(s.BodyY(b) / s.LengthUnit));
     ui::SetCell(Text5[column], WholeText(s.BodyVx(b)));
     ui::SetCell(Text6[column], WholeText(s.BodyVy(b)));
-    Timer1->SetInterval(s.StepDelayMs);
+    Timer1->SetInterval(s.Options.StepDelayMs);
 }
 
 void Form1::Command2_Click() {

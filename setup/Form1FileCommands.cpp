@@ -212,9 +212,9 @@ void Form1::LoadLesson(const LessonExperiment& experiment, const ParameterRows& 
 }
 
 void Form1::ApplyNextStartSunMode() {
-    const SunMode mode = std::exchange(nextSunMode_, SunMode::Unchanged);
-    if (mode == SunMode::Unchanged || form2_ == nullptr) return;
-    QRadioButton* option = mode == SunMode::Free ? form2_->Option2 : form2_->Option1;
+    const std::optional<SunMode> mode = std::exchange(nextSunMode_, std::nullopt);
+    if (!mode || form2_ == nullptr) return;
+    QRadioButton* option = *mode == SunMode::Free ? form2_->Option2 : form2_->Option1;
     if (!option->isChecked()) option->click();
 }
 

@@ -26,16 +26,10 @@ QString AccuracyText(Accuracy accuracy) {
     return LessonGallery::tr("низкая (шаг 2 суток)");
 }
 
-QString SunText(SunMode sun) {
-    switch (sun) {
-    case SunMode::Held:
-        return LessonGallery::tr("неподвижно («Отключено»)");
-    case SunMode::Free:
-        return LessonGallery::tr("отпущено («Включено»)");
-    case SunMode::Unchanged:
-        break;
-    }
-    return LessonGallery::tr("как в окне эксперимента");
+QString SunText(std::optional<SunMode> sun) {
+    if (!sun) return LessonGallery::tr("как в окне эксперимента");
+    return *sun == SunMode::Held ? LessonGallery::tr("неподвижно («Отключено»)")
+                                 : LessonGallery::tr("отпущено («Включено»)");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Bodies.h"
 #include "Ephemeris.h"
 #include "Language.h"
+#include "NumberText.h"
 
 #include <QCoreApplication>
 
@@ -18,10 +19,6 @@ namespace {
 
 QString Tr(const char* source) {
     return QCoreApplication::translate("ErrorText", source);
-}
-
-QString DateText(const CalendarDate& date) {
-    return QStringLiteral("%1.%2.%3").arg(date.day).arg(date.month).arg(date.year);
 }
 
 // The parameter file holds five numbers for each body.
@@ -89,11 +86,11 @@ QString ErrorText(const Error& e) {
                                     "Положение на дату известно только для планет, а не для объекта %1"))
             .arg(e.body);
     case ErrorCode::DateNotInCalendar:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Такой даты нет в календаре: %1.")).arg(DateText(e.date));
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Такой даты нет в календаре: %1.")).arg(DateToText(e.date));
     case ErrorCode::DateOutsideEphemeris:
         return Tr(QT_TRANSLATE_NOOP("ErrorText",
                                     "Положения планет известны только для дат с %1 по %2, а не на %3."))
-            .arg(DateText(FirstEphemerisDate), DateText(LastEphemerisDate), DateText(e.date));
+            .arg(DateToText(FirstEphemerisDate), DateToText(LastEphemerisDate), DateToText(e.date));
     case ErrorCode::SunWithoutMass:
         return Tr(QT_TRANSLATE_NOOP(
             "ErrorText", "Положения планет на дату рассчитываются для Солнца с массой больше нуля."));

@@ -59,4 +59,8 @@ std::optional<double> TextToNumber(const QString& text, const QLocale& locale) {
     return value;
 }
 
+QString DateToText(const CalendarDate& date) {
+    return QStringLiteral("%1.%2.%3").arg(date.day).arg(date.month).arg(date.year);
+}
+
 } // namespace orvane::ui

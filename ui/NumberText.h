@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Calendar.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -20,5 +22,9 @@ QString NumberToText(double value, char format, int precision, const QLocale& lo
 // text NumberToText writes for the same locale reads back. The locale's own digits and minus sign are
 // taken too. Anything else, and a value that is not finite, is not a number.
 std::optional<double> TextToNumber(const QString& text, const QLocale& locale = QLocale());
+
+// A date as every window writes it and the date field reads it back: day, month and year with dots,
+// without leading zeros ("1.3.1900"), whatever the desktop's language.
+QString DateToText(const CalendarDate& date);
 
 } // namespace orvane::ui

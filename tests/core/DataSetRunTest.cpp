@@ -25,8 +25,8 @@ TEST(DataSetRun, OneYearFromADateAgreesWithTheRealPositions) {
         SimState s = test::StartupState();
         s.BodyMassPct(11) = 0;
         ASSERT_FALSE(LoadDataSetOnDate(s, start));
-        s.TimeStep = 86400;
-        s.SunHeld = 2;
+        s.Options.TimeStep = 86400;
+        s.Options.SunHeld = SunMode::Held;
         s.PackState();
         constexpr int Days = 365;
         for (int day = 0; day < Days; ++day)

@@ -24,7 +24,7 @@ struct Run : ::testing::Test {
     void SetUp() override {
         shared.PackState();
         run = shared;
-        run.SunHeld = 2;
+        run.Options.SunHeld = SunMode::Held;
     }
     void Ticks(int count) {
         for (int k = 0; k < count; ++k)
@@ -100,7 +100,7 @@ TEST_F(Run, ElapsedYearsAndDaysOfTwoDaySteps) {
 }
 
 TEST_F(Run, TenthOfADayStepsMakeADayInTenAndAYearIn3650) {
-    shared.TimeStep = 8640;
+    shared.Options.TimeStep = 8640;
     Ticks(10);
     EXPECT_EQ(run.ElapsedYears, 0);
     EXPECT_EQ(run.ElapsedDaysRem, 1);
@@ -111,7 +111,7 @@ TEST_F(Run, TenthOfADayStepsMakeADayInTenAndAYearIn3650) {
 
 TEST_F(Run, SharedOptionsTakeEffectAtTheNextTick) {
     Ticks(1);
-    shared.TimeStep = 86400;
+    shared.Options.TimeStep = 86400;
     view.ZoomHalfX = 25;
     view.ZoomHalfY = 25;
     Ticks(1);
@@ -125,12 +125,12 @@ TEST_F(Run, SharedOptionsTakeEffectAtTheNextTick) {
 TEST_F(Run, AFaultedTickUndoesTheStepAndTheTimeAndPlotsNothing) {
     Ticks(2);
     const SimState before = run;
-    shared.TimeStep = 1e306; // positions overflow within one step
+    shared.Options.TimeStep = 1e306; // positions overflow within one step
     EXPECT_THROW(Ticks(1), RunTimeError);
     EXPECT_TRUE(run.StateVec == before.StateVec);
     EXPECT_EQ(run.SimTime, before.SimTime);
     EXPECT_EQ(picture1.points.size(), 2u * 11u);
-    shared.TimeStep = 172800;
+    shared.Options.TimeStep = 172800;
     Ticks(1);
     EXPECT_EQ(run.SimTime, 3 * 172800.0);
 }

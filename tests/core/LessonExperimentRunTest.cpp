@@ -39,7 +39,7 @@ struct LessonRun {
 
     // `wholeNumbers`: as a teacher would have it after saving the experiment as a parameter file of
     // their own, in whole thousands of kilometres and metres per second.
-    explicit LessonRun(const char* name, SunMode sunOverride = SunMode::Unchanged,
+    explicit LessonRun(const char* name, std::optional<SunMode> sunOverride = std::nullopt,
                        bool wholeNumbers = false) {
         const std::string folder = ORVANE_EXPERIMENTS_DIR;
         const ExperimentRead read = ParseLessonExperiment(FileText(folder + "/" + name + ".experiment"));
@@ -55,11 +55,11 @@ struct LessonRun {
             return;
         }
         LoadLessonExperiment(s, experiment, *rows.rows);
-        const SunMode sun = sunOverride != SunMode::Unchanged ? sunOverride : experiment.sun;
-        s.SunHeld = sun == SunMode::Free ? 0 : 2; // the experiment window starts with the Sun held
+        // The experiment window starts with the Sun held.
+        s.Options.SunHeld = sunOverride.value_or(experiment.sun.value_or(SunMode::Held));
         s.PackState();
     }
-    void Step() { s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives), s.SimTime += s.TimeStep; }
+    void Step() { s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives), s.SimTime += s.Options.TimeStep; }
     double X(int b) const { return s.StateVec(b); }
     double Y(int b) const { return s.StateVec(b + 11); }
     double Vx(int b) const { return s.StateVec(b + 22); }
@@ -96,7 +96,7 @@ double AngleBetween(const LessonRun& r, int a, int b) {
 TEST(LessonExperiments, SolarSystem2000CanBeComparedWithTheRealSky) {
     LessonRun r("01-solar-system-2000");
     EXPECT_EQ(r.s.BodyMassPct(Asteroid), 0);
-    EXPECT_EQ(r.s.TimeStep, Day);
+    EXPECT_EQ(r.s.Options.TimeStep, Day);
     ASSERT_TRUE(r.s.DataSetDate.has_value());
     EXPECT_EQ(*r.s.DataSetDate, (CalendarDate{2000, 1, 1}));
     EXPECT_EQ(r.s.BodyX(Earth), -22434e6);
@@ -128,8 +128,8 @@ struct Pass {
 TEST(LessonExperiments, HeavyAsteroidThrowsJupiterAndVenusOffTheirOrbits) {
     LessonRun r("02-heavy-asteroid");
     EXPECT_EQ(r.s.BodyMassPct(Asteroid), 318100); // ten Jupiters
-    EXPECT_EQ(r.s.TimeStep, 2 * Day);
-    EXPECT_EQ(r.s.SunHeld, 2);
+    EXPECT_EQ(r.s.Options.TimeStep, 2 * Day);
+    EXPECT_EQ(r.s.Options.SunHeld, SunMode::Held);
     EXPECT_NEAR(measure::OrbitOf(r.Snapshot(), Earth).eccentricity, 0.017, 0.001);
     Pass jupiter, venus;
     while (r.s.SimTime < 8 * 365 * Day) {
@@ -156,7 +156,7 @@ TEST(LessonExperiments, HeavyAsteroidThrowsJupiterAndVenusOffTheirOrbits) {
 // 3.52 km/s, Jupiter at 569 million km with 11.74 km/s, both once in 2 pi d / 15.26 km/s = 9.7 years.
 TEST(LessonExperiments, BinaryStarCirclesItsCentreOfMassAndKeepsTheInnerPlanets) {
     LessonRun r("03-binary-star");
-    EXPECT_EQ(r.s.SunHeld, 0);
+    EXPECT_EQ(r.s.Options.SunHeld, SunMode::Free);
     EXPECT_EQ(r.s.BodyMassPct(Jupiter), 9994980);
     const auto [cx0, cy0] = r.Centre();
     // At the origin, but for the outer planets' share: a quarter of a million kilometres.
@@ -191,7 +191,7 @@ TEST(LessonExperiments, BinaryStarCirclesItsCentreOfMassAndKeepsTheInnerPlanets)
 
 TEST(LessonExperiments, TrojanStaysAtJupitersL4WithTheSunFreeAndDriftsWithTheSunHeld) {
     LessonRun r("04-trojan");
-    EXPECT_EQ(r.s.SunHeld, 0);
+    EXPECT_EQ(r.s.Options.SunHeld, SunMode::Free);
     EXPECT_EQ(r.s.BodyMassPct(Asteroid), 0);
     // An equilateral triangle, to the whole thousand kilometres the file gives positions in.
     EXPECT_NEAR(AngleBetween(r, Jupiter, Asteroid), 60, 1e-4);
@@ -206,7 +206,7 @@ TEST(LessonExperiments, TrojanStaysAtJupitersL4WithTheSunFreeAndDriftsWithTheSun
     EXPECT_LT(worst, 0.6); // as the description says: less than half a degree, give or take
 
     // Saved in whole numbers the point is a little off, yet the asteroid still stays by it.
-    LessonRun whole("04-trojan", SunMode::Unchanged, true);
+    LessonRun whole("04-trojan", std::nullopt, true);
     EXPECT_NE(whole.Vx(Sun), r.s.BodyVx(Sun));
     double worstWhole = 0;
     while (whole.s.SimTime < 100 * 365.25 * Day) {
@@ -266,7 +266,7 @@ TEST(LessonExperiments, CometKeepsKeplersPeriodAndIsFastAtPerihelion) {
     while (perihelia.size() < 2 && r.s.SimTime < 80 * Year) {
         r.Step();
         const double d = r.Distance(Sun, Asteroid);
-        if (previous < d && previous < before) perihelia.push_back(r.s.SimTime - r.s.TimeStep);
+        if (previous < d && previous < before) perihelia.push_back(r.s.SimTime - r.s.Options.TimeStep);
         before = previous, previous = d;
         fastest = std::max(fastest, r.SpeedAboutSun(Asteroid));
         slowest = std::min(slowest, r.SpeedAboutSun(Asteroid));
@@ -281,7 +281,7 @@ TEST(LessonExperiments, CometKeepsKeplersPeriodAndIsFastAtPerihelion) {
 // pi sqrt(r0^3 / (8 G (M + m))) = 5.4406e6 s = 62.97 days.
 TEST(LessonExperiments, StoppedEarthFallsIntoTheSunInTheFreeFallTimeAndIsFlungOut) {
     LessonRun r("07-earth-stopped");
-    EXPECT_EQ(r.s.TimeStep, 0.1 * Day);
+    EXPECT_EQ(r.s.Options.TimeStep, 0.1 * Day);
     EXPECT_EQ(r.Vx(Earth), 0);
     EXPECT_EQ(r.Vy(Earth), 0);
     const double energyBefore = r.EnergyAboutSun(Earth);
@@ -321,7 +321,7 @@ TEST(LessonExperiments, EscapeSpeedLeavesTheSunForGood) {
 // of m_J / M d = 7.1e8 m, about one solar radius (6.96e8 m), once in Jupiter's 11.9 years.
 TEST(LessonExperiments, ReleasedSunWobblesAboutTheCentreOfMass) {
     LessonRun r("09-sun-released");
-    EXPECT_EQ(r.s.SunHeld, 0);
+    EXPECT_EQ(r.s.Options.SunHeld, SunMode::Free);
     const auto [cx0, cy0] = r.Centre();
     double drift = 0, nearest = 1e300, farthest = 0, worstOpposite = 0, turns = 0;
     double previous = std::atan2(r.Y(Sun) - cy0, r.X(Sun) - cx0);
@@ -347,7 +347,7 @@ TEST(LessonExperiments, ReleasedSunWobblesAboutTheCentreOfMass) {
 
     // Whole metres per second would not do: the Sun's -6.8 and -11.9 m/s cut to -6 and -11 leave the
     // centre of mass moving at about a metre per second, half a million kilometres in these years.
-    LessonRun whole("09-sun-released", SunMode::Unchanged, true);
+    LessonRun whole("09-sun-released", std::nullopt, true);
     const auto [wx0, wy0] = whole.Centre();
     while (whole.s.SimTime < 12 * Year)
         whole.Step();

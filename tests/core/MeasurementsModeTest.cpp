@@ -95,13 +95,13 @@ struct SwitchRun {
     MeasureRecorder recorder;
     SwitchRun() {
         s.PackState();
-        s.TimeStep = 172800;
+        s.Options.TimeStep = 172800;
     }
     void Steps(int count, bool sunHeld) {
-        s.SunHeld = sunHeld ? 2 : 0;
+        s.Options.SunHeld = sunHeld ? SunMode::Held : SunMode::Free;
         for (int k = 0; k < count; ++k) {
             s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
-            s.SimTime += s.TimeStep;
+            s.SimTime += s.Options.TimeStep;
             recorder.Record(SnapshotOf(s));
         }
     }
@@ -109,7 +109,7 @@ struct SwitchRun {
 
 TEST(SunSwitch, NewBaselineAfterTheSunHasMovedIsMeasuredUnderTheNewOption) {
     SwitchRun run;
-    run.s.SunHeld = 0;
+    run.s.Options.SunHeld = SunMode::Free;
     run.recorder.Start(SnapshotOf(run.s));
     run.Steps(1500, false); // eight years: the Sun moves at several m/s
     const int n = run.s.BodyCount;
@@ -136,7 +136,7 @@ TEST(SunSwitch, NewBaselineAfterTheSunHasMovedIsMeasuredUnderTheNewOption) {
 
 TEST(SunSwitch, ChosenBeforeTheFirstStepItMarksNoNewBaseline) {
     SwitchRun run;
-    run.s.SunHeld = 2;
+    run.s.Options.SunHeld = SunMode::Held;
     run.recorder.Start(SnapshotOf(run.s));
     run.Steps(3, false);
     EXPECT_TRUE(run.recorder.BaselineTimes().empty());
@@ -149,7 +149,7 @@ TEST(SunSwitch, ChosenBeforeTheFirstStepItMarksNoNewBaseline) {
 
 TEST(SunSwitch, ANewStartForgetsThePreviousRunsMarks) {
     SwitchRun run;
-    run.s.SunHeld = 2;
+    run.s.Options.SunHeld = SunMode::Held;
     run.recorder.Start(SnapshotOf(run.s));
     run.Steps(3, true);
     run.Steps(3, false);
@@ -267,7 +267,7 @@ CsvWords NumberedWords(const RunSnapshot& run) {
 
 TEST(Csv, DerivedColumnsFollowTheSunsModeAndTheFirstChangeIsZero) {
     SwitchRun run;
-    run.s.SunHeld = 2;
+    run.s.Options.SunHeld = SunMode::Held;
     run.recorder.Start(SnapshotOf(run.s));
     run.Steps(200, true);
     run.Steps(200, false);

@@ -144,8 +144,8 @@ TEST(RevolutionClock, TimesTurnsInEitherSenseAndIgnoresWobbles) {
 MeasureRecorder RunDefaultData(double step, double days) {
     SimState s = test::StartupState();
     s.PackState();
-    s.SunHeld = 2;
-    s.TimeStep = step;
+    s.Options.SunHeld = SunMode::Held;
+    s.Options.TimeStep = step;
     MeasureRecorder recorder;
     recorder.Start(SnapshotOf(s));
     const int steps = static_cast<int>(std::lround(days * Day / step));
@@ -182,19 +182,19 @@ TEST(Recorder, EnergyErrorFallsWithTheFifthPowerOfTheStep) {
 TEST(Recorder, SunOptionStartsANewBaseline) {
     SimState s = test::StartupState();
     s.PackState();
-    s.SunHeld = 2;
-    s.TimeStep = 172800;
+    s.Options.SunHeld = SunMode::Held;
+    s.Options.TimeStep = 172800;
     MeasureRecorder recorder;
     recorder.Start(SnapshotOf(s));
     for (int k = 0; k < 3; ++k) {
         s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
-        s.SimTime += s.TimeStep;
+        s.SimTime += s.Options.TimeStep;
         recorder.Record(SnapshotOf(s));
     }
     EXPECT_TRUE(recorder.BaselineTimes().empty());
-    s.SunHeld = 0;
+    s.Options.SunHeld = SunMode::Free;
     s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives);
-    s.SimTime += s.TimeStep;
+    s.SimTime += s.Options.TimeStep;
     recorder.Record(SnapshotOf(s));
     ASSERT_EQ(recorder.BaselineTimes().size(), 1u);
     EXPECT_EQ(recorder.BaselineTimes()[0], 3 * 172800.0);

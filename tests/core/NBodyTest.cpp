@@ -34,7 +34,7 @@ void NewtonAcceleration(const SimState& s, int k, double& ax, double& ay) {
 TEST(NBodyDerivatives, EarthIsPulledTowardsTheSunAtAboutSixMillimetresPerSecondSquared) {
     SimState s = StartupState();
     s.PackState();
-    s.SunHeld = 2;
+    s.Options.SunHeld = SunMode::Held;
     s.NBodyDerivatives();
     const double ax = s.DerivVec(state::Vx(Earth, N)), ay = s.DerivVec(state::Vy(Earth, N));
     const double r = std::hypot(12821e6, 146540e6);
@@ -55,7 +55,7 @@ TEST(NBodyDerivatives, EarthIsPulledTowardsTheSunAtAboutSixMillimetresPerSecondS
 TEST(NBodyDerivatives, AllAccelerationsAgreeWithNewtonsLawForDefaultData) {
     SimState s = StartupState();
     s.PackState();
-    s.SunHeld = 0;
+    s.Options.SunHeld = SunMode::Free;
     s.NBodyDerivatives();
     for (int k = 1; k <= 11; ++k) {
         if (k == 9 || k == 10) continue; // the Neptune–Pluto floor changes their mutual pull
@@ -71,13 +71,13 @@ TEST(NBodyDerivatives, SunHeldOrFree) {
     s.BodyVx(1) = 100;
     s.BodyVy(1) = -50;
     s.PackState();
-    s.SunHeld = 2;
+    s.Options.SunHeld = SunMode::Held;
     s.NBodyDerivatives();
     for (int c : {state::X(Sun, N), state::Y(Sun, N), state::Vx(Sun, N), state::Vy(Sun, N)})
         EXPECT_EQ(s.DerivVec(c), 0) << c;
     EXPECT_NE(s.DerivVec(state::Vx(Earth, N)), 0); // the planets still orbit it
 
-    s.SunHeld = 0;
+    s.Options.SunHeld = SunMode::Free;
     s.NBodyDerivatives();
     EXPECT_EQ(s.DerivVec(state::X(Sun, N)), 100);
     EXPECT_EQ(s.DerivVec(state::Y(Sun, N)), -50);
@@ -203,7 +203,7 @@ TEST(DegenerateGeometry, MasslessPlanetsAreTestParticlesAndJupiterKeepsKeplersPe
     for (int k = body::Mercury; k <= Asteroid; ++k)
         if (k != body::Jupiter) s.BodyMassPct(k) = 0;
     s.PackState();
-    s.SunHeld = 2;
+    s.Options.SunHeld = SunMode::Held;
     s.NBodyDerivatives();
     for (int k : {Earth, static_cast<int>(body::Pluto)}) {
         double ax, ay;
@@ -221,7 +221,7 @@ TEST(DegenerateGeometry, MasslessPlanetsAreTestParticlesAndJupiterKeepsKeplersPe
     const double a = 1 / (2 / r0 - v0 * v0 / mu);
     const double keplerDays = 2 * std::numbers::pi * std::sqrt(a * a * a / mu) / 86400;
 
-    s.TimeStep = 86400;
+    s.Options.TimeStep = 86400;
     const auto angle = [&] { return std::atan2(s.StateVec(state::Y(j, N)), s.StateVec(state::X(j, N))); };
     double turned = 0;
     double previous = angle();

@@ -64,7 +64,7 @@ TEST(OrbitRun, StartSeedsThePlanetsStateAndColour) {
 
 TEST(OrbitRun, AStepMovesThePlanetInTheTableAndLeavesOneTrailPointOnEachScreen) {
     SimState shared = test::StartupState();
-    shared.TimeStep = 8640;
+    shared.Options.TimeStep = 8640;
     shared.SimTime = 100;
     SimState orbit;
     StartOrbitRun(orbit, shared, Earth);
@@ -95,7 +95,7 @@ TEST(OrbitRun, AStepMovesThePlanetInTheTableAndLeavesOneTrailPointOnEachScreen) 
 // over and repacked during the run, the next step falls twice as fast.
 TEST(OrbitRun, TheSunsMassTakenOverDuringARunActsFromTheNextStep) {
     SimState shared = test::StartupState();
-    shared.TimeStep = 8640;
+    shared.Options.TimeStep = 8640;
     shared.BodyX(Earth) = 1.5e11;
     shared.BodyY(Earth) = 0;
     shared.BodyVx(Earth) = 0;

@@ -22,7 +22,7 @@ double CircularOrbitError(int steps) {
     s.StateVec(2) = 0;
     s.StateVec(3) = 0;
     s.StateVec(4) = v;
-    s.TimeStep = period / steps;
+    s.Options.TimeStep = period / steps;
     for (int k = 0; k < steps; ++k)
         s.RungeKuttaStep(4, &SimState::OrbitDerivatives);
     EXPECT_EQ(s.LoopI, 4);
@@ -44,7 +44,7 @@ TEST(RungeKutta, OneStepFollowsTheClassicalScheme) {
     s.LoopI = 2;
     const double gm = s.BodyMass(1) * s.GravConst;
     const double h = 86400;
-    s.TimeStep = h;
+    s.Options.TimeStep = h;
     s.StateVec(1) = 1e11;
     s.StateVec(2) = 0;
     s.StateVec(3) = 0;
@@ -65,8 +65,8 @@ TEST(RungeKutta, OneStepFollowsTheClassicalScheme) {
 TEST(RungeKutta, EarthReturnsAfterAYearWithTheSunHeld) {
     SimState s = StartupState();
     s.PackState();
-    s.SunHeld = 2;
-    s.TimeStep = 8640;
+    s.Options.SunHeld = SunMode::Held;
+    s.Options.TimeStep = 8640;
     const double x0 = s.StateVec(4), y0 = s.StateVec(15);
     const double r = std::hypot(x0, y0);
     const double v = std::hypot(30165.0, 2639.0);
@@ -74,7 +74,7 @@ TEST(RungeKutta, EarthReturnsAfterAYearWithTheSunHeld) {
     const double gm = s.BodyMass(1) * s.GravConst;
     const double a = 1 / (2 / r - v * v / gm);
     const double period = 2 * std::numbers::pi * std::sqrt(a * a * a / gm);
-    const int steps = static_cast<int>(std::lround(period / s.TimeStep));
+    const int steps = static_cast<int>(std::lround(period / s.Options.TimeStep));
     for (int k = 0; k < steps; ++k)
         s.RungeKuttaStep(44, &SimState::NBodyDerivatives);
     EXPECT_LT(std::hypot(s.StateVec(4) - x0, s.StateVec(15) - y0), 0.01 * r);
@@ -86,7 +86,7 @@ TEST(RunTimeErrors, FaultedStepLeavesTheStateAsItWas) {
     s.PackState();
     s.BodyMassPct(1) = 0; // a Sun of mass 0: its acceleration is 0/0
     s.PackState();
-    s.SunHeld = 2;
+    s.Options.SunHeld = SunMode::Held;
     const SimState before = s;
     EXPECT_THROW(s.RungeKuttaStep(44, &SimState::NBodyDerivatives), RunTimeError);
     EXPECT_TRUE(s.StateVec == before.StateVec);
@@ -105,7 +105,7 @@ TEST(RunTimeErrors, OverflowAndDivisionByZeroAreCaught) {
 
     SimState t = StartupState();
     t.PackState();
-    t.TimeStep = 1e307;
+    t.Options.TimeStep = 1e307;
     t.StateVec(30) = 1e300;
     const SimState before = t;
     EXPECT_THROW(t.RungeKuttaStep(44, &SimState::NBodyDerivatives), RunTimeError);
@@ -129,8 +129,8 @@ TEST(RunTimeErrors, AStepFaultingAtItsHalfStepIsUndoneAsAWhole) {
     s.BodyVx(2) = 25000; // 1.08e9 m in half a day
     s.BodyX(3) = 1e-150;
     s.BodyY(3) = 0;
-    s.SunHeld = 2;
-    s.TimeStep = 86400;
+    s.Options.SunHeld = SunMode::Held;
+    s.Options.TimeStep = 86400;
     s.PackState();
     const SimState before = s;
     EXPECT_THROW(s.RungeKuttaStep(44, &SimState::NBodyDerivatives), RunTimeError);
@@ -145,7 +145,7 @@ TEST(RunTimeErrors, AStepFaultingAtItsHalfStepIsUndoneAsAWhole) {
 TEST(RunTimeErrors, OrbitStepThroughTheSunIsUndone) {
     SimState s = StartupState();
     s.LoopI = 4;
-    s.TimeStep = 86400;
+    s.Options.TimeStep = 86400;
     s.StateVec(1) = 1.08e9;
     s.StateVec(2) = 0;
     s.StateVec(3) = -25000;

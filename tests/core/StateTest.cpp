@@ -23,8 +23,8 @@ TEST(StartupValues, ConstantsCountsAndOptions) {
     EXPECT_EQ(s.BodyCount, 11);
     EXPECT_EQ(s.StateDim, 44);
     EXPECT_EQ(s.SelectedBody, 0);
-    EXPECT_EQ(s.StepDelayMs, 1);
-    EXPECT_EQ(s.TimeStep, 172800);
+    EXPECT_EQ(s.Options.StepDelayMs, 1);
+    EXPECT_EQ(s.Options.TimeStep, 172800);
     EXPECT_DOUBLE_EQ(s.EarthMass, 5.97e24);
     EXPECT_DOUBLE_EQ(s.GravConst, 6.67e-11);
     EXPECT_EQ(s.LengthUnit, 1e6);

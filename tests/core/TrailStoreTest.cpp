@@ -106,7 +106,7 @@ struct KeptRun : ::testing::Test {
     void SetUp() override {
         shared.PackState();
         run = shared;
-        run.SunHeld = 2;
+        run.Options.SunHeld = SunMode::Held;
     }
 };
 

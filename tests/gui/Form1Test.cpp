@@ -71,15 +71,15 @@ TEST_F(SetupWindow, OptionsStartSelectedAndSetStepAndDelay) {
     for (const char* body : {"Option15", "Option1", "Option5", "Option9"})
         EXPECT_FALSE(Find<QRadioButton>(&form, body)->isChecked());
     Click(&form, "Option12");
-    EXPECT_EQ(state.TimeStep, 8640);
+    EXPECT_EQ(state.Options.TimeStep, 8640);
     Click(&form, "Option11");
-    EXPECT_EQ(state.TimeStep, 86400);
+    EXPECT_EQ(state.Options.TimeStep, 86400);
     Click(&form, "Option10");
-    EXPECT_EQ(state.TimeStep, 172800);
+    EXPECT_EQ(state.Options.TimeStep, 172800);
     Click(&form, "Option13");
-    EXPECT_EQ(state.StepDelayMs, 2000);
+    EXPECT_EQ(state.Options.StepDelayMs, 2000);
     Click(&form, "Option14");
-    EXPECT_EQ(state.StepDelayMs, 1);
+    EXPECT_EQ(state.Options.StepDelayMs, 1);
 }
 
 TEST_F(SetupWindow, PlanetCellsRefuseTypingSunAndAsteroidCellsAccept) {

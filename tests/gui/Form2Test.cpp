@@ -57,8 +57,8 @@ TEST_F(Experiment, LayoutDefaultsAndCaptions) {
     EXPECT_EQ(form->Slider2->minimum(), 50);
     EXPECT_EQ(form->Slider2->pageStep(), 50);
     EXPECT_EQ(form->View.ZoomHalfX, 4500);
-    EXPECT_EQ(state.StepDelayMs, 1);
-    EXPECT_EQ(state.SunHeld, 2);
+    EXPECT_EQ(state.Options.StepDelayMs, 1);
+    EXPECT_EQ(state.Options.SunHeld, SunMode::Held);
     EXPECT_TRUE(Find<QRadioButton>(form, "Option1")->isChecked());
     test::ExpectCaptionsFit(form);
 }
@@ -126,7 +126,7 @@ TEST_F(Experiment, SlidersScrollApplyChangeOnlyCaptions) {
     EXPECT_EQ(form->Run().SimTime, 2 * 172800.0);
 
     form->Slider1->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(state.StepDelayMs, 101);
+    EXPECT_EQ(state.Options.StepDelayMs, 101);
     EXPECT_EQ(Timer()->Interval(), 101);
     EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Замедление на шаге = 101 мс");
     EXPECT_EQ(form->Run().SimTime, 3 * 172800.0);
@@ -134,7 +134,7 @@ TEST_F(Experiment, SlidersScrollApplyChangeOnlyCaptions) {
     // A Change without a Scroll only writes the caption.
     form->Slider1->setValue(5000);
     form->Slider2->setValue(777);
-    EXPECT_EQ(state.StepDelayMs, 101);
+    EXPECT_EQ(state.Options.StepDelayMs, 101);
     EXPECT_EQ(form->View.ZoomHalfX, 25);
     EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Замедление на шаге = 5000 мс");
     EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 777 млн.км");
@@ -185,7 +185,7 @@ TEST_F(Experiment, SunHeldStaysAndFreeSunMoves) {
     EXPECT_EQ(form->Run().StateVec(1), 0);
     EXPECT_EQ(form->Run().StateVec(12), 0);
     Click(form, "Option2");
-    EXPECT_EQ(state.SunHeld, 0);
+    EXPECT_EQ(state.Options.SunHeld, SunMode::Free);
     Ticks(20);
     EXPECT_NE(form->Run().StateVec(1), 0);
     const double x = form->Run().StateVec(1);
@@ -268,8 +268,8 @@ TEST_F(Experiment, ARestartKeepsViewSpeedSunAndTimer) {
     Click(form, "Command4");
     Start();
     EXPECT_EQ(form->View.ZoomCenterX, -2250);
-    EXPECT_EQ(state.StepDelayMs, 101);
-    EXPECT_EQ(form->Run().SunHeld, 0);
+    EXPECT_EQ(state.Options.StepDelayMs, 101);
+    EXPECT_EQ(form->Run().Options.SunHeld, SunMode::Free);
     EXPECT_FALSE(Timer()->Enabled());
     EXPECT_EQ(form->Run().SimTime, 0);
 }
@@ -277,7 +277,7 @@ TEST_F(Experiment, ARestartKeepsViewSpeedSunAndTimer) {
 TEST_F(Experiment, AFaultedTickPausesOnceAndUndoesTheStep) {
     Ticks(2);
     const SimState before = form->Run();
-    state.TimeStep = 1e306;  // positions overflow within one step
+    state.Options.TimeStep = 1e306;  // positions overflow within one step
     Click(form, "Command5"); // running again
     {
         test::MessageCatcher catcher;
@@ -290,7 +290,7 @@ TEST_F(Experiment, AFaultedTickPausesOnceAndUndoesTheStep) {
     EXPECT_FALSE(Timer()->Enabled());
     EXPECT_TRUE(form->Run().StateVec == before.StateVec);
     EXPECT_EQ(form->Run().SimTime, before.SimTime);
-    state.TimeStep = 172800;
+    state.Options.TimeStep = 172800;
     Click(form, "Command9");
     for (int i = 1; i <= 11; ++i)
         EXPECT_TRUE(std::isfinite(state.BodyX(i)));
@@ -369,7 +369,7 @@ TEST_F(Experiment, ClosingTheSetupWindowHidesItUntilTheSaveAndReturn) {
     EXPECT_TRUE(setup.isVisible());
     EXPECT_EQ(state.BodyX(4), form->Run().StateVec(4));
     EXPECT_NE(state.BodyX(4), 12821e6);
-    EXPECT_EQ(state.TimeStep, 8640); // not loaded anew: the options and typed text are as they were
+    EXPECT_EQ(state.Options.TimeStep, 8640); // not loaded anew: the options and typed text are as they were
     EXPECT_TRUE(Find<QRadioButton>(&setup, "Option12")->isChecked());
     EXPECT_EQ(TextOf(&setup, "Text2(0)"), "7");
     EXPECT_EQ(TextOf(&setup, "Text3(3)"), "12821"); // the table is not refreshed by the hand-over

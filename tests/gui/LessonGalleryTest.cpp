@@ -188,8 +188,8 @@ TEST_F(Gallery, ListsTheExperimentsAndDescribesTheChosenOne) {
     form.Lessons_Click();
     ASSERT_TRUE(hand.opened);
     EXPECT_TRUE(state.BodyX == before.BodyX && state.BodyMassPct == before.BodyMassPct);
-    EXPECT_EQ(state.TimeStep, before.TimeStep);
-    EXPECT_EQ(form.NextStartSunMode(), SunMode::Unchanged);
+    EXPECT_EQ(state.Options.TimeStep, before.Options.TimeStep);
+    EXPECT_EQ(form.NextStartSunMode(), std::nullopt);
 }
 
 TEST_F(Gallery, EnterLoadsTheExperimentItsAccuracyAndTheSunsModeForTheNextStart) {
@@ -203,7 +203,7 @@ TEST_F(Gallery, EnterLoadsTheExperimentItsAccuracyAndTheSunsModeForTheNextStart)
     EXPECT_EQ(state.BodyVx(4), 0);
     EXPECT_EQ(TextOf(&form, "Text5(3)"), "0");
     EXPECT_EQ(TextOf(&form, "Text2(10)"), "0"); // the asteroid's mass, shown
-    EXPECT_EQ(state.TimeStep, 8640);
+    EXPECT_EQ(state.Options.TimeStep, 8640);
     EXPECT_TRUE(Find<QRadioButton>(&form, "Option12")->isChecked());
     EXPECT_FALSE(Find<QRadioButton>(&form, "Option10")->isChecked());
 
@@ -214,7 +214,7 @@ TEST_F(Gallery, EnterLoadsTheExperimentItsAccuracyAndTheSunsModeForTheNextStart)
     });
     form.Lessons_Click();
     ASSERT_TRUE(trojan.opened);
-    EXPECT_EQ(state.TimeStep, 172800);
+    EXPECT_EQ(state.Options.TimeStep, 172800);
     EXPECT_TRUE(Find<QRadioButton>(&form, "Option10")->isChecked());
     EXPECT_EQ(form.NextStartSunMode(), SunMode::Free);
     EXPECT_NE(state.BodyVx(1), 0); // the Sun moves so that the centre of mass stays put
@@ -224,9 +224,9 @@ TEST_F(Gallery, EnterLoadsTheExperimentItsAccuracyAndTheSunsModeForTheNextStart)
     Form2* experiment = form.ExperimentWindow();
     ASSERT_NE(experiment, nullptr);
     EXPECT_TRUE(experiment->Option2->isChecked());
-    EXPECT_EQ(experiment->Run().SunHeld, 0);
-    EXPECT_EQ(state.SunHeld, 0);
-    EXPECT_EQ(form.NextStartSunMode(), SunMode::Unchanged);
+    EXPECT_EQ(experiment->Run().Options.SunHeld, SunMode::Free);
+    EXPECT_EQ(state.Options.SunHeld, SunMode::Free);
+    EXPECT_EQ(form.NextStartSunMode(), std::nullopt);
 
     // An experiment with the Sun held sets it back.
     GalleryHand held([](LessonGallery* dialog) {
@@ -236,7 +236,7 @@ TEST_F(Gallery, EnterLoadsTheExperimentItsAccuracyAndTheSunsModeForTheNextStart)
     form.Lessons_Click();
     Click(&form, "Command1");
     EXPECT_TRUE(experiment->Option1->isChecked());
-    EXPECT_EQ(experiment->Run().SunHeld, 2);
+    EXPECT_EQ(experiment->Run().Options.SunHeld, SunMode::Held);
 }
 
 TEST_F(Gallery, TheSolarSystemOf2000KeepsItsDateForTheRealSky) {

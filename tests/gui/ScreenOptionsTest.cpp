@@ -267,7 +267,7 @@ TEST_P(Keys, DoWhatTheirControlsDo) {
     // Space: "Старт" first, then "Пауза" and "Продолжить" in turn.
     EXPECT_EQ(form->Timer1->Interval(), 0);
     Press(Qt::Key_Space);
-    EXPECT_EQ(form->Run().SimTime, form->Shared().TimeStep);
+    EXPECT_EQ(form->Run().SimTime, form->Shared().Options.TimeStep);
     EXPECT_TRUE(form->Timer1->Delivering());
     Press(Qt::Key_Space);
     EXPECT_FALSE(form->Timer1->Enabled());
@@ -289,7 +289,7 @@ TEST_P(Keys, DoWhatTheirControlsDo) {
     EXPECT_EQ(form->View.ZoomCenterX, 2250);
     Press(Qt::Key_Down);
     EXPECT_EQ(form->View.ZoomCenterY, 0);
-    EXPECT_EQ(form->Run().SimTime, before + 5 * form->Shared().TimeStep);
+    EXPECT_EQ(form->Run().SimTime, before + 5 * form->Shared().Options.TimeStep);
     // + and −: one click on the zoom slider's track, caption included.
     EXPECT_EQ(form->Slider1->value(), 1); // the focused slider did not move
     Press(Qt::Key_Plus, Qt::ShiftModifier);

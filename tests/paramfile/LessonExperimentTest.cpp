@@ -65,7 +65,7 @@ TEST(LessonExperimentFile, ReadsEveryKeyWithContinuedLinesAndComments) {
     const ExperimentRead plain = ParseLessonExperiment(std::string("title=T\nparameters=a.dat\n") + Masses);
     ASSERT_TRUE(plain.experiment);
     EXPECT_EQ(plain.experiment->accuracy, Accuracy::Low);
-    EXPECT_EQ(plain.experiment->sun, SunMode::Unchanged);
+    EXPECT_EQ(plain.experiment->sun, std::nullopt);
 }
 
 TEST(LessonExperimentFile, AMistakeIsNamedByItsLine) {
