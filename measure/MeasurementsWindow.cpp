@@ -127,7 +127,8 @@ void MeasurementsWindow::ShowStaticTexts() {
     timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(
         tr("Время с начала эксперимента: %1 и %2 (%3); Солнце закреплено")
             .arg(YearsText(9999), DaysText(364.9), DaysAndNightsText(9999999.9))));
-    dateLabel_->setFixedWidth(dateLabel_->fontMetrics().horizontalAdvance(tr("Дата в модели: %1").arg(ui::DateToText(LastEphemerisDate))));
+    dateLabel_->setFixedWidth(dateLabel_->fontMetrics().horizontalAdvance(
+        tr("Дата в модели: %1").arg(ui::DateToText(LastEphemerisDate))));
 
     for (int column = 0; column < ColumnCount; ++column)
         table_->horizontalHeaderItem(column)->setText(tr(ColumnCaptions[column]));

@@ -44,7 +44,8 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     setObjectName(QStringLiteral("DateDialog"));
     setWindowTitle(tr("Положения планет на дату"));
 
-    auto* prompt = new QLabel(tr("Дата (с %1 по %2):").arg(DateText(FirstDate()), DateText(LastDate())), this);
+    auto* prompt =
+        new QLabel(tr("Дата (с %1 по %2):").arg(DateText(FirstDate()), DateText(LastDate())), this);
     prompt->setObjectName(QStringLiteral("DateLabel"));
     // A plain text field: the date is read as typed, as a whole, never part by part.
     dateEdit_ = new QLineEdit(this);

@@ -1,6 +1,7 @@
 #include "Bodies.h"
 #include "CoreTestSupport.h"
 #include "StateLayout.h"
+#include "Units.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,26 @@ TEST(NBodyDerivatives, SunHeldOrFree) {
     NewtonAcceleration(s, 1, ax, ay);
     EXPECT_NEAR(s.DerivVec(state::Vx(Sun, N)), ax, std::fabs(ax) * 1e-9);
     EXPECT_NEAR(s.DerivVec(state::Vy(Sun, N)), ay, std::fabs(ay) * 1e-9);
+}
+
+// A stored switch of 1 holds the Sun as 2 does: any value of 1 or more holds it.
+TEST(NBodyDerivatives, AnySunSwitchOfOneOrMoreHoldsTheSun) {
+    SimState s = StartupState();
+    s.BodyVx(1) = 100;
+    s.PackState();
+    s.Options.SunHeld = static_cast<SunMode>(1);
+    s.NBodyDerivatives();
+    EXPECT_EQ(s.DerivVec(state::X(Sun, N)), 0);
+    EXPECT_EQ(s.DerivVec(state::Vx(Sun, N)), 0);
+    EXPECT_EQ(static_cast<int>(SunMode::Held), 2);
+    EXPECT_EQ(static_cast<int>(SunMode::Free), 0);
+
+    // Loading the experiment window sets the fast slow-down and holds the Sun; the accuracy stays.
+    ExperimentOptions options{TimeStepHigh, SlowStepDelayMs, SunMode::Free};
+    LoadExperimentWindowOptions(options);
+    EXPECT_EQ(options.TimeStep, 8640);
+    EXPECT_EQ(options.StepDelayMs, 1);
+    EXPECT_EQ(options.SunHeld, SunMode::Held);
 }
 
 TEST(PairRules, SmallXSeparationChangesOnlyTheAngle) {

@@ -111,6 +111,7 @@ TEST_F(DateCommand, TheDialogOffersTheCoveredDatesWithTodayFirst) {
     auto* calendar = Find<QCalendarWidget>(&dialog, "DateCalendar");
     EXPECT_EQ(Find<QPushButton>(&dialog, "LoadButton")->text(), "Загрузить");
     EXPECT_EQ(Find<QPushButton>(&dialog, "CancelButton")->text(), "Отмена");
+    EXPECT_EQ(Find<QLabel>(&dialog, "DateLabel")->text(), "Дата (с 1.1.1800 по 31.12.2050):");
     EXPECT_EQ(edit->placeholderText(), "Д.М.ГГГГ");
     EXPECT_TRUE(edit->toolTip().contains("01.03.1900")) << edit->toolTip().toStdString();
     EXPECT_EQ(calendar->minimumDate(), QDate(1800, 1, 1));

@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "BodyNames.h"
+#include "DateText.h"
 #include "Guard.h"
 #include "NumberText.h"
 #include "PictureBox.h"
@@ -137,6 +138,19 @@ TEST(NumberText, DefaultConversionInTheCAndRussianLocales) {
     EXPECT_EQ(NumberToText(-0.0, c), QStringLiteral("0"));
     EXPECT_EQ(NumberToText(0.1 + 0.2, c), QStringLiteral("0.3")); // 15 significant digits
     EXPECT_EQ(NumberToText(123456789012345678.0, c), QStringLiteral("1.23456789012346E+17"));
+}
+
+TEST(NumberText, DatesAreWrittenAsTheDateFieldReadsThemInEveryLocale) {
+    const CalendarDate dates[] = {{1800, 1, 1}, {1900, 3, 1}, {1969, 7, 20}, {2000, 2, 29}, {2050, 12, 31}};
+    for (const CalendarDate& date : dates) {
+        const QString text = ui::DateToText(date);
+        const DateTextRead read = ReadDateText(text.toStdString(), {1800, 1, 1}, {2050, 12, 31});
+        EXPECT_EQ(read.fault, DateTextFault::None) << text.toStdString();
+        EXPECT_EQ(read.date, date) << text.toStdString();
+    }
+    // No leading zeros, dots whatever the desktop's language.
+    EXPECT_EQ(ui::DateToText({1900, 3, 1}), "1.3.1900");
+    EXPECT_EQ(ui::DateToText({2050, 12, 31}), "31.12.2050");
 }
 
 TEST(NumberText, ReadingTypedNumbers) {
