@@ -51,46 +51,6 @@
 <context>
     <name>Captions</name>
     <message>
-        <source>Солнце</source>
-        <translation>Sun</translation>
-    </message>
-    <message>
-        <source>Меркурий</source>
-        <translation>Mercury</translation>
-    </message>
-    <message>
-        <source>Венера</source>
-        <translation>Venus</translation>
-    </message>
-    <message>
-        <source>Земля</source>
-        <translation>Earth</translation>
-    </message>
-    <message>
-        <source>Марс</source>
-        <translation>Mars</translation>
-    </message>
-    <message>
-        <source>Юпитер</source>
-        <translation>Jupiter</translation>
-    </message>
-    <message>
-        <source>Сатурн</source>
-        <translation>Saturn</translation>
-    </message>
-    <message>
-        <source>Уран</source>
-        <translation>Uranus</translation>
-    </message>
-    <message>
-        <source>Нептун</source>
-        <translation>Neptune</translation>
-    </message>
-    <message>
-        <source>Плутон</source>
-        <translation>Pluto</translation>
-    </message>
-    <message>
         <source>Координаты планет в масштабе орбиты Юпитера</source>
         <translation>Planet positions on the scale of Jupiter’s orbit</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include "AppStyle.h"
 #include "Bodies.h"
+#include "BodyNames.h"
 #include "ControlLayout.h"
 #include "ExperimentStart.h"
 #include "Form2.h"
@@ -37,22 +38,18 @@ using ui::PlaceTw;
 namespace {
 
 struct BodyOptionLayout {
-    ui::ControlLayout control;
+    const char* name;
     Integer body;
+    int left, top, width, height;
 };
 
-// The body option buttons head the columns of the parameter table.
+// The body option buttons head the columns of the parameter table, each captioned with its body's name.
 constexpr BodyOptionLayout BodyOptions[] = {
-    {{"Option15", QT_TRANSLATE_NOOP("Captions", "Солнце"), 1800, 5520, 855, 195}, body::Sun},
-    {{"Option1", QT_TRANSLATE_NOOP("Captions", "Меркурий"), 2760, 5450, 1095, 375}, body::Mercury},
-    {{"Option2", QT_TRANSLATE_NOOP("Captions", "Венера"), 3840, 5520, 855, 255}, body::Venus},
-    {{"Option3", QT_TRANSLATE_NOOP("Captions", "Земля"), 4800, 5520, 855, 255}, body::Earth},
-    {{"Option4", QT_TRANSLATE_NOOP("Captions", "Марс"), 5640, 5520, 735, 255}, body::Mars},
-    {{"Option5", QT_TRANSLATE_NOOP("Captions", "Юпитер"), 6360, 5520, 975, 255}, body::Jupiter},
-    {{"Option6", QT_TRANSLATE_NOOP("Captions", "Сатурн"), 7200, 5520, 855, 255}, body::Saturn},
-    {{"Option7", QT_TRANSLATE_NOOP("Captions", "Уран"), 8160, 5520, 855, 255}, body::Uranus},
-    {{"Option8", QT_TRANSLATE_NOOP("Captions", "Нептун"), 9120, 5520, 855, 255}, body::Neptune},
-    {{"Option9", QT_TRANSLATE_NOOP("Captions", "Плутон"), 10080, 5520, 855, 255}, body::Pluto},
+    {"Option15", body::Sun, 1800, 5520, 855, 195},    {"Option1", body::Mercury, 2760, 5450, 1095, 375},
+    {"Option2", body::Venus, 3840, 5520, 855, 255},   {"Option3", body::Earth, 4800, 5520, 855, 255},
+    {"Option4", body::Mars, 5640, 5520, 735, 255},    {"Option5", body::Jupiter, 6360, 5520, 975, 255},
+    {"Option6", body::Saturn, 7200, 5520, 855, 255},  {"Option7", body::Uranus, 8160, 5520, 855, 255},
+    {"Option8", body::Neptune, 9120, 5520, 855, 255}, {"Option9", body::Pluto, 10080, 5520, 855, 255},
 };
 
 constexpr ui::ControlLayout Labels[] = {
@@ -197,7 +194,9 @@ void Form1::BuildLayout() {
                 false}});
 
     for (const BodyOptionLayout& control : BodyOptions) {
-        auto* option = ui::MakeControl<QRadioButton>(this, control.control);
+        auto* option = ui::MakeControl<QRadioButton>(
+            this, {control.name, ui::BodyNameSources[static_cast<std::size_t>(control.body)], control.left,
+                   control.top, control.width, control.height, ui::BodyNameContext});
         ui::ConnectGuarded(option, &QRadioButton::clicked, this, nullptr,
                            [this, body = control.body] { Option_Click(body); });
     }

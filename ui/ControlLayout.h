@@ -7,17 +7,19 @@
 
 namespace orvane::ui {
 
-// A control's name, caption and place on its window, in twips.
+// A control's name, caption and place on its window, in twips, and the translation context of its
+// caption.
 struct ControlLayout {
     const char* name;
     const char* caption;
     int left, top, width, height;
+    const char* context = CaptionContext;
 };
 
 template <typename T>
 T* MakeControl(QWidget* parent, const ControlLayout& layout) {
     return MakeControl<T>(parent, layout.name, layout.caption, layout.left, layout.top, layout.width,
-                          layout.height);
+                          layout.height, layout.context);
 }
 
 // A command button and the window's handler its click runs.

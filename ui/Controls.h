@@ -50,16 +50,18 @@ inline constexpr const char* CaptionContext = "Captions";
 // The properties with which a control made by MakeControl remembers its caption's source text and the
 // caption it shows, so that a change of language can show it anew (RetranslateCaptions).
 inline constexpr const char* CaptionSourceProperty = "orvaneCaptionSource";
+inline constexpr const char* CaptionContextProperty = "orvaneCaptionContext";
 inline constexpr const char* CaptionShownProperty = "orvaneCaptionShown";
 
 // Creates a captioned control with its name, at its place on the window in twips; the caption is shown
-// in the program's language.
+// in the program's language, translated in `context`.
 template <typename T>
 T* MakeControl(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
-               int height) {
-    const QString shown = QCoreApplication::translate(CaptionContext, caption);
+               int height, const char* context = CaptionContext) {
+    const QString shown = QCoreApplication::translate(context, caption);
     T* widget = Named<T>(QString::fromUtf8(name), shown, parent);
     widget->setProperty(CaptionSourceProperty, QByteArray(caption));
+    widget->setProperty(CaptionContextProperty, QByteArray(context));
     widget->setProperty(CaptionShownProperty, shown);
     PlaceTw(widget, left, top, width, height);
     return widget;

@@ -89,7 +89,8 @@ void RetranslateCaptions(QWidget* window) {
         const QByteArray source = widget->property(CaptionSourceProperty).toByteArray();
         if (source.isEmpty()) continue;
         const QString shown = widget->property(CaptionShownProperty).toString();
-        const QString caption = QCoreApplication::translate(CaptionContext, source.constData());
+        const QByteArray context = widget->property(CaptionContextProperty).toByteArray();
+        const QString caption = QCoreApplication::translate(context.constData(), source.constData());
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             if (button->text() != shown) continue;
             button->setText(caption);

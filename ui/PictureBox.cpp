@@ -88,7 +88,7 @@ void PictureBox::EnsureImage() {
         painter.drawImage(QPointF(0, 0), image_);
     }
     image_ = std::move(fresh);
-    knownRuns_.Forget();
+    drawnStrips_.Forget();
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
@@ -98,7 +98,7 @@ void PictureBox::resizeEvent(QResizeEvent*) {
 void PictureBox::Cls() {
     EnsureImage();
     image_.fill(Qt::white);
-    knownRuns_.Forget();
+    drawnStrips_.Forget();
     MarkChanged(QRect(QPoint(0, 0), image_.size() / deviceScale_));
 }
 
@@ -169,11 +169,11 @@ struct Raster {
     int width, height, scale;
     int left = std::numeric_limits<int>::max(), top = std::numeric_limits<int>::max();
     int right = std::numeric_limits<int>::min(), bottom = std::numeric_limits<int>::min();
-    KnownRuns& runs;
+    DrawnStrips& strips;
 
-    Raster(QImage& image, int deviceScale, KnownRuns& knownRuns)
+    Raster(QImage& image, int deviceScale, DrawnStrips& drawnStrips)
         : bits(reinterpret_cast<QRgb*>(image.bits())), stride(image.bytesPerLine() / 4), width(image.width()),
-          height(image.height()), scale(deviceScale), runs(knownRuns) {}
+          height(image.height()), scale(deviceScale), strips(drawnStrips) {}
 
     // One logical pixel, however many device pixels that is; pixels outside the drawing are skipped.
     void Plot(int x, int y, QRgb rgb) { Block(x, y, x, y, rgb); }
@@ -195,7 +195,7 @@ struct Raster {
             for (int col = deviceLeft; col < deviceRight; ++col) {
                 if (line[col] == rgb) continue;
                 line[col] = rgb;
-                runs.Changed(col / scale, row / scale, rgb);
+                strips.Changed(col / scale, row / scale, rgb);
                 left = std::min(left, col / scale), right = std::max(right, col / scale);
                 top = std::min(top, row / scale), bottom = std::max(bottom, row / scale);
             }
@@ -216,7 +216,7 @@ struct Raster {
         if (x0 == x1 || y0 == y1) {
             const QRect pixels(QPoint(std::min(x0, x1), std::min(y0, y1)),
                                QPoint(std::max(x0, x1), std::max(y0, y1)));
-            if (KnownRuns::Run* known = runs.Find(pixels, rgb)) {
+            if (DrawnStrips::Strip* known = strips.Find(pixels, rgb)) {
                 const auto covered = known->covered;
                 const int count = std::exchange(known->coveredCount, 0);
                 for (int k = 0; k < count; ++k)
@@ -224,7 +224,7 @@ struct Raster {
                 return;
             }
             Block(pixels.left(), pixels.top(), pixels.right(), pixels.bottom(), rgb);
-            runs.Remember(pixels, rgb);
+            strips.Remember(pixels, rgb);
             return;
         }
         const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
@@ -298,7 +298,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::int32_t color
     const QPointF b = ToPixel(x2, y2);
     double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
     if (ClipLine(ax, ay, bx, by)) {
-        Raster raster(image_, deviceScale_, knownRuns_);
+        Raster raster(image_, deviceScale_, drawnStrips_);
         const int x0 = static_cast<int>(std::floor(ax)), y0 = static_cast<int>(std::floor(ay));
         const int x1p = static_cast<int>(std::floor(bx)), y1p = static_cast<int>(std::floor(by));
         const QRgb rgb = ToQColor(color).rgb();
@@ -328,7 +328,7 @@ void PictureBox::Box(float x, float y, float dx, float dy) {
         const int top = static_cast<int>(std::floor(clampY(std::min(a.y(), b.y()))));
         const int bottom = static_cast<int>(std::floor(clampY(std::max(a.y(), b.y()))));
         const QRgb rgb = Foreground.rgb();
-        Raster raster(image_, deviceScale_, knownRuns_);
+        Raster raster(image_, deviceScale_, drawnStrips_);
         // Side by side: together they would mark the whole inside of the box.
         raster.Line(left, top, right, top, rgb);
         MarkChanged(raster.TakeChanged());
@@ -359,7 +359,7 @@ void PictureBox::PSet(float x, float y, std::int32_t color) {
     const float xy[2] = {x, y};
     PointPixel p;
     if (PairMapping{originX_, originY_, spanX_, spanY_, width, height}.Map(xy, p)) {
-        Raster raster(image_, deviceScale_, knownRuns_);
+        Raster raster(image_, deviceScale_, drawnStrips_);
         if (largeMarks_) {
             const LargePoint block(p.x, p.y, deviceScale_);
             raster.DeviceBlock(block.left, block.top, block.left + LargePoint::Size,
@@ -414,14 +414,14 @@ void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std
                     bits[r * stride + c] = rgb;
         }
     }
-    // The pixels were written without noting which runs they covered: the runs are drawn whole again.
-    knownRuns_.Forget();
+    // The pixels were written without noting which strips they covered: the strips are drawn whole again.
+    drawnStrips_.Forget();
     MarkChanged(QRect(QPoint(0, 0), area.size()));
 }
 
 void PictureBox::SetLargeMarks(bool large) {
     largeMarks_ = large;
-    knownRuns_.Forget();
+    drawnStrips_.Forget();
     // The names change their font: they are laid out again.
     labelStyle_.reset();
     labelTexts_.clear();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DrawingSurface.h"
-#include "KnownRuns.h"
+#include "DrawnStrips.h"
 
 #include <QFont>
 #include <QImage>
@@ -104,7 +104,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // However fast the drawing calls come, the screen is presented at most at the display's rate.
     QTimer presentTimer_;
     QRegion pending_;
-    KnownRuns knownRuns_;
+    DrawnStrips drawnStrips_;
     double originX_ = 0;
     double originY_ = 0;
     double spanX_ = 1;

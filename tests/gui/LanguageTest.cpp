@@ -198,6 +198,7 @@ TEST(Language, RussianUnlessChosenAndTheChoiceIsRemembered) {
     {
         Form1 setup(state);
         EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Начать эксперимент");
+        EXPECT_EQ(Find<QRadioButton>(&setup, "Option5")->text(), "Юпитер");
     }
     // An unknown code is refused and the saved choice is used.
     EXPECT_FALSE(ui::ApplyStartupLanguage(QStringLiteral("de")));
@@ -225,6 +226,8 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
     QApplication::sendPostedEvents();
     EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
     EXPECT_EQ(Find<QGroupBox>(&setup, "Frame1")->title(), "Solution accuracy");
+    EXPECT_EQ(Find<QRadioButton>(&setup, "Option15")->text(), "Sun"); // the body names' own translations
+    EXPECT_EQ(Find<QRadioButton>(&setup, "Option9")->text(), "Pluto");
     EXPECT_EQ(Find<QPushButton>(experiment, "Command1")->text(), "Start");
     EXPECT_EQ(Find<QLabel>(experiment, "Label1")->text(), "Screen size = 5000 million km");
     EXPECT_FALSE(HasCyrillic(Find<QLabel>(experiment, "Label2")->text()));
