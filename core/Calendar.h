@@ -18,6 +18,9 @@ bool IsValidDate(const CalendarDate& date);
 long long DaysSince2000(const CalendarDate& date);
 CalendarDate DateFromDaysSince2000(long long days);
 
+// 1 January 2000, the day whose positions the program's built-in data set holds.
+inline constexpr CalendarDate EpochDate{2000, 1, 1};
+
 // The Julian date at 0 h of 1 January 2000, the moment the program's 1.1.2000 data set describes.
 inline constexpr double JulianDateOf2000 = 2451544.5;
 

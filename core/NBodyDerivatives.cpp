@@ -140,7 +140,10 @@ void SimState::OrbitDerivatives() {
     DerivVec(2) = StateVec(4);
     if (x == 0 && y == 0) throw RunTimeError({.code = ErrorCode::PlanetAtTheSun, .body = b});
     OrbitDist = std::sqrt(x * x + y * y);
-    OrbitForce = BodyMass(Sun) * BodyMass(b) * GravConst / OrbitDist / OrbitDist;
+    // A planet without mass is pulled all the same, as in the experiment: its force is taken per
+    // kilogram, which leaves every planet with mass computed as before.
+    const double pulledMass = BodyMass(b) == 0 ? 1 : BodyMass(b);
+    OrbitForce = BodyMass(Sun) * pulledMass * GravConst / OrbitDist / OrbitDist;
     if (x == 0) {
         // On the y axis the force is straight along y.
         PairAngle(Sun, b) = std::numbers::pi / 2;
@@ -152,8 +155,8 @@ void SimState::OrbitDerivatives() {
     }
     OrbitFy = OrbitForce * std::sin(PairAngle(Sun, b));
     if (y < 0) OrbitFy = -OrbitFy;
-    DerivVec(3) = -OrbitFx / BodyMass(b);
-    DerivVec(4) = -OrbitFy / BodyMass(b);
+    DerivVec(3) = -OrbitFx / pulledMass;
+    DerivVec(4) = -OrbitFy / pulledMass;
     CheckFloatingPointStatus();
 }
 

@@ -56,7 +56,7 @@ void SimState::LoadEpochData() {
     // The current angles follow the data set, so what the table shows and what the file saves agree.
     for (int i = body::Mercury; i <= body::Pluto; ++i)
         PlanetAngle(i) = BodyAngle(i);
-    DataSetDate = CalendarDate{2000, 1, 1}; // a run from this table can be compared with the real sky
+    DataSetDate = EpochDate; // a run from this table can be compared with the real sky
 }
 
 void SimState::SetBodyValue(BodyArray SimState::*column, int body, double value) {

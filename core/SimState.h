@@ -135,8 +135,8 @@ class SimState {
     void NBodyDerivatives();
     // Planet b = LoopI around a Sun fixed at the origin, state (x, y, vx, vy), r = √(x² + y²):
     //     dx/dt = vx, dy/dt = vy, dv/dt = −(G · M_Sun · m_b / r²) / m_b · (cos θ, sin θ) signed like (x, y),
-    // θ = atan |y / x| (π/2 on the y axis): Kepler's pull −G · M_Sun · r⃗ / r³. A planet at the Sun itself
-    // stops the run with an error.
+    // θ = atan |y / x| (π/2 on the y axis): Kepler's pull −G · M_Sun · r⃗ / r³, also for a planet without
+    // mass (then m_b is taken as 1 kg). A planet at the Sun itself stops the run with an error.
     void OrbitDerivatives();
 
     // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step Options.Options.TimeStep, evaluating

@@ -183,7 +183,7 @@ void LoadLessonExperiment(SimState& s, const LessonExperiment& experiment, const
     for (int i = 1; i <= body::Count; ++i)
         s.BodyAngle(i) = s.PlanetAngle(i);
     s.Options.TimeStep = TimeStepOf(experiment.accuracy);
-    if (IsEpochDataSet(s)) s.DataSetDate = CalendarDate{2000, 1, 1};
+    if (IsEpochDataSet(s)) s.DataSetDate = EpochDate;
 }
 
 } // namespace orvane

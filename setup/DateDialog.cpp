@@ -32,7 +32,7 @@ QDate DateDialog::LastDate() {
 }
 
 QDate DateDialog::DefaultDate(QDate today) {
-    if (!today.isValid()) return QDate(2000, 1, 1);
+    if (!today.isValid()) return ToQDate(EpochDate);
     return std::clamp(today, FirstDate(), LastDate());
 }
 

@@ -205,8 +205,9 @@ void Form1::BuildLayout() {
 void Form1::BuildParameterTable() {
     std::array<std::array<QLineEdit*, 11>*, 6> rows{&Text1, &Text2, &Text3, &Text4, &Text5, &Text6};
     for (int row = 0; row < 6; ++row) {
-        for (int column = 0; column <= 10; ++column) {
-            const bool planet = column >= 1 && column <= 9;
+        // Element `column` of each control array is body column + 1.
+        for (int column = 0; column < body::Count; ++column) {
+            const bool planet = IsPlanet(column + 1);
             if (row == 0 && !planet) continue; // no angle cell for the Sun and the asteroid
             const QString name = ArrayName(RowNames[row], column);
             auto* cell = Named<QLineEdit>(name, this);
@@ -218,7 +219,7 @@ void Form1::BuildParameterTable() {
     }
     // Tab order follows the columns that accept typing: the Sun's, then the asteroid's.
     QWidget* previous = nullptr;
-    for (int column : {0, 10}) {
+    for (int column : {body::Sun - 1, body::Asteroid - 1}) {
         for (auto* row : {&Text2, &Text3, &Text4, &Text5, &Text6}) {
             QWidget* cell = (*row)[static_cast<std::size_t>(column)];
             if (previous != nullptr) setTabOrder(previous, cell);

@@ -299,6 +299,26 @@ TEST(OrbitDerivatives, AxesQuadrantsAndTheEarth) {
     EXPECT_NEAR(std::hypot(s.DerivVec(3), s.DerivVec(4)), 6.13e-3, 0.02e-3);
 }
 
+// Moving a planet without mass along its orbit: Kepler's pull does not depend on the planet's mass, so
+// it is pulled as a planet with mass is, where it once divided 0 by 0.
+TEST(DegenerateGeometry, AMasslessPlanetMovedAlongItsOrbitIsPulledLikeAnyOther) {
+    SimState s = StartupState();
+    s.LoopI = 3;
+    s.StateVec(1) = 1e11;
+    s.StateVec(2) = 1e11;
+    s.OrbitDerivatives();
+    const double massiveAx = s.DerivVec(3), massiveAy = s.DerivVec(4);
+
+    s.BodyMass(3) = 0;
+    ASSERT_NO_THROW(s.OrbitDerivatives());
+    const double gm = s.BodyMass(1) * s.GravConst;
+    const double r = std::hypot(1e11, 1e11);
+    EXPECT_NEAR(s.DerivVec(3), -gm / (r * r) * std::sqrt(0.5), 1e-15);
+    EXPECT_NEAR(s.DerivVec(4), -gm / (r * r) * std::sqrt(0.5), 1e-15);
+    EXPECT_DOUBLE_EQ(s.DerivVec(3), massiveAx);
+    EXPECT_DOUBLE_EQ(s.DerivVec(4), massiveAy);
+}
+
 TEST(DegenerateGeometry, OrbitOnTheYAxisPullsAlongYAndAtTheSunIsAnError) {
     SimState s = StartupState();
     s.LoopI = 5;

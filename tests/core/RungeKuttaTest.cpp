@@ -110,13 +110,6 @@ TEST(RunTimeErrors, OverflowAndDivisionByZeroAreCaught) {
     const SimState before = t;
     EXPECT_THROW(t.RungeKuttaStep(44, &SimState::NBodyDerivatives), RunTimeError);
     EXPECT_TRUE(t.StateVec == before.StateVec);
-
-    SimState u = StartupState();
-    u.BodyMass(3) = 0;
-    u.LoopI = 3;
-    u.StateVec(1) = 1e11;
-    u.StateVec(2) = 1e11;
-    EXPECT_THROW(u.OrbitDerivatives(), RunTimeError); // 0/0 for a planet of no mass
 }
 
 // Mercury reaches the origin only at the half step, a hair's breadth from Venus, where their pull
