@@ -113,8 +113,7 @@ TEST_F(InEnglish, EveryWindowAndDialogShowsEnglishOnlyAndItsCaptionsFit) {
     test::ExpectCaptionsFit(experiment);
     EXPECT_EQ(Find<QPushButton>(experiment, "Command4")->text(), "Pause");
 
-    experiment->MeasureAction->trigger();
-    auto* measurements = experiment->findChild<measure::MeasurementsController*>()->Window();
+    auto* measurements = driver::OpenMeasurements(experiment);
     ASSERT_NE(measurements, nullptr);
     ExpectNoCyrillic(measurements);
     EXPECT_EQ(measurements->windowTitle(), "Measurements — Orvane2.0");

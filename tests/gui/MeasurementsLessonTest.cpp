@@ -34,16 +34,9 @@ bool IsMarkColour(const QColor& c) {
     return c.red() > 150 && c.red() - c.green() > 80 && c.blue() < 100;
 }
 
-struct Lesson : test::ExperimentFixture {
+struct Lesson : test::MeasurementsFixture {
     QTemporaryDir dir;
 
-    measure::MeasurementsController* Controller() {
-        return form->findChild<measure::MeasurementsController*>();
-    }
-    measure::MeasurementsWindow* Open() {
-        form->MeasureAction->trigger();
-        return Controller()->Window();
-    }
     QString Cell(int row, int column) {
         Controller()->Window()->Refresh();
         return Find<QTableWidget>(Controller()->Window(), "BodyTable")->item(row, column)->text();

@@ -28,19 +28,12 @@ using test::Find;
 constexpr int EarthRow = 3;
 constexpr int RealLongitudeColumn = 9;
 
-struct Measurements : test::ExperimentFixture {
+struct Measurements : test::MeasurementsFixture {
     const QLocale runLocale; // the default locale the suite runs in
 
     void TearDown() override {
         QLocale::setDefault(runLocale);
-        ExperimentFixture::TearDown();
-    }
-    measure::MeasurementsController* Controller() {
-        return form->findChild<measure::MeasurementsController*>();
-    }
-    measure::MeasurementsWindow* Open() {
-        form->MeasureAction->trigger();
-        return Controller()->Window();
+        MeasurementsFixture::TearDown();
     }
     // The shortcut as a user types it in the experiment window.
     void PressCtrlM() {
