@@ -2,11 +2,13 @@
 // shortcut, following the run, and saving the history as CSV in the user's locale.
 #include "GuiTestSupport.h"
 
+#include "Bodies.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
 #include "PictureBox.h"
+#include "StateLayout.h"
 #include "VbTimer.h"
 
 #include <QAction>
@@ -143,7 +145,7 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
     Ticks(3);
     measure::MeasurementsWindow* window = Open();
     QTemporaryDir dir;
-    const double earthX = form->Run().StateVec(4) / 1e9;
+    const double earthX = form->Run().StateVec(state::X(body::Earth, body::Count)) / 1e9;
 
     QLocale::setDefault(QLocale::c());
     const QList<QStringList> plain = SavedCsv(window, dir.filePath("c.csv"), ',');
