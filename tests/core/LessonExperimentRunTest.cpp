@@ -16,6 +16,7 @@
 #include <fstream>
 #include <numbers>
 #include <sstream>
+#include <utility>
 
 namespace orvane {
 namespace {
