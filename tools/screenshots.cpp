@@ -11,10 +11,8 @@
 #include "SimState.h"
 #include "VbSlider.h"
 
-#include <QAbstractButton>
 #include <QDate>
 #include <QLocale>
-#include <QWidget>
 
 #include <cstdio>
 

@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cmath>
 #include <functional>

@@ -9,13 +9,10 @@
 #include "LessonGallery.h"
 #include "PictureBox.h"
 
-#include <QAction>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>

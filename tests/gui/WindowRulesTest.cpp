@@ -10,7 +10,6 @@
 #include "MeasurementsWindow.h"
 #include "VbTimer.h"
 
-#include <QAction>
 #include <QRadioButton>
 #include <QSignalSpy>
 
