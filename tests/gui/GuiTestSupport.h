@@ -58,13 +58,15 @@ class ModalHand {
     QTimer timer_;
 };
 
-// The entries of the popup menu that a right-click opens on the widget (and, if asked, its actions).
-inline QStringList MenuEntries(QWidget* widget, QList<QAction*>* actions = nullptr) {
+// The entries of the popup menu that a right-click opens on the widget, each as `describe` tells it (by
+// its text unless asked otherwise), and, if asked, its actions.
+inline QStringList MenuEntries(QWidget* widget, QList<QAction*>* actions = nullptr,
+                               const std::function<QString(const QAction*)>& describe = &QAction::text) {
     QStringList entries;
     QTimer::singleShot(50, [&] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             for (QAction* action : menu->actions())
-                entries << action->text();
+                entries << describe(action);
             if (actions != nullptr) *actions = menu->actions();
             menu->close();
         }

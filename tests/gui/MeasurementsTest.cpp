@@ -12,11 +12,9 @@
 #include "VbTimer.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,18 +50,9 @@ struct Measurements : test::MeasurementsFixture {
     }
     // What the screen's right-click menu offers.
     QStringList MenuOf(QWidget* screen) {
-        QStringList offered;
-        QTimer::singleShot(50, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* action : menu->actions())
-                    offered << action->text() + "|" + action->shortcut().toString();
-                menu->close();
-            }
+        return test::MenuEntries(screen, nullptr, [](const QAction* action) {
+            return action->text() + "|" + action->shortcut().toString();
         });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
-                                screen->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(screen, &event);
-        return offered;
     }
     // The CSV saved from the window, split into rows and fields.
     QList<QStringList> SavedCsv(measure::MeasurementsWindow* window, const QString& path, QChar separator) {
