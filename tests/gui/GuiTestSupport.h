@@ -150,8 +150,7 @@ struct ExperimentFixture : ::testing::Test {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void Start() {
-        Click(&setup, "Command1");
-        form = setup.ExperimentWindow();
+        form = driver::StartExperiment(setup);
         ASSERT_NE(form, nullptr);
     }
     // Ticks without the timer: the run is paused first, so only these steps happen.

@@ -105,8 +105,7 @@ TEST_F(InEnglish, EveryWindowAndDialogShowsEnglishOnlyAndItsCaptionsFit) {
     EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
     EXPECT_EQ(Find<QRadioButton>(&setup, "Option15")->text(), "Sun");
 
-    Click(&setup, "Command1");
-    Form2* experiment = setup.ExperimentWindow();
+    Form2* experiment = driver::StartExperiment(setup);
     ASSERT_NE(experiment, nullptr);
     ExpectNoCyrillic(experiment);
     test::ExpectCaptionsFit(experiment);
@@ -211,8 +210,7 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
     SimState state;
     Form1 setup(state);
     setup.show();
-    Click(&setup, "Command1");
-    Form2* experiment = setup.ExperimentWindow();
+    Form2* experiment = driver::StartExperiment(setup);
     ASSERT_NE(experiment, nullptr);
     experiment->Slider2->setValue(5000); // "Размеры экрана = 5000 млн.км"
     const QString russianSize = Find<QLabel>(experiment, "Label1")->text();

@@ -217,8 +217,7 @@ TEST_F(Gallery, EnterLoadsTheExperimentItsAccuracyAndTheSunsModeForTheNextStart)
     EXPECT_NE(state.BodyVx(1), 0); // the Sun moves so that the centre of mass stays put
     EXPECT_EQ(TextOf(&form, "Text2(5)"), "31810");
 
-    Click(&form, "Command1");
-    Form2* experiment = form.ExperimentWindow();
+    Form2* experiment = driver::StartExperiment(form);
     ASSERT_NE(experiment, nullptr);
     EXPECT_TRUE(experiment->Option2->isChecked());
     EXPECT_EQ(experiment->Run().SunHeld, 0);

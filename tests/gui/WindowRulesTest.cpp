@@ -61,10 +61,7 @@ struct Windows : ::testing::Test {
     Form1 setup{state};
     void SetUp() override { setup.show(); }
     void TearDown() override { driver::CloseOpenedWindows(setup); }
-    Form2* Experiment() {
-        Click(&setup, "Command1");
-        return setup.ExperimentWindow();
-    }
+    Form2* Experiment() { return driver::StartExperiment(setup); }
 };
 
 TEST_F(Windows, TheBodyButtonsAreOneGroup) {

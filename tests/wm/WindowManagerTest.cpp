@@ -92,8 +92,7 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
         setup.show();
         ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }))
             << "the window manager did not activate the set-up window";
-        Click(&setup, "Command1");
-        Form2* experiment = setup.ExperimentWindow();
+        Form2* experiment = driver::StartExperiment(setup);
         ASSERT_NE(experiment, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == experiment->winId(); }));
         Click(experiment, "Command1"); // "Старт"
