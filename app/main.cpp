@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <QStringList>
 
 #include <iostream>
 

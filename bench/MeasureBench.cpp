@@ -1,6 +1,6 @@
 // What the measurements cost: recording one tick of a run, refreshing the window with a full history,
 // and writing that history as CSV text.
-#include "AppStyle.h"
+#include "AppDriver.h"
 #include "CsvWords.h"
 #include "HistoryCsv.h"
 #include "MeasureRecorder.h"
@@ -108,9 +108,7 @@ BENCHMARK(CsvText)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    orvane::ui::ApplyAppStyle(app);
+    orvane::driver::OffscreenApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

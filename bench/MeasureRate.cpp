@@ -6,12 +6,10 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "MeasurePlots.h"
-#include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
 #include "SimState.h"
 
-#include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -25,7 +23,7 @@ struct Rate {
 Rate Measure(orvane::Form2* experiment, double timeStep, int seconds) {
     const double startTime = experiment->Run().SimTime;
     const double cpu = orvane::driver::ProcessCpuSeconds();
-    orvane::driver::RunEventLoopFor(seconds * 1000);
+    orvane::driver::Wait(seconds * 1000);
     return {(experiment->Run().SimTime - startTime) / timeStep / seconds,
             100.0 * (orvane::driver::ProcessCpuSeconds() - cpu) / seconds};
 }
@@ -44,8 +42,7 @@ int main(int argc, char* argv[]) {
     orvane::driver::Click(experiment, "Command1");
     const Rate without = Measure(experiment, program.state.Options.TimeStep, seconds);
 
-    experiment->MeasureAction->trigger();
-    auto* window = experiment->findChild<orvane::measure::MeasurementsController*>()->Window();
+    auto* window = orvane::driver::OpenMeasurements(experiment);
     orvane::driver::PaintCounter counter;
     window->findChild<orvane::measure::HistoryPlot*>(QStringLiteral("EnergyPlot"))
         ->installEventFilter(&counter);
@@ -59,7 +56,7 @@ int main(int argc, char* argv[]) {
             experiment->Command1_Click();
             if (k % 1000 == 0) QCoreApplication::processEvents();
         }
-        orvane::driver::RunEventLoopFor(250); // the last refresh
+        orvane::driver::Wait(250); // the last refresh
     };
     tick(0, 10000);
     const double rssTenThousand = orvane::driver::ResidentMiB();

@@ -8,16 +8,13 @@
 #include "Form2.h"
 #include "PictureBox.h"
 #include "ScreenOptionsController.h"
-#include "Settings.h"
 #include "SimState.h"
 #include "VbTimer.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstring>
@@ -36,8 +33,7 @@ int main(int argc, char* argv[]) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 3;
     const int memoryTicks = argc > 2 ? std::atoi(argv[2]) : 100000;
     // The options the measurement turns on are not the user's.
-    const QTemporaryDir settingsFolder;
-    orvane::ui::UseSettingsFile(settingsFolder.filePath(QStringLiteral("orvane.ini")));
+    const orvane::driver::OwnSettingsFile settings;
 
     // A bare precise 1 ms Qt timer in the same process.
     const orvane::driver::TimerPace bare = orvane::driver::BareTimerPace(seconds * 1000);
@@ -85,7 +81,7 @@ int main(int argc, char* argv[]) {
 
     // Paused and left alone, the program should not use the processor at all (once the last points
     // have been presented).
-    orvane::driver::RunEventLoopFor(100);
+    orvane::driver::Wait(100);
     const int paintsBeforeIdle = counter.paints;
     const double idleCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
     const int idlePaints = counter.paints - paintsBeforeIdle;

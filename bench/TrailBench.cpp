@@ -8,11 +8,9 @@
 #include "KeptTrails.h"
 #include "PictureBox.h"
 #include "ScreenOptionsController.h"
-#include "Settings.h"
 #include "SimState.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -101,8 +99,7 @@ BENCHMARK(BM_TickAllOptions)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     orvane::driver::OffscreenApplication app(argc, argv);
     // The options turned on here are not the user's.
-    const QTemporaryDir settingsFolder;
-    orvane::ui::UseSettingsFile(settingsFolder.filePath(QStringLiteral("orvane.ini")));
+    const orvane::driver::OwnSettingsFile settings;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <utility>
+
 namespace orvane {
 
 namespace {

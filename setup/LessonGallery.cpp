@@ -2,7 +2,6 @@
 
 #include "Language.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>

@@ -6,12 +6,9 @@
 #include "Form2.h"
 #include "Form3.h"
 #include "Language.h"
-#include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
 #include "SimState.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 
@@ -24,8 +21,7 @@ int main(int argc, char* argv[]) {
     const QString outDir = orvane::driver::OutputFolder(argc, argv);
     orvane::ui::ApplyLanguage(orvane::ui::Language::English);
     const auto save = [&outDir](QWidget* window, const char* name) {
-        QApplication::processEvents();
-        window->grab().save(outDir + QStringLiteral("/en-%1.png").arg(QString::fromLatin1(name)));
+        orvane::driver::SaveGrab(window, outDir, QStringLiteral("en-%1").arg(QString::fromLatin1(name)));
     };
 
     orvane::driver::Program program;
@@ -39,9 +35,7 @@ int main(int argc, char* argv[]) {
         experiment->Command1_Click();
     save(experiment, "experiment-window");
 
-    experiment->MeasureAction->trigger();
-    orvane::measure::MeasurementsWindow* measurements =
-        experiment->findChild<orvane::measure::MeasurementsController*>()->Window();
+    orvane::measure::MeasurementsWindow* measurements = orvane::driver::OpenMeasurements(experiment);
     measurements->findChild<QComboBox*>(QStringLiteral("PlotBody"))->setCurrentIndex(3); // Mars
     measurements->Refresh();
     save(measurements, "measurements-window");

@@ -23,8 +23,7 @@ void Ticks(orvane::Form2* experiment, int count) {
 }
 
 void Save(QWidget* window, const QString& folder, const char* name) {
-    QApplication::processEvents();
-    window->grab().save(folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
+    orvane::driver::SaveGrab(window, folder, QString::fromLatin1(name));
 }
 } // namespace
 

@@ -3,12 +3,9 @@
 #include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
-#include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
 #include "SimState.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -40,15 +37,12 @@ int main(int argc, char* argv[]) {
     for (int k = 0; k < 2 * TicksPerYear; ++k)
         experiment->Command1_Click();
 
-    experiment->MeasureAction->trigger();
-    auto* controller = experiment->findChild<orvane::measure::MeasurementsController*>();
-    orvane::measure::MeasurementsWindow* window = controller->Window();
+    orvane::measure::MeasurementsWindow* window = orvane::driver::OpenMeasurements(experiment);
     window->findChild<QComboBox*>(QStringLiteral("PlotBody"))->setCurrentIndex(3); // Mars
     window->Refresh();
-    QApplication::processEvents();
-    const QString name = scale > 1 ? QStringLiteral("/measurements-window@2x.png")
-                                   : QStringLiteral("/measurements-window.png");
-    window->grab().save(outDir + name);
-    std::printf("picture written to %s%s\n", qPrintable(outDir), qPrintable(name));
+    const QString name =
+        scale > 1 ? QStringLiteral("measurements-window@2x") : QStringLiteral("measurements-window");
+    orvane::driver::SaveGrab(window, outDir, name);
+    std::printf("picture written to %s/%s.png\n", qPrintable(outDir), qPrintable(name));
     return 0;
 }

@@ -10,48 +10,40 @@
 #include "ScreenOptionsController.h"
 #include "SimState.h"
 #include "VbSlider.h"
-#include "Settings.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDate>
 #include <QLocale>
-#include <QTemporaryDir>
-#include <QWidget>
 
 #include <cstdio>
 
 using orvane::driver::Click;
+using orvane::driver::SaveGrab;
 
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
     const QString outDir = orvane::driver::OutputFolder(argc, argv);
     // The options turned on for the pictures are not the user's: they are remembered in a folder of
     // the tool's own.
-    const QTemporaryDir settingsFolder;
-    orvane::ui::UseSettingsFile(settingsFolder.filePath(QStringLiteral("orvane.ini")));
+    const orvane::driver::OwnSettingsFile settings;
     const int ticks = argc > 2 ? std::atoi(argv[2]) : 900;
 
     orvane::driver::Program program;
     orvane::Form1& setup = program.setup;
     Click(&setup, "Command7");
-    QApplication::processEvents();
-    setup.grab().save(outDir + QStringLiteral("/setup-window.png"));
+    SaveGrab(&setup, outDir, QStringLiteral("setup-window"));
 
     orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
     Click(experiment, "Command4");
     for (int k = 0; k < ticks; ++k)
         experiment->Command1_Click();
-    QApplication::processEvents();
-    experiment->grab().save(outDir + QStringLiteral("/experiment-window.png"));
+    SaveGrab(experiment, outDir, QStringLiteral("experiment-window"));
 
     // The inner planets: the left screen narrowed to 600 million km.
     experiment->Slider2->setValue(650);
     experiment->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub);
     for (int k = 0; k < 200; ++k)
         experiment->Command1_Click();
-    QApplication::processEvents();
-    experiment->grab().save(outDir + QStringLiteral("/experiment-window-inner.png"));
+    SaveGrab(experiment, outDir, QStringLiteral("experiment-window-inner"));
 
     // For a class: names beside the bodies, the trails kept through a zoom in on the inner planets.
     {
@@ -64,11 +56,9 @@ int main(int argc, char* argv[]) {
             shown->Command1_Click();
         shown->Slider2->setValue(650);
         shown->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub);
-        QApplication::processEvents();
-        shown->grab().save(outDir + QStringLiteral("/experiment-window-names.png"));
+        SaveGrab(shown, outDir, QStringLiteral("experiment-window-names"));
         options->SetOptions({.bodyNames = true, .keepTrails = true, .keys = true, .largeMarks = true});
-        QApplication::processEvents();
-        shown->grab().save(outDir + QStringLiteral("/experiment-window-projector.png"));
+        SaveGrab(shown, outDir, QStringLiteral("experiment-window-projector"));
         shown->close();
     }
 
@@ -80,12 +70,10 @@ int main(int argc, char* argv[]) {
         setup.Timer1_Timer();
     Click(&setup, "Command5");
     Click(&setup, "Option14");
-    QApplication::processEvents();
-    setup.grab().save(outDir + QStringLiteral("/setup-window-orbit.png"));
+    SaveGrab(&setup, outDir, QStringLiteral("setup-window-orbit"));
 
     Click(&setup, "Command8");
-    QApplication::processEvents();
-    setup.HelpWindow()->grab().save(outDir + QStringLiteral("/help-window.png"));
+    SaveGrab(setup.HelpWindow(), outDir, QStringLiteral("help-window"));
 
     // The planets as they stand today, and the dialog that chose the date, as a Russian desktop shows it.
     const QDate today = orvane::DateDialog::DefaultDate(QDate::currentDate());
@@ -93,13 +81,11 @@ int main(int argc, char* argv[]) {
     orvane::Form1& todaySetup = todayProgram.setup;
     todaySetup.LoadDataSetOn({today.year(), today.month(), today.day()});
     Click(&todaySetup, "Command7");
-    QApplication::processEvents();
-    todaySetup.grab().save(outDir + QStringLiteral("/setup-window-today.png"));
+    SaveGrab(&todaySetup, outDir, QStringLiteral("setup-window-today"));
     orvane::DateDialog dateDialog(&todaySetup, today);
     dateDialog.setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     dateDialog.show();
-    QApplication::processEvents();
-    dateDialog.grab().save(outDir + QStringLiteral("/date-dialog.png"));
+    SaveGrab(&dateDialog, outDir, QStringLiteral("date-dialog"));
     dateDialog.close();
 
     // The gallery of experiments for a lesson, the trojan chosen; then the trojan loaded in the set-up
@@ -108,14 +94,12 @@ int main(int argc, char* argv[]) {
     orvane::LessonGallery gallery(lessons.entries, &todaySetup);
     gallery.Select(3);
     gallery.show();
-    QApplication::processEvents();
-    gallery.grab().save(outDir + QStringLiteral("/lesson-gallery.png"));
+    SaveGrab(&gallery, outDir, QStringLiteral("lesson-gallery"));
     gallery.close();
     orvane::driver::Program lessonProgram;
     const orvane::LessonEntry& trojan = lessons.entries.at(3);
     lessonProgram.setup.LoadLesson(trojan.experiment, trojan.rows);
-    QApplication::processEvents();
-    lessonProgram.setup.grab().save(outDir + QStringLiteral("/setup-window-trojan.png"));
+    SaveGrab(&lessonProgram.setup, outDir, QStringLiteral("setup-window-trojan"));
     std::printf("pictures written to %s\n", qPrintable(outDir));
     return 0;
 }

@@ -10,7 +10,6 @@
 #include "VbSlider.h"
 #include "VbTimer.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -6,6 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
+class QLineEdit;
+
 namespace orvane::ui {
 
 // A command button whose caption wraps at blanks onto as many lines as its height allows, centred,
@@ -66,12 +70,6 @@ T* MakeControl(QWidget* parent, const char* name, const char* caption, int left,
     PlaceTw(widget, left, top, width, height);
     return widget;
 }
-
-} // namespace orvane::ui
-
-class QLineEdit;
-
-namespace orvane::ui {
 
 // Writes a cell of the parameter table so that its text is seen from the beginning, as long numbers
 // are read, however narrow the cell.

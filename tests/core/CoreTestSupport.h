@@ -2,13 +2,19 @@
 
 #include "DrawingSurface.h"
 #include "SimState.h"
+#include "StateLayout.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvane::test {
+
+// Where the orbit run's single body lies in its state vector of one body.
+inline constexpr int OrbitX = state::X(1, 1), OrbitY = state::Y(1, 1), OrbitVx = state::Vx(1, 1),
+                     OrbitVy = state::Vy(1, 1);
 
 inline SimState StartupState() {
     SimState s;

@@ -1,8 +1,10 @@
 // A run started from the planets of a date follows the real sky: after one simulated year with a step of
 // one day, the Sun held and a massless asteroid, every planet stands close to its published longitude.
+#include "Bodies.h"
 #include "CoreTestSupport.h"
 #include "DataSetOnDate.h"
 #include "Ephemeris.h"
+#include "StateLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +36,9 @@ TEST(DataSetRun, OneYearFromADateAgreesWithTheRealPositions) {
 
         const double later = JulianDateAtMidnight(start) + Days;
         for (int b = 2; b <= 10; ++b) {
-            const double simulated = std::atan2(s.StateVec(b + 11), s.StateVec(b)) * 180 / Pi;
+            const double simulated =
+                std::atan2(s.StateVec(state::Y(b, body::Count)), s.StateVec(state::X(b, body::Count))) * 180 /
+                Pi;
             const double gap = std::remainder(simulated - HeliocentricLongitudeDeg(b, later), 360.0);
             EXPECT_LT(std::fabs(gap), Allowed(b)) << start.year << " body " << b << " off by " << gap;
         }

@@ -2,11 +2,13 @@
 // experiment window runs it (the same Runge–Kutta step, the step length and the Sun's mode the experiment
 // sets). The expected numbers come from the physics, worked out by hand in the comments, with the
 // program's G = 6.67e-11 and Sun of 33316600 Earth masses of 5.97e24 kg: GM = 1.32666e20 m^3/s^2.
+#include "Bodies.h"
 #include "CoreTestSupport.h"
 #include "LessonExperiment.h"
 #include "Measurements.h"
 #include "ParameterFile.h"
 #include "RealSky.h"
+#include "StateLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include <fstream>
 #include <numbers>
 #include <sstream>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -59,11 +62,13 @@ struct LessonRun {
         s.Options.SunHeld = sunOverride.value_or(experiment.sun.value_or(SunMode::Held));
         s.PackState();
     }
-    void Step() { s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives), s.SimTime += s.Options.TimeStep; }
-    double X(int b) const { return s.StateVec(b); }
-    double Y(int b) const { return s.StateVec(b + 11); }
-    double Vx(int b) const { return s.StateVec(b + 22); }
-    double Vy(int b) const { return s.StateVec(b + 33); }
+    void Step() {
+        s.RungeKuttaStep(s.StateDim, &SimState::NBodyDerivatives), s.SimTime += s.Options.TimeStep;
+    }
+    double X(int b) const { return s.StateVec(state::X(b, body::Count)); }
+    double Y(int b) const { return s.StateVec(state::Y(b, body::Count)); }
+    double Vx(int b) const { return s.StateVec(state::Vx(b, body::Count)); }
+    double Vy(int b) const { return s.StateVec(state::Vy(b, body::Count)); }
     double Distance(int a, int b) const { return std::hypot(X(b) - X(a), Y(b) - Y(a)); }
     double SpeedAboutSun(int b) const { return std::hypot(Vx(b) - Vx(Sun), Vy(b) - Vy(Sun)); }
     // Energy per unit mass relative to the Sun alone.

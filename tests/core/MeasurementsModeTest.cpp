@@ -2,6 +2,7 @@
 // mu for a held and a free Sun, which way an unbound body goes, the baseline after a switch of the Sun
 // option made after the Sun has moved, the whole run kept evenly, the derived CSV columns recomputed from
 // the CSV's own state, the plots' data, and every planet's real longitude.
+#include "Bodies.h"
 #include "CoreTestSupport.h"
 #include "HistoryCsv.h"
 #include "MeasurePlotData.h"
@@ -9,6 +10,7 @@
 #include "MeasureTestSupport.h"
 #include "Measurements.h"
 #include "RealSky.h"
+#include "StateLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +115,8 @@ TEST(SunSwitch, NewBaselineAfterTheSunHasMovedIsMeasuredUnderTheNewOption) {
     run.recorder.Start(SnapshotOf(run.s));
     run.Steps(1500, false); // eight years: the Sun moves at several m/s
     const int n = run.s.BodyCount;
-    const double sunSpeed = std::hypot(run.s.StateVec(1 + 2 * n), run.s.StateVec(1 + 3 * n));
+    const double sunSpeed =
+        std::hypot(run.s.StateVec(state::Vx(body::Sun, n)), run.s.StateVec(state::Vy(body::Sun, n)));
     ASSERT_GT(sunSpeed, 3);
     // The free Sun's kinetic energy, M v^2 / 2, is what a held Sun's energy leaves out: a baseline
     // measured under the old option would be off by about this much.

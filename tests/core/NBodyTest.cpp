@@ -11,6 +11,10 @@
 namespace orvane {
 namespace {
 
+using test::OrbitVx;
+using test::OrbitVy;
+using test::OrbitX;
+using test::OrbitY;
 using test::SpreadBodies;
 using test::StartupState;
 
@@ -272,31 +276,31 @@ TEST(OrbitDerivatives, AxesQuadrantsAndTheEarth) {
     SimState s = StartupState();
     s.LoopI = 4;
     const double gm = s.BodyMass(1) * s.GravConst;
-    s.StateVec(1) = 1.5e11;
-    s.StateVec(2) = 0;
-    s.StateVec(3) = 1;
-    s.StateVec(4) = 2;
+    s.StateVec(OrbitX) = 1.5e11;
+    s.StateVec(OrbitY) = 0;
+    s.StateVec(OrbitVx) = 1;
+    s.StateVec(OrbitVy) = 2;
     s.OrbitDerivatives();
-    EXPECT_EQ(s.DerivVec(1), 1);
-    EXPECT_EQ(s.DerivVec(2), 2);
+    EXPECT_EQ(s.DerivVec(OrbitX), 1);
+    EXPECT_EQ(s.DerivVec(OrbitY), 2);
     EXPECT_EQ(s.PairAngle(1, 4), 0);
-    EXPECT_NEAR(s.DerivVec(3), -gm / (1.5e11 * 1.5e11), 1e-15);
-    EXPECT_EQ(s.DerivVec(4), 0);
+    EXPECT_NEAR(s.DerivVec(OrbitVx), -gm / (1.5e11 * 1.5e11), 1e-15);
+    EXPECT_EQ(s.DerivVec(OrbitVy), 0);
     EXPECT_EQ(s.LoopI, 4);
 
-    s.StateVec(1) = -1e11;
-    s.StateVec(2) = -1e11;
+    s.StateVec(OrbitX) = -1e11;
+    s.StateVec(OrbitY) = -1e11;
     s.OrbitDerivatives();
-    EXPECT_GT(s.DerivVec(3), 0);
-    EXPECT_GT(s.DerivVec(4), 0);
+    EXPECT_GT(s.DerivVec(OrbitVx), 0);
+    EXPECT_GT(s.DerivVec(OrbitVy), 0);
 
-    s.StateVec(1) = 12821e6;
-    s.StateVec(2) = -146540e6;
+    s.StateVec(OrbitX) = 12821e6;
+    s.StateVec(OrbitY) = -146540e6;
     s.OrbitDerivatives();
     const double r = std::hypot(12821e6, 146540e6);
-    EXPECT_NEAR(std::hypot(s.DerivVec(3), s.DerivVec(4)), gm / (r * r), 1e-12);
-    EXPECT_GT(s.DerivVec(4), 0);
-    EXPECT_NEAR(std::hypot(s.DerivVec(3), s.DerivVec(4)), 6.13e-3, 0.02e-3);
+    EXPECT_NEAR(std::hypot(s.DerivVec(OrbitVx), s.DerivVec(OrbitVy)), gm / (r * r), 1e-12);
+    EXPECT_GT(s.DerivVec(OrbitVy), 0);
+    EXPECT_NEAR(std::hypot(s.DerivVec(OrbitVx), s.DerivVec(OrbitVy)), 6.13e-3, 0.02e-3);
 }
 
 // Moving a planet without mass along its orbit: Kepler's pull does not depend on the planet's mass, so
@@ -304,33 +308,33 @@ TEST(OrbitDerivatives, AxesQuadrantsAndTheEarth) {
 TEST(DegenerateGeometry, AMasslessPlanetMovedAlongItsOrbitIsPulledLikeAnyOther) {
     SimState s = StartupState();
     s.LoopI = 3;
-    s.StateVec(1) = 1e11;
-    s.StateVec(2) = 1e11;
+    s.StateVec(OrbitX) = 1e11;
+    s.StateVec(OrbitY) = 1e11;
     s.OrbitDerivatives();
-    const double massiveAx = s.DerivVec(3), massiveAy = s.DerivVec(4);
+    const double massiveAx = s.DerivVec(OrbitVx), massiveAy = s.DerivVec(OrbitVy);
 
     s.BodyMass(3) = 0;
     ASSERT_NO_THROW(s.OrbitDerivatives());
     const double gm = s.BodyMass(1) * s.GravConst;
     const double r = std::hypot(1e11, 1e11);
-    EXPECT_NEAR(s.DerivVec(3), -gm / (r * r) * std::sqrt(0.5), 1e-15);
-    EXPECT_NEAR(s.DerivVec(4), -gm / (r * r) * std::sqrt(0.5), 1e-15);
-    EXPECT_DOUBLE_EQ(s.DerivVec(3), massiveAx);
-    EXPECT_DOUBLE_EQ(s.DerivVec(4), massiveAy);
+    EXPECT_NEAR(s.DerivVec(OrbitVx), -gm / (r * r) * std::sqrt(0.5), 1e-15);
+    EXPECT_NEAR(s.DerivVec(OrbitVy), -gm / (r * r) * std::sqrt(0.5), 1e-15);
+    EXPECT_DOUBLE_EQ(s.DerivVec(OrbitVx), massiveAx);
+    EXPECT_DOUBLE_EQ(s.DerivVec(OrbitVy), massiveAy);
 }
 
 TEST(DegenerateGeometry, OrbitOnTheYAxisPullsAlongYAndAtTheSunIsAnError) {
     SimState s = StartupState();
     s.LoopI = 5;
     const double gm = s.BodyMass(1) * s.GravConst;
-    s.StateVec(1) = 0;
-    s.StateVec(2) = -2e11;
+    s.StateVec(OrbitX) = 0;
+    s.StateVec(OrbitY) = -2e11;
     EXPECT_NO_THROW(s.OrbitDerivatives());
-    EXPECT_EQ(s.DerivVec(3), 0);
-    EXPECT_NEAR(s.DerivVec(4), gm / 4e22, 1e-15);
+    EXPECT_EQ(s.DerivVec(OrbitVx), 0);
+    EXPECT_NEAR(s.DerivVec(OrbitVy), gm / 4e22, 1e-15);
     EXPECT_DOUBLE_EQ(s.PairAngle(1, 5), std::numbers::pi / 2);
 
-    s.StateVec(2) = 0;
+    s.StateVec(OrbitY) = 0;
     try {
         s.OrbitDerivatives();
         FAIL() << "a planet at the Sun's position must be refused";
@@ -344,11 +348,11 @@ TEST(OrbitDerivatives, SunOfMassZeroLeavesTheOrbitStraight) {
     SimState s = StartupState();
     s.BodyMass(1) = 0;
     s.LoopI = 3;
-    s.StateVec(1) = 1e11;
-    s.StateVec(2) = 1e11;
+    s.StateVec(OrbitX) = 1e11;
+    s.StateVec(OrbitY) = 1e11;
     s.OrbitDerivatives();
-    EXPECT_EQ(s.DerivVec(3), 0);
-    EXPECT_EQ(s.DerivVec(4), 0);
+    EXPECT_EQ(s.DerivVec(OrbitVx), 0);
+    EXPECT_EQ(s.DerivVec(OrbitVy), 0);
 }
 
 } // namespace

@@ -54,10 +54,10 @@ TEST(OrbitRun, StartSeedsThePlanetsStateAndColour) {
     SimState shared = test::StartupState();
     SimState orbit;
     StartOrbitRun(orbit, shared, Earth);
-    EXPECT_EQ(orbit.StateVec(1), 12821e6);
-    EXPECT_EQ(orbit.StateVec(2), -146540e6);
-    EXPECT_EQ(orbit.StateVec(3), 30165);
-    EXPECT_EQ(orbit.StateVec(4), 2639);
+    EXPECT_EQ(orbit.StateVec(test::OrbitX), 12821e6);
+    EXPECT_EQ(orbit.StateVec(test::OrbitY), -146540e6);
+    EXPECT_EQ(orbit.StateVec(test::OrbitVx), 30165);
+    EXPECT_EQ(orbit.StateVec(test::OrbitVy), 2639);
     EXPECT_EQ(orbit.ColorB, 455);
     EXPECT_EQ(orbit.LoopI, Earth);
 }
@@ -76,7 +76,7 @@ TEST(OrbitRun, AStepMovesThePlanetInTheTableAndLeavesOneTrailPointOnEachScreen) 
     // million km); the angle turns by v·h / r = 0.102 degrees.
     EXPECT_NEAR(shared.BodyX(Earth), 12821e6 + 30165 * 8640.0 - 2.29e5 * 12821 / 147100, 1e3);
     EXPECT_NEAR(shared.BodyY(Earth), -146540e6 + 2639 * 8640.0 + 2.29e5 * 146540 / 147100, 1e3);
-    EXPECT_EQ(shared.BodyVx(Earth), orbit.StateVec(3));
+    EXPECT_EQ(shared.BodyVx(Earth), orbit.StateVec(test::OrbitVx));
     EXPECT_EQ(shared.BodyX(5), 169319e6); // no other body moves
     EXPECT_NEAR(shared.PlanetAngle(Earth), 275.0 + 0.102, 0.005);
     EXPECT_EQ(shared.SimTime, 100 + 8640);

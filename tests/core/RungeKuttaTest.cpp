@@ -1,4 +1,6 @@
+#include "Bodies.h"
 #include "CoreTestSupport.h"
+#include "StateLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +10,18 @@
 namespace orvane {
 namespace {
 
+using test::OrbitVx;
+using test::OrbitVy;
+using test::OrbitX;
+using test::OrbitY;
 using test::StartupState;
+
+constexpr int N = body::Count; // bodies in the state vector
+using body::Earth;
+using body::Mercury;
+using body::Sun;
+using body::Uranus;
+using body::Venus;
 
 // A circular orbit of the Earth's radius: the error after one period, for `steps` steps per period.
 double CircularOrbitError(int steps) {
@@ -18,16 +31,16 @@ double CircularOrbitError(int steps) {
     const double r = 1.5e11;
     const double v = std::sqrt(gm / r);
     const double period = 2 * std::numbers::pi * std::sqrt(r * r * r / gm);
-    s.StateVec(1) = r;
-    s.StateVec(2) = 0;
-    s.StateVec(3) = 0;
-    s.StateVec(4) = v;
+    s.StateVec(OrbitX) = r;
+    s.StateVec(OrbitY) = 0;
+    s.StateVec(OrbitVx) = 0;
+    s.StateVec(OrbitVy) = v;
     s.Options.TimeStep = period / steps;
     for (int k = 0; k < steps; ++k)
         s.RungeKuttaStep(4, &SimState::OrbitDerivatives);
     EXPECT_EQ(s.LoopI, 4);
     EXPECT_EQ(s.LoopK, 5);
-    return std::hypot(s.StateVec(1) - r, s.StateVec(2));
+    return std::hypot(s.StateVec(OrbitX) - r, s.StateVec(OrbitY));
 }
 
 TEST(RungeKutta, CircularOrbitReturnsAfterOnePeriodWithFourthOrderError) {
@@ -45,10 +58,10 @@ TEST(RungeKutta, OneStepFollowsTheClassicalScheme) {
     const double gm = s.BodyMass(1) * s.GravConst;
     const double h = 86400;
     s.Options.TimeStep = h;
-    s.StateVec(1) = 1e11;
-    s.StateVec(2) = 0;
-    s.StateVec(3) = 0;
-    s.StateVec(4) = 0;
+    s.StateVec(OrbitX) = 1e11;
+    s.StateVec(OrbitY) = 0;
+    s.StateVec(OrbitVx) = 0;
+    s.StateVec(OrbitVy) = 0;
     s.RungeKuttaStep(4, &SimState::OrbitDerivatives);
     const auto acc = [gm](double x) { return -gm / (x * x); };
     const double x0 = 1e11, v0 = 0;
@@ -56,10 +69,10 @@ TEST(RungeKutta, OneStepFollowsTheClassicalScheme) {
     const double k2x = h * (v0 + k1v / 2), k2v = h * acc(x0 + k1x / 2);
     const double k3x = h * (v0 + k2v / 2), k3v = h * acc(x0 + k2x / 2);
     const double k4x = h * (v0 + k3v), k4v = h * acc(x0 + k3x);
-    EXPECT_DOUBLE_EQ(s.StateVec(1), (k1x + 2 * k2x + 2 * k3x + k4x) / 6 + x0);
-    EXPECT_DOUBLE_EQ(s.StateVec(3), (k1v + 2 * k2v + 2 * k3v + k4v) / 6 + v0);
-    EXPECT_EQ(s.StepStart(1), x0);
-    EXPECT_EQ(s.RkK1(3), k1v);
+    EXPECT_DOUBLE_EQ(s.StateVec(OrbitX), (k1x + 2 * k2x + 2 * k3x + k4x) / 6 + x0);
+    EXPECT_DOUBLE_EQ(s.StateVec(OrbitVx), (k1v + 2 * k2v + 2 * k3v + k4v) / 6 + v0);
+    EXPECT_EQ(s.StepStart(OrbitX), x0);
+    EXPECT_EQ(s.RkK1(OrbitVx), k1v);
 }
 
 TEST(RungeKutta, EarthReturnsAfterAYearWithTheSunHeld) {
@@ -67,7 +80,7 @@ TEST(RungeKutta, EarthReturnsAfterAYearWithTheSunHeld) {
     s.PackState();
     s.Options.SunHeld = SunMode::Held;
     s.Options.TimeStep = 8640;
-    const double x0 = s.StateVec(4), y0 = s.StateVec(15);
+    const double x0 = s.StateVec(state::X(Earth, N)), y0 = s.StateVec(state::Y(Earth, N));
     const double r = std::hypot(x0, y0);
     const double v = std::hypot(30165.0, 2639.0);
     // The default Earth is not quite on a circle: one period of its ellipse, from the vis-viva energy.
@@ -77,8 +90,8 @@ TEST(RungeKutta, EarthReturnsAfterAYearWithTheSunHeld) {
     const int steps = static_cast<int>(std::lround(period / s.Options.TimeStep));
     for (int k = 0; k < steps; ++k)
         s.RungeKuttaStep(44, &SimState::NBodyDerivatives);
-    EXPECT_LT(std::hypot(s.StateVec(4) - x0, s.StateVec(15) - y0), 0.01 * r);
-    EXPECT_EQ(s.StateVec(1), 0); // the held Sun has not moved
+    EXPECT_LT(std::hypot(s.StateVec(state::X(Earth, N)) - x0, s.StateVec(state::Y(Earth, N)) - y0), 0.01 * r);
+    EXPECT_EQ(s.StateVec(state::X(Sun, N)), 0); // the held Sun has not moved
 }
 
 TEST(RunTimeErrors, FaultedStepLeavesTheStateAsItWas) {
@@ -106,7 +119,7 @@ TEST(RunTimeErrors, OverflowAndDivisionByZeroAreCaught) {
     SimState t = StartupState();
     t.PackState();
     t.Options.TimeStep = 1e307;
-    t.StateVec(30) = 1e300;
+    t.StateVec(state::Vx(Uranus, N)) = 1e300;
     const SimState before = t;
     EXPECT_THROW(t.RungeKuttaStep(44, &SimState::NBodyDerivatives), RunTimeError);
     EXPECT_TRUE(t.StateVec == before.StateVec);
@@ -127,10 +140,10 @@ TEST(RunTimeErrors, AStepFaultingAtItsHalfStepIsUndoneAsAWhole) {
     s.PackState();
     const SimState before = s;
     EXPECT_THROW(s.RungeKuttaStep(44, &SimState::NBodyDerivatives), RunTimeError);
-    EXPECT_EQ(s.RkK1(2), 2.16e9); // the first stage went through
-    EXPECT_EQ(s.StateVec(2), -1.08e9);
-    EXPECT_EQ(s.StateVec(3), 1e-150);
-    EXPECT_EQ(s.StateVec(24), 25000);
+    EXPECT_EQ(s.RkK1(state::X(Mercury, N)), 2.16e9); // the first stage went through
+    EXPECT_EQ(s.StateVec(state::X(Mercury, N)), -1.08e9);
+    EXPECT_EQ(s.StateVec(state::X(Venus, N)), 1e-150);
+    EXPECT_EQ(s.StateVec(state::Vx(Mercury, N)), 25000);
     EXPECT_TRUE(s.StateVec == before.StateVec);
 }
 
@@ -139,16 +152,16 @@ TEST(RunTimeErrors, OrbitStepThroughTheSunIsUndone) {
     SimState s = StartupState();
     s.LoopI = 4;
     s.Options.TimeStep = 86400;
-    s.StateVec(1) = 1.08e9;
-    s.StateVec(2) = 0;
-    s.StateVec(3) = -25000;
-    s.StateVec(4) = 0;
+    s.StateVec(OrbitX) = 1.08e9;
+    s.StateVec(OrbitY) = 0;
+    s.StateVec(OrbitVx) = -25000;
+    s.StateVec(OrbitVy) = 0;
     EXPECT_THROW(s.RungeKuttaStep(4, &SimState::OrbitDerivatives), RunTimeError);
-    EXPECT_EQ(s.RkK1(1), -2.16e9); // the first stage went through
-    EXPECT_EQ(s.StateVec(1), 1.08e9);
-    EXPECT_EQ(s.StateVec(2), 0);
-    EXPECT_EQ(s.StateVec(3), -25000);
-    EXPECT_EQ(s.StateVec(4), 0);
+    EXPECT_EQ(s.RkK1(OrbitX), -2.16e9); // the first stage went through
+    EXPECT_EQ(s.StateVec(OrbitX), 1.08e9);
+    EXPECT_EQ(s.StateVec(OrbitY), 0);
+    EXPECT_EQ(s.StateVec(OrbitVx), -25000);
+    EXPECT_EQ(s.StateVec(OrbitVy), 0);
 }
 
 } // namespace

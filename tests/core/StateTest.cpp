@@ -58,10 +58,11 @@ TEST(PackState, ExtentsLayoutAndLoopIndex) {
     EXPECT_DOUBLE_EQ(s.ViewHalfX, 1.1 * 3812677 / 1000);
     EXPECT_EQ(s.ViewHalfX, s.ViewHalfY);
     EXPECT_LT(s.ViewHalfX, 6000);
-    EXPECT_EQ(s.StateVec(4), 12821e6);
-    EXPECT_EQ(s.StateVec(15), -146540e6);
-    EXPECT_EQ(s.StateVec(26), 30165);
-    EXPECT_EQ(s.StateVec(37), 2639);
+    constexpr int earth = body::Earth, n = body::Count;
+    EXPECT_EQ(s.StateVec(state::X(earth, n)), 12821e6);
+    EXPECT_EQ(s.StateVec(state::Y(earth, n)), -146540e6);
+    EXPECT_EQ(s.StateVec(state::Vx(earth, n)), 30165);
+    EXPECT_EQ(s.StateVec(state::Vy(earth, n)), 2639);
     EXPECT_EQ(s.LoopI, 12);
 }
 
@@ -189,6 +190,14 @@ TEST(StateLayout, BlocksOfOnePerBody) {
     EXPECT_EQ(state::Vy(4, 11), 37);
     EXPECT_EQ(state::Vy(11, 11), 44);
     EXPECT_EQ(state::Vy(1, 1), 4);
+    // The first and the last body of eleven, worked out by hand.
+    EXPECT_EQ(state::X(1, 11), 1);
+    EXPECT_EQ(state::Y(1, 11), 12);
+    EXPECT_EQ(state::Vx(1, 11), 23);
+    EXPECT_EQ(state::Vy(1, 11), 34);
+    EXPECT_EQ(state::X(11, 11), 11);
+    EXPECT_EQ(state::Y(11, 11), 22);
+    EXPECT_EQ(state::Vx(11, 11), 33);
 }
 
 TEST(BodyTableChanges, OnlyAChangeOfABodyButTheAsteroidForgetsTheDataSetDate) {

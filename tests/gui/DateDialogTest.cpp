@@ -3,11 +3,13 @@
 // anomaly, the program's G and masses).
 #include "GuiTestSupport.h"
 
+#include "Bodies.h"
 #include "DataSetOnDate.h"
 #include "DateDialog.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "StateLayout.h"
 #include "VbTimer.h"
 
 #include <QAction>
@@ -225,8 +227,8 @@ TEST_F(DateCommand, LoadingFillsTheTableLikeThe2000DataSet) {
     // The experiment starts from the full values, not from what the cells show.
     Click(&form, "Command1");
     ASSERT_NE(form.ExperimentWindow(), nullptr);
-    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(5), state.BodyX(5));
-    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(5 + 2 * 11), state.BodyVx(5));
+    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(state::X(body::Mars, body::Count)), state.BodyX(5));
+    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(state::Vx(body::Mars, body::Count)), state.BodyVx(5));
     form.ExperimentWindow()->close();
     // Every column is rewritten from the body table, the Sun's and the asteroid's too.
     EXPECT_EQ(TextOf(&form, "Text3(0)"), "0");

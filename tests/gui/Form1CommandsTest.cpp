@@ -1,15 +1,16 @@
 #include "GuiTestSupport.h"
 
+#include "Bodies.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "StateLayout.h"
 #include "Twips.h"
 #include "VbTimer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cmath>
 
@@ -183,7 +184,7 @@ TEST_F(SetupCommands, MovingAPlanetAlongItsOrbit) {
     EXPECT_EQ(state.BodyX(3), stoppedX);
     // A later experiment starts where the planet stopped.
     Click(&form, "Command1");
-    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(3), stoppedX);
+    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(state::X(body::Venus, body::Count)), stoppedX);
 }
 
 TEST_F(SetupCommands, TrailInThePlanetsColourAndDisplayedValuesTruncatedTowardZero) {

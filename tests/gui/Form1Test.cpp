@@ -1,7 +1,9 @@
 #include "GuiTestSupport.h"
 
+#include "Bodies.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "StateLayout.h"
 #include "Twips.h"
 
 #include <QRadioButton>
@@ -100,13 +102,13 @@ TEST_F(SetupWindow, PlanetCellsRefuseTypingSunAndAsteroidCellsAccept) {
 TEST_F(SetupWindow, StartingAnExperimentPacksAndZeroesTheClocks) {
     state.SimTime = 5;
     state.ElapsedYears = 3;
-    state.StateVec(4) = 0;
+    state.StateVec(state::X(body::Earth, body::Count)) = 0;
     Click(&form, "Command1");
     EXPECT_EQ(state.SimTime, 0);
     EXPECT_EQ(state.ElapsedYears, 0);
     EXPECT_EQ(state.ElapsedDays, 0);
     EXPECT_EQ(state.ElapsedDaysRem, 0);
-    EXPECT_EQ(state.StateVec(4), 12821e6);
+    EXPECT_EQ(state.StateVec(state::X(body::Earth, body::Count)), 12821e6);
     EXPECT_EQ(state.LoopI, 12);
     ASSERT_NE(form.ExperimentWindow(), nullptr);
     EXPECT_TRUE(form.ExperimentWindow()->isVisible());

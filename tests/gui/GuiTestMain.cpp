@@ -1,7 +1,6 @@
 #include "AppDriver.h"
 #include "GuiTestSupport.h"
 #include "Language.h"
-#include "Settings.h"
 #include "TestLocale.h"
 
 #include <QApplication>
@@ -10,7 +9,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <clocale>
@@ -74,8 +72,7 @@ int main(int argc, char* argv[]) {
     }
     ::testing::InitGoogleTest(&argc, argv);
     // The program's settings go to a file of the suite's own, never the user's.
-    const QTemporaryDir settingsDir;
-    orvane::ui::UseSettingsFile(settingsDir.filePath(QStringLiteral("orvane.ini")));
+    const orvane::driver::OwnSettingsFile settings;
 
     QTimer watch;
     watch.setInterval(10);

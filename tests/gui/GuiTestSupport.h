@@ -10,14 +10,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QElapsedTimer>
-#include <QEventLoop>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -25,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace orvane::test {
 
@@ -53,13 +58,15 @@ class ModalHand {
     QTimer timer_;
 };
 
-// The entries of the popup menu that a right-click opens on the widget (and, if asked, its actions).
-inline QStringList MenuEntries(QWidget* widget, QList<QAction*>* actions = nullptr) {
+// The entries of the popup menu that a right-click opens on the widget, each as `describe` tells it (by
+// its text unless asked otherwise), and, if asked, its actions.
+inline QStringList MenuEntries(QWidget* widget, QList<QAction*>* actions = nullptr,
+                               const std::function<QString(const QAction*)>& describe = &QAction::text) {
     QStringList entries;
     QTimer::singleShot(50, [&] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             for (QAction* action : menu->actions())
-                entries << action->text();
+                entries << describe(action);
             if (actions != nullptr) *actions = menu->actions();
             menu->close();
         }
@@ -79,24 +86,8 @@ T* Find(QWidget* window, const QString& name) {
     return widget;
 }
 
-// Lets the event loop run for a while, delivering timer events as they fall due (QTest::qWait sleeps
-// in steps of 10 ms between them).
-inline void Wait(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Lets the event loop run until the condition holds or the time is up; tells whether it holds. Timer
-// rates differ from machine to machine (and under the sanitizers): only the limit is generous.
-template <typename Condition>
-bool WaitUntil(Condition condition, int limitMs = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < limitMs)
-        Wait(2);
-    return condition();
-}
+using driver::Wait;
+using driver::WaitUntil;
 
 inline void Click(QWidget* window, const QString& name) {
     EXPECT_TRUE(driver::Click(window, name)) << name.toStdString();
@@ -159,8 +150,7 @@ struct ExperimentFixture : ::testing::Test {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void Start() {
-        Click(&setup, "Command1");
-        form = setup.ExperimentWindow();
+        form = driver::StartExperiment(setup);
         ASSERT_NE(form, nullptr);
     }
     // Ticks without the timer: the run is paused first, so only these steps happen.
@@ -173,6 +163,12 @@ struct ExperimentFixture : ::testing::Test {
     ui::PictureBox* Overview() { return Find<ui::PictureBox>(form, "Picture2"); }
 };
 
+// The experiment window with its measurements at hand.
+struct MeasurementsFixture : ExperimentFixture {
+    measure::MeasurementsController* Controller() { return driver::MeasurementsOf(form); }
+    measure::MeasurementsWindow* Open() { return driver::OpenMeasurements(form); }
+};
+
 // Counts the pixels of an image in one colour.
 inline int CountColor(const QImage& image, QRgb color) {
     int count = 0;
@@ -181,17 +177,6 @@ inline int CountColor(const QImage& image, QRgb color) {
             if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) ++count;
     return count;
 }
-
-} // namespace orvane::test
-
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-
-namespace orvane::test {
 
 // Every caption of a window is shown in full: no button, option, frame or label cuts its text off.
 inline void ExpectCaptionsFit(QWidget* window) {

@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -106,15 +105,13 @@ TEST_F(InEnglish, EveryWindowAndDialogShowsEnglishOnlyAndItsCaptionsFit) {
     EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
     EXPECT_EQ(Find<QRadioButton>(&setup, "Option15")->text(), "Sun");
 
-    Click(&setup, "Command1");
-    Form2* experiment = setup.ExperimentWindow();
+    Form2* experiment = driver::StartExperiment(setup);
     ASSERT_NE(experiment, nullptr);
     ExpectNoCyrillic(experiment);
     test::ExpectCaptionsFit(experiment);
     EXPECT_EQ(Find<QPushButton>(experiment, "Command4")->text(), "Pause");
 
-    experiment->MeasureAction->trigger();
-    auto* measurements = experiment->findChild<measure::MeasurementsController*>()->Window();
+    auto* measurements = driver::OpenMeasurements(experiment);
     ASSERT_NE(measurements, nullptr);
     ExpectNoCyrillic(measurements);
     EXPECT_EQ(measurements->windowTitle(), "Measurements — Orvane2.0");
@@ -214,8 +211,7 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
     SimState state;
     Form1 setup(state);
     setup.show();
-    Click(&setup, "Command1");
-    Form2* experiment = setup.ExperimentWindow();
+    Form2* experiment = driver::StartExperiment(setup);
     ASSERT_NE(experiment, nullptr);
     experiment->Slider2->setValue(5000); // "Размеры экрана = 5000 млн.км"
     const QString russianSize = Find<QLabel>(experiment, "Label1")->text();

@@ -9,13 +9,10 @@
 #include "LessonGallery.h"
 #include "PictureBox.h"
 
-#include <QAction>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -220,8 +217,7 @@ TEST_F(Gallery, EnterLoadsTheExperimentItsAccuracyAndTheSunsModeForTheNextStart)
     EXPECT_NE(state.BodyVx(1), 0); // the Sun moves so that the centre of mass stays put
     EXPECT_EQ(TextOf(&form, "Text2(5)"), "31810");
 
-    Click(&form, "Command1");
-    Form2* experiment = form.ExperimentWindow();
+    Form2* experiment = driver::StartExperiment(form);
     ASSERT_NE(experiment, nullptr);
     EXPECT_TRUE(experiment->Option2->isChecked());
     EXPECT_EQ(experiment->Run().Options.SunHeld, SunMode::Free);

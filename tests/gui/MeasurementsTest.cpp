@@ -2,19 +2,19 @@
 // shortcut, following the run, and saving the history as CSV in the user's locale.
 #include "GuiTestSupport.h"
 
+#include "Bodies.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
 #include "PictureBox.h"
+#include "StateLayout.h"
 #include "VbTimer.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,19 +28,12 @@ using test::Find;
 constexpr int EarthRow = 3;
 constexpr int RealLongitudeColumn = 9;
 
-struct Measurements : test::ExperimentFixture {
+struct Measurements : test::MeasurementsFixture {
     const QLocale runLocale; // the default locale the suite runs in
 
     void TearDown() override {
         QLocale::setDefault(runLocale);
-        ExperimentFixture::TearDown();
-    }
-    measure::MeasurementsController* Controller() {
-        return form->findChild<measure::MeasurementsController*>();
-    }
-    measure::MeasurementsWindow* Open() {
-        form->MeasureAction->trigger();
-        return Controller()->Window();
+        MeasurementsFixture::TearDown();
     }
     // The shortcut as a user types it in the experiment window.
     void PressCtrlM() {
@@ -57,18 +50,9 @@ struct Measurements : test::ExperimentFixture {
     }
     // What the screen's right-click menu offers.
     QStringList MenuOf(QWidget* screen) {
-        QStringList offered;
-        QTimer::singleShot(50, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* action : menu->actions())
-                    offered << action->text() + "|" + action->shortcut().toString();
-                menu->close();
-            }
+        return test::MenuEntries(screen, nullptr, [](const QAction* action) {
+            return action->text() + "|" + action->shortcut().toString();
         });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
-                                screen->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(screen, &event);
-        return offered;
     }
     // The CSV saved from the window, split into rows and fields.
     QList<QStringList> SavedCsv(measure::MeasurementsWindow* window, const QString& path, QChar separator) {
@@ -150,7 +134,7 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
     Ticks(3);
     measure::MeasurementsWindow* window = Open();
     QTemporaryDir dir;
-    const double earthX = form->Run().StateVec(4) / 1e9;
+    const double earthX = form->Run().StateVec(state::X(body::Earth, body::Count)) / 1e9;
 
     QLocale::setDefault(QLocale::c());
     const QList<QStringList> plain = SavedCsv(window, dir.filePath("c.csv"), ',');

@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include <cfloat>
+#include <utility>
 
 namespace orvane {
 namespace {

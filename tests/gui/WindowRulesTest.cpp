@@ -10,7 +10,6 @@
 #include "MeasurementsWindow.h"
 #include "VbTimer.h"
 
-#include <QAction>
 #include <QRadioButton>
 #include <QSignalSpy>
 
@@ -61,15 +60,8 @@ struct Windows : ::testing::Test {
     SimState state;
     Form1 setup{state};
     void SetUp() override { setup.show(); }
-    void TearDown() override {
-        if (Form2* experiment = setup.ExperimentWindow()) experiment->close();
-        if (Form3* help = setup.HelpWindow()) help->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    Form2* Experiment() {
-        Click(&setup, "Command1");
-        return setup.ExperimentWindow();
-    }
+    void TearDown() override { driver::CloseOpenedWindows(setup); }
+    Form2* Experiment() { return driver::StartExperiment(setup); }
 };
 
 TEST_F(Windows, TheBodyButtonsAreOneGroup) {
@@ -124,8 +116,7 @@ TEST_F(Windows, ShowingAWindowRestoresItFromMinimized) {
     EXPECT_FALSE(help->isMinimized());
 
     // The measurements window the same way.
-    experiment->MeasureAction->trigger();
-    auto* measurements = experiment->findChild<measure::MeasurementsController*>()->Window();
+    auto* measurements = driver::OpenMeasurements(experiment);
     ASSERT_NE(measurements, nullptr);
     measurements->showMinimized();
     experiment->MeasureAction->trigger();
@@ -162,8 +153,7 @@ TEST_F(Windows, WhileTheExperimentRunsTheSetupWindowOnlyHidesAndItsEndEndsThePro
     QPointer<Form3> help = setup.HelpWindow();
     QPointer<Form2> experiment = Experiment();
     ASSERT_NE(experiment, nullptr);
-    experiment->MeasureAction->trigger();
-    QPointer<QWidget> measurements = experiment->findChild<measure::MeasurementsController*>()->Window();
+    QPointer<QWidget> measurements = driver::OpenMeasurements(experiment);
     QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
 
     // Hidden, waiting for the save-and-return; help and measurements stay.

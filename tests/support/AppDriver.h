@@ -1,10 +1,16 @@
 #pragma once
 
 // What the tests, the tools and the benchmarks share to drive the real program: starting the offscreen
-// application and an experiment, clicking controls by name, answering message boxes, and measuring the
-// event loop's pace, processor time and resident memory.
+// application and an experiment, a settings file of their own, clicking controls by name, waiting on the
+// event loop, answering message boxes, saving grabs of windows, and measuring the event loop's pace,
+// processor time and resident memory.
 #include "AppStyle.h"
 #include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "MeasurementsController.h"
+#include "MeasurementsWindow.h"
+#include "Settings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +20,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -71,6 +78,39 @@ inline QString OutputFolder(int argc, char** argv) {
     return folder;
 }
 
+// Lets what is pending be drawn, then saves the window as it looks to "<folder>/<name>.png".
+inline bool SaveGrab(QWidget* window, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    return window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// The program's settings in a file of a temporary folder of the caller's own, never the user's: the
+// options a suite, tool or benchmark turns on are not remembered for the user.
+class OwnSettingsFile {
+  public:
+    OwnSettingsFile() { ui::UseSettingsFile(folder_.filePath(QStringLiteral("orvane.ini"))); }
+
+  private:
+    QTemporaryDir folder_;
+};
+
+// The experiment window's measurements, and the window "Измерения" opens.
+inline measure::MeasurementsController* MeasurementsOf(Form2* experiment) {
+    return experiment->findChild<measure::MeasurementsController*>();
+}
+
+inline measure::MeasurementsWindow* OpenMeasurements(Form2* experiment) {
+    experiment->MeasureAction->trigger();
+    return MeasurementsOf(experiment)->Window();
+}
+
+// Closes the experiment and help windows the set-up window opened and lets Qt delete them.
+inline void CloseOpenedWindows(Form1& setup) {
+    if (Form2* experiment = setup.ExperimentWindow()) experiment->close();
+    if (Form3* help = setup.HelpWindow()) help->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // How many MessageCatchers are alive. While one is, the test suite's watch for unexpected boxes leaves
 // message boxes to it.
 inline int& LiveMessageCatchers() {
@@ -104,11 +144,23 @@ class MessageCatcher {
     QTimer timer_;
 };
 
-// Lets the event loop run for a while, delivering timer events as they fall due.
-inline void RunEventLoopFor(int ms) {
+// Lets the event loop run for a while, delivering timer events as they fall due (QTest::qWait sleeps
+// in steps of 10 ms between them).
+inline void Wait(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Lets the event loop run until the condition holds or the time is up; tells whether it holds. Timer
+// rates differ from machine to machine (and under the sanitizers): only the limit is generous.
+template <typename Condition>
+bool WaitUntil(Condition condition, int limitMs = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < limitMs)
+        Wait(2);
+    return condition();
 }
 
 // The process's own processor time so far, user and system, in seconds.
@@ -126,7 +178,7 @@ inline double CpuPercentWhileRunning(int ms) {
     QElapsedTimer wall;
     const double before = ProcessCpuSeconds();
     wall.start();
-    RunEventLoopFor(ms);
+    Wait(ms);
     return 100.0 * (ProcessCpuSeconds() - before) / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
 }
 

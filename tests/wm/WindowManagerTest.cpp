@@ -2,19 +2,20 @@
 // active, what closing a window by its frame does, and when the program ends. Run by run-wm-test.sh.
 #include "WmSupport.h"
 
+#include "Bodies.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "Language.h"
 #include "LessonGallery.h"
+#include "StateLayout.h"
 
 #include <QFileDialog>
-#include "Language.h"
-
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
-
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace orvane {
 namespace {
@@ -91,8 +92,7 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
         setup.show();
         ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }))
             << "the window manager did not activate the set-up window";
-        Click(&setup, "Command1");
-        Form2* experiment = setup.ExperimentWindow();
+        Form2* experiment = driver::StartExperiment(setup);
         ASSERT_NE(experiment, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == experiment->winId(); }));
         Click(experiment, "Command1"); // "Старт"
@@ -118,8 +118,8 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
         Click(experiment, "Command4");
         UserClick(experiment, "Command9");
         EXPECT_TRUE(WaitUntil([&] { return setup.isVisible() && ActiveWindow() == setup.winId(); }));
-        EXPECT_EQ(state.BodyX(4), experiment->Run().StateVec(4));
-        EXPECT_EQ(state.BodyY(4), experiment->Run().StateVec(15));
+        EXPECT_EQ(state.BodyX(4), experiment->Run().StateVec(state::X(body::Earth, body::Count)));
+        EXPECT_EQ(state.BodyY(4), experiment->Run().StateVec(state::Y(body::Earth, body::Count)));
         EXPECT_NE(state.BodyX(4), earthX);
         Click(experiment, "Command5");
         EXPECT_EQ(TextOf(&setup, "Text3(3)"), earthText); // the table as it was left, not loaded anew

@@ -30,11 +30,7 @@ struct ShownAgain : ::testing::Test {
         ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }))
             << "the window manager did not activate the set-up window";
     }
-    void TearDown() override {
-        if (Form2* experiment = setup.ExperimentWindow()) experiment->close();
-        if (Form3* help = setup.HelpWindow()) help->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { driver::CloseOpenedWindows(setup); }
     Form2* StartExperiment() {
         EXPECT_TRUE(UserPress(&setup, "Command1"));
         Form2* experiment = nullptr;
@@ -88,7 +84,7 @@ TEST_F(ShownAgain, AMinimizedWindowComesBackInFrontWhenTheProgramShowsIt) {
     test::UserKeys("ctrl+m");
     QWidget* measurements = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
-        measurements = experiment->findChild<measure::MeasurementsController*>()->Window();
+        measurements = driver::MeasurementsOf(experiment)->Window();
         return measurements != nullptr && ActiveWindow() == measurements->winId();
     }));
     ASSERT_TRUE(Minimize(measurements));

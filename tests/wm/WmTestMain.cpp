@@ -1,9 +1,8 @@
+#include "AppDriver.h"
 #include "AppStyle.h"
-#include "Settings.h"
 
 #include <QApplication>
 #include <QLocale>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +11,6 @@ int main(int argc, char* argv[]) {
     orvane::ui::ApplyAppStyle(app);
     QLocale::setDefault(QLocale::c());
     ::testing::InitGoogleTest(&argc, argv);
-    const QTemporaryDir settingsDir; // the program's settings in a file of the suite's own
-    orvane::ui::UseSettingsFile(settingsDir.filePath(QStringLiteral("orvane.ini")));
+    const orvane::driver::OwnSettingsFile settings; // the program's settings in a file of the suite's own
     return RUN_ALL_TESTS();
 }
