@@ -95,8 +95,6 @@ class Form1 : public QWidget {
     // Puts a prepared experiment into the table, the accuracy option and, where it says so, the Sun's mode
     // of the next start.
     void LoadLesson(const LessonExperiment& experiment, const ParameterRows& rows);
-    // The Sun's mode the next «Начать эксперимент» sets in the experiment window.
-    std::optional<SunMode> NextStartSunMode() const { return nextSunMode_; }
 
     Form2* ExperimentWindow() const;
     // The experiment window is on the screen (perhaps minimized), not closed.
@@ -105,7 +103,6 @@ class Form1 : public QWidget {
     // The body of the repositioning run under way, 0 when none runs.
     Integer OrbitRunPlanet() const { return orbitPlanet_; }
     // Where the parameter file is read and written.
-    QString ParameterFilePath() const { return parameterFile_; }
     void SetParameterFilePath(const QString& path) { parameterFile_ = path; }
 
   protected:
