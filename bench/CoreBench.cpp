@@ -19,7 +19,7 @@ void BM_NBodyDerivatives(benchmark::State& state) {
     orvane::SimState s = PackedDefault();
     for (auto _ : state) {
         s.NBodyDerivatives();
-        benchmark::DoNotOptimize(s.DerivVec(44));
+        benchmark::DoNotOptimize(s.DerivVec(s.StateDim));
     }
 }
 BENCHMARK(BM_NBodyDerivatives);
@@ -27,15 +27,15 @@ BENCHMARK(BM_NBodyDerivatives);
 void BM_RungeKuttaStep44(benchmark::State& state) {
     orvane::SimState s = PackedDefault();
     for (auto _ : state) {
-        s.RungeKuttaStep(44, &orvane::SimState::NBodyDerivatives);
-        benchmark::DoNotOptimize(s.StateVec(44));
+        s.RungeKuttaStep(s.StateDim, &orvane::SimState::NBodyDerivatives);
+        benchmark::DoNotOptimize(s.StateVec(s.StateDim));
     }
 }
 BENCHMARK(BM_RungeKuttaStep44);
 
 void BM_OrbitStep4(benchmark::State& state) {
     orvane::SimState s = PackedDefault();
-    s.LoopI = 4;
+    s.LoopI = orvane::body::Earth;
     // The Earth's values in the orbit run's places, those of the one body it moves.
     using namespace orvane;
     constexpr int earth = body::Earth, n = body::Count;
@@ -45,7 +45,7 @@ void BM_OrbitStep4(benchmark::State& state) {
     s.StateVec(state::Vy(1, 1)) = s.StateVec(state::Vy(earth, n));
     for (auto _ : state) {
         s.RungeKuttaStep(4, &orvane::SimState::OrbitDerivatives);
-        benchmark::DoNotOptimize(s.StateVec(4));
+        benchmark::DoNotOptimize(s.StateVec(orvane::state::Vy(1, 1)));
     }
 }
 BENCHMARK(BM_OrbitStep4);

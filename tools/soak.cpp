@@ -4,6 +4,7 @@
 // shown, every state is finite, and resident memory stayed flat.
 //   orvane_soak [--ticks N] [--minutes M]
 #include "AppDriver.h"
+#include "Bodies.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "SimState.h"
@@ -88,9 +89,9 @@ int main(int argc, char* argv[]) {
     const double rssEnd = orvane::driver::ResidentMiB();
 
     bool finite = true;
-    for (int k = 1; k <= 44; ++k)
+    for (int k = 1; k <= experiment->Run().StateDim; ++k)
         finite = finite && std::isfinite(experiment->Run().StateVec(k));
-    for (int i = 1; i <= 11; ++i)
+    for (int i = 1; i <= orvane::body::Count; ++i)
         finite = finite && std::isfinite(state.BodyX(i)) && std::isfinite(state.BodyY(i)) &&
                  std::isfinite(state.BodyVx(i)) && std::isfinite(state.BodyVy(i));
     const bool flat = rssEarly > 0 && rssEnd - rssEarly <= 2.0;
