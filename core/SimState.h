@@ -139,7 +139,7 @@ class SimState {
     // mass (then m_b is taken as 1 kg). A planet at the Sun itself stops the run with an error.
     void OrbitDerivatives();
 
-    // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step Options.Options.TimeStep, evaluating
+    // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step Options.TimeStep, evaluating
     // `derivative` four times. A step that raises the run-time error leaves StateVec as it was when the
     // step began.
     void RungeKuttaStep(Integer n, Derivative derivative);

@@ -281,8 +281,8 @@ TEST_F(Experiment, ARestartKeepsViewSpeedSunAndTimer) {
 TEST_F(Experiment, AFaultedTickPausesOnceAndUndoesTheStep) {
     Ticks(2);
     const SimState before = form->Run();
-    state.Options.TimeStep = 1e306;  // positions overflow within one step
-    Click(form, "Command5"); // running again
+    state.Options.TimeStep = 1e306; // positions overflow within one step
+    Click(form, "Command5");        // running again
     {
         test::MessageCatcher catcher;
         ASSERT_TRUE(test::WaitUntil([&] { return !catcher.texts.isEmpty(); })); // the next event faults

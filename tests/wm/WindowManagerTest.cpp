@@ -108,7 +108,8 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
         CloseByWindowManager(&setup);
         ASSERT_TRUE(WaitUntil([&] { return !setup.isVisible(); }));
         const double simTime = experiment->Run().SimTime;
-        EXPECT_TRUE(WaitUntil([&] { return experiment->Run().SimTime > simTime + 10 * state.Options.TimeStep; }));
+        EXPECT_TRUE(
+            WaitUntil([&] { return experiment->Run().SimTime > simTime + 10 * state.Options.TimeStep; }));
         EXPECT_FALSE(ended);
         EXPECT_TRUE(experiment->isVisible());
         EXPECT_EQ(setup.ExperimentWindow(), experiment);
