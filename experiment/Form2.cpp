@@ -130,9 +130,8 @@ void Form2::BuildLayout() {
 }
 
 void Form2::ShowMenuTexts() {
+    // The screens' tooltip is the screen options' (ScreenOptionsController), which list the keys too.
     MeasureAction->setText(tr("Измерения…"));
-    for (ui::PictureBox* screen : {Picture1, Picture2})
-        screen->setToolTip(tr("Правая кнопка мыши — меню: сохранить изображение, измерения"));
 }
 
 // A new language: the captions, the menu, and the two labels a slider has rewritten.

@@ -7,9 +7,10 @@
 #include "PictureBox.h"
 
 #include "BodyNames.h"
-#include <QAction>
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QEvent>
 
 namespace orvane {
 
@@ -28,8 +29,8 @@ ScreenOptionsController::ScreenOptionsController(Form2& experiment)
     : QObject(&experiment), experiment_(experiment), colors_(AllBodyColors()), names_(ScreenBodyNames()),
       keys_(new ExperimentKeys(experiment)) {
     setObjectName(QStringLiteral("ScreenOptions"));
-    const auto makeAction = [this](const char* name, const QString& text) {
-        auto* action = new QAction(text, this);
+    const auto makeAction = [this](const char* name) {
+        auto* action = new QAction(this);
         action->setObjectName(QLatin1String(name));
         action->setCheckable(true);
         for (ui::PictureBox* screen : {experiment_.Picture1, experiment_.Picture2})
@@ -40,10 +41,12 @@ ScreenOptionsController::ScreenOptionsController(Form2& experiment)
         });
         return action;
     };
-    BodyNamesAction = makeAction("BodyNamesAction", tr("Подписи тел"));
-    KeepTrailsAction = makeAction("KeepTrailsAction", tr("Сохранять следы при перемещении экрана"));
-    KeysAction = makeAction("KeysAction", tr("Управление с клавиатуры"));
-    LargeMarksAction = makeAction("LargeMarksAction", tr("Крупные точки (для проектора)"));
+    BodyNamesAction = makeAction("BodyNamesAction");
+    KeepTrailsAction = makeAction("KeepTrailsAction");
+    KeysAction = makeAction("KeysAction");
+    LargeMarksAction = makeAction("LargeMarksAction");
+    ShowTexts();
+    experiment_.installEventFilter(this);
 
     connect(&experiment_, &Form2::Ticked, this, &ScreenOptionsController::OnTicked);
     connect(&experiment_, &Form2::Started, this, &ScreenOptionsController::OnStarted);
@@ -54,6 +57,24 @@ ScreenOptionsController::ScreenOptionsController(Form2& experiment)
     });
 
     Apply(LoadScreenOptions());
+}
+
+void ScreenOptionsController::ShowTexts() {
+    BodyNamesAction->setText(tr("Подписи тел"));
+    KeepTrailsAction->setText(tr("Сохранять следы при перемещении экрана"));
+    KeysAction->setText(tr("Управление с клавиатуры"));
+    LargeMarksAction->setText(tr("Крупные точки (для проектора)"));
+}
+
+bool ScreenOptionsController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &experiment_ && event->type() == QEvent::LanguageChange) {
+        ShowTexts();
+        names_ = ScreenBodyNames();
+        for (ui::PictureBox* screen : {experiment_.Picture1, experiment_.Picture2})
+            screen->setToolTip(ScreensToolTip());
+        ShowBodyNames();
+    }
+    return false;
 }
 
 void ScreenOptionsController::SetOptions(const ScreenOptions& options) {

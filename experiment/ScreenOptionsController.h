@@ -37,7 +37,13 @@ class ScreenOptionsController : public QObject {
     QAction* KeysAction = nullptr;
     QAction* LargeMarksAction = nullptr;
 
+  protected:
+    // A change of language reaches the window, not this object: it names the entries, the screens'
+    // tooltip and the bodies anew.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void ShowTexts();
     void Apply(const ScreenOptions& options);
     void OnTicked();
     void OnStarted();

@@ -639,10 +639,6 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>Measurements…</translation>
     </message>
     <message>
-        <source>Правая кнопка мыши — меню: сохранить изображение, измерения</source>
-        <translation>Right mouse button: a menu to save the picture or open the measurements</translation>
-    </message>
-    <message>
         <source>Замедление на шаге = %1 мс</source>
         <translation>Delay per step = %1 ms</translation>
     </message>

@@ -214,6 +214,17 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
     Form2* experiment = driver::StartExperiment(setup);
     ASSERT_NE(experiment, nullptr);
     experiment->Slider2->setValue(5000); // "Размеры экрана = 5000 млн.км"
+    auto* bodyNames = experiment->findChild<QAction*>("BodyNamesAction");
+    Click(experiment, "Command1"); // one step, then paused: the bodies have places to be named at
+    Click(experiment, "Command4");
+    bodyNames->setChecked(true); // the Sun named on the screens
+    const auto screenNames = [experiment] {
+        QStringList names;
+        for (const auto& label : experiment->Picture1->Labels())
+            names.append(label.text);
+        return names;
+    };
+    ASSERT_TRUE(screenNames().contains("Солнце")) << screenNames().join(',').toStdString();
     const QString russianSize = Find<QLabel>(experiment, "Label1")->text();
     const QString russianDelay = Find<QLabel>(experiment, "Label2")->text();
     Click(&setup, "Command8");
@@ -228,6 +239,15 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
     EXPECT_EQ(Find<QLabel>(experiment, "Label1")->text(), "Screen size = 5000 million km");
     EXPECT_FALSE(HasCyrillic(Find<QLabel>(experiment, "Label2")->text()));
     EXPECT_EQ(experiment->MeasureAction->text(), "Measurements…");
+    // The screen options: their menu entries, the screens' tooltip with its list of keys, the names drawn.
+    EXPECT_EQ(bodyNames->text(), "Names of the bodies");
+    EXPECT_FALSE(HasCyrillic(experiment->findChild<QAction*>("LargeMarksAction")->text()));
+    for (QWidget* screen :
+         {static_cast<QWidget*>(experiment->Picture1), static_cast<QWidget*>(experiment->Picture2)}) {
+        EXPECT_TRUE(screen->toolTip().contains("PageDown")) << screen->toolTip().toStdString();
+        EXPECT_FALSE(HasCyrillic(screen->toolTip())) << screen->toolTip().toStdString();
+    }
+    EXPECT_TRUE(screenNames().contains("Sun")) << screenNames().join(',').toStdString();
     EXPECT_TRUE(setup.HelpWindow()->HelpText().startsWith("    When the program starts"));
     ExpectNoCyrillic(experiment);
     test::ExpectCaptionsFit(&setup);
@@ -237,6 +257,9 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
     EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Начать эксперимент");
     EXPECT_EQ(Find<QLabel>(experiment, "Label1")->text(), russianSize);
     EXPECT_EQ(Find<QLabel>(experiment, "Label2")->text(), russianDelay);
+    EXPECT_EQ(bodyNames->text(), "Подписи тел");
+    EXPECT_TRUE(screenNames().contains("Солнце")) << screenNames().join(',').toStdString();
+    EXPECT_TRUE(experiment->Picture1->toolTip().contains("PageDown"));
     EXPECT_EQ(Find<QLabel>(&setup, "Label8")->text(),
               "   Задайте параметры    астероида      (если они          есть)");
     EXPECT_TRUE(setup.HelpWindow()->HelpText().startsWith("    При загрузке"));
