@@ -5,12 +5,10 @@
 namespace orvane {
 
 BodyColors AllBodyColors() {
-    SimState palette;
     BodyColors colors{};
-    for (palette.LoopI = 1; palette.LoopI <= body::Count; palette.LoopI = Add16(palette.LoopI, 1)) {
-        palette.SetBodyColor();
-        colors[static_cast<std::size_t>(palette.LoopI - 1)] =
-            RgbColor(palette.ColorR, palette.ColorG, palette.ColorB);
+    for (int body = body::Sun; body <= body::Count; ++body) {
+        const BodyFacts& facts = Bodies[static_cast<std::size_t>(body)];
+        colors[static_cast<std::size_t>(body - 1)] = RgbColor(facts.red, facts.green, facts.blue);
     }
     return colors;
 }

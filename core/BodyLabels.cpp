@@ -1,6 +1,7 @@
 #include "BodyLabels.h"
 
 #include "DrawingSurface.h"
+#include "StateLayout.h"
 
 #include <array>
 #include <span>
@@ -56,8 +57,8 @@ void DrawBodyLabels(const SimState& run, const SimState& shared, ScreenArea area
     FixedList<Body> shown;
     const Integer n = run.BodyCount;
     for (int i = 1; i <= n && i <= body::Count; ++i) {
-        const double x = ToMillionKm(run.StateVec(i), shared.LengthUnit);
-        const double y = ToMillionKm(run.StateVec(i + n), shared.LengthUnit);
+        const double x = ToMillionKm(run.StateVec(state::X(i, n)), shared.LengthUnit);
+        const double y = ToMillionKm(run.StateVec(state::Y(i, n)), shared.LengthUnit);
         if (x >= area.left && x < area.right && y > area.bottom && y <= area.top) shown.push_back({i, x, y});
     }
 

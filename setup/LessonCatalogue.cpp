@@ -36,6 +36,7 @@ QString FaultText(ExperimentFault fault) {
     return {};
 }
 
+// Through QFile, as the built-in experiments are the program's resources (":/experiments").
 std::optional<QByteArray> Contents(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
