@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
@@ -22,6 +24,19 @@ struct SurfaceLabel {
     float y = 0;
     std::string_view text;
     std::int32_t color = 0;
+};
+
+// A shape drawn over a surface's drawing like a label, never into it: a polyline, a filled polygon, a
+// text (upper-left corner at the first point) or a small dot. A shape `behind` is tinted under the
+// drawing's points rather than over them: a point keeps its colour where it is darker than the tint.
+struct OverlayShape {
+    enum class Kind { Polyline, Fill, Text, Dot };
+    Kind kind = Kind::Polyline;
+    std::int32_t color = 0;
+    bool dashed = false;
+    bool behind = false;
+    std::vector<float> xy; // x0, y0, x1, y1, … in user coordinates
+    std::string text;
 };
 
 // What the simulation core needs of a picture box: a user coordinate system set from two corners,
@@ -47,6 +62,8 @@ class DrawingSurface {
 
     // The texts shown over the drawing from now on, replacing those shown before; none by default.
     virtual void SetLabels(std::span<const SurfaceLabel> labels) { static_cast<void>(labels); }
+    // The shapes shown over the drawing from now on, replacing those shown before; none by default.
+    virtual void SetOverlay(std::span<const OverlayShape> shapes) { static_cast<void>(shapes); }
     // How much room a label's text takes in user units; a surface that shows no labels needs none.
     virtual TextExtent LabelExtent(std::string_view text) const {
         static_cast<void>(text);
