@@ -30,6 +30,7 @@ BodyMotion MotionOf(const SimState& run, const SimState& shared) {
     const measure::RunSnapshot s = measure::SnapshotOf(run);
     // A free Sun: the frame in which the whole system's momentum is zero, as a class would draw it.
     double refVx = measure::SunVx(s), refVy = measure::SunVy(s);
+    motion.centreOfMassFrame = !s.sunHeld;
     if (!s.sunHeld) {
         double mass = 0, px = 0, py = 0;
         for (int i = body::Sun; i <= body::Count; ++i) {
@@ -381,7 +382,7 @@ void AddArrows(const BodyMotion& motion, ArrowKind kind, ScreenArea area, int ro
     AddLine(out, {start.x + set.barLength, start.y}, {start.x + set.barLength, start.y + 0.01 * height},
             color);
     AddText(out, {start.x, start.y + 0.045 * height},
-            kind == ArrowKind::Velocity ? words.VelocityBar(set.barValue)
+            kind == ArrowKind::Velocity ? words.VelocityBar(set.barValue, motion.centreOfMassFrame)
                                         : words.AccelerationBar(set.barValue),
             color);
 }

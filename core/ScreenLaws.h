@@ -36,6 +36,7 @@ struct BodyMotion {
     std::array<Vec2, body::Count + 1> velocity{};     // m/s
     std::array<Vec2, body::Count + 1> acceleration{}; // m/s²
     bool accelerationKnown = false;                   // false when the derivative could not be evaluated
+    bool centreOfMassFrame = false; // the Sun free: velocities relative to the centre of mass
 };
 BodyMotion MotionOf(const SimState& run, const SimState& shared);
 
@@ -165,7 +166,7 @@ struct TapeLine {
 class LawsWording {
   public:
     virtual ~LawsWording() = default;
-    virtual std::string VelocityBar(double kmPerSecond) const = 0;
+    virtual std::string VelocityBar(double kmPerSecond, bool centreOfMassFrame) const = 0;
     virtual std::string AccelerationBar(double metresPerSecondSquared) const = 0;
     virtual std::string GridLabel(const GridSpacing& spacing, double multiple) const = 0;
     virtual std::string TapeLabel(const Tape& tape) const = 0;

@@ -8,6 +8,7 @@
 #include "NumberText.h"
 #include "OptionGroup.h"
 #include "PictureBox.h"
+#include "ScreenLawsController.h"
 #include "ScreenOptionsController.h"
 #include "Twips.h"
 #include "VbSlider.h"
@@ -41,6 +42,7 @@ Form2::Form2(SimState& shared, QWidget* setupWindow)
     BuildLayout();
     Guard(&Form2::Form_Load);
     AttachScreenOptions(*this);
+    AttachScreenLaws(*this);
 }
 
 void Form2::BuildLayout() {

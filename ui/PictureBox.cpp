@@ -429,6 +429,8 @@ void PictureBox::SetLargeMarks(bool large) {
     for (const ShownLabel& label : labels_)
         MarkChanged(label.box);
     labels_.clear();
+    for (const ShownShape& shape : overlay_)
+        MarkChanged(shape.bounds);
 }
 
 // The names' font and its measures, worked out once per look: a tick names the bodies on both screens.
@@ -513,6 +515,92 @@ const QImage& PictureBox::LabelImage(const ShownLabel& label) const {
     return labelImages_.back().second;
 }
 
+void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
+    using Kind = orvane::OverlayShape::Kind;
+    const QRect area(QPoint(0, 0), DrawingRect().size());
+    // Far-away points are held a screen's breadth or so outside it, where the painter still clips them.
+    const auto pixel = [&](float x, float y) {
+        const QPointF p = ToPixel(x, y);
+        const auto clamp = [](double v) {
+            return static_cast<int>(
+                std::floor(std::isfinite(v) ? std::clamp(v, -20000.0, 20000.0) : -20000.0));
+        };
+        return QPoint(clamp(p.x()), clamp(p.y()));
+    };
+    QList<ShownShape> shown;
+    shown.reserve(static_cast<qsizetype>(shapes.size()));
+    for (const orvane::OverlayShape& shape : shapes) {
+        ShownShape s;
+        s.kind = shape.kind;
+        s.rgb = ToQColor(shape.color).rgb();
+        s.dashed = shape.dashed;
+        s.behind = shape.behind;
+        s.points.reserve(static_cast<qsizetype>(shape.xy.size() / 2));
+        for (std::size_t k = 0; k + 1 < shape.xy.size(); k += 2)
+            s.points.append(pixel(shape.xy[k], shape.xy[k + 1]));
+        if (s.points.isEmpty()) continue;
+        if (shape.kind == Kind::Text) {
+            const auto& [words, widthPx] = LabelText(shape.text);
+            s.text = words;
+            s.bounds = QRect(s.points.front(), QSize(widthPx, Style().height));
+        } else {
+            s.bounds = s.points.boundingRect().adjusted(-4, -4, 4, 4);
+        }
+        s.bounds &= area;
+        shown.append(std::move(s));
+    }
+    if (shown == overlay_) return;
+    // Only what changed is presented again: a shape's old place and its new one.
+    const qsizetype common = std::min(shown.size(), overlay_.size());
+    for (qsizetype k = 0; k < std::max(shown.size(), overlay_.size()); ++k) {
+        if (k < common && shown[k] == overlay_[k]) continue;
+        if (k < overlay_.size()) MarkChanged(overlay_[k].bounds);
+        if (k < shown.size()) MarkChanged(shown[k].bounds);
+    }
+    overlay_ = std::move(shown);
+}
+
+// The shapes behind the points first, as tints that leave every darker pixel as it is, then the others
+// over the picture.
+void PictureBox::PaintOverlay(QPainter& painter, const QRect& area) const {
+    if (overlay_.isEmpty()) return;
+    using Kind = orvane::OverlayShape::Kind;
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    painter.translate(area.topLeft());
+    for (const bool behind : {true, false}) {
+        painter.setCompositionMode(behind ? QPainter::CompositionMode_Darken
+                                          : QPainter::CompositionMode_SourceOver);
+        for (const ShownShape& shape : overlay_) {
+            if (shape.behind != behind) continue;
+            QPen pen{QColor(shape.rgb)};
+            pen.setWidth(largeMarks_ ? 2 : 1);
+            if (shape.dashed) pen.setStyle(Qt::DashLine);
+            switch (shape.kind) {
+            case Kind::Polyline:
+                painter.setPen(pen);
+                painter.setBrush(Qt::NoBrush);
+                painter.drawPolyline(shape.points);
+                break;
+            case Kind::Fill:
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(QColor(shape.rgb));
+                painter.drawPolygon(shape.points);
+                break;
+            case Kind::Dot:
+                painter.setPen(pen);
+                painter.setBrush(Qt::white);
+                painter.drawEllipse(shape.points.front(), 3, 3);
+                break;
+            case Kind::Text:
+                painter.drawImage(shape.points.front(), LabelImage({shape.bounds, shape.text, shape.rgb}));
+                break;
+            }
+        }
+    }
+    painter.restore();
+}
+
 void PictureBox::PaintLabels(QPainter& painter, const QRect& area) const {
     if (labels_.isEmpty()) return;
     painter.save();
@@ -537,6 +625,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         const QRect source((target.topLeft() - area.topLeft()) * deviceScale_, target.size() * deviceScale_);
         painter.drawImage(target, image_, source);
     }
+    PaintOverlay(painter, area);
     PaintLabels(painter, area);
 }
 
@@ -546,9 +635,11 @@ void PictureBox::AddMenuAction(QAction* action) {
 
 QImage PictureBox::ShownImage() const {
     QImage picture = image_;
-    if (!labels_.isEmpty()) {
+    if (!labels_.isEmpty() || !overlay_.isEmpty()) {
         QPainter painter(&picture);
-        PaintLabels(painter, QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
+        const QRect area(QPoint(0, 0), picture.deviceIndependentSize().toSize());
+        PaintOverlay(painter, area);
+        PaintLabels(painter, area);
     }
     return picture;
 }

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPoint>
 #include <QPointer>
+#include <QPolygon>
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
@@ -54,6 +55,21 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     };
     const QList<ShownLabel>& Labels() const { return labels_; }
 
+    // Shapes over the drawing, as the names are: painted with it, never into it.
+    void SetOverlay(std::span<const orvane::OverlayShape> shapes) override;
+    // A shape as the screen shows it, in drawing-area pixels.
+    struct ShownShape {
+        orvane::OverlayShape::Kind kind = orvane::OverlayShape::Kind::Polyline;
+        QRgb rgb = 0;
+        bool dashed = false;
+        bool behind = false;
+        QPolygon points;
+        QString text;
+        QRect bounds;
+        bool operator==(const ShownShape&) const = default;
+    };
+    const QList<ShownShape>& Overlay() const { return overlay_; }
+
     // For a projector: every point a block of 3 × 3 device pixels, every line two pixels wide and the
     // names in a larger font. What is already drawn stays as it is.
     void SetLargeMarks(bool large);
@@ -97,6 +113,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // The text and width in pixels of a label's words, looked up rather than laid out at every tick.
     const std::pair<QString, int>& LabelText(std::string_view text) const;
     void PaintLabels(QPainter& painter, const QRect& area) const;
+    void PaintOverlay(QPainter& painter, const QRect& area) const;
     const QImage& LabelImage(const ShownLabel& label) const;
 
     QImage image_;
@@ -112,6 +129,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     double spanY_ = 1;
     bool largeMarks_ = false;
     QList<ShownLabel> labels_;
+    QList<ShownShape> overlay_;
     mutable std::optional<LabelStyle> labelStyle_;
     mutable std::vector<std::pair<std::string, std::pair<QString, int>>> labelTexts_;
     mutable std::vector<std::pair<ShownLabel, QImage>> labelImages_;
