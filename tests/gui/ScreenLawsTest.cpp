@@ -6,6 +6,7 @@
 #include "ScreenLawsController.h"
 
 #include "Settings.h"
+#include "StateLayout.h"
 #include "VbSlider.h"
 #include <QAction>
 #include <QActionGroup>
@@ -50,13 +51,251 @@ struct Laws : ExperimentFixture {
     }
 };
 
-TEST_F(Laws, Picture) {
+laws::LawsChoice Everything() {
     laws::LawsChoice all;
     all.velocity = all.force = all.orbit = all.areas = all.grid = true;
-    Controller()->SetChoice(all, true);
+    return all;
+}
+
+// Whether a pixel or one of its eight neighbours has the colour: a line drawn between two points may
+// take the pixel beside the one its end falls in.
+bool Near(const QImage& image, QPoint at, QRgb rgb) {
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QPoint p = at + QPoint(dx, dy);
+            if (image.rect().contains(p) && image.pixel(p) == rgb) return true;
+        }
+    return false;
+}
+
+QRgb Rgb(std::int32_t color) {
+    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+// The entries follow the four options for a class in both screens' menus, unchecked, the Earth chosen
+// in «Тело»; the screens show nothing of them.
+TEST_F(Laws, EntriesAfterTheOptionsForAClassAllOffByDefault) {
+    QList<QAction*> actions;
+    const QStringList entries = test::MenuEntries(Left(), &actions);
+    ASSERT_GE(entries.size(), 13);
+    EXPECT_EQ(entries.mid(6),
+              QStringList({"Стрелки скорости", "Стрелки силы", "Орбита выбранного тела",
+                           "Равные площади (второй закон Кеплера)", "Тело", "Рулетка", "Сетка"}));
+    EXPECT_EQ(entries[5], "Крупные точки (для проектора)");
+    EXPECT_EQ(test::MenuEntries(Overview()).mid(6), entries.mid(6));
+    for (QAction* action : actions.mid(6))
+        EXPECT_FALSE(action->isChecked()) << action->text().toStdString();
+    ASSERT_NE(actions[10]->menu(), nullptr);
+    QStringList bodies;
+    for (QAction* entry : actions[10]->menu()->actions()) {
+        bodies << entry->text();
+        EXPECT_EQ(entry->isChecked(), entry->text() == "Земля");
+    }
+    EXPECT_EQ(bodies.size(), 10);
+    EXPECT_EQ(bodies.front(), "Меркурий");
+    Ticks(5);
+    EXPECT_TRUE(Left()->Overlay().isEmpty());
+    EXPECT_TRUE(Overview()->Overlay().isEmpty());
+}
+
+// Turned on and off again, they leave the screens as a window that never had them draws them.
+TEST_F(Laws, OffDrawExactlyAsAWindowWithoutThem) {
+    driver::Program other;
+    QPointer<Form2> plain = driver::StartExperiment(other.setup);
+    ASSERT_NE(plain, nullptr);
+    ScreenLawsController* laws = Controller();
+    for (QAction* action : {laws->VelocityAction, laws->ForceAction, laws->OrbitAction, laws->AreasAction,
+                            laws->TapeAction, laws->GridAction})
+        action->trigger();
+    EXPECT_EQ(laws->Choice(), Everything());
+    Ticks(30);
+    EXPECT_FALSE(Left()->Overlay().isEmpty());
+    laws->SetChoice({}, false);
+    Ticks(70);
+    Click(plain, "Command4");
+    for (int k = 0; k < 100; ++k)
+        Click(plain, "Command1");
+    EXPECT_TRUE(Left()->Overlay().isEmpty());
+    EXPECT_EQ(Shown(Left()), Shown(Find<ui::PictureBox>(plain, "Picture1")));
+    EXPECT_EQ(Shown(Overview()), Shown(Find<ui::PictureBox>(plain, "Picture2")));
+    plain->close();
+}
+
+// The Earth's velocity arrow runs from the Earth along its velocity, a fifth of the screen long when it is
+// the fastest body shown; its force arrow points at the Sun.
+TEST_F(Laws, ArrowsRunAlongTheVelocityAndTowardTheSun) {
+    laws::LawsChoice arrows;
+    arrows.velocity = arrows.force = true;
+    Controller()->SetChoice(arrows, false);
+    Inner();
+    Ticks(1);
+    const laws::BodyMotion motion = laws::MotionOf(form->Run(), form->Shared());
+    const laws::ArrowSet velocity =
+        laws::Arrows(motion, laws::ArrowKind::Velocity, LeftScreenArea(form->View));
+    const QImage image = Shown(Left());
+    const laws::Vec2 earth = motion.position[body::Earth];
+    const laws::Vec2 v = motion.velocity[body::Earth];
+    const double speed = std::hypot(v.x, v.y) / 1000;
+    const double length = speed * velocity.millionKmPerUnit;
+    for (const double share : {0.3, 0.5, 0.8}) {
+        const double x = earth.x + v.x / 1000 / speed * length * share;
+        const double y = earth.y + v.y / 1000 / speed * length * share;
+        EXPECT_TRUE(Near(image, PixelOf(Left(), x, y), Rgb(laws::colors::Velocity()))) << share;
+    }
+    // Toward the Sun: the pixels between the Earth and the Sun carry the force's colour.
+    const laws::ArrowSet force =
+        laws::Arrows(motion, laws::ArrowKind::Acceleration, LeftScreenArea(form->View));
+    for (const laws::Arrow& arrow : force.arrows) {
+        if (arrow.body != body::Earth) continue;
+        const double toSun = std::atan2(-earth.y, -earth.x);
+        EXPECT_NEAR(std::atan2(arrow.tip.y - arrow.tail.y, arrow.tip.x - arrow.tail.x), toSun, 0.01);
+        const QPoint middle =
+            PixelOf(Left(), (arrow.tail.x + arrow.tip.x) / 2, (arrow.tail.y + arrow.tip.y) / 2);
+        EXPECT_TRUE(Near(image, middle, Rgb(laws::colors::Acceleration())));
+    }
+    // The scale bars' words.
+    QStringList texts;
+    for (const ui::PictureBox::ShownShape& shape : Left()->Overlay())
+        if (!shape.text.isEmpty()) texts << shape.text;
+    EXPECT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts.join(' ').contains("км/с")) << texts.join(' ').toStdString();
+    EXPECT_TRUE(texts.join(' ').contains("м/с²"));
+}
+
+// The Earth's sectors after two years at the default step: tinted inside the orbit, every complete one
+// of the same area to a tenth of a per cent, and the chosen body's orbit drawn through the Earth.
+TEST_F(Laws, SectorsTintedInsideTheOrbitAndTheOrbitThroughTheBody) {
+    laws::LawsChoice areas;
+    areas.areas = areas.orbit = true;
+    Controller()->SetChoice(areas, false);
     Inner();
     Ticks(400);
-    form->grab().save("/tmp/x/laws.png");
+    const laws::EqualAreas& sectors = Controller()->Areas();
+    const std::vector<double> complete = sectors.CompleteAreas();
+    ASSERT_EQ(complete.size(), laws::EqualAreas::KeptSectors);
+    for (const double area : complete)
+        EXPECT_NEAR(area / complete.front(), 1, 1e-3);
+    const QImage image = Shown(Left());
+    const QRgb tints[] = {Rgb(laws::colors::SectorTint(0)), Rgb(laws::colors::SectorTint(1))};
+    for (const laws::EqualAreas::Sector& sector : sectors.Sectors()) {
+        if (!sector.complete) continue;
+        // Half-way out along the sector's middle.
+        const laws::Vec2 mid = sector.vertices[sector.vertices.size() / 2];
+        const QRgb seen = image.pixel(PixelOf(Left(), mid.x / 2e9, mid.y / 2e9));
+        EXPECT_TRUE(seen == tints[0] || seen == tints[1]) << std::hex << seen;
+        // Outside the orbit, nothing is tinted.
+        const QRgb outside = image.pixel(PixelOf(Left(), mid.x * 1.3e-9, mid.y * 1.3e-9));
+        EXPECT_NE(outside, tints[0]);
+        EXPECT_NE(outside, tints[1]);
+    }
+    const int n = form->Run().BodyCount;
+    const double ex = form->Run().StateVec(state::X(body::Earth, n)) / 1e9;
+    const double ey = form->Run().StateVec(state::Y(body::Earth, n)) / 1e9;
+    // The ellipse passes through the Earth: its line lies within two pixels of the Earth's point.
+    bool through = false;
+    const QPoint at = PixelOf(Left(), ex, ey);
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy)
+            through = through || image.pixel(at + QPoint(dx, dy)) == Rgb(laws::colors::Orbit());
+    EXPECT_TRUE(through);
+}
+
+// Grid lines every AU on a 600 million km screen, labelled at the edge.
+TEST_F(Laws, GridLinesEveryAstronomicalUnitOnTheInnerView) {
+    laws::LawsChoice grid;
+    grid.grid = true;
+    Controller()->SetChoice(grid, false);
+    Inner();
+    Ticks(1);
+    const QImage image = Shown(Left());
+    const QRgb line = Rgb(laws::colors::Grid());
+    // Where no planet passes: high up the screen.
+    for (const double x : {-AuMkm, AuMkm}) {
+        EXPECT_EQ(image.pixel(PixelOf(Left(), x, 280)), line);
+        EXPECT_NE(image.pixel(PixelOf(Left(), x + 20, 280)), line);
+    }
+    EXPECT_EQ(image.pixel(PixelOf(Left(), 200, AuMkm)), line);
+    QStringList texts;
+    for (const ui::PictureBox::ShownShape& shape : Left()->Overlay())
+        if (!shape.text.isEmpty()) texts << shape.text;
+    EXPECT_TRUE(texts.contains("1 а.е.")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("-1 а.е."));
+    // The overview has no grid.
+    EXPECT_TRUE(Overview()->Overlay().isEmpty());
+}
+
+// A drag from the Sun to the Earth measures about an AU and follows the Earth as the run goes; a click
+// removes it, and so does Escape.
+TEST_F(Laws, TapeMeasuresFollowsABodyAndGoesOnAClickOrEscape) {
+    Controller()->SetChoice({}, true);
+    Inner();
+    Ticks(1);
+    const int n = form->Run().BodyCount;
+    const auto earth = [&] {
+        return laws::Vec2{form->Run().StateVec(state::X(body::Earth, n)) / 1e9,
+                          form->Run().StateVec(state::Y(body::Earth, n)) / 1e9};
+    };
+    const QPoint corner = Left()->DrawingRect().topLeft();
+    const QPoint sun = PixelOf(Left(), 0, 0) + corner;
+    const laws::Vec2 e = earth();
+    const QPoint to = PixelOf(Left(), e.x, e.y) + corner;
+    QTest::mousePress(Left(), Qt::LeftButton, {}, sun);
+    QTest::mouseMove(Left(), (sun + to) / 2);
+    QTest::mouseRelease(Left(), Qt::LeftButton, {}, to);
+    auto tape = Controller()->TapeNow();
+    ASSERT_TRUE(tape);
+    EXPECT_NEAR(laws::MeasureTape(tape->start, tape->end).astronomicalUnits, 0.983, 0.01);
+    EXPECT_DOUBLE_EQ(tape->end.x, e.x); // on the Earth itself, not where the mouse let go
+    Ticks(20);
+    tape = Controller()->TapeNow();
+    ASSERT_TRUE(tape);
+    EXPECT_DOUBLE_EQ(tape->end.x, earth().x);
+    EXPECT_NE(tape->end.x, e.x);
+    bool worded = false;
+    for (const ui::PictureBox::ShownShape& shape : Overview()->Overlay())
+        worded = worded || shape.text.contains("млн км");
+    EXPECT_TRUE(worded);
+
+    QTest::mouseClick(Left(), Qt::LeftButton, {}, sun + QPoint(30, 30));
+    EXPECT_FALSE(Controller()->TapeNow());
+    QTest::mousePress(Left(), Qt::LeftButton, {}, sun + QPoint(30, 30));
+    QTest::mouseRelease(Left(), Qt::LeftButton, {}, sun + QPoint(90, 30));
+    tape = Controller()->TapeNow();
+    ASSERT_TRUE(tape);
+    EXPECT_NEAR(tape->end.x - tape->start.x, 60.0 * 600 / Left()->DrawingRect().width(), 1e-6);
+    EXPECT_NEAR(laws::MeasureTape(tape->start, tape->end).angleDegrees, 0, 1e-9);
+    form->activateWindow();
+    Controller()->RemoveTapeAction->trigger();
+    EXPECT_FALSE(Controller()->TapeNow());
+    EXPECT_TRUE(Left()->Overlay().isEmpty());
+}
+
+// The choice is remembered for the next start of the program, the body included; another body begins
+// its sectors afresh.
+TEST_F(Laws, RememberedAndAnotherBodyStartsNewSectors) {
+    laws::LawsChoice choice;
+    choice.areas = true;
+    Controller()->SetChoice(choice, false);
+    Ticks(30);
+    EXPECT_FALSE(Controller()->Areas().Sectors().empty());
+    QAction* mars = form->findChild<QAction*>("LawsBody(5)");
+    ASSERT_NE(mars, nullptr);
+    mars->trigger();
+    EXPECT_EQ(Controller()->Choice().body, body::Mars);
+    EXPECT_TRUE(Controller()->Areas().Sectors().empty());
+    Ticks(1);
+    EXPECT_EQ(Controller()->Areas().Sectors().size(), 1u);
+
+    driver::Program next;
+    QPointer<Form2> again = driver::StartExperiment(next.setup);
+    ASSERT_NE(again, nullptr);
+    auto* remembered = again->findChild<ScreenLawsController*>();
+    ASSERT_NE(remembered, nullptr);
+    EXPECT_TRUE(remembered->Choice().areas);
+    EXPECT_EQ(remembered->Choice().body, body::Mars);
+    EXPECT_TRUE(remembered->AreasAction->isChecked());
+    EXPECT_TRUE(again->findChild<QAction*>("LawsBody(5)")->isChecked());
+    again->close();
 }
 
 } // namespace
