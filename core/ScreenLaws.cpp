@@ -227,6 +227,40 @@ std::vector<double> EqualAreas::CompleteAreas() const {
     return areas;
 }
 
+std::vector<double> SharesOfMean(const std::vector<double>& areas) {
+    std::vector<double> shares;
+    if (areas.empty()) return shares;
+    double sum = 0;
+    for (const double area : areas)
+        sum += area;
+    const double mean = sum / static_cast<double>(areas.size());
+    for (const double area : areas)
+        shares.push_back(mean != 0 ? area / mean : 0);
+    return shares;
+}
+
+ThirdLaw ThirdLawFrom(const measure::RunSnapshot& s,
+                      const std::array<std::optional<double>, body::Count + 1>& measured) {
+    ThirdLaw law;
+    const double year = DaysPerJulianYear * SecondsPerDay;
+    const double mu = s.gravConst * s.mass[body::Sun];
+    if (mu > 0)
+        law.slope = 4 * std::numbers::pi * std::numbers::pi * std::pow(AstronomicalUnitMetres, 3) /
+                    (mu * year * year);
+    for (int b = body::Mercury; b <= body::Count; ++b) {
+        const measure::OrbitAboutSun orbit = measure::OrbitOf(s, b);
+        if (!orbit.semiMajorAxis || !orbit.keplerPeriod) continue;
+        ThirdLawPoint point;
+        point.body = b;
+        point.aCubed = std::pow(*orbit.semiMajorAxis / AstronomicalUnitMetres, 3);
+        point.measured = measured[static_cast<std::size_t>(b)].has_value();
+        const double period = point.measured ? *measured[static_cast<std::size_t>(b)] : *orbit.keplerPeriod;
+        point.tSquared = std::pow(period / year, 2);
+        law.points.push_back(point);
+    }
+    return law;
+}
+
 Tape MeasureTape(Vec2 start, Vec2 end) {
     const double dx = end.x - start.x, dy = end.y - start.y;
     Tape tape;

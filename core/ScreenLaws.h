@@ -121,6 +121,26 @@ class EqualAreas {
 // counter-clockwise).
 double FanArea(const std::vector<Vec2>& vertices);
 
+// Each complete sector's share of their mean area, in the order given; empty when there are none.
+std::vector<double> SharesOfMean(const std::vector<double>& areas);
+
+// Kepler's third law: each bound planet's (and the asteroid's) period squared against its semi-major
+// axis cubed, in years² and AU³, with the period measured by the run where it has been, else Kepler's.
+struct ThirdLawPoint {
+    int body = 0;
+    double aCubed = 0;   // AU³
+    double tSquared = 0; // years² (Julian years)
+    bool measured = false;
+};
+struct ThirdLaw {
+    std::vector<ThirdLawPoint> points;
+    // The line T² = slope · a³ for the Sun's pull alone, mu = G M_Sun: 4π² AU³ / (mu yr²).
+    double slope = 0;
+};
+// `measured` holds a body's period in seconds where the run has measured one.
+ThirdLaw ThirdLawFrom(const measure::RunSnapshot& s,
+                      const std::array<std::optional<double>, body::Count + 1>& measured);
+
 // A measuring tape between two points (million km): its length in million km and AU and the angle of
 // its direction at the start, in degrees counter-clockwise from the x axis (−180…180].
 struct Tape {

@@ -1,8 +1,10 @@
 #include "MeasurementsController.h"
 
 #include "Form2.h"
+#include "KeplerPanel.h"
 #include "Measurements.h"
 #include "MeasurementsWindow.h"
+#include "ScreenLawsController.h"
 #include "WindowOps.h"
 
 #include <QAction>
@@ -24,18 +26,21 @@ MeasurementsController::MeasurementsController(Form2& experiment)
 MeasurementsController::~MeasurementsController() = default;
 
 void MeasurementsController::Open() {
-    if (window_ == nullptr) window_ = std::make_unique<MeasurementsWindow>(recorder_);
-    window_->Refresh();
+    if (window_ == nullptr) {
+        window_ = std::make_unique<MeasurementsWindow>(recorder_);
+        if (const auto* laws = experiment_.findChild<ScreenLawsController*>()) {
+            kepler_ = new KeplerPanel(recorder_, *laws, window_.get());
+            window_->AddBelowConservation(kepler_);
+        }
+    }
+    Refresh();
     shownRevision_ = recorder_.Revision();
     ui::ShowModeless(window_.get());
 }
 
 void MeasurementsController::OnStarted() {
     recorder_.Start(SnapshotOf(experiment_.Run()));
-    if (window_ != nullptr && window_->isVisible()) {
-        window_->Refresh();
-        shownRevision_ = recorder_.Revision();
-    }
+    if (window_ != nullptr && window_->isVisible()) Refresh();
 }
 
 void MeasurementsController::OnTicked() {
@@ -49,7 +54,12 @@ void MeasurementsController::RefreshIfChanged() {
         refresh_.stop();
         return;
     }
+    Refresh();
+}
+
+void MeasurementsController::Refresh() {
     window_->Refresh();
+    if (kepler_ != nullptr) kepler_->Refresh();
     shownRevision_ = recorder_.Revision();
 }
 

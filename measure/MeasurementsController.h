@@ -13,6 +13,7 @@ class Form2;
 
 namespace orvane::measure {
 
+class KeplerPanel;
 class MeasurementsWindow;
 
 // Records the experiment window's run from its start, whether or not anything shows it, and opens the
@@ -36,10 +37,13 @@ class MeasurementsController : public QObject {
     void OnStarted();
     void OnTicked();
     void RefreshIfChanged();
+    // The window and the Kepler panel in it show what the recorder holds now.
+    void Refresh();
 
     Form2& experiment_;
     MeasureRecorder recorder_;
     std::unique_ptr<MeasurementsWindow> window_;
+    KeplerPanel* kepler_ = nullptr; // in the window, when the experiment draws the laws
     QTimer refresh_;
     unsigned long long shownRevision_ = 0;
 };

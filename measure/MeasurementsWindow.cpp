@@ -117,6 +117,18 @@ MeasurementsWindow::MeasurementsWindow(const MeasureRecorder& recorder) : record
     Refresh();
 }
 
+void MeasurementsWindow::AddBelowConservation(QWidget* panel) {
+    auto* box = findChild<QGroupBox*>(QStringLiteral("ConservationBox"));
+    auto* grid = static_cast<QGridLayout*>(box->layout());
+    panel->setParent(box);
+    // The panel takes the room that stretched below the quantities.
+    const int row = grid->rowCount();
+    for (int above = 0; above < row; ++above)
+        grid->setRowStretch(above, 0);
+    grid->addWidget(panel, row, 0, 1, 2);
+    grid->setRowStretch(row, 1);
+}
+
 void MeasurementsWindow::ShowStaticTexts() {
     setWindowTitle(tr("Измерения — Orvane2.0"));
     auto* save = findChild<QPushButton*>(QStringLiteral("SaveCsv"));

@@ -27,6 +27,8 @@ class MeasurementsWindow : public QWidget {
     bool SaveCsv(const QString& path);
     // Asks for a file name with the standard dialog and saves there.
     void SaveCsvAs();
+    // Room below the conserved quantities for another part's figures; the window takes the widget.
+    void AddBelowConservation(QWidget* panel);
 
   protected:
     void changeEvent(QEvent* event) override;
