@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -38,24 +39,33 @@ QString Figure(double value) {
     return ui::NumberToText(value, 'g', 3);
 }
 
+// The controller's context written in full: lupdate does not find the class from here.
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orvane::ScreenLawsController", text);
+}
+
 class Words : public laws::LawsWording {
   public:
     std::string VelocityBar(double kmPerSecond, bool centreOfMassFrame) const override {
-        const QString text = centreOfMassFrame
-                                 ? ScreenLawsController::tr("%1 км/с (относительно центра масс)")
-                                 : ScreenLawsController::tr("%1 км/с");
+        const QString text =
+            centreOfMassFrame
+                ? Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 км/с (относительно центра масс)"))
+                : Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 км/с"));
         return text.arg(Figure(kmPerSecond)).toStdString();
     }
     std::string AccelerationBar(double metresPerSecondSquared) const override {
-        return ScreenLawsController::tr("%1 м/с²").arg(Figure(metresPerSecondSquared)).toStdString();
+        return Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 м/с²"))
+            .arg(Figure(metresPerSecondSquared))
+            .toStdString();
     }
     std::string GridLabel(const laws::GridSpacing& spacing, double multiple) const override {
-        const QString text = spacing.inAstronomicalUnits ? ScreenLawsController::tr("%1 а.е.")
-                                                         : ScreenLawsController::tr("%1 млн км");
+        const QString text = spacing.inAstronomicalUnits
+                                 ? Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 а.е."))
+                                 : Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 млн км"));
         return text.arg(Figure(spacing.value * multiple)).toStdString();
     }
     std::string TapeLabel(const laws::Tape& tape) const override {
-        return ScreenLawsController::tr("%1 млн км = %2 а.е., %3°")
+        return Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 млн км = %2 а.е., %3°"))
             .arg(Figure(tape.millionKm), Figure(tape.astronomicalUnits),
                  ui::NumberToText(tape.angleDegrees, 'f', 1))
             .toStdString();

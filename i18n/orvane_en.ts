@@ -699,6 +699,77 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
 </context>
 <context>
+    <name>orvane::ScreenLawsController</name>
+    <message>
+        <source>Стрелки скорости</source>
+        <translation>Velocity arrows</translation>
+    </message>
+    <message>
+        <source>Скорость каждого тела относительно Солнца; когда Солнце движется — относительно центра масс</source>
+        <translation>Each body&apos;s velocity relative to the Sun; while the Sun moves, relative to the centre of mass</translation>
+    </message>
+    <message>
+        <source>Стрелки силы</source>
+        <translation>Force arrows</translation>
+    </message>
+    <message>
+        <source>Ускорение каждого тела: сила притяжения всех остальных тел на килограмм</source>
+        <translation>Each body&apos;s acceleration: the pull of all the other bodies per kilogram</translation>
+    </message>
+    <message>
+        <source>Орбита выбранного тела</source>
+        <translation>The chosen body&apos;s orbit</translation>
+    </message>
+    <message>
+        <source>Равные площади (второй закон Кеплера)</source>
+        <translation>Equal areas (Kepler&apos;s second law)</translation>
+    </message>
+    <message>
+        <source>Тело</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>Рулетка</source>
+        <translation>Measuring tape</translation>
+    </message>
+    <message>
+        <source>Протяните мышью по экрану; Escape или щелчок убирает рулетку</source>
+        <translation>Drag with the mouse across a screen; Escape or a click removes the tape</translation>
+    </message>
+    <message>
+        <source>Сетка</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Убрать рулетку</source>
+        <translation>Remove the tape</translation>
+    </message>
+    <message>
+        <source>%1 км/с (относительно центра масс)</source>
+        <translation>%1 km/s (relative to the centre of mass)</translation>
+    </message>
+    <message>
+        <source>%1 км/с</source>
+        <translation>%1 km/s</translation>
+    </message>
+    <message>
+        <source>%1 м/с²</source>
+        <translation>%1 m/s²</translation>
+    </message>
+    <message>
+        <source>%1 а.е.</source>
+        <translation>%1 AU</translation>
+    </message>
+    <message>
+        <source>%1 млн км</source>
+        <translation>%1 million km</translation>
+    </message>
+    <message>
+        <source>%1 млн км = %2 а.е., %3°</source>
+        <translation>%1 million km = %2 AU, %3°</translation>
+    </message>
+</context>
+<context>
     <name>orvane::ScreenOptionsController</name>
     <message>
         <source>Подписи тел</source>
@@ -856,6 +927,41 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>новый отсчёт</source>
         <translation>new baseline</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::measure::KeplerPanel</name>
+    <message>
+        <source>a³, а. е.³</source>
+        <translation>a³, AU³</translation>
+    </message>
+    <message>
+        <source>T², годы²</source>
+        <translation>T², years²</translation>
+    </message>
+    <message>
+        <source>Равные площади (второй закон Кеплера): последние секторы, а. е.² (доля от среднего)</source>
+        <translation>Equal areas (Kepler&apos;s second law): the last sectors, AU² (share of the mean)</translation>
+    </message>
+    <message>
+        <source>Третий закон Кеплера: T² от a³, линия T² = 4π²a³/μ</source>
+        <translation>Kepler&apos;s third law: T² against a³, the line T² = 4π²a³/μ</translation>
+    </message>
+    <message>
+        <source>Линейные шкалы</source>
+        <translation>Linear scales</translation>
+    </message>
+    <message>
+        <source>— (включите «Равные площади» в меню экрана эксперимента)</source>
+        <translation>— (turn on “Equal areas” in the experiment screen&apos;s menu)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, шагов в секторе: %2</source>
+        <translation>%1, steps per sector: %2</translation>
     </message>
 </context>
 <context>
