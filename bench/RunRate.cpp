@@ -2,11 +2,13 @@
 // "Пауза" takes effect, how often the screens are presented, and whether memory stays flat.
 //   run_rate [seconds per measurement] [ticks for the memory check] [--options]
 // With --options the run at 1 ms is measured twice in the same process, first with every option of the
-// experiment screens off, then with all four on (names, kept trails, keys, large points).
+// experiment screens off, then with all four on (names, kept trails, keys, large points), then with
+// those and every law drawn over the screens (arrows, orbit, equal areas, grid).
 #include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "ScreenLawsController.h"
 #include "ScreenOptionsController.h"
 #include "SimState.h"
 #include "VbTimer.h"
@@ -64,6 +66,25 @@ int main(int argc, char* argv[]) {
         options->SetOptions({});
     }
 
+    // Then every option and every law over the screens at once (the tape aside: it needs a drag).
+    double lawsTicks = 0, lawsCpu = 0;
+    int lawsPaints = 0;
+    if (withOptions) {
+        auto* options = experiment->findChild<orvane::ScreenOptionsController*>();
+        auto* laws = experiment->findChild<orvane::ScreenLawsController*>();
+        options->SetOptions({true, true, true, true});
+        orvane::laws::LawsChoice all;
+        all.velocity = all.force = all.orbit = all.areas = all.grid = true;
+        laws->SetChoice(all, true);
+        const double before = experiment->Run().SimTime;
+        const int paintsBefore = counter.paints;
+        lawsCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
+        lawsTicks = (experiment->Run().SimTime - before) / program.state.Options.TimeStep;
+        lawsPaints = counter.paints - paintsBefore;
+        options->SetOptions({});
+        laws->SetChoice({}, false);
+    }
+
     // A click on "Пауза" while running: from the press to the timer's stop.
     auto* pause = experiment->findChild<QAbstractButton*>(QStringLiteral("Command4"));
     const QPoint centre = pause->rect().center();
@@ -111,6 +132,12 @@ int main(int argc, char* argv[]) {
             "core (%+.1f points), screen presented %.1f times/s\n",
             optionsTicks / seconds, 100.0 * optionsTicks / bareEvents, optionsCpu, optionsCpu - runCpu,
             optionsPaints / static_cast<double>(seconds));
+    if (withOptions)
+        std::printf(
+            "  and every law on too: %.0f ticks/s (%.1f %% of the bare timer), process CPU %.1f %% of a "
+            "core (%+.1f points), screen presented %.1f times/s\n",
+            lawsTicks / seconds, 100.0 * lawsTicks / bareEvents, lawsCpu, lawsCpu - runCpu,
+            lawsPaints / static_cast<double>(seconds));
     std::printf("screen presented:       %.1f times/s\n", paints / static_cast<double>(seconds));
     std::printf("paused and idle:        process CPU %.1f %% of a core, %d presentations\n", idleCpu,
                 idlePaints);

@@ -31,6 +31,8 @@ constexpr auto BodyKey = "experiment/lawsBody";
 
 // A press and release closer than this many pixels is a click, and removes the tape.
 constexpr double ClickPixels = 3;
+// The shapes are built again at most this often while the run goes.
+constexpr int FrameMs = 16;
 // A drag that starts this close to a body's point follows the body.
 constexpr double BodyPixels = 6;
 
@@ -141,6 +143,9 @@ ScreenLawsController::ScreenLawsController(Form2& experiment)
     for (ui::PictureBox* screen : {experiment_.Picture1, experiment_.Picture2})
         screen->installEventFilter(this);
 
+    pending_.setSingleShot(true);
+    pending_.setInterval(FrameMs);
+    connect(&pending_, &QTimer::timeout, this, &ScreenLawsController::Show);
     connect(&experiment_, &Form2::Ticked, this, &ScreenLawsController::OnTicked);
     connect(&experiment_, &Form2::Started, this, &ScreenLawsController::ResetAreas);
     connect(&experiment_, &Form2::WroteBack, this, &ScreenLawsController::ResetAreas);
@@ -303,10 +308,20 @@ void ScreenLawsController::OnTicked() {
         areas_.Record(experiment_.Run(), choice_.body);
         if (areas_.CompleteAreas().size() != complete || areas_.FirstNumber() != first) emit AreasChanged();
     }
+    if (sinceShown_.isValid() && sinceShown_.elapsed() < FrameMs) {
+        if (!pending_.isActive()) pending_.start();
+        return;
+    }
     Show();
 }
 
+void ScreenLawsController::ShowPending() {
+    if (pending_.isActive()) Show();
+}
+
 void ScreenLawsController::Show() {
+    pending_.stop();
+    sinceShown_.start();
     const std::optional<laws::TapeLine> tape = TapeNow();
     const bool any =
         choice_.velocity || choice_.force || choice_.orbit || choice_.areas || choice_.grid || tape;

@@ -2,8 +2,10 @@
 
 #include "ScreenLaws.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
+#include <QTimer>
 
 #include <optional>
 
@@ -32,6 +34,9 @@ class ScreenLawsController : public QObject {
     bool TapeOn() const { return tapeOn_; }
     // Takes the choice over as the user would by the menu: drawn at once and remembered.
     void SetChoice(const laws::LawsChoice& choice, bool tape);
+
+    // Draws what a step left waiting: the shapes follow the run at most at the display's rate.
+    void ShowPending();
 
     // The sectors the chosen body has swept (empty while the option is off).
     const laws::EqualAreas& Areas() const { return areas_; }
@@ -81,6 +86,9 @@ class ScreenLawsController : public QObject {
     std::optional<TapeEnd> tapeStart_;
     std::optional<TapeEnd> tapeEnd_;
     ui::PictureBox* dragging_ = nullptr;
+    // Steps come up to a thousand a second; the shapes are built again at most once per display frame.
+    QElapsedTimer sinceShown_;
+    QTimer pending_;
     QPointF pressedAt_;
 };
 

@@ -2,6 +2,7 @@
 // configuration, the osculating orbit against the two-body formulas, the equal areas against Kepler's
 // equation, the tape and the grid's round spacing.
 #include "CoreTestSupport.h"
+#include "MeasureTestSupport.h"
 
 #include "ScreenLaws.h"
 #include "Units.h"
@@ -284,6 +285,38 @@ TEST(LawTapeAndGrid, LengthAngleAndRoundSpacing) {
     }
     EXPECT_DOUBLE_EQ(laws::RoundDown125(0.0049), 0.002);
     EXPECT_DOUBLE_EQ(laws::RoundDown125(7), 5);
+}
+
+// Shares of the mean: 1, 2 and 3 have the mean 2.
+TEST(LawEqualAreas, SharesOfTheMean) {
+    const std::vector<double> shares = laws::SharesOfMean({1, 2, 3});
+    ASSERT_EQ(shares.size(), 3u);
+    EXPECT_DOUBLE_EQ(shares[0], 0.5);
+    EXPECT_DOUBLE_EQ(shares[2], 1.5);
+    EXPECT_TRUE(laws::SharesOfMean({}).empty());
+}
+
+// Kepler's third law for a body on a circle of 1 AU and one of 4 AU about a held Sun: T² in years² is
+// 4π² a³ / mu with T = 2π √(a³ / mu) worked out here, and a measured period replaces Kepler's.
+TEST(LawThirdLaw, PointsOnTheLineAndAMeasuredPeriodTakesItsPlace) {
+    const double sun = 2e30, g = 6.67e-11, mu = g * sun;
+    measure::RunSnapshot s = test::SunAndBody(body::Earth, true, sun, 0, Au, 0, 0, std::sqrt(mu / Au));
+    s.x[body::Jupiter] = 4 * Au;
+    s.vy[body::Jupiter] = std::sqrt(mu / (4 * Au));
+    std::array<std::optional<double>, body::Count + 1> measured{};
+    measured[body::Jupiter] = 3e8;
+    const laws::ThirdLaw law = laws::ThirdLawFrom(s, measured);
+    const double year = 365.25 * 86400;
+    const double earthT = 2 * std::numbers::pi * std::sqrt(Au * Au * Au / mu);
+    EXPECT_NEAR(law.slope, earthT * earthT / (year * year), 1e-12);
+    ASSERT_EQ(law.points.size(), 2u); // the far-away massless bodies are not bound
+    EXPECT_EQ(law.points[0].body, body::Earth);
+    EXPECT_NEAR(law.points[0].aCubed, 1, 1e-9);
+    EXPECT_NEAR(law.points[0].tSquared, earthT * earthT / (year * year), 1e-9);
+    EXPECT_FALSE(law.points[0].measured);
+    EXPECT_NEAR(law.points[1].aCubed, 64, 1e-7);
+    EXPECT_TRUE(law.points[1].measured);
+    EXPECT_NEAR(law.points[1].tSquared, 3e8 * 3e8 / (year * year), 1e-9);
 }
 
 } // namespace

@@ -46,7 +46,13 @@ struct Laws : ExperimentFixture {
         form->Slider2->setValue(650);
         form->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub);
     }
+    // Steps as the user's clicks make them, with the shapes drawn as the display's next frame would.
+    void Ticks(int count) {
+        ExperimentFixture::Ticks(count);
+        Controller()->ShowPending();
+    }
     QImage Shown(ui::PictureBox* screen) {
+        Controller()->ShowPending();
         Presented(screen);
         return screen->ShownImage();
     }
