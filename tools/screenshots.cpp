@@ -7,6 +7,7 @@
 #include "Form3.h"
 #include "LessonCatalogue.h"
 #include "LessonGallery.h"
+#include "ScreenLawsController.h"
 #include "ScreenOptionsController.h"
 #include "SimState.h"
 #include "VbSlider.h"
@@ -59,6 +60,25 @@ int main(int argc, char* argv[]) {
         SaveGrab(shown, outDir, QStringLiteral("experiment-window-names"));
         options->SetOptions({.bodyNames = true, .keepTrails = true, .keys = true, .largeMarks = true});
         SaveGrab(shown, outDir, QStringLiteral("experiment-window-projector"));
+        shown->close();
+    }
+
+    // The laws over the screens: arrows, the Earth's orbit and its equal areas, the grid and a tape from
+    // the Sun to Mars, on the inner planets after two years.
+    {
+        orvane::driver::Program lawsProgram;
+        orvane::Form2* shown = orvane::driver::StartExperiment(lawsProgram.setup);
+        auto* laws = shown->findChild<orvane::ScreenLawsController*>();
+        orvane::laws::LawsChoice all;
+        all.velocity = all.force = all.orbit = all.areas = all.grid = true;
+        laws->SetChoice(all, true);
+        Click(shown, "Command4");
+        shown->Slider2->setValue(650);
+        shown->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub);
+        for (int k = 0; k < 365; ++k)
+            shown->Command1_Click();
+        laws->ShowPending();
+        SaveGrab(shown, outDir, QStringLiteral("experiment-window-laws"));
         shown->close();
     }
 
