@@ -350,7 +350,7 @@ void AddGrid(ScreenArea area, const LawsWording& words, Overlay& out) {
         line.behind = true;
         Push(line, {x, area.bottom});
         Push(line, {x, area.top});
-        AddText(out, {x + 0.005 * width, area.bottom + 0.03 * height}, words.GridLabel(grid, k),
+        AddText(out, {x + 0.005 * width, area.bottom + 0.04 * height}, words.GridLabel(grid, k),
                 colors::Orbit());
     });
     lines(area.bottom, area.top, [&](double k) {

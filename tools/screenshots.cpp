@@ -68,6 +68,7 @@ int main(int argc, char* argv[]) {
     {
         orvane::driver::Program lawsProgram;
         orvane::Form2* shown = orvane::driver::StartExperiment(lawsProgram.setup);
+        shown->findChild<orvane::ScreenOptionsController*>()->SetOptions({});
         auto* laws = shown->findChild<orvane::ScreenLawsController*>();
         orvane::laws::LawsChoice all;
         all.velocity = all.force = all.orbit = all.areas = all.grid = true;
