@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
@@ -124,6 +125,27 @@ ScreenLawsController::ScreenLawsController(Form2& experiment)
     BodyMenuAction->setObjectName(QStringLiteral("LawsBodyAction"));
     addToScreens(BodyMenuAction);
 
+    // The sectors' length: the default, or a fixed number of days (not remembered: a lesson's choice).
+    auto* lengths = new QMenu(&experiment_);
+    lengths->setObjectName(QStringLiteral("SectorLengthMenu"));
+    SectorGroup = new QActionGroup(this);
+    for (const int days : {0, 5, 10, 30, 100}) {
+        QAction* entry = lengths->addAction(QString());
+        entry->setObjectName(QStringLiteral("SectorDays(%1)").arg(days));
+        entry->setCheckable(true);
+        entry->setChecked(days == 0);
+        entry->setData(days);
+        SectorGroup->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, days] {
+            areas_.SetDaysPerSector(days);
+            ResetAreas();
+            Show();
+        });
+    }
+    SectorMenuAction = lengths->menuAction();
+    SectorMenuAction->setObjectName(QStringLiteral("SectorLengthAction"));
+    addToScreens(SectorMenuAction);
+
     TapeAction = makeAction("TapeAction");
     GridAction = makeAction("GridAction");
 
@@ -136,6 +158,18 @@ ScreenLawsController::ScreenLawsController(Form2& experiment)
         tapeStart_.reset();
         tapeEnd_.reset();
         Show();
+    });
+
+    ScreenMenuAction = new QAction(this);
+    ScreenMenuAction->setObjectName(QStringLiteral("ScreenMenuAction"));
+    ScreenMenuAction->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    ScreenMenuAction->setShortcutContext(Qt::WindowShortcut);
+    experiment_.addAction(ScreenMenuAction);
+    connect(ScreenMenuAction, &QAction::triggered, this, [this] {
+        ui::PictureBox* screen = experiment_.Picture1;
+        const QPoint at = screen->DrawingRect().topLeft() + QPoint(8, 8);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, screen->mapToGlobal(at));
+        QCoreApplication::sendEvent(screen, &event);
     });
 
     ShowTexts();
@@ -176,6 +210,12 @@ void ScreenLawsController::ShowTexts() {
     BodyMenuAction->setText(tr("Тело"));
     for (QAction* entry : BodyGroup->actions())
         entry->setText(ui::BodyName(entry->data().toInt()));
+    SectorMenuAction->setText(tr("Длина сектора"));
+    for (QAction* entry : SectorGroup->actions()) {
+        const int days = entry->data().toInt();
+        entry->setText(days == 0 ? tr("1/12 периода (целое число шагов)") : tr("%1 сут").arg(days));
+    }
+    ScreenMenuAction->setText(tr("Меню экрана"));
     TapeAction->setText(tr("Рулетка"));
     TapeAction->setToolTip(tr("Протяните мышью по экрану; Escape или щелчок убирает рулетку"));
     GridAction->setText(tr("Сетка"));

@@ -52,6 +52,11 @@ class ScreenLawsController : public QObject {
     QAction* BodyMenuAction = nullptr; // «Тело», its submenu one entry per planet and the asteroid
     QActionGroup* BodyGroup = nullptr;
     QAction* RemoveTapeAction = nullptr; // Escape
+    QAction* SectorMenuAction = nullptr; // «Длина сектора»: a twelfth of the period or a fixed number of days
+    QActionGroup* SectorGroup = nullptr;
+    // Shift+F10 or the menu key: the left screen's right-click menu, from which every entry is reached by
+    // the arrow keys and Enter.
+    QAction* ScreenMenuAction = nullptr;
 
   signals:
     // After the sectors changed: a new one complete, or all forgotten.

@@ -768,6 +768,22 @@ Ctrl+M — measurements; F1 — help.</translation>
         <source>%1 млн км = %2 а.е., %3°</source>
         <translation>%1 million km = %2 AU, %3°</translation>
     </message>
+    <message>
+        <source>Длина сектора</source>
+        <translation>Sector length</translation>
+    </message>
+    <message>
+        <source>1/12 периода (целое число шагов)</source>
+        <translation>1/12 of the period (whole steps)</translation>
+    </message>
+    <message>
+        <source>%1 сут</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>Меню экрана</source>
+        <translation>Screen menu</translation>
+    </message>
 </context>
 <context>
     <name>orvane::ScreenOptionsController</name>

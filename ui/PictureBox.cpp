@@ -653,6 +653,7 @@ bool PictureBox::SaveImage(const QString& path) const {
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("PictureMenu"));
+    menu.setToolTipsVisible(true);
     QAction* save = menu.addAction(tr("Сохранить изображение…"));
     for (const QPointer<QAction>& action : menuActions_)
         if (action != nullptr) menu.addAction(action);

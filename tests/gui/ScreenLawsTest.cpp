@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <numbers>
@@ -90,9 +91,9 @@ TEST_F(Laws, EntriesAfterTheOptionsForAClassAllOffByDefault) {
     QList<QAction*> actions;
     const QStringList entries = test::MenuEntries(Left(), &actions);
     ASSERT_GE(entries.size(), 13);
-    EXPECT_EQ(entries.mid(6),
-              QStringList({"Стрелки скорости", "Стрелки силы", "Орбита выбранного тела",
-                           "Равные площади (второй закон Кеплера)", "Тело", "Рулетка", "Сетка"}));
+    EXPECT_EQ(entries.mid(6), QStringList({"Стрелки скорости", "Стрелки силы", "Орбита выбранного тела",
+                                           "Равные площади (второй закон Кеплера)", "Тело", "Длина сектора",
+                                           "Рулетка", "Сетка"}));
     EXPECT_EQ(entries[5], "Крупные точки (для проектора)");
     EXPECT_EQ(test::MenuEntries(Overview()).mid(6), entries.mid(6));
     for (QAction* action : actions.mid(6))
@@ -342,6 +343,43 @@ TEST_F(Laws, MeasurementsListTheSectorsAndPlotTheThirdLaw) {
         }
     Find<QCheckBox>(window, "ThirdLawLinear")->click();
     window->grab().save("/tmp/x/measure.png");
+}
+
+// Shift+F10 opens the left screen's menu, and the arrow keys and Enter reach every entry: here «Сетка»,
+// the last.
+TEST_F(Laws, EveryEntryReachedFromTheMenuByKeys) {
+    ScreenLawsController* laws = Controller();
+    EXPECT_TRUE(laws->ScreenMenuAction->shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_F10)));
+    QStringList passed;
+    QTimer::singleShot(50, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (int k = 0; k < menu->actions().size() && menu->activeAction() != laws->GridAction; ++k) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            if (menu->activeAction() != nullptr) passed << menu->activeAction()->text();
+        }
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    laws->ScreenMenuAction->trigger();
+    EXPECT_TRUE(laws->GridAction->isChecked()) << passed.join('|').toStdString();
+    EXPECT_TRUE(passed.contains("Тело"));
+    EXPECT_TRUE(passed.contains("Длина сектора"));
+}
+
+// A fixed length of 10 days: sectors of five steps of 2 days.
+TEST_F(Laws, ASectorLengthChosenInDays) {
+    laws::LawsChoice areas;
+    areas.areas = true;
+    Controller()->SetChoice(areas, false);
+    QAction* tenDays = form->findChild<QAction*>("SectorDays(10)");
+    ASSERT_NE(tenDays, nullptr);
+    tenDays->trigger();
+    Ticks(12);
+    EXPECT_EQ(Controller()->Areas().StepsPerSector(), 5);
+    EXPECT_EQ(Controller()->Areas().CompleteAreas().size(), 2u);
+    form->findChild<QAction*>("SectorDays(0)")->trigger();
+    Ticks(1);
+    EXPECT_EQ(Controller()->Areas().StepsPerSector(), 15); // the Earth's 365 days / 12 in steps of 2 days
 }
 
 } // namespace
