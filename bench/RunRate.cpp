@@ -52,38 +52,38 @@ int main(int argc, char* argv[]) {
     const double ticks = (experiment->Run().SimTime - startTime) / program.state.Options.TimeStep;
     const int paints = counter.paints;
 
-    // The same run with every option on, measured right after, in the same process.
-    double optionsTicks = 0, optionsCpu = 0;
-    int optionsPaints = 0;
-    if (withOptions) {
-        auto* options = experiment->findChild<orvane::ScreenOptionsController*>();
-        options->SetOptions({true, true, true, true});
+    // The same run with every option on, measured right after, in the same process; then every option
+    // and every law over the screens at once (the tape aside: it needs a drag).
+    struct Pace {
+        double ticks = 0, cpu = 0;
+        int paints = 0;
+    };
+    const auto measured = [&] {
+        Pace pace;
         const double before = experiment->Run().SimTime;
         const int paintsBefore = counter.paints;
-        optionsCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
-        optionsTicks = (experiment->Run().SimTime - before) / program.state.Options.TimeStep;
-        optionsPaints = counter.paints - paintsBefore;
-        options->SetOptions({});
-    }
-
-    // Then every option and every law over the screens at once (the tape aside: it needs a drag).
-    double lawsTicks = 0, lawsCpu = 0;
-    int lawsPaints = 0;
+        pace.cpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
+        pace.ticks = (experiment->Run().SimTime - before) / program.state.Options.TimeStep;
+        pace.paints = counter.paints - paintsBefore;
+        return pace;
+    };
+    Pace withFour, withLaws;
     if (withOptions) {
         auto* options = experiment->findChild<orvane::ScreenOptionsController*>();
         auto* laws = experiment->findChild<orvane::ScreenLawsController*>();
         options->SetOptions({true, true, true, true});
+        withFour = measured();
         orvane::laws::LawsChoice all;
         all.velocity = all.force = all.orbit = all.areas = all.grid = true;
         laws->SetChoice(all, true);
-        const double before = experiment->Run().SimTime;
-        const int paintsBefore = counter.paints;
-        lawsCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
-        lawsTicks = (experiment->Run().SimTime - before) / program.state.Options.TimeStep;
-        lawsPaints = counter.paints - paintsBefore;
+        withLaws = measured();
         options->SetOptions({});
         laws->SetChoice({}, false);
     }
+    const double optionsTicks = withFour.ticks, optionsCpu = withFour.cpu;
+    const int optionsPaints = withFour.paints;
+    const double lawsTicks = withLaws.ticks, lawsCpu = withLaws.cpu;
+    const int lawsPaints = withLaws.paints;
 
     // A click on "Пауза" while running: from the press to the timer's stop.
     auto* pause = experiment->findChild<QAbstractButton*>(QStringLiteral("Command4"));
