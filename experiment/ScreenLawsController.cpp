@@ -343,10 +343,11 @@ void ScreenLawsController::ResetAreas() {
 void ScreenLawsController::OnTicked() {
     ticked_ = true;
     if (choice_.areas) {
-        const std::size_t complete = areas_.CompleteAreas().size();
+        // A sector completes when the next one begins: the count or the first one kept changes.
+        const std::size_t sectors = areas_.Sectors().size();
         const std::size_t first = areas_.FirstNumber();
         areas_.Record(experiment_.Run(), choice_.body);
-        if (areas_.CompleteAreas().size() != complete || areas_.FirstNumber() != first) emit AreasChanged();
+        if (areas_.Sectors().size() != sectors || areas_.FirstNumber() != first) emit AreasChanged();
     }
     if (sinceShown_.isValid() && sinceShown_.elapsed() < FrameMs) {
         if (!pending_.isActive()) pending_.start();
