@@ -319,5 +319,45 @@ TEST(LawThirdLaw, PointsOnTheLineAndAMeasuredPeriodTakesItsPlace) {
     EXPECT_NEAR(law.points[1].tSquared, 3e8 * 3e8 / (year * year), 1e-9);
 }
 
+struct PlainWords : laws::LawsWording {
+    std::string VelocityBar(double v, bool centre) const override {
+        return std::to_string(v) + (centre ? " km/s cm" : " km/s");
+    }
+    std::string AccelerationBar(double a) const override { return std::to_string(a) + " m/s2"; }
+    std::string GridLabel(const laws::GridSpacing& g, double k) const override {
+        return std::to_string(g.value * k);
+    }
+    std::string TapeLabel(const laws::Tape& t) const override { return std::to_string(t.astronomicalUnits); }
+};
+
+// The shapes of the ellipse of the e = 0.5 orbit: the curve, then the major axis from perihelion (1 AU)
+// to aphelion (−3 AU) and the minor axis through the centre (−1 AU), 2 √0.75 AU either side, both dashed.
+TEST(LawOverlay, OrbitAxesAndTheTapesWords) {
+    Bodies b;
+    b.Place(body::Earth, Au, 0, 0, 0);
+    b.run.PackState();
+    b.Place(body::Earth, Au, 0, 0, std::sqrt(1.5 * b.Mu() / Au));
+    const SimState& run = b.Packed();
+    laws::LawsChoice choice;
+    choice.orbit = true;
+    laws::Overlay out;
+    const laws::TapeLine tape{{0, 0}, {AuMkm, 0}};
+    laws::BuildOverlay(choice, laws::MotionOf(run, run), laws::OrbitShapeOf(run, run, body::Earth),
+                       laws::EqualAreas{}, tape, Around(600), false, run.LengthUnit, PlainWords{}, out);
+    std::vector<const OverlayShape*> dashed;
+    for (const OverlayShape& shape : out)
+        if (shape.dashed) dashed.push_back(&shape);
+    ASSERT_EQ(dashed.size(), 2u);
+    const auto near = [](float value, double expected) { return std::abs(value - expected) < 1e-3 * AuMkm; };
+    EXPECT_TRUE(near(dashed[0]->xy[0], AuMkm) && near(dashed[0]->xy[2], -3 * AuMkm));
+    const double bAxis = 2 * AuMkm * std::sqrt(0.75);
+    EXPECT_TRUE(near(dashed[1]->xy[0], -AuMkm) && near(dashed[1]->xy[1], -bAxis)) << dashed[1]->xy[1];
+    EXPECT_TRUE(near(dashed[1]->xy[2], -AuMkm) && near(dashed[1]->xy[3], bAxis)) << dashed[1]->xy[3];
+    // The tape's text: one AU, beside its end.
+    EXPECT_EQ(out.back().kind, OverlayShape::Kind::Text);
+    EXPECT_EQ(out.back().text, std::to_string(1.0));
+    EXPECT_GT(out.back().xy[0], AuMkm);
+}
+
 } // namespace
 } // namespace orvane

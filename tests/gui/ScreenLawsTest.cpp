@@ -290,6 +290,10 @@ TEST_F(Laws, RememberedAndAnotherBodyStartsNewSectors) {
     choice.areas = true;
     Controller()->SetChoice(choice, false);
     Ticks(30);
+    // Each of the others remembered too: one program sees what the previous one's menu left.
+    Controller()->VelocityAction->trigger();
+    Controller()->ForceAction->trigger();
+    Controller()->GridAction->trigger();
     EXPECT_FALSE(Controller()->Areas().Sectors().empty());
     QAction* mars = form->findChild<QAction*>("LawsBody(5)");
     ASSERT_NE(mars, nullptr);
@@ -304,10 +308,13 @@ TEST_F(Laws, RememberedAndAnotherBodyStartsNewSectors) {
     ASSERT_NE(again, nullptr);
     auto* remembered = again->findChild<ScreenLawsController*>();
     ASSERT_NE(remembered, nullptr);
-    EXPECT_TRUE(remembered->Choice().areas);
+    EXPECT_EQ(remembered->Choice(), Controller()->Choice());
     EXPECT_EQ(remembered->Choice().body, body::Mars);
     EXPECT_TRUE(remembered->AreasAction->isChecked());
     EXPECT_TRUE(again->findChild<QAction*>("LawsBody(5)")->isChecked());
+    EXPECT_TRUE(remembered->VelocityAction->isChecked() && remembered->ForceAction->isChecked() &&
+                remembered->GridAction->isChecked());
+    EXPECT_FALSE(remembered->OrbitAction->isChecked() || remembered->TapeOn());
     again->close();
 }
 
