@@ -251,6 +251,23 @@ void Form1::ShowBodyColumns(const BodyArray& angles, TableValues values) {
     }
 }
 
+void Form1::LoadExperiment(const Experiment& experiment) {
+    // A run still going would overwrite the loaded planet with its next step.
+    StopOrbitRun();
+    ApplyExperiment(state_, experiment);
+    if (experiment.accuracy) {
+        const char* option = *experiment.accuracy == Accuracy::High     ? "Option12"
+                             : *experiment.accuracy == Accuracy::Medium ? "Option11"
+                                                                        : "Option10";
+        findChild<QRadioButton*>(QString::fromLatin1(option))->setChecked(true);
+    }
+    // A mode left pending by an earlier load must not outlive the experiment that asked for it.
+    nextSunMode_ = experiment.sun;
+    ShowBodyColumns(state_.PlanetAngle,
+                    experiment.digits == Digits::Whole ? TableValues::Whole : TableValues::Full);
+    if (experiment.digits == Digits::Computed) ShowPlanetsReadably();
+}
+
 namespace {
 // A window closed by its frame is deleted once the event loop gets to it; until then it only lies
 // hidden. A start in between must create a window afresh rather than show the one about to go.

@@ -276,7 +276,7 @@ TEST(Csv, DerivedColumnsFollowTheSunsModeAndTheFirstChangeIsZero) {
     run.Steps(200, false);
     const RunSnapshot& constants = run.recorder.Latest();
     const std::vector<CsvColumn> columns = HistoryCsvColumns(constants);
-    ASSERT_EQ(columns.size(), 99u);
+    ASSERT_EQ(columns.size(), 109u); // the last ten: the polar angles, checked below
     const auto rows =
         Fields(HistoryCsv(run.recorder.History(), constants, NumberedWords(constants), {}), ',');
     ASSERT_EQ(rows.size(), 402u);
@@ -311,6 +311,17 @@ TEST(Csv, DerivedColumnsFollowTheSunsModeAndTheFirstChangeIsZero) {
             EXPECT_NEAR(value(d + 3), e, 1e-9) << row << " " << b;
             EXPECT_NEAR(value(d + 4) / (2 * std::numbers::pi * std::sqrt(a * a * a / mu) / Day), 1, 1e-9);
         }
+        // The polar angle about the Sun, 0 to 360 degrees, from the row's own positions.
+        for (int b = Mercury; b <= Asteroid; ++b) {
+            const std::size_t at = static_cast<std::size_t>(1 + 4 * (b - 1));
+            double angle =
+                std::atan2(value(at + 1) - value(2), value(at) - value(1)) * 180 / std::numbers::pi;
+            if (angle < 0) angle += 360;
+            const double written = value(static_cast<std::size_t>(99 + b - Mercury));
+            EXPECT_NEAR(written, angle, 1e-6) << row << " " << b;
+            EXPECT_GE(written, 0);
+            EXPECT_LT(written, 360);
+        }
     }
     // The Earth's speed at the default start: sqrt(30165^2 + 2639^2) m/s = 30.280 km/s, in km/s.
     EXPECT_NEAR(Number(rows[1][49 + 5 * (Earth - Mercury) + 1]), 30.2802, 1e-4);
@@ -323,11 +334,13 @@ TEST(Csv, RealLongitudesBesideTheSimulatedOnesForARunFromRealPositions) {
     s.PackState();
     RunSnapshot start = SnapshotOf(s);
     const std::vector<CsvColumn> columns = HistoryCsvColumns(start);
-    // 49 columns, then per planet 5 + 2 and for the asteroid 5 + 1.
-    ASSERT_EQ(columns.size(), 49u + 9 * 7 + 6);
+    // 49 columns, then per planet 5 + 2 and for the asteroid 5 + 1, then the ten polar angles.
+    ASSERT_EQ(columns.size(), 49u + 9 * 7 + 6 + 10);
     EXPECT_EQ(columns[49 + 5].quantity, CsvQuantity::Longitude);
     EXPECT_EQ(columns[49 + 6].quantity, CsvQuantity::RealLongitude);
-    EXPECT_EQ(columns.back().quantity, CsvQuantity::Longitude);
+    EXPECT_EQ(columns[49 + 9 * 7 + 5].quantity, CsvQuantity::Longitude);
+    EXPECT_EQ(columns[49 + 9 * 7 + 5].body, Asteroid);
+    EXPECT_EQ(columns.back().quantity, CsvQuantity::PolarAngle);
     EXPECT_EQ(columns.back().body, Asteroid);
 
     MeasureRecorder recorder;
