@@ -198,15 +198,15 @@ void Form1::OpenFileAtStart(const QString& path) {
 }
 
 void Form1::Lessons_Click() {
-    const LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, UserLessonFolder()});
+    LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, UserLessonFolder()});
     if (!catalogue.problems.isEmpty())
         ui::ShowMessage(this, tr("Не все опыты для урока удалось прочитать:\n%1")
                                   .arg(catalogue.problems.join(QLatin1Char('\n'))));
-    LessonGallery gallery(catalogue.entries, this);
+    LessonGallery gallery(std::move(catalogue.entries), this);
     if (gallery.exec() != QDialog::Accepted) return;
     const int index = gallery.SelectedIndex();
-    if (index < 0 || index >= static_cast<int>(catalogue.entries.size())) return;
-    const LessonEntry& entry = catalogue.entries[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(gallery.Entries().size())) return;
+    const LessonEntry& entry = gallery.Entries()[static_cast<std::size_t>(index)];
     LoadLesson(entry.experiment, entry.rows);
 }
 

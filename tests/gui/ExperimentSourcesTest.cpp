@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -75,6 +76,11 @@ class BoxAnswer {
     QString button_;
     QTimer timer_;
 };
+
+// The Earth's x in thousands of kilometres, as the table holds it.
+double SavedEarthX(const SimState& s) {
+    return s.BodyX(body::Earth) / s.LengthUnit;
+}
 
 struct Sources : ::testing::Test {
     QTemporaryDir dir;
@@ -264,6 +270,55 @@ TEST_F(Sources, ALessonOfTheSameNameIsReplacedOnlyWhenTheTeacherAgrees) {
     const LessonCatalogue catalogue = ReadLessonCatalogue({folder});
     ASSERT_EQ(catalogue.entries.size(), 1u);
     EXPECT_EQ(catalogue.entries.front().rows[3].x, EpochBodies[3].x); // the Earth of 1.1.2000
+}
+
+TEST_F(Sources, TheTeachersOwnAreListedAfterTheBuiltInOnesAndOnlyTheyAreRenamedAndDeleted) {
+    const QString folder = Path("опыты");
+    LessonExperiment texts;
+    texts.title = "Мой опыт";
+    const QString path = form.SaveLessonIn(folder, texts);
+    ASSERT_FALSE(path.isEmpty());
+    const QString parameters = QFileInfo(path).dir().filePath("мой-опыт.dat");
+    ASSERT_TRUE(QFile::exists(parameters));
+
+    LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, folder});
+    ASSERT_EQ(catalogue.entries.size(), 10u);
+    LessonGallery gallery(std::move(catalogue.entries), &form);
+    auto* list = Find<QListWidget>(&gallery, "ExperimentList");
+    EXPECT_EQ(list->item(9)->text(), "Мой опыт (свой опыт)");
+    auto* rename = Find<QPushButton>(&gallery, "RenameButton");
+    auto* remove = Find<QPushButton>(&gallery, "DeleteButton");
+
+    gallery.Select(0); // a built-in one stays as it is
+    EXPECT_FALSE(rename->isEnabled());
+    EXPECT_FALSE(remove->isEnabled());
+    EXPECT_FALSE(gallery.RenameSelected("Другое"));
+    EXPECT_FALSE(gallery.DeleteSelected());
+
+    gallery.Select(9);
+    EXPECT_TRUE(rename->isEnabled());
+    EXPECT_TRUE(remove->isEnabled());
+    EXPECT_TRUE(gallery.RenameSelected("Опыт с Юпитером"));
+    EXPECT_EQ(list->item(9)->text(), "Опыт с Юпитером (свой опыт)");
+    const LessonCatalogue renamed = ReadLessonCatalogue({folder});
+    ASSERT_EQ(renamed.entries.size(), 1u);
+    EXPECT_EQ(renamed.entries.front().experiment.title, "Опыт с Юпитером");
+    EXPECT_EQ(renamed.entries.front().rows[3].x, SavedEarthX(state));
+
+    {
+        BoxAnswer no("No");
+        EXPECT_FALSE(gallery.DeleteSelected());
+        EXPECT_EQ(no.objectName, "DeleteLessonQuestion");
+    }
+    EXPECT_TRUE(QFile::exists(path));
+    {
+        BoxAnswer yes("Yes");
+        EXPECT_TRUE(gallery.DeleteSelected());
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(parameters));
+    EXPECT_EQ(list->count(), 9);
+    EXPECT_EQ(gallery.Entries().size(), 9u);
 }
 
 TEST_F(Sources, TheSaveAsLessonDialogIsOfferedOnTheScreensTheFileButtonsAndAKey) {
