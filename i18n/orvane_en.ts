@@ -713,6 +713,34 @@ Ctrl+M — measurements; F1 — help.</translation>
         <source>Точность решения: %1. Солнце: %2.</source>
         <translation>Solution accuracy: %1. Sun: %2.</translation>
     </message>
+    <message>
+        <source>%1 (свой опыт)</source>
+        <translation>%1 (your own)</translation>
+    </message>
+    <message>
+        <source>Переименовать…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Переименовать опыт</source>
+        <translation>Rename the experiment</translation>
+    </message>
+    <message>
+        <source>Новое название:</source>
+        <translation>New title:</translation>
+    </message>
+    <message>
+        <source>Удалить опыт «%1» вместе с его файлом параметров?</source>
+        <translation>Delete the experiment “%1” with its parameter file?</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не удалось удалить.</source>
+        <translation>The file “%1” could not be deleted.</translation>
+    </message>
 </context>
 <context>
     <name>orvane::SaveLessonDialog</name>
