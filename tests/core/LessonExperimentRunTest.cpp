@@ -106,7 +106,7 @@ TEST(LessonExperiments, SolarSystem2000CanBeComparedWithTheRealSky) {
     EXPECT_EQ(*r.s.DataSetDate, (CalendarDate{2000, 1, 1}));
     EXPECT_EQ(r.s.BodyX(Earth), -22434e6);
     // On the first day the table itself is off the real sky: Mercury by -2.4 degrees, Uranus by +2.1,
-    // none by more than 2.6 (to 0.05 degrees, as the description rounds them).
+    // none by more (to 0.05 degrees, as the description rounds them), Saturn by only 0.05.
     const measure::SkyComparison start = measure::CompareWithRealSky(r.Snapshot());
     ASSERT_EQ(start.status, measure::SkyStatus::Compared);
     EXPECT_NEAR(start.differenceDeg[body::Mercury], -2.4, 0.05);
@@ -114,7 +114,8 @@ TEST(LessonExperiments, SolarSystem2000CanBeComparedWithTheRealSky) {
     double worst = 0;
     for (int b = body::Mercury; b <= body::Pluto; ++b)
         worst = std::max(worst, std::fabs(start.differenceDeg[static_cast<std::size_t>(b)]));
-    EXPECT_NEAR(worst, 2.6, 0.05);
+    EXPECT_NEAR(worst, 2.4, 0.05);
+    EXPECT_LT(std::fabs(start.differenceDeg[body::Saturn]), 0.1);
     // Rounding to whole thousands of kilometres is not the cause: the planets of 1.1.2000 as worked out
     // from their elements move by about a thousandth of a degree when rounded so (at most 0.003).
     const ExperimentOnDate exact = PlanetsOnDate(r.s, {2000, 1, 1});
