@@ -77,7 +77,7 @@ TEST_F(Measurements, MenuAndShortcutOpenOneWindowAndBringItForward) {
         EXPECT_EQ(MenuOf(screen),
                   (QStringList{"Сохранить изображение…|", "Измерения…|Ctrl+M", "Подписи тел|",
                                "Сохранять следы при перемещении экрана|", "Управление с клавиатуры|",
-                               "Крупные точки (для проектора)|"}));
+                               "Крупные точки (для проектора)|", "Очистить экраны|"}));
         EXPECT_TRUE(screen->toolTip().contains("Правая кнопка мыши")) << screen->toolTip().toStdString();
     }
     measure::MeasurementsWindow* window = Open();
