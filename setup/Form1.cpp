@@ -228,7 +228,8 @@ void Form1::BuildParameterTable() {
 
 void Form1::Form_Load() {
     state_.AssignStartupValues();
-    ShowBodyColumns(state_.PlanetAngle, TableValues::Full);
+    // The default data enter the table as every other source does.
+    LoadExperiment(ExperimentOf(state_));
 }
 
 // The parameter table from the body table, with the angle row taken from `angles`.

@@ -128,6 +128,7 @@ TEST_F(Sources, ALoadThatSetsNoSunModeDropsTheOnePendingFromALesson) {
          }},
         {"file №1", [&] { Click(&form, "Command3"); }},
         {"a file by name", [&] { form.OpenParameterFile(Path("orvane1.dat")); }},
+        {"the default data", [&] { form.Form_Load(); }},
     };
     for (const auto& [name, load] : loads) {
         LoadFromGallery(SunReleased);
