@@ -282,6 +282,12 @@ TEST_F(Sources, TheTeachersOwnAreListedAfterTheBuiltInOnesAndOnlyTheyAreRenamedA
     const QString parameters = QFileInfo(path).dir().filePath("мой-опыт.dat");
     ASSERT_TRUE(QFile::exists(parameters));
 
+    {
+        // Alone in the list, the teacher's own is the first entry, and may be renamed just the same.
+        LessonGallery alone(ReadLessonCatalogue({folder}).entries, &form);
+        alone.Select(0);
+        EXPECT_TRUE(alone.RenameSelected("Мой опыт"));
+    }
     LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, folder});
     ASSERT_EQ(catalogue.entries.size(), 10u);
     LessonGallery gallery(std::move(catalogue.entries), &form);
@@ -359,9 +365,11 @@ TEST_F(Sources, ASaveDialogAsksBeforeReplacingTheFileWithItsExtension) {
     existing.close();
     for (const bool replace : {false, true}) {
         BoxAnswer answer(replace ? "Yes" : "No");
+        QString offered;
         test::ModalHand<QFileDialog> hand([&](QFileDialog* dialog) {
             dialog->setDirectory(dir.path());
             auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            offered = field->text();
             field->setText("run");
             QTest::keyClick(field, Qt::Key_Return);
             // Refused, the dialog stays open for another name.
@@ -373,6 +381,7 @@ TEST_F(Sources, ASaveDialogAsksBeforeReplacingTheFileWithItsExtension) {
         const QString path = ui::AskWhereToSave(
             &form, {"SaveCsvDialog", "Сохранить в CSV", "orvane.csv", "Таблицы CSV (*.csv)", "csv"});
         EXPECT_TRUE(hand.opened);
+        EXPECT_EQ(offered, "orvane.csv"); // the name the dialog offers
         EXPECT_TRUE(answer.text.contains("run.csv")) << answer.text.toStdString(); // the full name
         EXPECT_EQ(path, replace ? Path("run.csv") : QString());
     }

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -224,6 +225,9 @@ TEST_F(Measurements, EveryBodysPolarAngleAboutTheSunIsShown) {
         double degrees = std::atan2(dy, dx) * 180 / 3.141592653589793;
         if (degrees < 0) degrees += 360;
         const QString shown = table->item(body - 1, PolarAngleColumn)->text();
+        // To hundredths of a degree, as the set-up window's angles for a date.
+        EXPECT_TRUE(QRegularExpression("^[0-9]{1,3}[.,][0-9]{2}$").match(shown).hasMatch())
+            << shown.toStdString();
         EXPECT_NEAR(QLocale().toDouble(shown), degrees, 0.006) << body << " " << shown.toStdString();
     }
 }
