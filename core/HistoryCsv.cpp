@@ -37,11 +37,6 @@ RunSnapshot MomentOf(const Sample& sample, const RunSnapshot& run) {
     return s;
 }
 
-double DegreesFrom0To360(double radians) {
-    const double degrees = radians * 180 / std::numbers::pi;
-    return degrees < 0 ? degrees + 360 : degrees;
-}
-
 // One row's values, worked out once per sample.
 struct RowValues {
     const Sample& sample;
@@ -97,6 +92,8 @@ std::optional<double> ValueOf(RowValues& row, const CsvColumn& column) {
     case CsvQuantity::RealLongitude:
         if (!row.julianDate) return std::nullopt;
         return HeliocentricLongitudeDeg(b, *row.julianDate);
+    case CsvQuantity::PolarAngle:
+        return DegreesFrom0To360(row.Orbit(b).polarAngleRad);
     }
     return std::nullopt;
 }
@@ -129,6 +126,9 @@ std::vector<CsvColumn> HistoryCsvColumns(const RunSnapshot& run) {
             if (body <= body::Pluto) columns.push_back({CsvQuantity::RealLongitude, body});
         }
     }
+    // Every run's polar angles last, so the columns before them stay where they always were.
+    for (int body = body::Mercury; body <= body::Count; ++body)
+        columns.push_back({CsvQuantity::PolarAngle, body});
     return columns;
 }
 

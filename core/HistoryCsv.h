@@ -34,7 +34,8 @@ enum class CsvQuantity {
     Eccentricity,    // empty for a body in the Sun's place
     KeplerPeriod,    // days; empty for an orbit that is not bound
     Longitude,       // the simulated heliocentric longitude, 0 to 360 degrees
-    RealLongitude    // the real planet's, degrees; empty outside 1800-2050
+    RealLongitude,   // the real planet's, degrees; empty outside 1800-2050
+    PolarAngle       // of the position seen from the Sun, 0 to 360 degrees, for every run
 };
 
 struct CsvColumn {
@@ -45,8 +46,8 @@ struct CsvColumn {
 // The columns of a run's history in their order: the time; per body x, y, vx, vy; the energy, the
 // angular momentum, |dE/E0| and the Sun's mode; then per planet and the asteroid its distance from the
 // Sun, speed, semi-major axis, eccentricity and Kepler's period, and for a run from real positions its
-// longitude and (planets only) the real one. `run` gives what stays fixed through a run: the masses, G
-// and the date of the real positions.
+// longitude and (planets only) the real one; last, for every run, each one's polar angle. `run` gives what
+// stays fixed through a run: the masses, G and the date of the real positions.
 std::vector<CsvColumn> HistoryCsvColumns(const RunSnapshot& run);
 
 // The words the file is written with, in the user's language: a header per column and the two modes of

@@ -147,4 +147,10 @@ std::optional<double> RelativeChange(double start, double now) {
     return std::abs((now - start) / start);
 }
 
+double DegreesFrom0To360(double radians) {
+    const double degrees = radians * 180 / std::numbers::pi;
+    if (degrees < 0) return degrees + 360 >= 360 ? 0 : degrees + 360;
+    return degrees;
+}
+
 } // namespace orvane::measure

@@ -96,6 +96,8 @@ Conservation ConservedQuantities(const RunSnapshot& s);
 
 // The polar angle of a body's position seen from the Sun, -pi to pi.
 double PolarAngleAboutSun(const RunSnapshot& s, int body);
+// An angle in radians as degrees from 0 up to (not including) 360, as the set-up window's angles read.
+double DegreesFrom0To360(double radians);
 
 // |now / start - 1|; none when the starting value is 0.
 std::optional<double> RelativeChange(double start, double now);

@@ -13,7 +13,7 @@ namespace orvane {
 
 namespace {
 // What a key does in the window.
-enum class Command { None, StartPauseContinue, Click, ZoomIn, ZoomOut, Home };
+enum class Command { None, StartPauseContinue, Click, ZoomIn, ZoomOut, Home, ClearScreens };
 
 struct KeyCommand {
     int key;
@@ -34,6 +34,7 @@ constexpr KeyCommand KeyCommands[] = {
     {Qt::Key_Minus, Command::ZoomOut},
     {Qt::Key_Underscore, Command::ZoomOut},
     {Qt::Key_Home, Command::Home},
+    {Qt::Key_Delete, Command::ClearScreens},
 };
 
 KeyCommand CommandOf(const QKeyEvent& key) {
@@ -49,7 +50,8 @@ KeyCommand CommandOf(const QKeyEvent& key) {
 // zoom keys repeat, as a held button of a remote would.
 bool OncePerPress(const KeyCommand& command) {
     return command.command == Command::StartPauseContinue || command.command == Command::Home ||
-           command.key == Qt::Key_PageDown || command.key == Qt::Key_PageUp;
+           command.command == Command::ClearScreens || command.key == Qt::Key_PageDown ||
+           command.key == Qt::Key_PageUp;
 }
 } // namespace
 
@@ -75,7 +77,8 @@ QString ExperimentKeys::KeyList() {
     return tr("Клавиши: пробел — «Старт», затем «Пауза» или «Продолжить»;\n"
               "стрелки — переместить экран; + и − — размер экрана меньше или больше;\n"
               "Home — исходный вид; PageDown — «Продолжить», PageUp — «Пауза»;\n"
-              "Ctrl+M — измерения; F1 — справка.");
+              "Ctrl+M — измерения; F1 — справка.") +
+           QLatin1Char('\n') + tr("Delete — очистить экраны.");
 }
 
 bool ExperimentKeys::eventFilter(QObject* watched, QEvent* event) {
@@ -114,6 +117,9 @@ bool ExperimentKeys::Handle(const QKeyEvent& key) {
         return true;
     case Command::Home:
         GoHome();
+        return true;
+    case Command::ClearScreens:
+        experiment_.ClearScreens_Click();
         return true;
     case Command::None:
         break;

@@ -13,9 +13,9 @@ class Form2;
 // The experiment window from the keyboard, for a teacher at the board or a presenter remote: Space =
 // "Старт" the first time, then "Пауза" or "Продолжить", whichever applies; the arrows = the four pan
 // buttons; + and − = one click on the zoom slider's track (a smaller or a larger screen); Home = the view
-// as the window opened; PageDown = "Продолжить", PageUp = "Пауза". Each key clicks its control, so its
-// handler and signals run as for a click. The keys reach the window whatever control has the focus:
-// while on, they are taken before any control sees them.
+// as the window opened; PageDown = "Продолжить", PageUp = "Пауза"; Delete = «Очистить экраны». Each key
+// clicks its control, so its handler and signals run as for a click. The keys reach the window whatever
+// control has the focus: while on, they are taken before any control sees them.
 class ExperimentKeys : public QObject {
     Q_OBJECT
   public:

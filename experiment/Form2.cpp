@@ -216,6 +216,12 @@ void Form2::SetSunHeld(SunMode mode) {
     run_.Options.SunHeld = mode;
 }
 
+void Form2::ClearScreens_Click() {
+    Picture1->Cls();
+    Picture2->Cls();
+    emit ScreensWiped();
+}
+
 void Form2::ClearScreensIf(bool clear) {
     if (!clear) return;
     Picture1->Cls();

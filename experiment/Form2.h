@@ -78,6 +78,10 @@ class Form2 : public QWidget {
     // outside.
     QAction* MeasureAction = nullptr;
 
+    // «Очистить экраны» (the screens' right-click menu, Delete while the keys are on): both screens
+    // wiped, and the trails kept for them forgotten; the run goes on from where it is.
+    void ClearScreens_Click();
+
   signals:
     // After every step of the run, whatever made it.
     void Ticked();
@@ -87,6 +91,8 @@ class Form2 : public QWidget {
     void ScreensCleared();
     // After the save-and-return button has handed the run's state to the set-up window.
     void WroteBack();
+    // After «Очистить экраны» has wiped both screens; the run goes on.
+    void ScreensWiped();
 
   protected:
     void changeEvent(QEvent* event) override;

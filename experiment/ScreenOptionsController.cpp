@@ -45,12 +45,22 @@ ScreenOptionsController::ScreenOptionsController(Form2& experiment)
     KeepTrailsAction = makeAction("KeepTrailsAction");
     KeysAction = makeAction("KeysAction");
     LargeMarksAction = makeAction("LargeMarksAction");
+    ClearScreensAction = new QAction(this);
+    ClearScreensAction->setObjectName(QStringLiteral("ClearScreensAction"));
+    for (ui::PictureBox* screen : {experiment_.Picture1, experiment_.Picture2})
+        screen->AddMenuAction(ClearScreensAction);
+    connect(ClearScreensAction, &QAction::triggered, &experiment_, &Form2::ClearScreens_Click);
     ShowTexts();
     experiment_.installEventFilter(this);
 
     connect(&experiment_, &Form2::Ticked, this, &ScreenOptionsController::OnTicked);
     connect(&experiment_, &Form2::Started, this, &ScreenOptionsController::OnStarted);
     connect(&experiment_, &Form2::ScreensCleared, this, &ScreenOptionsController::OnScreensCleared);
+    // What was kept for the wiped screens would come back with the next pan.
+    connect(&experiment_, &Form2::ScreensWiped, this, [this] {
+        trails_.Clear();
+        screensInStore_ = true;
+    });
     connect(&experiment_, &Form2::WroteBack, this, [this] {
         trails_.Clear();
         screensInStore_ = false;
@@ -64,6 +74,7 @@ void ScreenOptionsController::ShowTexts() {
     KeepTrailsAction->setText(tr("Сохранять следы при перемещении экрана"));
     KeysAction->setText(tr("Управление с клавиатуры"));
     LargeMarksAction->setText(tr("Крупные точки (для проектора)"));
+    ClearScreensAction->setText(tr("Очистить экраны"));
 }
 
 bool ScreenOptionsController::eventFilter(QObject* watched, QEvent* event) {

@@ -36,6 +36,8 @@ class ScreenOptionsController : public QObject {
     QAction* KeepTrailsAction = nullptr;
     QAction* KeysAction = nullptr;
     QAction* LargeMarksAction = nullptr;
+    // «Очистить экраны», after the options.
+    QAction* ClearScreensAction = nullptr;
 
   protected:
     // A change of language reaches the window, not this object: it names the entries, the screens'

@@ -466,6 +466,10 @@ arrows — move the screen; + and − — a smaller or larger screen size;
 Home — the initial view; PageDown — “Continue”, PageUp — “Pause”;
 Ctrl+M — measurements; F1 — help.</translation>
     </message>
+    <message>
+        <source>Delete — очистить экраны.</source>
+        <translation>Delete — clear the screens.</translation>
+    </message>
 </context>
 <context>
     <name>orvane::Form1</name>
@@ -631,6 +635,18 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>Some of the experiments for a lesson could not be read:
 %1</translation>
     </message>
+    <message>
+        <source>Сохранить как опыт для урока…</source>
+        <translation>Save as a lesson experiment…</translation>
+    </message>
+    <message>
+        <source>Массы планет заданы опытом для урока, а файл параметров масс не хранит: после загрузки из него планеты получат массы, какие будут в таблице. Чтобы сохранить опыт вместе с массами, сохраните его как опыт для урока.</source>
+        <translation>The planets’ masses were set by a lesson experiment, and a parameter file keeps no masses: loaded from it, the planets get whatever masses the table has then. To keep the experiment with its masses, save it as a lesson experiment.</translation>
+    </message>
+    <message>
+        <source>Сохранить без масс</source>
+        <translation>Save without the masses</translation>
+    </message>
 </context>
 <context>
     <name>orvane::Form2</name>
@@ -696,6 +712,77 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>Точность решения: %1. Солнце: %2.</source>
         <translation>Solution accuracy: %1. Sun: %2.</translation>
+    </message>
+    <message>
+        <source>%1 (свой опыт)</source>
+        <translation>%1 (your own)</translation>
+    </message>
+    <message>
+        <source>Переименовать…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Переименовать опыт</source>
+        <translation>Rename the experiment</translation>
+    </message>
+    <message>
+        <source>Новое название:</source>
+        <translation>New title:</translation>
+    </message>
+    <message>
+        <source>Удалить опыт «%1» вместе с его файлом параметров?</source>
+        <translation>Delete the experiment “%1” with its parameter file?</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не удалось удалить.</source>
+        <translation>The file “%1” could not be deleted.</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::SaveLessonDialog</name>
+    <message>
+        <source>Сохранить как опыт для урока</source>
+        <translation>Save as a lesson experiment</translation>
+    </message>
+    <message>
+        <source>&amp;Название:</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <source>&amp;Описание — что показать, за чем следить:</source>
+        <translation>&amp;Description — what to show, what to watch:</translation>
+    </message>
+    <message>
+        <source>Название по-английски (можно не заполнять):</source>
+        <translation>Title in English (may be left empty):</translation>
+    </message>
+    <message>
+        <source>Описание по-английски:</source>
+        <translation>Description in English:</translation>
+    </message>
+    <message>
+        <source>Сохраняются массы всех тел, положения и скорости без округления, точность решения и режим Солнца. Опыт появится в «Опытах для урока» после встроенных.</source>
+        <translation>Saved are the masses of all bodies, the positions and velocities without rounding, the solution accuracy and the Sun’s mode. The experiment appears in “Experiments for a lesson” after the built-in ones.</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Папку для опытов «%1» не удалось создать: опыт не сохранён.</source>
+        <translation>The experiments folder “%1” could not be created: the experiment was not saved.</translation>
+    </message>
+    <message>
+        <source>Опыт «%1» уже есть. Заменить его?</source>
+        <translation>The experiment “%1” already exists. Replace it?</translation>
     </message>
 </context>
 <context>
@@ -811,6 +898,10 @@ Ctrl+M — measurements; F1 — help.</translation>
         <source>Клавиши действуют, когда в меню включено «Управление с клавиатуры» (F1 — всегда).</source>
         <translation>The keys work when “Keyboard control” is on in the menu (F1 always works).</translation>
     </message>
+    <message>
+        <source>Очистить экраны</source>
+        <translation>Clear the screens</translation>
+    </message>
 </context>
 <context>
     <name>orvane::measure::Counts</name>
@@ -920,6 +1011,10 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>свободно</source>
         <translation>free</translation>
+    </message>
+    <message>
+        <source>%1 полярный угол, °</source>
+        <translation>%1 polar angle, °</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1299,14 @@ days</translation>
         <source>Дата вне %1–%2 годов: приближённые элементы орбит JPL годятся только для этих лет</source>
         <translation>The date lies outside %1–%2: JPL’s approximate orbital elements hold only for those years</translation>
     </message>
+    <message>
+        <source>Полярный
+угол
+от Солнца, °</source>
+        <translation>Polar
+angle about
+the Sun, °</translation>
+    </message>
 </context>
 <context>
     <name>orvane::ui::PictureBox</name>
@@ -1218,10 +1321,6 @@ days</translation>
     <message>
         <source>Изображения PNG (*.png)</source>
         <translation>PNG images (*.png)</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить изображение в файл %1</source>
-        <translation>Could not save the picture to the file %1</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,9 @@ QString HeaderOf(const CsvColumn& column) {
     case CsvQuantity::RealLongitude:
         text = QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "%1 реальная долгота, °");
         break;
+    case CsvQuantity::PolarAngle:
+        text = QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "%1 полярный угол, °");
+        break;
     }
     return Tr(text).arg(ui::BodyName(column.body));
 }

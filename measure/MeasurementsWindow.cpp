@@ -1,4 +1,5 @@
 #include "MeasurementsWindow.h"
+#include "SaveDialog.h"
 
 #include "AppStyle.h"
 #include "Bodies.h"
@@ -18,7 +19,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -50,6 +50,7 @@ enum Column {
     PeriodDifference,
     RealLongitude,
     SkyDifference,
+    PolarAngle,
     ColumnCount
 };
 
@@ -65,6 +66,7 @@ const char* const ColumnCaptions[ColumnCount] = {
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Разница\nпериодов,\n%"),
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Долгота\nреальной\nпланеты, °"),
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Модель −\nреальность,\n°"),
+    QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Полярный\nугол\nот Солнца, °"),
 };
 
 enum Quantity {
@@ -340,6 +342,7 @@ void MeasurementsWindow::ShowBodies() {
     }
     for (int column = DistanceMkm; column <= PeriodDifference; ++column)
         SetCell(table_, body::Sun, column, Missing, tr("Расстояния и орбиты считаются от Солнца"));
+    SetCell(table_, body::Sun, PolarAngle, Missing, tr("Расстояния и орбиты считаются от Солнца"));
     const QString notYet = tr("Тело ещё не сделало полного оборота вокруг Солнца в этом прогоне");
     for (int body = body::Sun + 1; body <= body::Count; ++body) {
         const BodyReading reading = ReadBody(recorder_, body);
@@ -347,6 +350,7 @@ void MeasurementsWindow::ShowBodies() {
         const bool bound = orbit.kind == OrbitKind::Bound;
         const QString orbitTip = bound ? mu : WhyNoOrbit(orbit.kind);
         SetCell(table_, body, DistanceMkm, Fixed(orbit.distance / MetresPerMillionKm, 2));
+        SetCell(table_, body, PolarAngle, Fixed(DegreesFrom0To360(orbit.polarAngleRad), 2));
         SetCell(table_, body, DistanceAu, Fixed(orbit.distance / AstronomicalUnitMetres, 4));
         SetCell(table_, body, Speed, Fixed(orbit.speed / 1000, 3));
         SetCell(table_, body, Eccentricity, Fixed(orbit.eccentricity, 4), orbitTip);
@@ -452,11 +456,10 @@ bool MeasurementsWindow::SaveCsv(const QString& path) {
 }
 
 void MeasurementsWindow::SaveCsvAs() {
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Сохранить в CSV"), QStringLiteral("orvane-izmereniya.csv"), tr("Таблицы CSV (*.csv)"));
-    if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
-    SaveCsv(path);
+    const QString path = ui::AskWhereToSave(this, {QStringLiteral("SaveCsvDialog"), tr("Сохранить в CSV"),
+                                                   QStringLiteral("orvane-izmereniya.csv"),
+                                                   tr("Таблицы CSV (*.csv)"), QStringLiteral("csv")});
+    if (!path.isEmpty()) SaveCsv(path);
 }
 
 } // namespace orvane::measure

@@ -36,4 +36,16 @@ void BodyTableFromRows(SimState& s, const ParameterRows& rows) {
     s.DataSetDate.reset(); // the file keeps no date, and its whole numbers are not the real positions
 }
 
+Experiment ExperimentFromRows(const ParameterRows& rows, double lengthUnit) {
+    Experiment experiment;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const ParameterRow& row = rows[k];
+        experiment.bodies[k] = {0, lengthUnit * row.x, lengthUnit * row.y, row.vx, row.vy, row.angle};
+    }
+    experiment.masses = MassRule::Keep;
+    experiment.presetAngles = false;
+    experiment.digits = Digits::Whole;
+    return experiment;
+}
+
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Experiment.h"
 #include "ParameterFile.h"
 #include "SimState.h"
 
@@ -18,5 +19,10 @@ std::optional<int> BodyBeyondTheFile(const ParameterRows& rows, double lengthUni
 // The body table from the file's rows: current angles, positions scaled to metres, velocities. The
 // masses stay as they are. Loops over the bodies with the shared LoopI.
 void BodyTableFromRows(SimState& state, const ParameterRows& rows);
+
+// A parameter file's rows as an experiment: whole positions (scaled to metres by `lengthUnit`),
+// velocities and current angles; the masses, the accuracy and the Sun's mode stay as they are, and the
+// table holds no date's real positions afterwards.
+Experiment ExperimentFromRows(const ParameterRows& rows, double lengthUnit);
 
 } // namespace orvane

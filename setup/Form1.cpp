@@ -228,7 +228,8 @@ void Form1::BuildParameterTable() {
 
 void Form1::Form_Load() {
     state_.AssignStartupValues();
-    ShowBodyColumns(state_.PlanetAngle, TableValues::Full);
+    // The default data enter the table as every other source does.
+    LoadExperiment(ExperimentOf(state_));
 }
 
 // The parameter table from the body table, with the angle row taken from `angles`.
@@ -249,6 +250,23 @@ void Form1::ShowBodyColumns(const BodyArray& angles, TableValues values) {
         ui::SetCell(Text5[k], text(s.BodyVx(body)));
         ui::SetCell(Text6[k], text(s.BodyVy(body)));
     }
+}
+
+void Form1::LoadExperiment(const Experiment& experiment) {
+    // A run still going would overwrite the loaded planet with its next step.
+    StopOrbitRun();
+    ApplyExperiment(state_, experiment);
+    if (experiment.accuracy) {
+        const char* option = *experiment.accuracy == Accuracy::High     ? "Option12"
+                             : *experiment.accuracy == Accuracy::Medium ? "Option11"
+                                                                        : "Option10";
+        findChild<QRadioButton*>(QString::fromLatin1(option))->setChecked(true);
+    }
+    // A mode left pending by an earlier load must not outlive the experiment that asked for it.
+    nextSunMode_ = experiment.sun;
+    ShowBodyColumns(state_.PlanetAngle,
+                    experiment.digits == Digits::Whole ? TableValues::Whole : TableValues::Full);
+    if (experiment.digits == Digits::Computed) ShowPlanetsReadably();
 }
 
 namespace {

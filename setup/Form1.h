@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bodies.h"
+#include "Experiment.h"
 #include "LessonExperiment.h"
 #include "SimState.h"
 
@@ -58,6 +59,9 @@ class Form1 : public QWidget {
     QAction* SaveFileAs = nullptr;
     QMenu* RecentFilesMenu = nullptr;
     QAction* Lessons = nullptr;
+    // «Сохранить как опыт для урока…» (Ctrl+Shift+L) on both screens and both file buttons: the current
+    // experiment with its masses into the user's experiments folder.
+    QAction* SaveAsLesson = nullptr;
     // "Язык / Language" on both screens' context menu: «Русский» and «English», remembered.
     QMenu* LanguageMenu = nullptr;
 
@@ -85,6 +89,12 @@ class Form1 : public QWidget {
     void OpenFile_Click();
     void SaveFileAs_Click();
     void Lessons_Click();
+    void SaveAsLesson_Click();
+    // Saves the current experiment as a teacher's own lesson experiment in `folder` with the texts given;
+    // the description file's path when saved.
+    QString SaveLessonIn(const QString& folder, LessonExperiment lesson);
+    // The Sun's mode the next start will have: one a load left pending, else the experiment window's.
+    SunMode SunModeOfNextStart() const;
     // Loads a parameter file like «Загрузить данные из файла №1»; a file that fails to load is reported and
     // changes nothing. True when it was loaded; it then heads the recent files.
     bool OpenParameterFile(const QString& path);
@@ -92,9 +102,12 @@ class Form1 : public QWidget {
     bool SaveParameterFileAs(const QString& path);
     // The file named on the command line, opened once the window has loaded.
     void OpenFileAtStart(const QString& path);
-    // Puts a prepared experiment into the table, the accuracy option and, where it says so, the Sun's mode
-    // of the next start.
+    // Puts a prepared experiment into the table and draws it on the screens (see LoadExperiment).
     void LoadLesson(const LessonExperiment& experiment, const ParameterRows& rows);
+    // Every load comes here, whatever its source: after any repositioning run is stopped, the experiment
+    // goes into the body table, the accuracy option and the parameter table, and its Sun's mode (or none)
+    // waits for the next start.
+    void LoadExperiment(const Experiment& experiment);
 
     Form2* ExperimentWindow() const;
     // The experiment window is on the screen (perhaps minimized), not closed.
@@ -117,6 +130,7 @@ class Form1 : public QWidget {
     // truncated toward zero with the mass row left as it is.
     enum class TableValues { Full, Whole };
     void ShowBodyColumns(const BodyArray& angles, TableValues values);
+    void ShowPlanetsReadably();
     void BuildDateCommand();
     void BuildFileCommands();
     void FillRecentFilesMenu();
@@ -124,6 +138,9 @@ class Form1 : public QWidget {
     void ApplyNextStartSunMode();
     bool LoadParameterFileFrom(const QString& path);
     bool SaveParameterFileTo(const QString& path);
+    // A parameter file keeps no masses: while a planet's differs from the real one, the user chooses
+    // between saving without it, saving a lesson experiment instead, and nothing. True to go on saving.
+    bool AgreeToSaveWithoutMasses();
     void ShowDateCommandTexts();
     void BuildLanguageCommand();
     void OrbitTimerStep();

@@ -147,10 +147,7 @@ void Form1::OrbitTimerStep() {
 }
 
 void Form1::Command2_Click() {
-    // A run still going would overwrite the loaded planet with its next step.
-    StopOrbitRun();
-    state_.LoadEpochData();
-    ShowBodyColumns(state_.BodyAngle, TableValues::Full);
+    LoadExperiment(EpochExperiment(state_));
 }
 
 void Form1::Command4_Click() {
@@ -158,6 +155,7 @@ void Form1::Command4_Click() {
 }
 
 bool Form1::SaveParameterFileTo(const QString& path) {
+    if (!AgreeToSaveWithoutMasses()) return false;
     const ParameterRows rows = RowsFromBodyTable(state_);
     if (const std::optional<int> body = BodyBeyondTheFile(rows, state_.LengthUnit)) {
         ui::ShowMessage(this, tr("Координаты объекта %1 слишком велики для файла параметров: "
@@ -180,9 +178,7 @@ bool Form1::LoadParameterFileFrom(const QString& path) {
         ui::ShowMessage(this, ui::ErrorText(*read.error));
         return false;
     }
-    StopOrbitRun();
-    BodyTableFromRows(state_, *read.rows);
-    ShowBodyColumns(state_.PlanetAngle, TableValues::Whole);
+    LoadExperiment(ExperimentFromRows(*read.rows, state_.LengthUnit));
     return true;
 }
 

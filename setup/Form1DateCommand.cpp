@@ -30,19 +30,20 @@ double AngleInHundredths(double degrees) {
 // cells show what the parameter file would keep, whole thousands of kilometres and whole metres per
 // second, and the angle to hundredths of a degree; the body table keeps the full values, and an experiment
 // starts from them. The Sun's and the asteroid's cells accept typing and show their values in full.
-void ShowPlanetsReadably(Form1& form, const SimState& s) {
+} // namespace
+
+void Form1::ShowPlanetsReadably() {
+    const SimState& s = state_;
     const auto whole = [](double value) { return ui::NumberToText(std::trunc(value)); };
     for (int planet = body::Mercury; planet <= body::Pluto; ++planet) {
         const auto column = static_cast<std::size_t>(planet - 1);
-        ui::SetCell(form.Text1[column], ui::NumberToText(AngleInHundredths(s.PlanetAngle(planet))));
-        ui::SetCell(form.Text3[column], whole(s.BodyX(planet) / s.LengthUnit));
-        ui::SetCell(form.Text4[column], whole(s.BodyY(planet) / s.LengthUnit));
-        ui::SetCell(form.Text5[column], whole(s.BodyVx(planet)));
-        ui::SetCell(form.Text6[column], whole(s.BodyVy(planet)));
+        ui::SetCell(Text1[column], ui::NumberToText(AngleInHundredths(s.PlanetAngle(planet))));
+        ui::SetCell(Text3[column], whole(s.BodyX(planet) / s.LengthUnit));
+        ui::SetCell(Text4[column], whole(s.BodyY(planet) / s.LengthUnit));
+        ui::SetCell(Text5[column], whole(s.BodyVx(planet)));
+        ui::SetCell(Text6[column], whole(s.BodyVy(planet)));
     }
 }
-
-} // namespace
 
 void Form1::BuildDateCommand() {
     LoadOnDate = new QAction(this);
@@ -80,12 +81,12 @@ void Form1::LoadDataSetOn(const CalendarDate& date) {
     }
     // A run still going would overwrite the loaded planet with its next step.
     StopOrbitRun();
-    if (const auto refusal = LoadDataSetOnDate(state_, date)) {
-        ui::ShowMessage(this, ui::ErrorText(*refusal));
+    const ExperimentOnDate planets = PlanetsOnDate(state_, date);
+    if (planets.refusal) {
+        ui::ShowMessage(this, ui::ErrorText(*planets.refusal));
         return;
     }
-    ShowBodyColumns(state_.BodyAngle, TableValues::Full);
-    ShowPlanetsReadably(*this, state_);
+    LoadExperiment(*planets.experiment);
 }
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 // command line) and the gallery of experiments prepared for lessons. The buttons «Загрузить данные из
 // файла №1» and «Сохранить данные в файле №1» keep to their own file; these commands sit in their
 // right-click menus and on shortcuts of the window.
+#include "BodyTableRows.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Guard.h"
@@ -10,6 +11,7 @@
 #include "MessageBox.h"
 #include "PictureBox.h"
 #include "RecentFiles.h"
+#include "SaveLessonDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <QFileInfo>
 #include <QIdentityProxyModel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -106,6 +109,10 @@ void Form1::BuildFileCommands() {
             [this] { ui::Guarded(this, nullptr, [this] { SaveFileAs_Click(); }); });
     connect(Lessons, &QAction::triggered, this,
             [this] { ui::Guarded(this, nullptr, [this] { Lessons_Click(); }); });
+    SaveAsLesson = MakeAction(this, QStringLiteral("SaveAsLesson"), tr("Сохранить как опыт для урока…"),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    connect(SaveAsLesson, &QAction::triggered, this,
+            [this] { ui::Guarded(this, nullptr, [this] { SaveAsLesson_Click(); }); });
 
     RecentFilesMenu = new QMenu(tr("Недавние файлы"), this);
     RecentFilesMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
@@ -117,12 +124,15 @@ void Form1::BuildFileCommands() {
         button->addAction(OpenFile);
         button->addAction(SaveFileAs);
         button->addAction(RecentFilesMenu->menuAction());
+        button->addAction(SaveAsLesson);
         button->setContextMenuPolicy(Qt::ActionsContextMenu);
         button->setToolTip(tr("Правый щелчок: открыть или сохранить файл параметров с любым именем "
                               "(Ctrl+O, Ctrl+Shift+S), недавние файлы"));
     }
     Picture1->AddMenuAction(Lessons);
     Picture2->AddMenuAction(Lessons);
+    Picture1->AddMenuAction(SaveAsLesson);
+    Picture2->AddMenuAction(SaveAsLesson);
 }
 
 void Form1::FillRecentFilesMenu() {
@@ -188,29 +198,66 @@ void Form1::OpenFileAtStart(const QString& path) {
 }
 
 void Form1::Lessons_Click() {
-    const LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, UserLessonFolder()});
+    LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, UserLessonFolder()});
     if (!catalogue.problems.isEmpty())
         ui::ShowMessage(this, tr("Не все опыты для урока удалось прочитать:\n%1")
                                   .arg(catalogue.problems.join(QLatin1Char('\n'))));
-    LessonGallery gallery(catalogue.entries, this);
+    LessonGallery gallery(std::move(catalogue.entries), this);
     if (gallery.exec() != QDialog::Accepted) return;
     const int index = gallery.SelectedIndex();
-    if (index < 0 || index >= static_cast<int>(catalogue.entries.size())) return;
-    const LessonEntry& entry = catalogue.entries[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(gallery.Entries().size())) return;
+    const LessonEntry& entry = gallery.Entries()[static_cast<std::size_t>(index)];
     LoadLesson(entry.experiment, entry.rows);
 }
 
 void Form1::LoadLesson(const LessonExperiment& experiment, const ParameterRows& rows) {
-    // A run still going would overwrite the loaded planet with its next step.
-    StopOrbitRun();
-    LoadLessonExperiment(state_, experiment, rows);
-    const char* option = experiment.accuracy == Accuracy::High     ? "Option12"
-                         : experiment.accuracy == Accuracy::Medium ? "Option11"
-                                                                   : "Option10";
-    findChild<QRadioButton*>(QString::fromLatin1(option))->setChecked(true);
-    nextSunMode_ = experiment.sun;
-    ShowBodyColumns(state_.BodyAngle, TableValues::Full);
+    LoadExperiment(ExperimentOf(experiment, rows));
     Command7_Click();
+}
+
+void Form1::SaveAsLesson_Click() {
+    SaveLessonDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    LessonExperiment lesson;
+    dialog.FillTexts(lesson);
+    SaveLessonIn(UserLessonFolder(), lesson);
+}
+
+QString Form1::SaveLessonIn(const QString& folder, LessonExperiment lesson) {
+    for (int i = 1; i <= body::Count; ++i)
+        lesson.massPct[static_cast<std::size_t>(i - 1)] = state_.BodyMassPct(i);
+    lesson.accuracy = AccuracyOf(state_.Options.TimeStep).value_or(Accuracy::Low);
+    lesson.sun = SunModeOfNextStart();
+    return SaveUserLesson(this, folder, lesson, RowsFromBodyTable(state_));
+}
+
+SunMode Form1::SunModeOfNextStart() const {
+    if (nextSunMode_) return *nextSunMode_;
+    // The experiment window holds the Sun when it first opens.
+    if (form2_ == nullptr) return SunMode::Held;
+    return form2_->Option2->isChecked() ? SunMode::Free : SunMode::Held;
+}
+
+bool Form1::AgreeToSaveWithoutMasses() {
+    const int planet = PlanetWithChangedMass(state_);
+    if (planet == 0) return true;
+    QMessageBox ask(QMessageBox::Warning, ui::WindowCaption,
+                    tr("Массы планет заданы опытом для урока, а файл параметров масс не хранит: после "
+                       "загрузки из него планеты получат массы, какие будут в таблице. Чтобы сохранить опыт "
+                       "вместе с массами, сохраните его как опыт для урока."),
+                    QMessageBox::NoButton, this);
+    ask.setObjectName(QStringLiteral("MassesNotSavedQuestion"));
+    QPushButton* asLesson = ask.addButton(tr("Сохранить как опыт для урока…"), QMessageBox::AcceptRole);
+    asLesson->setObjectName(QStringLiteral("SaveAsLessonButton"));
+    QPushButton* anyway = ask.addButton(tr("Сохранить без масс"), QMessageBox::DestructiveRole);
+    anyway->setObjectName(QStringLiteral("SaveWithoutMassesButton"));
+    QPushButton* cancel = ask.addButton(tr("Отмена"), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    ask.setDefaultButton(asLesson);
+    ask.setEscapeButton(cancel);
+    ask.exec();
+    if (ask.clickedButton() == asLesson) SaveAsLesson_Click();
+    return ask.clickedButton() == anyway;
 }
 
 void Form1::ApplyNextStartSunMode() {

@@ -1,6 +1,6 @@
 // Works out the starting positions and velocities of the experiments prepared for lessons from the
 // program's own constants (its G, its masses, its length unit) and writes their parameter files:
-//   orvane_make_experiments <folder>     (setup/experiments in the source tree)
+//   orvane_make_experiments <folder>     (lessons/experiments in the source tree)
 // Positions are written in whole thousands of kilometres, as the table shows them, and velocities to the
 // millimetre per second: the Sun's few metres per second that keep the centre of mass at rest would be
 // spoilt by whole ones.
@@ -260,7 +260,7 @@ void SunReleased(const std::string& folder) {
 } // namespace orvane
 
 int main(int argc, char* argv[]) {
-    const std::string folder = argc > 1 ? argv[1] : "setup/experiments";
+    const std::string folder = argc > 1 ? argv[1] : "lessons/experiments";
     orvane::SolarSystem2000(folder);
     orvane::HeavyAsteroid(folder);
     orvane::BinaryStar(folder);

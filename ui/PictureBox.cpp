@@ -1,10 +1,11 @@
 #include "PictureBox.h"
 
 #include "MessageBox.h"
+#include "SaveDialog.h"
 #include "WindowPacer.h"
 
+#include <QBuffer>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
@@ -644,10 +645,18 @@ QImage PictureBox::ShownImage() const {
     return picture;
 }
 
-bool PictureBox::SaveImage(const QString& path) const {
+QByteArray PictureBox::PngOfShownImage() const {
     QImage picture = ShownImage();
     picture.setDevicePixelRatio(1);
-    return picture.save(path, "PNG");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return png;
+}
+
+bool PictureBox::SaveImage(const QString& path) {
+    return SaveWholeFile(this, path, PngOfShownImage());
 }
 
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
@@ -658,11 +667,10 @@ void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
     for (const QPointer<QAction>& action : menuActions_)
         if (action != nullptr) menu.addAction(action);
     if (menu.exec(event->globalPos()) != save) return;
-    QString path = QFileDialog::getSaveFileName(this, tr("Сохранить изображение"),
-                                                QStringLiteral("orvane.png"), tr("Изображения PNG (*.png)"));
-    if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
-    if (!SaveImage(path)) ShowMessage(this, tr("Не удалось сохранить изображение в файл %1").arg(path));
+    const QString path = AskWhereToSave(this, {QStringLiteral("SaveImageDialog"), tr("Сохранить изображение"),
+                                               QStringLiteral("orvane.png"), tr("Изображения PNG (*.png)"),
+                                               QStringLiteral("png")});
+    if (!path.isEmpty()) SaveImage(path);
 }
 
 } // namespace orvane::ui

@@ -75,9 +75,10 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     void SetLargeMarks(bool large);
     bool LargeMarks() const { return largeMarks_; }
 
-    // Saves what the screen shows, names included, as a PNG picture of the screen's size; false when it
-    // cannot be written.
-    bool SaveImage(const QString& path) const;
+    // Saves what the screen shows, names included, as a PNG picture of the screen's size, through the
+    // atomic writer; a failure is shown in a message, and the result is false.
+    bool SaveImage(const QString& path);
+    QByteArray PngOfShownImage() const;
     // What the screen shows: the drawing with the names over it, at the screen's pixel density.
     QImage ShownImage() const;
     // The drawing as it stands, at the screen's pixel density, without the border.

@@ -4,6 +4,7 @@
 // the CSV's own state, the plots' data, and every planet's real longitude.
 #include "Bodies.h"
 #include "CoreTestSupport.h"
+#include "DataSetOnDate.h"
 #include "HistoryCsv.h"
 #include "MeasurePlotData.h"
 #include "MeasureRecorder.h"
@@ -232,6 +233,27 @@ TEST(History, EvenlySpacedFromTheStartAfterAHundredThousandSamples) {
     EXPECT_NEAR(static_cast<double>(early) / static_cast<double>(samples.size()), 0.1, 0.01);
 }
 
+// A new run after a long one keeps every moment again from its start, not the old run's spacing.
+TEST(History, ANewRunAfterALongOneStartsUnthinned) {
+    SampleHistory history(100);
+    for (int k = 0; k <= 1000; ++k) {
+        Sample sample;
+        sample.time = k;
+        history.Add(sample);
+    }
+    ASSERT_GT(history.Stride(), 1u);
+    history.Clear();
+    for (int k = 0; k < 50; ++k) {
+        Sample sample;
+        sample.time = k;
+        history.Add(sample);
+    }
+    EXPECT_EQ(history.Stride(), 1u);
+    ASSERT_EQ(history.Samples().size(), 50u);
+    for (std::size_t k = 0; k < 50; ++k)
+        ASSERT_EQ(history.Samples()[k].time, static_cast<double>(k));
+}
+
 // The fields of the CSV text, row by row, without its byte-order mark.
 std::vector<std::vector<std::string>> Fields(const std::string& csv, char separator) {
     std::vector<std::vector<std::string>> rows;
@@ -276,7 +298,7 @@ TEST(Csv, DerivedColumnsFollowTheSunsModeAndTheFirstChangeIsZero) {
     run.Steps(200, false);
     const RunSnapshot& constants = run.recorder.Latest();
     const std::vector<CsvColumn> columns = HistoryCsvColumns(constants);
-    ASSERT_EQ(columns.size(), 99u);
+    ASSERT_EQ(columns.size(), 109u); // the last ten: the polar angles, checked below
     const auto rows =
         Fields(HistoryCsv(run.recorder.History(), constants, NumberedWords(constants), {}), ',');
     ASSERT_EQ(rows.size(), 402u);
@@ -311,6 +333,17 @@ TEST(Csv, DerivedColumnsFollowTheSunsModeAndTheFirstChangeIsZero) {
             EXPECT_NEAR(value(d + 3), e, 1e-9) << row << " " << b;
             EXPECT_NEAR(value(d + 4) / (2 * std::numbers::pi * std::sqrt(a * a * a / mu) / Day), 1, 1e-9);
         }
+        // The polar angle about the Sun, 0 to 360 degrees, from the row's own positions.
+        for (int b = Mercury; b <= Asteroid; ++b) {
+            const std::size_t at = static_cast<std::size_t>(1 + 4 * (b - 1));
+            double angle =
+                std::atan2(value(at + 1) - value(2), value(at) - value(1)) * 180 / std::numbers::pi;
+            if (angle < 0) angle += 360;
+            const double written = value(static_cast<std::size_t>(99 + b - Mercury));
+            EXPECT_NEAR(written, angle, 1e-6) << row << " " << b;
+            EXPECT_GE(written, 0);
+            EXPECT_LT(written, 360);
+        }
     }
     // The Earth's speed at the default start: sqrt(30165^2 + 2639^2) m/s = 30.280 km/s, in km/s.
     EXPECT_NEAR(Number(rows[1][49 + 5 * (Earth - Mercury) + 1]), 30.2802, 1e-4);
@@ -323,11 +356,13 @@ TEST(Csv, RealLongitudesBesideTheSimulatedOnesForARunFromRealPositions) {
     s.PackState();
     RunSnapshot start = SnapshotOf(s);
     const std::vector<CsvColumn> columns = HistoryCsvColumns(start);
-    // 49 columns, then per planet 5 + 2 and for the asteroid 5 + 1.
-    ASSERT_EQ(columns.size(), 49u + 9 * 7 + 6);
+    // 49 columns, then per planet 5 + 2 and for the asteroid 5 + 1, then the ten polar angles.
+    ASSERT_EQ(columns.size(), 49u + 9 * 7 + 6 + 10);
     EXPECT_EQ(columns[49 + 5].quantity, CsvQuantity::Longitude);
     EXPECT_EQ(columns[49 + 6].quantity, CsvQuantity::RealLongitude);
-    EXPECT_EQ(columns.back().quantity, CsvQuantity::Longitude);
+    EXPECT_EQ(columns[49 + 9 * 7 + 5].quantity, CsvQuantity::Longitude);
+    EXPECT_EQ(columns[49 + 9 * 7 + 5].body, Asteroid);
+    EXPECT_EQ(columns.back().quantity, CsvQuantity::PolarAngle);
     EXPECT_EQ(columns.back().body, Asteroid);
 
     MeasureRecorder recorder;
@@ -346,6 +381,25 @@ TEST(Csv, RealLongitudesBesideTheSimulatedOnesForARunFromRealPositions) {
         if (simulated < 0) simulated += 360;
         EXPECT_NEAR(number(at + 5), simulated, 1e-9) << b;
     }
+}
+
+// The planet elements hold from 1800 to 2050 only: a run that goes past 31.12.2050 has no real
+// longitude to write from then on, and its fields stay empty.
+TEST(Csv, NoRealLongitudeOnceTheRunHasLeftTheEphemerisYears) {
+    SwitchRun run;
+    ASSERT_FALSE(LoadDataSetOnDate(run.s, {2050, 12, 29}));
+    run.s.PackState();
+    const RunSnapshot start = SnapshotOf(run.s);
+    run.recorder.Start(start);
+    run.Steps(3, true); // two days each: 31.12.2050, 2.1.2051, 4.1.2051
+    const auto rows = Fields(HistoryCsv(run.recorder.History(), start, NumberedWords(start), {}), ',');
+    ASSERT_EQ(rows.size(), 5u);
+    const std::size_t earthReal = static_cast<std::size_t>(49 + 7 * (Earth - Mercury) + 6);
+    EXPECT_NE(rows[1][earthReal], ""); // 29.12.2050
+    EXPECT_NE(rows[2][earthReal], ""); // 31.12.2050
+    EXPECT_EQ(rows[3][earthReal], ""); // 2.1.2051
+    EXPECT_EQ(rows[4][earthReal], "");
+    EXPECT_NE(rows[4][earthReal - 1], ""); // the simulated longitude goes on
 }
 
 TEST(RealSky, EveryPlanetsRealLongitudeOnTwoDates) {

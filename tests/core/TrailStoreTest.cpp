@@ -80,6 +80,24 @@ TEST(TrailStore, ThinsTheOlderPartEvenlyAndKeepsTheLatestTicksWhole) {
     EXPECT_LE(store.FirstOfEveryTick(), capacity / 2);
 }
 
+// A new run after a long one: the store begins again with every tick, not at the old run's thinning.
+TEST(TrailStore, ANewPathAfterALongOneKeepsEveryTickAgain) {
+    TrailStore store(100'000, 64);
+    const std::size_t capacity = store.Capacity();
+    for (std::uint64_t t = 0; t < 10 * capacity; ++t)
+        store.Record(SampleOf(t));
+    ASSERT_GT(store.Stride(), 1u);
+    store.Clear();
+    EXPECT_EQ(store.Size(), 0u);
+    for (std::uint64_t t = 0; t < capacity; ++t)
+        store.Record(SampleOf(t));
+    EXPECT_EQ(store.Stride(), 1u);
+    EXPECT_EQ(store.Size(), capacity);
+    for (std::size_t k = 0; k < capacity; ++k)
+        ASSERT_EQ(store.TickOf(k), k);
+    ExpectEvenAndComplete(store);
+}
+
 TEST(TrailStore, StaysWithinSixtyFourMegabytesHoweverLongTheRun) {
     TrailStore store;
     EXPECT_LE(store.MemoryBytes(), 64'000'000u);

@@ -311,7 +311,11 @@ TEST_F(Experiment, ScreensSaveTheirPictureAndOfferItOnARightClick) {
     EXPECT_EQ(saved.size(), Overview()->DrawingRect().size());
     EXPECT_GT(CountColor(saved, Jupiter), 0);
     EXPECT_GT(CountColor(saved, Blue), 0);
-    EXPECT_FALSE(Overview()->SaveImage(dir.filePath("missing/overview.png")));
+    {
+        MessageCatcher catcher;
+        EXPECT_FALSE(Overview()->SaveImage(dir.filePath("missing/overview.png")));
+        EXPECT_EQ(catcher.texts.size(), 1); // said, not swallowed
+    }
 
     EXPECT_EQ(MenuEntries(Left()).value(0), "Сохранить изображение…");
 }

@@ -278,7 +278,7 @@ TEST(TranslationFile, EveryTextHasAFinishedTranslationAndNoneIsObsolete) {
     QProcess lupdate;
     lupdate.setWorkingDirectory(ORVANE_SOURCE_DIR);
     lupdate.start(ORVANE_LUPDATE, {"-locations", "none", "-source-language", "ru_RU", "ui", "setup",
-                                   "experiment", "help", "measure", "app", "-ts", copy});
+                                   "experiment", "help", "measure", "app", "lessons", "-ts", copy});
     ASSERT_TRUE(lupdate.waitForFinished(50000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
     QFile file(copy);

@@ -148,8 +148,9 @@ TEST_F(Gallery, OfferedOnCtrlLAndInBothScreensMenus) {
     EXPECT_EQ(form.Lessons->shortcut(), QKeySequence("Ctrl+L"));
     for (const char* screen : {"Picture1", "Picture2"}) {
         const QStringList entries = test::MenuEntries(Find<ui::PictureBox>(&form, screen));
-        EXPECT_EQ(entries, (QStringList{"Сохранить изображение…", "Загрузить данные на другую дату…",
-                                        "Опыты для урока…", "Язык / Language"}))
+        EXPECT_EQ(entries,
+                  (QStringList{"Сохранить изображение…", "Загрузить данные на другую дату…",
+                               "Опыты для урока…", "Сохранить как опыт для урока…", "Язык / Language"}))
             << screen;
     }
     form.activateWindow();

@@ -15,9 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 namespace orvane {
 namespace {
@@ -27,6 +30,7 @@ using test::Find;
 
 constexpr int EarthRow = 3;
 constexpr int RealLongitudeColumn = 9;
+constexpr int PolarAngleColumn = 11;
 
 struct Measurements : test::MeasurementsFixture {
     const QLocale runLocale; // the default locale the suite runs in
@@ -74,7 +78,7 @@ TEST_F(Measurements, MenuAndShortcutOpenOneWindowAndBringItForward) {
         EXPECT_EQ(MenuOf(screen).mid(0, 6),
                   (QStringList{"Сохранить изображение…|", "Измерения…|Ctrl+M", "Подписи тел|",
                                "Сохранять следы при перемещении экрана|", "Управление с клавиатуры|",
-                               "Крупные точки (для проектора)|"}));
+                               "Крупные точки (для проектора)|", "Очистить экраны|"}));
         EXPECT_TRUE(screen->toolTip().contains("Правая кнопка мыши")) << screen->toolTip().toStdString();
     }
     measure::MeasurementsWindow* window = Open();
@@ -152,16 +156,25 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
         "\"Меркурий большая полуось, а. е.\",\"Меркурий эксцентриситет\",\"Меркурий период по "
         "Кеплеру, сут\",\"Венера расстояние от Солнца, млн км\""))
         << header.toStdString();
-    EXPECT_TRUE(header.endsWith("\"Астероид эксцентриситет\",\"Астероид период по Кеплеру, сут\""));
-    EXPECT_EQ(header.count('"'), 2 * 99);
+    EXPECT_TRUE(header.contains("\"Астероид эксцентриситет\",\"Астероид период по Кеплеру, сут\","
+                                "\"Меркурий полярный угол, °\""));
+    EXPECT_TRUE(header.contains("\"Земля полярный угол, °\""));
+    EXPECT_TRUE(header.endsWith("\"Астероид полярный угол, °\""));
+    EXPECT_EQ(header.count('"'), 2 * 109);
     const QLocale c = QLocale::c();
     for (int row = 1; row <= 4; ++row) {
-        ASSERT_EQ(plain[row].size(), 99);
+        ASSERT_EQ(plain[row].size(), 109);
         EXPECT_EQ(c.toDouble(plain[row][0]), 2.0 * (row - 1));
     }
     bool ok = false;
     EXPECT_DOUBLE_EQ(c.toDouble(plain[4][13], &ok), earthX); // the Earth's x: 1 + 3 * 4
     EXPECT_TRUE(ok);
+    // The Earth's polar angle about the Sun, 0 to 360 degrees, from the same row's positions.
+    double earthAngle = std::atan2(c.toDouble(plain[4][14]) - c.toDouble(plain[4][2]),
+                                   c.toDouble(plain[4][13]) - c.toDouble(plain[4][1])) *
+                        180 / 3.141592653589793;
+    if (earthAngle < 0) earthAngle += 360;
+    EXPECT_NEAR(c.toDouble(plain[4][99 + body::Earth - body::Mercury]), earthAngle, 1e-6);
     EXPECT_GT(c.toDouble(plain[4][47]), 0);
     EXPECT_LT(c.toDouble(plain[4][47]), 1e-5);
 
@@ -169,9 +182,9 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
     QLocale::setDefault(russian);
     const QList<QStringList> comma = SavedCsv(window, dir.filePath("ru.csv"), ';');
     ASSERT_EQ(comma.size(), 5);
-    EXPECT_EQ(comma[0].size(), 99);
+    EXPECT_EQ(comma[0].size(), 109);
     EXPECT_EQ(comma[0][0], "\"Время, сут\"");
-    ASSERT_EQ(comma[4].size(), 99);
+    ASSERT_EQ(comma[4].size(), 109);
     EXPECT_EQ(comma[2][0], "2");
     EXPECT_TRUE(comma[4][13].contains(',')) << comma[4][13].toStdString();
     EXPECT_DOUBLE_EQ(russian.toDouble(comma[4][13], &ok), earthX);
@@ -193,6 +206,30 @@ TEST_F(Measurements, AFailedSaveSaysSoAndLeavesNoFile) {
     ASSERT_EQ(messages.titles.size(), 2);
     EXPECT_EQ(messages.titles[0], "Orvane2.0");
     EXPECT_TRUE(messages.texts[0].contains("Не удалось сохранить")) << messages.texts[0].toStdString();
+}
+
+// The angle the Trojan lesson asks the class to watch, for a run from any table: the default one here.
+TEST_F(Measurements, EveryBodysPolarAngleAboutTheSunIsShown) {
+    Ticks(10);
+    measure::MeasurementsWindow* window = Open();
+    window->Refresh();
+    auto* table = Find<QTableWidget>(window, "BodyTable");
+    EXPECT_EQ(table->horizontalHeaderItem(PolarAngleColumn)->text(), "Полярный\nугол\nот Солнца, °");
+    EXPECT_EQ(table->item(0, PolarAngleColumn)->text(), "—"); // the Sun's own
+    for (int body = body::Mercury; body <= body::Asteroid; ++body) {
+        const SimState& run = form->Run();
+        const double dx =
+            run.StateVec(state::X(body, body::Count)) - run.StateVec(state::X(body::Sun, body::Count));
+        const double dy =
+            run.StateVec(state::Y(body, body::Count)) - run.StateVec(state::Y(body::Sun, body::Count));
+        double degrees = std::atan2(dy, dx) * 180 / 3.141592653589793;
+        if (degrees < 0) degrees += 360;
+        const QString shown = table->item(body - 1, PolarAngleColumn)->text();
+        // To hundredths of a degree, as the set-up window's angles for a date.
+        EXPECT_TRUE(QRegularExpression("^[0-9]{1,3}[.,][0-9]{2}$").match(shown).hasMatch())
+            << shown.toStdString();
+        EXPECT_NEAR(QLocale().toDouble(shown), degrees, 0.006) << body << " " << shown.toStdString();
+    }
 }
 
 TEST_F(Measurements, RealSkyOnlyForTheUnchangedDataSetOf2000) {

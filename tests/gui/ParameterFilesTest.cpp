@@ -64,8 +64,8 @@ struct ParameterFiles : ::testing::Test {
 TEST_F(ParameterFiles, OfferedOnBothFileButtonsAndAsShortcuts) {
     EXPECT_EQ(form.OpenFile->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(form.SaveFileAs->shortcut(), QKeySequence("Ctrl+Shift+S"));
-    const QStringList expected{"Открыть файл параметров…", "Сохранить файл параметров как…",
-                               "Недавние файлы"};
+    const QStringList expected{"Открыть файл параметров…", "Сохранить файл параметров как…", "Недавние файлы",
+                               "Сохранить как опыт для урока…"};
     for (const char* name : {"Command3", "Command4"}) {
         auto* button = Find<QPushButton>(&form, name);
         EXPECT_EQ(MenuEntries(button), expected) << name;

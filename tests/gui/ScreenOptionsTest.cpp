@@ -361,5 +361,17 @@ TEST_F(Options, AreRememberedAcrossARestart) {
     EXPECT_EQ(OptionsOf(driver::StartExperiment(last.setup))->Options(), ScreenOptions{});
 }
 
+// Each option alone comes back as itself, not as another one of the four.
+TEST_F(Options, EachRememberedOptionComesBackAsItself) {
+    for (const ScreenOptions& alone : {ScreenOptions{.bodyNames = true}, ScreenOptions{.keepTrails = true},
+                                       ScreenOptions{.keys = true}, ScreenOptions{.largeMarks = true}}) {
+        Set(alone);
+        driver::Program again;
+        EXPECT_EQ(OptionsOf(driver::StartExperiment(again.setup))->Options(), alone);
+        driver::CloseOpenedWindows(again.setup);
+    }
+    Set({});
+}
+
 } // namespace
 } // namespace orvane

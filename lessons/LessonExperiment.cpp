@@ -3,6 +3,7 @@
 #include "BodyTableRows.h"
 #include "DefaultData.h"
 #include "SimState.h"
+#include "Units.h"
 
 #include <charconv>
 #include <cmath>
@@ -62,15 +63,36 @@ const std::string& InLanguage(const std::map<std::string, std::string, std::less
     return found == texts.end() || found->second.empty() ? own : found->second;
 }
 
-bool IsEpochDataSet(const SimState& s) {
+bool IsEpochDataSet(const Experiment& e) {
     for (int i = body::Sun; i <= body::Pluto; ++i) {
-        const BodyRecord& epoch = EpochBodies[static_cast<std::size_t>(i - 1)];
-        if (s.BodyX(i) != epoch.x * s.LengthUnit || s.BodyY(i) != epoch.y * s.LengthUnit ||
-            s.BodyVx(i) != epoch.vx || s.BodyVy(i) != epoch.vy ||
-            s.BodyMassPct(i) != DefaultBodies[static_cast<std::size_t>(i - 1)].massPct)
+        const auto k = static_cast<std::size_t>(i - 1);
+        const BodyRecord& epoch = EpochBodies[k];
+        const ExperimentBody& b = e.bodies[k];
+        if (b.x != epoch.x * MetresPerThousandKm || b.y != epoch.y * MetresPerThousandKm ||
+            b.vx != epoch.vx || b.vy != epoch.vy || b.massPct != DefaultBodies[k].massPct)
             return false;
     }
     return true;
+}
+
+// One line of text for a value: a line end or a run of blanks becomes one blank.
+std::string OneLine(std::string_view text) {
+    std::string line;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (blank && (line.empty() || line.back() == ' ')) continue;
+        line += blank ? ' ' : c;
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
+// The shortest text that reads back as the same double, with a dot whatever the locale.
+std::string FullNumber(double value) {
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+    return std::string(text.data(), end);
 }
 
 } // namespace
@@ -162,28 +184,52 @@ const std::string& DescriptionIn(const LessonExperiment& experiment, std::string
     return InLanguage(experiment.descriptionIn, code, experiment.description);
 }
 
-double TimeStepOf(Accuracy accuracy) {
-    switch (accuracy) {
-    case Accuracy::Medium:
-        return TimeStepMedium;
-    case Accuracy::High:
-        return TimeStepHigh;
-    case Accuracy::Low:
-        break;
+Experiment ExperimentOf(const LessonExperiment& lesson, const ParameterRows& rows) {
+    Experiment experiment;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const ParameterRow& row = rows[k];
+        experiment.bodies[k] = {
+            lesson.massPct[k], MetresPerThousandKm * row.x, MetresPerThousandKm * row.y, row.vx, row.vy,
+            row.angle};
     }
-    return TimeStepLow;
+    experiment.masses = MassRule::All;
+    experiment.accuracy = lesson.accuracy;
+    experiment.sun = lesson.sun;
+    if (IsEpochDataSet(experiment)) experiment.date = EpochDate;
+    return experiment;
 }
 
 void LoadLessonExperiment(SimState& s, const LessonExperiment& experiment, const ParameterRows& rows) {
-    for (int i = 1; i <= body::Count; ++i) {
-        s.BodyMassPct(i) = experiment.massPct[static_cast<std::size_t>(i - 1)];
-        s.BodyMass(i) = s.EarthMass * s.BodyMassPct(i) / 100;
-    }
-    BodyTableFromRows(s, rows);
-    for (int i = 1; i <= body::Count; ++i)
-        s.BodyAngle(i) = s.PlanetAngle(i);
-    s.Options.TimeStep = TimeStepOf(experiment.accuracy);
-    if (IsEpochDataSet(s)) s.DataSetDate = EpochDate;
+    ApplyExperiment(s, ExperimentOf(experiment, rows));
+}
+
+std::string FormatLessonExperiment(const LessonExperiment& e) {
+    std::string text = "# Опыт для урока Orvane2.0\n";
+    text += "title = " + OneLine(e.title) + "\n";
+    text += "parameters = " + OneLine(e.parameterFile) + "\n";
+    text += "masses =";
+    for (const double mass : e.massPct)
+        text += " " + FullNumber(mass);
+    text += "\n";
+    text += e.accuracy == Accuracy::High     ? "accuracy = high\n"
+            : e.accuracy == Accuracy::Medium ? "accuracy = medium\n"
+                                             : "accuracy = low\n";
+    if (e.sun) text += *e.sun == SunMode::Free ? "sun = free\n" : "sun = held\n";
+    if (!OneLine(e.description).empty()) text += "description = " + OneLine(e.description) + "\n";
+    for (const auto& [code, title] : e.titleIn)
+        if (!OneLine(title).empty()) text += "title[" + code + "] = " + OneLine(title) + "\n";
+    for (const auto& [code, description] : e.descriptionIn)
+        if (!OneLine(description).empty())
+            text += "description[" + code + "] = " + OneLine(description) + "\n";
+    return text;
+}
+
+std::string FormatRowsInFull(const ParameterRows& rows) {
+    std::string text;
+    for (const ParameterRow& row : rows)
+        text += FullNumber(row.angle) + " " + FullNumber(row.x) + " " + FullNumber(row.y) + " " +
+                FullNumber(row.vx) + " " + FullNumber(row.vy) + "\n";
+    return text;
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bodies.h"
+#include "Experiment.h"
 #include "ExperimentOptions.h"
 #include "ParameterFile.h"
 
@@ -29,7 +30,6 @@ class SimState;
 //   description[en] = First sentence.
 //
 // The text is UTF-8; keys are case-sensitive; a number uses a dot, whatever the desktop's language.
-enum class Accuracy { Low, Medium, High };
 
 struct LessonExperiment {
     std::string title;
@@ -69,13 +69,19 @@ struct ExperimentRead {
 
 ExperimentRead ParseLessonExperiment(std::string_view text);
 
-// The step length of an accuracy choice, in seconds.
-double TimeStepOf(Accuracy accuracy);
+// The experiment a lesson describes: its masses, the file's positions, velocities and angles (the angles
+// also the preset ones the parameter table shows), its accuracy and Sun's mode. One that is exactly the
+// 1.1.2000 data set with the program's own masses keeps that date, so a run from it can still be compared
+// with the real sky.
+Experiment ExperimentOf(const LessonExperiment& lesson, const ParameterRows& rows);
 
-// Puts an experiment into the body table: its masses, the file's positions, velocities and angles (the
-// angles also into BodyAngle, the preset table the parameter table shows), and its step length. A table
-// that is then exactly the 1.1.2000 data set with the program's own masses keeps its date, so a run
-// from it can still be compared with the real sky.
+// Puts a lesson's experiment into the body table (see ApplyExperiment).
 void LoadLessonExperiment(SimState& state, const LessonExperiment& experiment, const ParameterRows& rows);
+
+// A description file that reads back as `experiment` (titles and descriptions each on one line).
+std::string FormatLessonExperiment(const LessonExperiment& experiment);
+// A lesson's parameter file with every digit of the rows, unlike the whole numbers of orvane1.dat, so a
+// teacher's experiment starts exactly where it was saved.
+std::string FormatRowsInFull(const ParameterRows& rows);
 
 } // namespace orvane

@@ -1,13 +1,24 @@
 #include "LessonGallery.h"
 
 #include "Language.h"
+#include "MessageBox.h"
+#include "SaveDialog.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace orvane {
 
@@ -47,8 +58,12 @@ QString LessonGallery::Description(const LessonExperiment& experiment) {
     return QString::fromStdString(DescriptionIn(experiment, LanguageInEffect()));
 }
 
-LessonGallery::LessonGallery(const std::vector<LessonEntry>& entries, QWidget* parent)
-    : QDialog(parent), entries_(entries) {
+QString LessonGallery::ListedTitle(const LessonEntry& entry) const {
+    return entry.own ? tr("%1 (свой опыт)").arg(Title(entry.experiment)) : Title(entry.experiment);
+}
+
+LessonGallery::LessonGallery(std::vector<LessonEntry> entries, QWidget* parent)
+    : QDialog(parent), entries_(std::move(entries)) {
     setObjectName(QStringLiteral("LessonGallery"));
     setWindowTitle(tr("Опыты для урока"));
 
@@ -57,7 +72,7 @@ LessonGallery::LessonGallery(const std::vector<LessonEntry>& entries, QWidget* p
     list_->setObjectName(QStringLiteral("ExperimentList"));
     listLabel->setBuddy(list_);
     for (const LessonEntry& entry : entries_)
-        list_->addItem(Title(entry.experiment));
+        list_->addItem(ListedTitle(entry));
     list_->setSpacing(2);
     list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
 
@@ -75,9 +90,20 @@ LessonGallery::LessonGallery(const std::vector<LessonEntry>& entries, QWidget* p
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setAutoDefault(false);
 
+    rename_ = new QPushButton(tr("Переименовать…"), this);
+    rename_->setObjectName(QStringLiteral("RenameButton"));
+    rename_->setAutoDefault(false);
+    delete_ = new QPushButton(tr("Удалить"), this);
+    delete_->setObjectName(QStringLiteral("DeleteButton"));
+    delete_->setAutoDefault(false);
+    auto* ownButtons = new QHBoxLayout;
+    ownButtons->addWidget(rename_);
+    ownButtons->addWidget(delete_);
+
     auto* left = new QVBoxLayout;
     left->addWidget(listLabel);
     left->addWidget(list_, 1);
+    left->addLayout(ownButtons);
     auto* right = new QVBoxLayout;
     right->addWidget(descriptionLabel);
     right->addWidget(description_, 1);
@@ -96,6 +122,10 @@ LessonGallery::LessonGallery(const std::vector<LessonEntry>& entries, QWidget* p
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(load, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(rename_, &QPushButton::clicked, this, [this] { Rename_Click(); });
+    connect(delete_, &QPushButton::clicked, this, [this] { DeleteSelected(); });
+    connect(list_, &QListWidget::currentRowChanged, load,
+            [this, load] { load->setEnabled(SelectedIndex() >= 0); });
     load->setEnabled(!entries_.empty());
 
     Select(0);
@@ -111,8 +141,68 @@ void LessonGallery::Select(int index) {
     ShowDescription();
 }
 
+void LessonGallery::Rename_Click() {
+    const int index = SelectedIndex();
+    if (index < 0 || !entries_[static_cast<std::size_t>(index)].own) return;
+    bool ok = false;
+    const QString title = QInputDialog::getText(
+        this, tr("Переименовать опыт"), tr("Новое название:"), QLineEdit::Normal,
+        QString::fromStdString(entries_[static_cast<std::size_t>(index)].experiment.title), &ok);
+    if (ok) RenameSelected(title);
+}
+
+bool LessonGallery::RenameSelected(const QString& title) {
+    const int index = SelectedIndex();
+    if (index < 0 || title.trimmed().isEmpty()) return false;
+    LessonEntry& entry = entries_[static_cast<std::size_t>(index)];
+    if (!entry.own) return false;
+    LessonExperiment renamed = entry.experiment;
+    renamed.title = title.trimmed().toStdString();
+    if (!ui::SaveWholeFile(this, entry.source, QByteArray::fromStdString(FormatLessonExperiment(renamed))))
+        return false;
+    entry.experiment = renamed;
+    list_->item(index)->setText(ListedTitle(entry));
+    ShowDescription();
+    return true;
+}
+
+bool LessonGallery::DeleteSelected() {
+    const int index = SelectedIndex();
+    if (index < 0 || !entries_[static_cast<std::size_t>(index)].own) return false;
+    const LessonEntry& entry = entries_[static_cast<std::size_t>(index)];
+    QMessageBox ask(QMessageBox::Question, ui::WindowCaption,
+                    tr("Удалить опыт «%1» вместе с его файлом параметров?").arg(Title(entry.experiment)),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setObjectName(QStringLiteral("DeleteLessonQuestion"));
+    ask.setDefaultButton(QMessageBox::No);
+    if (ask.exec() != QMessageBox::Yes) return false;
+    const QString parameters =
+        QFileInfo(entry.source).dir().filePath(QString::fromStdString(entry.experiment.parameterFile));
+    if (!QFile::remove(entry.source)) {
+        ui::ShowMessage(this,
+                        tr("Файл «%1» не удалось удалить.").arg(QDir::toNativeSeparators(entry.source)));
+        return false;
+    }
+    // Another experiment of the teacher's may name the same parameter file.
+    const bool shared = std::any_of(entries_.begin(), entries_.end(), [&](const LessonEntry& other) {
+        return &other != &entry && other.own &&
+               QFileInfo(other.source)
+                       .dir()
+                       .filePath(QString::fromStdString(other.experiment.parameterFile)) == parameters;
+    });
+    if (!shared) QFile::remove(parameters);
+    entries_.erase(entries_.begin() + index);
+    delete list_->takeItem(index);
+    ShowDescription();
+    return true;
+}
+
 void LessonGallery::ShowDescription() {
     const int index = SelectedIndex();
+    const bool own = index >= 0 && index < static_cast<int>(entries_.size()) &&
+                     entries_[static_cast<std::size_t>(index)].own;
+    rename_->setEnabled(own);
+    delete_->setEnabled(own);
     if (index < 0 || index >= static_cast<int>(entries_.size())) {
         description_->clear();
         return;

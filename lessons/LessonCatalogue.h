@@ -14,7 +14,8 @@ namespace orvane {
 struct LessonEntry {
     LessonExperiment experiment;
     ParameterRows rows{};
-    QString source; // the description file it came from
+    QString source;   // the description file it came from
+    bool own = false; // a teacher's own, from the user's folder: it may be renamed and deleted
 };
 
 struct LessonCatalogue {

@@ -88,7 +88,7 @@ LessonCatalogue ReadLessonCatalogue(const QStringList& folders) {
                                                                                       "файл не читается."));
                 continue;
             }
-            catalogue.entries.push_back({*read.experiment, *rows.rows, path});
+            catalogue.entries.push_back({*read.experiment, *rows.rows, path, folder != BuiltInLessonFolder});
         }
     }
     return catalogue;
