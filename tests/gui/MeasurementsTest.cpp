@@ -75,7 +75,7 @@ struct Measurements : test::MeasurementsFixture {
 TEST_F(Measurements, MenuAndShortcutOpenOneWindowAndBringItForward) {
     for (QWidget* screen : {static_cast<QWidget*>(form->Picture1), static_cast<QWidget*>(form->Picture2)}) {
         // The options for a class and the laws follow (tested with them).
-        EXPECT_EQ(MenuOf(screen).mid(0, 6),
+        EXPECT_EQ(MenuOf(screen).mid(0, 7),
                   (QStringList{"Сохранить изображение…|", "Измерения…|Ctrl+M", "Подписи тел|",
                                "Сохранять следы при перемещении экрана|", "Управление с клавиатуры|",
                                "Крупные точки (для проектора)|", "Очистить экраны|"}));

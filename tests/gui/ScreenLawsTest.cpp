@@ -85,22 +85,23 @@ QRgb Rgb(std::int32_t color) {
     return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-// The entries follow the four options for a class in both screens' menus, unchecked, the Earth chosen
+// The entries follow the four options for a class and the wiping of the screens in both screens' menus, unchecked, the Earth chosen
 // in «Тело»; the screens show nothing of them.
 TEST_F(Laws, EntriesAfterTheOptionsForAClassAllOffByDefault) {
     QList<QAction*> actions;
     const QStringList entries = test::MenuEntries(Left(), &actions);
     ASSERT_GE(entries.size(), 13);
-    EXPECT_EQ(entries.mid(6), QStringList({"Стрелки скорости", "Стрелки силы", "Орбита выбранного тела",
+    EXPECT_EQ(entries.mid(7), QStringList({"Стрелки скорости", "Стрелки силы", "Орбита выбранного тела",
                                            "Равные площади (второй закон Кеплера)", "Тело", "Длина сектора",
                                            "Рулетка", "Сетка"}));
     EXPECT_EQ(entries[5], "Крупные точки (для проектора)");
-    EXPECT_EQ(test::MenuEntries(Overview()).mid(6), entries.mid(6));
-    for (QAction* action : actions.mid(6))
+    EXPECT_EQ(entries[6], "Очистить экраны");
+    EXPECT_EQ(test::MenuEntries(Overview()).mid(7), entries.mid(7));
+    for (QAction* action : actions.mid(7))
         EXPECT_FALSE(action->isChecked()) << action->text().toStdString();
-    ASSERT_NE(actions[10]->menu(), nullptr);
+    ASSERT_NE(actions[11]->menu(), nullptr);
     QStringList bodies;
-    for (QAction* entry : actions[10]->menu()->actions()) {
+    for (QAction* entry : actions[11]->menu()->actions()) {
         bodies << entry->text();
         EXPECT_EQ(entry->isChecked(), entry->text() == "Земля");
     }
