@@ -10,10 +10,10 @@ class DrawingSurface;
 
 // One tick of the experiment, in the program's order: the frame of both screens; the simulated time and
 // one step of `run` by the method `shared` names (Runge–Kutta unless chosen otherwise), made by
-// `integrator`, which keeps what the method carries from step to step; the bodies' screen positions and the elapsed years and days; one point
-// per body. The step length, the overview's scale and the length unit are read from `shared` on every
-// call, as options meant to be shared; `view` is what the left screen shows now; `run` is the
-// experiment's own state.
+// `integrator`, which keeps what the method carries from step to step; the bodies' screen positions and the
+// elapsed years and days; one point per body. The step length, the overview's scale and the length unit are
+// read from `shared` on every call, as options meant to be shared; `view` is what the left screen shows now;
+// `run` is the experiment's own state.
 void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
                     DrawingSurface& picture1, DrawingSurface& picture2, RunIntegrator& integrator);
 // The same with a method made for this one step (a method's kept values only save evaluations).
