@@ -410,6 +410,10 @@
         <source>файл не читается.</source>
         <translation>the file cannot be read.</translation>
     </message>
+    <message>
+        <source>метод — euler, symplectic-euler, leapfrog или rk4</source>
+        <translation>method — euler, symplectic-euler, leapfrog or rk4</translation>
+    </message>
 </context>
 <context>
     <name>orvane::DateDialog</name>
@@ -631,6 +635,10 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>Some of the experiments for a lesson could not be read:
 %1</translation>
     </message>
+    <message>
+        <source>Метод решения</source>
+        <translation>Solution method</translation>
+    </message>
 </context>
 <context>
     <name>orvane::Form2</name>
@@ -833,6 +841,10 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>свободно</source>
         <translation>free</translation>
+    </message>
+    <message>
+        <source>Метод решения</source>
+        <translation>Solution method</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1093,29 @@ days</translation>
     <message>
         <source>Дата вне %1–%2 годов: приближённые элементы орбит JPL годятся только для этих лет</source>
         <translation>The date lies outside %1–%2: JPL’s approximate orbital elements hold only for those years</translation>
+    </message>
+    <message>
+        <source>Метод решения: %1</source>
+        <translation>Solution method: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::ui::MethodNames</name>
+    <message>
+        <source>Явный метод Эйлера</source>
+        <translation>Explicit Euler method</translation>
+    </message>
+    <message>
+        <source>Симплектический метод Эйлера</source>
+        <translation>Symplectic Euler method</translation>
+    </message>
+    <message>
+        <source>Метод Верле (leapfrog)</source>
+        <translation>Velocity Verlet (leapfrog) method</translation>
+    </message>
+    <message>
+        <source>Метод Рунге — Кутты 4-го порядка</source>
+        <translation>Fourth-order Runge–Kutta method</translation>
     </message>
 </context>
 <context>

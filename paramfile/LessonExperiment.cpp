@@ -142,6 +142,9 @@ ExperimentRead ParseLessonExperiment(std::string_view text) {
                 experiment.sun = SunMode::Free;
             else
                 return fault(ExperimentFault::BadSunMode);
+        } else if (key == "method") {
+            experiment.method = SolverMethodFromKey(value);
+            if (!experiment.method) return fault(ExperimentFault::BadMethod);
         } else {
             return fault(ExperimentFault::UnknownKey);
         }
@@ -183,6 +186,7 @@ void LoadLessonExperiment(SimState& s, const LessonExperiment& experiment, const
     for (int i = 1; i <= body::Count; ++i)
         s.BodyAngle(i) = s.PlanetAngle(i);
     s.Options.TimeStep = TimeStepOf(experiment.accuracy);
+    if (experiment.method) s.Options.Method = *experiment.method;
     if (IsEpochDataSet(s)) s.DataSetDate = EpochDate;
 }
 

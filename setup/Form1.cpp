@@ -99,6 +99,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     ui::KeepPlaceWhileHidden(this);
     BuildFileCommands();
     BuildLanguageCommand();
+    BuildMethodCommand();
     new HelpKey(*this);
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }

@@ -60,6 +60,9 @@ class Form1 : public QWidget {
     QAction* Lessons = nullptr;
     // "Язык / Language" on both screens' context menu: «Русский» and «English», remembered.
     QMenu* LanguageMenu = nullptr;
+    // «Метод решения» on both screens' context menu: one checkable entry per method, Runge–Kutta at
+    // every start of the program.
+    QMenu* MethodMenu = nullptr;
 
     // Event handlers.
     void Form_Load();
@@ -85,6 +88,7 @@ class Form1 : public QWidget {
     void OpenFile_Click();
     void SaveFileAs_Click();
     void Lessons_Click();
+    void MethodMenu_Click(SolverMethod method);
     // Loads a parameter file like «Загрузить данные из файла №1»; a file that fails to load is reported and
     // changes nothing. True when it was loaded; it then heads the recent files.
     bool OpenParameterFile(const QString& path);
@@ -126,6 +130,9 @@ class Form1 : public QWidget {
     bool SaveParameterFileTo(const QString& path);
     void ShowDateCommandTexts();
     void BuildLanguageCommand();
+    void BuildMethodCommand();
+    void ShowMethodTexts();
+    void ShowMethodChoice();
     void OrbitTimerStep();
     void StopOrbitRun();
     bool TakeOverSunAndAsteroid();

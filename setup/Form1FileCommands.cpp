@@ -209,6 +209,7 @@ void Form1::LoadLesson(const LessonExperiment& experiment, const ParameterRows& 
                                                                    : "Option10";
     findChild<QRadioButton*>(QString::fromLatin1(option))->setChecked(true);
     nextSunMode_ = experiment.sun;
+    ShowMethodChoice();
     ShowBodyColumns(state_.BodyAngle, TableValues::Full);
     Command7_Click();
 }
