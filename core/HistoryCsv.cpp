@@ -131,8 +131,8 @@ std::vector<CsvColumn> HistoryCsvColumns(const RunSnapshot& run) {
     for (int body = body::Sun; body <= body::Count; ++body)
         for (const CsvQuantity q : {CsvQuantity::X, CsvQuantity::Y, CsvQuantity::Vx, CsvQuantity::Vy})
             columns.push_back({q, body});
-    for (const CsvQuantity q : {CsvQuantity::Energy, CsvQuantity::AngularMomentum, CsvQuantity::EnergyChange,
-                                CsvQuantity::SunMode, CsvQuantity::Method})
+    for (const CsvQuantity q :
+         {CsvQuantity::Energy, CsvQuantity::AngularMomentum, CsvQuantity::EnergyChange, CsvQuantity::SunMode})
         columns.push_back({q, 0});
     for (int body = body::Mercury; body <= body::Count; ++body) {
         for (const CsvQuantity q : {CsvQuantity::Distance, CsvQuantity::Speed, CsvQuantity::SemiMajorAxis,
@@ -143,6 +143,8 @@ std::vector<CsvColumn> HistoryCsvColumns(const RunSnapshot& run) {
             if (body <= body::Pluto) columns.push_back({CsvQuantity::RealLongitude, body});
         }
     }
+    // Last, so that every column before it stays where spreadsheets made from earlier files expect it.
+    columns.push_back({CsvQuantity::Method, 0});
     return columns;
 }
 

@@ -44,9 +44,9 @@ struct CsvColumn {
 };
 
 // The columns of a run's history in their order: the time; per body x, y, vx, vy; the energy, the
-// angular momentum, |dE/E0|, the Sun's mode and the method of solving; then per planet and the asteroid its
-// distance from the Sun, speed, semi-major axis, eccentricity and Kepler's period, and for a run from real
-// positions its longitude and (planets only) the real one. `run` gives what stays fixed through a run: the
+// angular momentum, |dE/E0| and the Sun's mode; then per planet and the asteroid its distance from the Sun,
+// speed, semi-major axis, eccentricity and Kepler's period, and for a run from real positions its
+// longitude and (planets only) the real one; last the method of solving. `run` gives what stays fixed through a run: the
 // masses, G and the date of the real positions.
 std::vector<CsvColumn> HistoryCsvColumns(const RunSnapshot& run);
 

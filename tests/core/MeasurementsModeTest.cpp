@@ -276,7 +276,7 @@ TEST(Csv, DerivedColumnsFollowTheSunsModeAndTheFirstChangeIsZero) {
     run.Steps(200, false);
     const RunSnapshot& constants = run.recorder.Latest();
     const std::vector<CsvColumn> columns = HistoryCsvColumns(constants);
-    ASSERT_EQ(columns.size(), 99u);
+    ASSERT_EQ(columns.size(), 100u);
     const auto rows =
         Fields(HistoryCsv(run.recorder.History(), constants, NumberedWords(constants), {}), ',');
     ASSERT_EQ(rows.size(), 402u);
@@ -323,12 +323,13 @@ TEST(Csv, RealLongitudesBesideTheSimulatedOnesForARunFromRealPositions) {
     s.PackState();
     RunSnapshot start = SnapshotOf(s);
     const std::vector<CsvColumn> columns = HistoryCsvColumns(start);
-    // 49 columns, then per planet 5 + 2 and for the asteroid 5 + 1.
-    ASSERT_EQ(columns.size(), 49u + 9 * 7 + 6);
+    // 49 columns, then per planet 5 + 2 and for the asteroid 5 + 1, and the method.
+    ASSERT_EQ(columns.size(), 49u + 9 * 7 + 6 + 1);
     EXPECT_EQ(columns[49 + 5].quantity, CsvQuantity::Longitude);
     EXPECT_EQ(columns[49 + 6].quantity, CsvQuantity::RealLongitude);
-    EXPECT_EQ(columns.back().quantity, CsvQuantity::Longitude);
-    EXPECT_EQ(columns.back().body, Asteroid);
+    EXPECT_EQ(columns[columns.size() - 2].quantity, CsvQuantity::Longitude);
+    EXPECT_EQ(columns[columns.size() - 2].body, Asteroid);
+    EXPECT_EQ(columns.back().quantity, CsvQuantity::Method);
 
     MeasureRecorder recorder;
     recorder.Start(start);

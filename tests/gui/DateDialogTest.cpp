@@ -74,7 +74,8 @@ TEST_F(DateCommand, OfferedOnTheButtonAndBothScreensWithItsShortcut) {
     EXPECT_TRUE(actions[0]->isShortcutVisibleInContextMenu());
     for (const char* screen : {"Picture1", "Picture2"}) {
         EXPECT_EQ(MenuEntries(Find<ui::PictureBox>(&form, screen), &actions),
-                  (QStringList{"Сохранить изображение…", entry, "Опыты для урока…", "Язык / Language"}))
+                  (QStringList{"Сохранить изображение…", entry, "Опыты для урока…", "Язык / Language",
+                               "Метод решения"}))
             << screen;
         EXPECT_EQ(actions.value(1), form.LoadOnDate) << screen;
     }

@@ -150,7 +150,7 @@ TEST_F(Gallery, OfferedOnCtrlLAndInBothScreensMenus) {
     for (const char* screen : {"Picture1", "Picture2"}) {
         const QStringList entries = test::MenuEntries(Find<ui::PictureBox>(&form, screen));
         EXPECT_EQ(entries, (QStringList{"Сохранить изображение…", "Загрузить данные на другую дату…",
-                                        "Опыты для урока…", "Язык / Language"}))
+                                        "Опыты для урока…", "Язык / Language", "Метод решения"}))
             << screen;
     }
     form.activateWindow();

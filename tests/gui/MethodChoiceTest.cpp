@@ -9,6 +9,7 @@
 #include "MeasurementsWindow.h"
 #include "PictureBox.h"
 #include "Settings.h"
+#include "StateLayout.h"
 
 #include <QAction>
 #include <QLabel>
@@ -25,7 +26,7 @@ struct MethodChoice : ::testing::Test {
     SimState state;
     Form1 form{state};
     void SetUp() override { form.show(); }
-    void TearDown() override { test::CloseOpenedWindows(form); }
+    void TearDown() override { driver::CloseOpenedWindows(form); }
 
     QMenu* MethodMenu(ui::PictureBox* screen) {
         QList<QAction*> actions;
@@ -71,12 +72,12 @@ TEST_F(MethodChoice, TheChosenMethodSolvesTheRunAndTheWindowsNameIt) {
     // One click of «Старт»: the Earth moves exactly as one explicit Euler step of the packed state says,
     // x₁ = x₀ + h·vx₀.
     const SimState before = experiment->Run();
-    const double x0 = before.StateVec(state::X(body::Earth, body::Count));
-    const double vx0 = before.StateVec(state::Vx(body::Earth, body::Count));
+    const double x0 = before.StateVec(orvane::state::X(body::Earth, body::Count));
+    const double vx0 = before.StateVec(orvane::state::Vx(body::Earth, body::Count));
     Click(experiment, "Command1");
     experiment->Command4_Click();
     EXPECT_EQ(experiment->Run().Options.Method, SolverMethod::Euler);
-    EXPECT_EQ(experiment->Run().StateVec(state::X(body::Earth, body::Count)), x0 + 172800 * vx0);
+    EXPECT_EQ(experiment->Run().StateVec(orvane::state::X(body::Earth, body::Count)), x0 + 172800 * vx0);
 
     auto* window = driver::OpenMeasurements(experiment);
     ASSERT_NE(window, nullptr);
