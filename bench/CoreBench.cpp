@@ -1,9 +1,13 @@
-// Cost of the simulation core's inner work: one derivative evaluation and one Runge–Kutta step.
+// Cost of the simulation core's inner work: one derivative evaluation, one Runge–Kutta step, and one
+// step of each method of solving through the integrator interface, as the experiment makes it.
 #include "Bodies.h"
+#include "Integrator.h"
 #include "SimState.h"
 #include "StateLayout.h"
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 namespace {
 
@@ -49,6 +53,29 @@ void BM_OrbitStep4(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OrbitStep4);
+
+// One 44-component step of the default data by each method, the method kept from step to step as a run
+// keeps it (the leapfrog method then evaluates the forces once a step).
+void BM_MethodStep44(benchmark::State& state) {
+    const auto& facts = orvane::SolverMethods[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(std::string(facts.key));
+    const orvane::SimState start = PackedDefault();
+    orvane::SimState s = start;
+    const auto integrator = facts.make();
+    double time = 0;
+    int steps = 0;
+    for (auto _ : state) {
+        // Back to the start every 20 years of steps, before a first-order method has flung Mercury far
+        // enough to change what a step costs (the leapfrog method evaluates once more after each reset).
+        if (++steps == 3650) {
+            s = start;
+            steps = 0;
+        }
+        integrator->Step(s, time, s.Options.TimeStep, s.StateDim, &orvane::SimState::NBodyDerivatives);
+        benchmark::DoNotOptimize(s.StateVec(s.StateDim));
+    }
+}
+BENCHMARK(BM_MethodStep44)->DenseRange(0, static_cast<int>(orvane::SolverMethods.size()) - 1);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // How the running experiment keeps pace with the timer at a slow-down of 1 ms, how fast a click on
 // "Пауза" takes effect, how often the screens are presented, and whether memory stays flat.
-//   run_rate [seconds per measurement] [ticks for the memory check] [--options]
+//   run_rate [seconds per measurement] [ticks for the memory check] [--options] [--method KEY]
+// --method solves the run with another method than Runge–Kutta (euler, symplectic-euler, leapfrog).
 // With --options the run at 1 ms is measured twice in the same process, first with every option of the
 // experiment screens off, then with all four on (names, kept trails, keys, large points), then with
 // those and every law drawn over the screens (arrows, orbit, equal areas, grid).
@@ -20,6 +21,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
@@ -30,6 +32,19 @@ int main(int argc, char* argv[]) {
             for (int j = k; j + 1 < argc; ++j)
                 argv[j] = argv[j + 1];
             --argc;
+            break;
+        }
+    std::optional<orvane::SolverMethod> method;
+    for (int k = 1; k + 1 < argc; ++k)
+        if (std::strcmp(argv[k], "--method") == 0) {
+            method = orvane::SolverMethodFromKey(argv[k + 1]);
+            if (!method) {
+                std::fprintf(stderr, "unknown method %s\n", argv[k + 1]);
+                return 2;
+            }
+            for (int j = k; j + 2 < argc; ++j)
+                argv[j] = argv[j + 2];
+            argc -= 2;
             break;
         }
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 3;
@@ -43,6 +58,7 @@ int main(int argc, char* argv[]) {
     const double bareCpu = bare.cpuPercent;
 
     orvane::driver::Program program;
+    if (method) program.state.Options.Method = *method;
     orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
     orvane::driver::PaintCounter counter;
     experiment->Picture1->installEventFilter(&counter);

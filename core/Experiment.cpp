@@ -76,6 +76,7 @@ void ApplyExperiment(SimState& s, const Experiment& experiment) {
         if (experiment.masses != MassRule::Keep) s.BodyMass(i) = s.EarthMass * s.BodyMassPct(i) / 100;
     }
     if (experiment.accuracy) s.Options.TimeStep = TimeStepOf(*experiment.accuracy);
+    if (experiment.method) s.Options.Method = *experiment.method;
     s.DataSetDate = experiment.date;
 }
 

@@ -4,6 +4,7 @@
 #include "Calendar.h"
 #include "Error.h"
 #include "ExperimentOptions.h"
+#include "SolverMethod.h"
 
 #include <array>
 #include <optional>
@@ -55,6 +56,8 @@ struct Experiment {
     // The Sun's mode of the next start. Left out, a mode another load left pending is dropped: the
     // experiment window keeps its own setting.
     std::optional<SunMode> sun;
+    // The method of solving a lesson asks for. Left out, the one chosen in the set-up window stays.
+    std::optional<SolverMethod> method;
     // The date whose real positions the planets are, exactly as a data set loads them.
     std::optional<CalendarDate> date;
 };
@@ -75,7 +78,7 @@ struct ExperimentOnDate {
 ExperimentOnDate PlanetsOnDate(const SimState& state, const CalendarDate& date);
 
 // The one place an experiment enters the body table: positions, velocities, angles, the masses by the
-// experiment's rule, the accuracy where it sets one, and the date of real positions it holds (none
+// experiment's rule, the accuracy and the method where it sets them, and the date of real positions it holds (none
 // clears the one before).
 void ApplyExperiment(SimState& state, const Experiment& experiment);
 

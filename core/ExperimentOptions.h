@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SolverMethod.h"
+
 #include <cstdint>
 
 namespace orvane {
@@ -27,6 +29,10 @@ struct ExperimentOptions {
     std::int16_t StepDelayMs = 0;
     // The experiment window's Sun switch; a run copies it and follows its changes.
     SunMode SunHeld = SunMode::Free;
+    // How the experiment's equations are solved: the set-up window's «Метод решения» or a lesson
+    // experiment. It holds for the running program only; every start of the program begins with
+    // Runge–Kutta. The set-up window's orbit run always uses Runge–Kutta.
+    SolverMethod Method = DefaultSolverMethod;
 };
 
 // What the experiment window sets when it loads: the fast slow-down and the Sun held. The accuracy is

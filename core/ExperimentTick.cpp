@@ -10,10 +10,16 @@
 namespace orvane {
 
 void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
-                    DrawingSurface& picture1, DrawingSurface& picture2) {
+                    DrawingSurface& picture1, DrawingSurface& picture2, RunIntegrator& integrator) {
     DrawExperimentFrame(shared, view, picture1, picture2);
-    AdvanceExperiment(run, shared);
+    AdvanceExperiment(run, shared, integrator);
     PlotBodies(run, picture1, picture2);
+}
+
+void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
+                    DrawingSurface& picture1, DrawingSurface& picture2) {
+    RunIntegrator integrator;
+    ExperimentTick(run, shared, view, picture1, picture2, integrator);
 }
 
 void DrawExperimentFrame(const SimState& shared, const ExperimentView& view, DrawingSurface& picture1,
@@ -36,18 +42,16 @@ void DrawExperimentFrame(const SimState& shared, const ExperimentView& view, Dra
 }
 
 void AdvanceExperiment(SimState& run, const SimState& shared) {
-    const double timeBefore = run.SimTime;
-    try {
-        ClearFloatingPointStatus();
-        run.SimTime = run.SimTime + shared.Options.TimeStep;
-        CheckFloatingPointStatus();
-        run.Options.TimeStep = shared.Options.TimeStep;
-        run.RungeKuttaStep(run.StateDim, &SimState::NBodyDerivatives);
-    } catch (const RunTimeError&) {
-        // The step is undone as a whole: the time goes back with the state.
-        run.SimTime = timeBefore;
-        throw;
-    }
+    RunIntegrator integrator;
+    AdvanceExperiment(run, shared, integrator);
+}
+
+void AdvanceExperiment(SimState& run, const SimState& shared, RunIntegrator& integrator) {
+    run.Options.TimeStep = shared.Options.TimeStep;
+    run.Options.Method = shared.Options.Method;
+    // The step is undone as a whole on a fault: the time goes back with the state.
+    integrator.For(run.Options.Method)
+        .Step(run, run.SimTime, run.Options.TimeStep, run.StateDim, &SimState::NBodyDerivatives);
 
     ClearFloatingPointStatus();
     const Integer n = run.BodyCount;

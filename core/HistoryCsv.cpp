@@ -25,6 +25,18 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out += '"';
 }
 
+// A method's name may hold the separator ("Runge–Kutta, 4th order"): it is quoted where it does.
+void AppendMethod(std::string& out, const CsvWords& words, SolverMethod method) {
+    for (std::size_t k = 0; k < SolverMethods.size(); ++k) {
+        if (SolverMethods[k].id != method) continue;
+        const std::string& name = words.methods[k];
+        if (name.find_first_of(",;\"") == std::string::npos)
+            out += name;
+        else
+            AppendQuoted(out, name);
+    }
+}
+
 // The moment of a sample with what stays fixed through the run.
 RunSnapshot MomentOf(const Sample& sample, const RunSnapshot& run) {
     RunSnapshot s = run;
@@ -34,6 +46,7 @@ RunSnapshot MomentOf(const Sample& sample, const RunSnapshot& run) {
     s.vx = sample.vx;
     s.vy = sample.vy;
     s.sunHeld = sample.sunHeld;
+    s.method = sample.method;
     return s;
 }
 
@@ -73,6 +86,7 @@ std::optional<double> ValueOf(RowValues& row, const CsvColumn& column) {
         if (sample.relativeEnergyChange < 0) return std::nullopt;
         return sample.relativeEnergyChange;
     case CsvQuantity::SunMode:
+    case CsvQuantity::Method:
         return std::nullopt;
     case CsvQuantity::Distance:
         return row.Orbit(b).distance / MetresPerMillionKm;
@@ -129,6 +143,8 @@ std::vector<CsvColumn> HistoryCsvColumns(const RunSnapshot& run) {
     // Every run's polar angles last, so the columns before them stay where they always were.
     for (int body = body::Mercury; body <= body::Count; ++body)
         columns.push_back({CsvQuantity::PolarAngle, body});
+    // Last, so that every column before it stays where spreadsheets made from earlier files expect it.
+    columns.push_back({CsvQuantity::Method, 0});
     return columns;
 }
 
@@ -156,6 +172,10 @@ std::string HistoryCsv(const SampleHistory& history, const RunSnapshot& run, con
             if (k > 0) out += separator;
             if (columns[k].quantity == CsvQuantity::SunMode) {
                 out += sample.sunHeld ? words.sunHeld : words.sunFree;
+                continue;
+            }
+            if (columns[k].quantity == CsvQuantity::Method) {
+                AppendMethod(out, words, sample.method);
                 continue;
             }
             if (const std::optional<double> value = ValueOf(row, columns[k]))

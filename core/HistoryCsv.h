@@ -28,6 +28,7 @@ enum class CsvQuantity {
     AngularMomentum, // kg m^2/s
     EnergyChange,    // |dE/E0|; empty where it does not exist
     SunMode,         // the words for a held or a free Sun
+    Method,          // the name of the method the row's step was made with
     Distance,        // of the body from the Sun, million km
     Speed,           // relative to the Sun, km/s
     SemiMajorAxis,   // of the osculating orbit, AU; empty for an orbit that is not bound
@@ -46,8 +47,9 @@ struct CsvColumn {
 // The columns of a run's history in their order: the time; per body x, y, vx, vy; the energy, the
 // angular momentum, |dE/E0| and the Sun's mode; then per planet and the asteroid its distance from the
 // Sun, speed, semi-major axis, eccentricity and Kepler's period, and for a run from real positions its
-// longitude and (planets only) the real one; last, for every run, each one's polar angle. `run` gives what
-// stays fixed through a run: the masses, G and the date of the real positions.
+// longitude and (planets only) the real one; then, for every run, each one's polar angle; last the method
+// of solving. `run` gives what stays fixed through a run: the masses, G and the date of the real
+// positions.
 std::vector<CsvColumn> HistoryCsvColumns(const RunSnapshot& run);
 
 // The words the file is written with, in the user's language: a header per column and the two modes of
@@ -56,6 +58,8 @@ struct CsvWords {
     std::vector<std::string> header; // one per column, in the order of HistoryCsvColumns
     std::string sunHeld;
     std::string sunFree;
+    // One per row of SolverMethods, in its order.
+    std::array<std::string, SolverMethods.size()> methods;
 };
 
 // The history as CSV text, UTF-8 with a byte-order mark (so that spreadsheets on every system read the

@@ -18,6 +18,7 @@ struct Sample {
     double angularMomentum = 0;
     double relativeEnergyChange = 0; // |dE/E0| against the baseline in force; negative when E0 is 0
     bool sunHeld = false;
+    SolverMethod method = DefaultSolverMethod;
 };
 
 // The samples of a run, bounded and even over the whole run. Every `Stride()`-th moment is kept, the

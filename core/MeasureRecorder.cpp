@@ -53,6 +53,7 @@ void MeasureRecorder::Add(const RunSnapshot& snapshot) {
     sample.vx[body::Sun] = SunVx(snapshot);
     sample.vy[body::Sun] = SunVy(snapshot);
     sample.sunHeld = snapshot.sunHeld;
+    sample.method = snapshot.method;
     sample.energy = latestConservation_.total;
     sample.angularMomentum = latestConservation_.angularMomentum;
     sample.relativeEnergyChange = EnergyChange().value_or(-1);

@@ -40,6 +40,7 @@ RunSnapshot SnapshotOf(const SimState& run) {
     s.elapsedDaysRem = run.ElapsedDaysRem;
     s.gravConst = run.GravConst;
     s.sunHeld = HoldsSun(run.Options.SunHeld);
+    s.method = run.Options.Method;
     s.dataSetDate = run.DataSetDate;
     for (int i = 1; i <= body::Count && i <= n; ++i) {
         s.x[i] = run.StateVec(state::X(i, n));

@@ -2,6 +2,7 @@
 
 #include "Bodies.h"
 #include "Calendar.h"
+#include "SolverMethod.h"
 
 #include <array>
 #include <optional>
@@ -25,6 +26,8 @@ struct RunSnapshot {
     double elapsedDaysRem = 0;
     double gravConst = 0;
     bool sunHeld = false;
+    // The method the last step was made with.
+    SolverMethod method = DefaultSolverMethod;
     PerBody x{};
     PerBody y{};
     PerBody vx{};

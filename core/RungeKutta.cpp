@@ -3,32 +3,35 @@
 
 namespace orvane {
 
-void SimState::RungeKuttaStep(Integer n, Derivative derivative) {
-    const double h = Options.TimeStep;
+void SimState::RungeKuttaStep(Integer n, const Derivative& derivative) {
+    RungeKuttaStep(n, derivative, Options.TimeStep);
+}
+
+void SimState::RungeKuttaStep(Integer n, const Derivative& derivative, double h) {
     for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))
         StepStart(LoopK) = StateVec(LoopK);
 
     try {
         ClearFloatingPointStatus();
-        (this->*derivative)();
+        derivative(*this);
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1)) {
             RkK1(LoopK) = h * DerivVec(LoopK);
             StateVec(LoopK) = StepStart(LoopK) + RkK1(LoopK) / 2;
         }
         CheckFloatingPointStatus();
-        (this->*derivative)();
+        derivative(*this);
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1)) {
             RkK2(LoopK) = h * DerivVec(LoopK);
             StateVec(LoopK) = StepStart(LoopK) + RkK2(LoopK) / 2;
         }
         CheckFloatingPointStatus();
-        (this->*derivative)();
+        derivative(*this);
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1)) {
             RkK3(LoopK) = h * DerivVec(LoopK);
             StateVec(LoopK) = StepStart(LoopK) + RkK3(LoopK);
         }
         CheckFloatingPointStatus();
-        (this->*derivative)();
+        derivative(*this);
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))
             RkK4(LoopK) = h * DerivVec(LoopK);
         for (LoopK = 1; LoopK <= n; LoopK = Add16(LoopK, 1))

@@ -5,6 +5,7 @@
 #include "ExperimentOptions.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace orvane {
@@ -21,8 +22,8 @@ class SimState;
 
 // The right-hand side a step integrates: a procedure of the state that fills DerivVec(1..n) from
 // StateVec(1..n), such as NBodyDerivatives (all eleven bodies, 44 components) or OrbitDerivatives (one
-// planet around a Sun fixed at the origin, 4 components).
-using Derivative = void (SimState::*)();
+// planet around a Sun fixed at the origin, 4 components), given as &SimState::NBodyDerivatives.
+using Derivative = std::function<void(SimState&)>;
 
 // The whole shared state of the simulation under its established names, and the procedures that
 // work on it. Everything starts at zero; the set-up window's load handler assigns the constants and
@@ -48,7 +49,9 @@ class SimState {
     BodyArray BodyAngle{"BodyAngle"};
     BodyArray PlanetAngle{"PlanetAngle"};
 
-    // State vector and the Runge–Kutta work vectors.
+    // State vector and the Runge–Kutta work vectors. The other methods (core/Integrator.h) keep their
+    // work vectors themselves; these stay here because a Runge–Kutta step has always left its start and
+    // its four increments in the shared state, where the program's tests and tools read them.
     StateArray StateVec{"StateVec"};
     StateArray DerivVec{"DerivVec"};
     StateArray StepStart{"StepStart"};
@@ -142,7 +145,9 @@ class SimState {
     // One classical fourth-order Runge–Kutta step of StateVec(1..n) with step Options.TimeStep, evaluating
     // `derivative` four times. A step that raises the run-time error leaves StateVec as it was when the
     // step began.
-    void RungeKuttaStep(Integer n, Derivative derivative);
+    void RungeKuttaStep(Integer n, const Derivative& derivative);
+    // The same step with step length h.
+    void RungeKuttaStep(Integer n, const Derivative& derivative, double h);
 
     // Draws the body table on the set-up window's two preview screens.
     void DrawSetupScreens(DrawingSurface& picture1, DrawingSurface& picture2);

@@ -5,6 +5,7 @@
 #include "ExperimentStart.h"
 #include "ExperimentTick.h"
 #include "Language.h"
+#include "MethodNames.h"
 #include "NumberText.h"
 #include "OptionGroup.h"
 #include "PictureBox.h"
@@ -146,6 +147,7 @@ void Form2::changeEvent(QEvent* event) {
     if (sizeShown) Slider2_Change();
     if (delayShown) Slider1_Change();
     ShowMenuTexts();
+    ShowMethod();
 }
 
 void Form2::Form_Load() {
@@ -158,6 +160,8 @@ void Form2::StartFrom(const SimState& packed) {
     const SunMode sunHeld = shared_.Options.SunHeld;
     run_ = packed;
     run_.Options.SunHeld = sunHeld;
+    integrator_.Forget();
+    ShowMethod();
     emit Started();
 }
 
@@ -171,7 +175,7 @@ void ShowIfChanged(QLineEdit* box, const QString& text) {
 // The tick: the core steps the run and draws through both screens; the window shows the elapsed time and
 // sets the timer, which is what first arms it and how a new slow-down takes effect.
 void Form2::Command1_Click() {
-    ExperimentTick(run_, shared_, View, *Picture1, *Picture2);
+    ExperimentTick(run_, shared_, View, *Picture1, *Picture2, integrator_);
     ShowIfChanged(Text1, ui::NumberToText(run_.ElapsedYears));
     ShowIfChanged(Text2, ui::NumberToText(run_.ElapsedDaysRem));
     Timer1->SetInterval(shared_.Options.StepDelayMs);
@@ -214,6 +218,12 @@ void Form2::Option2_Click() {
 void Form2::SetSunHeld(SunMode mode) {
     shared_.Options.SunHeld = mode;
     run_.Options.SunHeld = mode;
+    integrator_.Forget();
+}
+
+void Form2::ShowMethod() {
+    const QString caption = ui::ExperimentCaption(shared_.Options.Method);
+    if (windowTitle() != caption) setWindowTitle(caption);
 }
 
 void Form2::ClearScreens_Click() {

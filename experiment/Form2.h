@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExperimentView.h"
+#include "Integrator.h"
 #include "SimState.h"
 
 #include <QPointer>
@@ -35,6 +36,8 @@ class Form2 : public QWidget {
     // Takes over the freshly packed state of a new start; zoom, pan, slow-down, the Sun setting and the
     // timer's state carry over.
     void StartFrom(const SimState& packed);
+    // The caption names the method the run's next step is made with, when it is not Runge–Kutta.
+    void ShowMethod();
 
     ui::PictureBox* Picture1 = nullptr;
     ui::PictureBox* Picture2 = nullptr;
@@ -109,6 +112,8 @@ class Form2 : public QWidget {
 
     SimState& shared_;
     SimState run_;
+    // The method of the run with what it keeps from step to step.
+    RunIntegrator integrator_;
     QPointer<QWidget> setupWindow_;
 };
 

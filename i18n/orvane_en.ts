@@ -410,6 +410,10 @@
         <source>файл не читается.</source>
         <translation>the file cannot be read.</translation>
     </message>
+    <message>
+        <source>метод — euler, symplectic-euler, leapfrog или rk4</source>
+        <translation>method — euler, symplectic-euler, leapfrog or rk4</translation>
+    </message>
 </context>
 <context>
     <name>orvane::DateDialog</name>
@@ -646,6 +650,10 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>Сохранить без масс</source>
         <translation>Save without the masses</translation>
+    </message>
+    <message>
+        <source>Метод решения</source>
+        <translation>Solution method</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1024,10 @@ Ctrl+M — measurements; F1 — help.</translation>
         <source>%1 полярный угол, °</source>
         <translation>%1 polar angle, °</translation>
     </message>
+    <message>
+        <source>Метод решения</source>
+        <translation>Solution method</translation>
+    </message>
 </context>
 <context>
     <name>orvane::measure::HistoryPlot</name>
@@ -1306,6 +1318,29 @@ days</translation>
         <translation>Polar
 angle about
 the Sun, °</translation>
+    </message>
+    <message>
+        <source>Метод решения: %1</source>
+        <translation>Solution method: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::ui::MethodNames</name>
+    <message>
+        <source>Явный метод Эйлера</source>
+        <translation>Explicit Euler method</translation>
+    </message>
+    <message>
+        <source>Симплектический метод Эйлера</source>
+        <translation>Symplectic Euler method</translation>
+    </message>
+    <message>
+        <source>Метод Верле (leapfrog)</source>
+        <translation>Velocity Verlet (leapfrog) method</translation>
+    </message>
+    <message>
+        <source>Метод Рунге — Кутты 4-го порядка</source>
+        <translation>Fourth-order Runge–Kutta method</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,9 @@ QString FaultText(ExperimentFault fault) {
         return QCoreApplication::translate("LessonCatalogue", "точность — low, medium или high");
     case ExperimentFault::BadSunMode:
         return QCoreApplication::translate("LessonCatalogue", "Солнце — held или free");
+    case ExperimentFault::BadMethod:
+        return QCoreApplication::translate("LessonCatalogue",
+                                           "метод — euler, symplectic-euler, leapfrog или rk4");
     case ExperimentFault::MissingTitle:
         return QCoreApplication::translate("LessonCatalogue", "нет названия (title)");
     case ExperimentFault::MissingFile:

@@ -164,6 +164,9 @@ ExperimentRead ParseLessonExperiment(std::string_view text) {
                 experiment.sun = SunMode::Free;
             else
                 return fault(ExperimentFault::BadSunMode);
+        } else if (key == "method") {
+            experiment.method = SolverMethodFromKey(value);
+            if (!experiment.method) return fault(ExperimentFault::BadMethod);
         } else {
             return fault(ExperimentFault::UnknownKey);
         }
@@ -195,6 +198,7 @@ Experiment ExperimentOf(const LessonExperiment& lesson, const ParameterRows& row
     experiment.masses = MassRule::All;
     experiment.accuracy = lesson.accuracy;
     experiment.sun = lesson.sun;
+    experiment.method = lesson.method;
     if (IsEpochDataSet(experiment)) experiment.date = EpochDate;
     return experiment;
 }
@@ -215,6 +219,7 @@ std::string FormatLessonExperiment(const LessonExperiment& e) {
             : e.accuracy == Accuracy::Medium ? "accuracy = medium\n"
                                              : "accuracy = low\n";
     if (e.sun) text += *e.sun == SunMode::Free ? "sun = free\n" : "sun = held\n";
+    if (e.method) text += "method = " + std::string(FactsOf(*e.method).key) + "\n";
     if (!OneLine(e.description).empty()) text += "description = " + OneLine(e.description) + "\n";
     for (const auto& [code, title] : e.titleIn)
         if (!OneLine(title).empty()) text += "title[" + code + "] = " + OneLine(title) + "\n";

@@ -24,6 +24,8 @@ class SimState;
 //   masses = 33316600 5.55 ... 0       eleven masses in percent of the Earth's, Sun first
 //   accuracy = low                     low | medium | high (2 days, 1 day, 0.1 day)
 //   sun = free                         held | free; left out, the experiment window keeps its setting
+//   method = leapfrog                  euler | symplectic-euler | leapfrog | rk4; left out, the method
+//                                      chosen in the set-up window stays
 //   description = First sentence.
 //     A line that starts with a blank continues the value above it.
 //   title[en] = Trojan asteroid        the title and description in another language, by its code
@@ -39,6 +41,8 @@ struct LessonExperiment {
     Accuracy accuracy = Accuracy::Low;
     // Left out of the file: the experiment window keeps its setting.
     std::optional<SunMode> sun;
+    // Left out of the file: the method chosen in the set-up window stays.
+    std::optional<SolverMethod> method;
     // The title and description in other languages, by language code ("en").
     std::map<std::string, std::string, std::less<>> titleIn;
     std::map<std::string, std::string, std::less<>> descriptionIn;
@@ -56,6 +60,7 @@ enum class ExperimentFault {
     BadMasses,        // not eleven finite masses, or a negative one, or a Sun without mass
     BadAccuracy,      // not low, medium or high
     BadSunMode,       // not held or free
+    BadMethod,        // not one of the methods' keys
     MissingTitle,     // no title
     MissingFile,      // no parameter file named
     StrayContinuation // a continued line with no key above it

@@ -1,6 +1,7 @@
 #include "CsvWords.h"
 
 #include "BodyNames.h"
+#include "MethodNames.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -26,6 +27,8 @@ QString HeaderOf(const CsvColumn& column) {
         return Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "|ΔE/E0|"));
     case CsvQuantity::SunMode:
         return Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "Солнце закреплено или свободно"));
+    case CsvQuantity::Method:
+        return Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "Метод решения"));
     case CsvQuantity::X:
         text = QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "%1 x, млн км");
         break;
@@ -73,6 +76,8 @@ CsvWords CsvWordsFor(const RunSnapshot& run) {
         words.header.push_back(HeaderOf(column).toStdString());
     words.sunHeld = Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "закреплено")).toStdString();
     words.sunFree = Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "свободно")).toStdString();
+    for (std::size_t k = 0; k < SolverMethods.size(); ++k)
+        words.methods[k] = ui::MethodName(SolverMethods[k].id).toStdString();
     return words;
 }
 

@@ -12,6 +12,7 @@
 #include "MeasureRecorder.h"
 #include "MeasureText.h"
 #include "MessageBox.h"
+#include "MethodNames.h"
 #include "NumberText.h"
 #include "RealSky.h"
 #include "WholeFile.h"
@@ -194,6 +195,9 @@ void MeasurementsWindow::BuildLayout() {
     top->addStretch();
     top->addWidget(save);
     layout->addLayout(top);
+    methodLabel_ = new QLabel(this);
+    methodLabel_->setObjectName(QStringLiteral("MethodLabel"));
+    layout->addWidget(methodLabel_);
 
     table_ = new QTableWidget(body::Count, ColumnCount, this);
     table_->setObjectName(QStringLiteral("BodyTable"));
@@ -285,6 +289,8 @@ void MeasurementsWindow::Refresh() {
     timeLabel_->setText(
         s.sunHeld ? tr("Время с начала эксперимента: %1 и %2 (%3); Солнце закреплено").arg(years, days, all)
                   : tr("Время с начала эксперимента: %1 и %2 (%3); Солнце свободно").arg(years, days, all));
+    const QString method = tr("Метод решения: %1").arg(ui::MethodName(s.method));
+    if (methodLabel_->text() != method) methodLabel_->setText(method);
     ShowBodies();
     ShowRealSky();
     ShowConservation();

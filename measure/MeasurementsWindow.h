@@ -44,6 +44,8 @@ class MeasurementsWindow : public QWidget {
     const MeasureRecorder& recorder_;
     QLabel* timeLabel_ = nullptr;
     QLabel* dateLabel_ = nullptr;
+    // The method of solving of the latest step.
+    QLabel* methodLabel_ = nullptr;
     QTableWidget* table_ = nullptr;
     QComboBox* plotBody_ = nullptr;
     QLabel* choiceLabel_ = nullptr;

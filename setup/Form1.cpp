@@ -99,6 +99,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     ui::KeepPlaceWhileHidden(this);
     BuildFileCommands();
     BuildLanguageCommand();
+    BuildMethodCommand();
     new HelpKey(*this);
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
 }
@@ -264,6 +265,7 @@ void Form1::LoadExperiment(const Experiment& experiment) {
     }
     // A mode left pending by an earlier load must not outlive the experiment that asked for it.
     nextSunMode_ = experiment.sun;
+    if (experiment.method) ShowMethodChoice();
     ShowBodyColumns(state_.PlanetAngle,
                     experiment.digits == Digits::Whole ? TableValues::Whole : TableValues::Full);
     if (experiment.digits == Digits::Computed) ShowPlanetsReadably();

@@ -64,6 +64,9 @@ class Form1 : public QWidget {
     QAction* SaveAsLesson = nullptr;
     // "Язык / Language" on both screens' context menu: «Русский» and «English», remembered.
     QMenu* LanguageMenu = nullptr;
+    // «Метод решения» on both screens' context menu: one checkable entry per method, Runge–Kutta at
+    // every start of the program.
+    QMenu* MethodMenu = nullptr;
 
     // Event handlers.
     void Form_Load();
@@ -95,6 +98,7 @@ class Form1 : public QWidget {
     QString SaveLessonIn(const QString& folder, LessonExperiment lesson);
     // The Sun's mode the next start will have: one a load left pending, else the experiment window's.
     SunMode SunModeOfNextStart() const;
+    void MethodMenu_Click(SolverMethod method);
     // Loads a parameter file like «Загрузить данные из файла №1»; a file that fails to load is reported and
     // changes nothing. True when it was loaded; it then heads the recent files.
     bool OpenParameterFile(const QString& path);
@@ -143,6 +147,9 @@ class Form1 : public QWidget {
     bool AgreeToSaveWithoutMasses();
     void ShowDateCommandTexts();
     void BuildLanguageCommand();
+    void BuildMethodCommand();
+    void ShowMethodTexts();
+    void ShowMethodChoice();
     void OrbitTimerStep();
     void StopOrbitRun();
     bool TakeOverSunAndAsteroid();

@@ -44,6 +44,7 @@ void Form1::changeEvent(QEvent* event) {
     if (event->type() != QEvent::LanguageChange) return;
     ui::RetranslateCaptions(this);
     ShowDateCommandTexts();
+    ShowMethodTexts();
     for (QAction* action : LanguageMenu->actions())
         action->setChecked(action->objectName() == (ui::CurrentLanguage() == ui::Language::English
                                                         ? QStringLiteral("LanguageEnglish")

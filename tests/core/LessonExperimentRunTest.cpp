@@ -4,6 +4,7 @@
 // program's G = 6.67e-11 and Sun of 33316600 Earth masses of 5.97e24 kg: GM = 1.32666e20 m^3/s^2.
 #include "Bodies.h"
 #include "CoreTestSupport.h"
+#include "ExperimentTick.h"
 #include "LessonExperiment.h"
 #include "Measurements.h"
 #include "ParameterFile.h"
@@ -382,6 +383,71 @@ TEST(LessonExperiments, ReleasedSunWobblesAboutTheCentreOfMass) {
         whole.Step();
     const auto [wx, wy] = whole.Centre();
     EXPECT_GT(std::hypot(wx - wx0, wy - wy0), 1e8);
+}
+
+} // namespace
+} // namespace orvane
+
+namespace orvane {
+namespace {
+
+// «Какой метод точнее?»: the Earth, the only body with mass besides the held Sun, at the 2-day step, run
+// once per method as the experiment window runs it. What the description promises, in both languages.
+struct MethodRun {
+    double distanceChangePct = 0; // the Earth's distance from the Sun at the end against its start
+    double maxEnergyError = 0;    // the largest |ΔE/E₀| on the way
+    double finalEnergyError = 0;  // |ΔE/E₀| at the end
+};
+MethodRun RunLessonWith(SolverMethod method, int years) {
+    LessonRun r("10-which-method");
+    EXPECT_EQ(r.s.Options.TimeStep, 2 * Day);
+    EXPECT_EQ(r.s.Options.SunHeld, SunMode::Held);
+    for (int b = body::Mercury; b <= body::Asteroid; ++b)
+        EXPECT_EQ(r.s.BodyMass(b) == 0, b != Earth) << "body " << b;
+    const double r0 = r.Distance(Sun, Earth);
+    // With every other body massless, the system's energy is the Earth's in the Sun's field.
+    const double e0 = r.EnergyAboutSun(Earth);
+    SimState shared = r.s;
+    shared.Options.Method = method;
+    RunIntegrator integrator;
+    MethodRun result;
+    // The program's years are 365 days: 182.5 steps a year.
+    for (int step = 0; step < years * 365 / 2; ++step) {
+        AdvanceExperiment(r.s, shared, integrator);
+        result.maxEnergyError =
+            std::max(result.maxEnergyError, std::fabs((r.EnergyAboutSun(Earth) - e0) / e0));
+    }
+    EXPECT_EQ(r.s.ElapsedYears, years);
+    result.distanceChangePct = (r.Distance(Sun, Earth) / r0 - 1) * 100;
+    result.finalEnergyError = std::fabs((r.EnergyAboutSun(Earth) - e0) / e0);
+    return result;
+}
+
+TEST(LessonExperiments, WhichMethodIsMoreAccurate) {
+    // «За 10 лет явный метод Эйлера уводит Землю по спирали: её расстояние от Солнца вырастает на 120 %.»
+    const MethodRun euler = RunLessonWith(SolverMethod::Euler, 10);
+    EXPECT_NEAR(euler.distanceChangePct, 120, 1);
+    // «Симплектический метод Эйлера держит орбиту: |ΔE/E₀| колеблется, но не превышает 0,0015»
+    const MethodRun symplectic = RunLessonWith(SolverMethod::SymplecticEuler, 10);
+    EXPECT_LT(symplectic.maxEnergyError, 0.0015);
+    EXPECT_GT(symplectic.maxEnergyError, 0.0014);
+    EXPECT_LT(std::fabs(symplectic.distanceChangePct), 0.5);
+    // «у метода Верле — около 2·10⁻⁵»
+    const MethodRun leapfrog = RunLessonWith(SolverMethod::Leapfrog, 10);
+    EXPECT_NEAR(leapfrog.maxEnergyError, 2e-5, 0.1e-5);
+    // «Метод Рунге — Кутты точнее всех (8·10⁻⁸ за 10 лет), но его ошибка растёт с каждым оборотом: за 100
+    // лет уже 8·10⁻⁷.»
+    const MethodRun rk4 = RunLessonWith(SolverMethod::RungeKutta4, 10);
+    EXPECT_NEAR(rk4.maxEnergyError, 8e-8, 0.5e-8);
+    EXPECT_LT(rk4.maxEnergyError, leapfrog.maxEnergyError / 100);
+    const MethodRun rk4Long = RunLessonWith(SolverMethod::RungeKutta4, 100);
+    EXPECT_NEAR(rk4Long.finalEnergyError, 8e-7, 0.5e-7);
+    EXPECT_GT(rk4Long.finalEnergyError, 9 * rk4.finalEnergyError);
+    // «и за 100 лет эти числа не растут»
+    const MethodRun leapfrogLong = RunLessonWith(SolverMethod::Leapfrog, 100);
+    EXPECT_LT(leapfrogLong.maxEnergyError, 1.1 * leapfrog.maxEnergyError);
+    const MethodRun symplecticLong = RunLessonWith(SolverMethod::SymplecticEuler, 100);
+    EXPECT_LT(symplecticLong.maxEnergyError, 1.1 * symplectic.maxEnergyError);
 }
 
 } // namespace

@@ -298,7 +298,7 @@ TEST(Csv, DerivedColumnsFollowTheSunsModeAndTheFirstChangeIsZero) {
     run.Steps(200, false);
     const RunSnapshot& constants = run.recorder.Latest();
     const std::vector<CsvColumn> columns = HistoryCsvColumns(constants);
-    ASSERT_EQ(columns.size(), 109u); // the last ten: the polar angles, checked below
+    ASSERT_EQ(columns.size(), 110u); // the polar angles and the method last, checked below
     const auto rows =
         Fields(HistoryCsv(run.recorder.History(), constants, NumberedWords(constants), {}), ',');
     ASSERT_EQ(rows.size(), 402u);
@@ -356,14 +356,16 @@ TEST(Csv, RealLongitudesBesideTheSimulatedOnesForARunFromRealPositions) {
     s.PackState();
     RunSnapshot start = SnapshotOf(s);
     const std::vector<CsvColumn> columns = HistoryCsvColumns(start);
-    // 49 columns, then per planet 5 + 2 and for the asteroid 5 + 1, then the ten polar angles.
-    ASSERT_EQ(columns.size(), 49u + 9 * 7 + 6 + 10);
+    // 49 columns, then per planet 5 + 2 and for the asteroid 5 + 1, then the ten polar angles and the
+    // method.
+    ASSERT_EQ(columns.size(), 49u + 9 * 7 + 6 + 10 + 1);
     EXPECT_EQ(columns[49 + 5].quantity, CsvQuantity::Longitude);
     EXPECT_EQ(columns[49 + 6].quantity, CsvQuantity::RealLongitude);
     EXPECT_EQ(columns[49 + 9 * 7 + 5].quantity, CsvQuantity::Longitude);
     EXPECT_EQ(columns[49 + 9 * 7 + 5].body, Asteroid);
-    EXPECT_EQ(columns.back().quantity, CsvQuantity::PolarAngle);
-    EXPECT_EQ(columns.back().body, Asteroid);
+    EXPECT_EQ(columns[columns.size() - 2].quantity, CsvQuantity::PolarAngle);
+    EXPECT_EQ(columns[columns.size() - 2].body, Asteroid);
+    EXPECT_EQ(columns.back().quantity, CsvQuantity::Method);
 
     MeasureRecorder recorder;
     recorder.Start(start);

@@ -300,8 +300,9 @@ TEST(Csv, HeaderUnitsAndLocaleSeparators) {
     // Header fields quoted, commas inside them kept.
     EXPECT_EQ(header.rfind("\"c0\";\"c1, x\";\"c2\"", 0), 0u) << header;
     // Time, 11 bodies of 4 columns, energy, angular momentum, |dE/E0|, the Sun's mode, then 5 derived
-    // columns for each of the ten bodies round the Sun, then their ten polar angles: 109 fields.
-    EXPECT_EQ(std::count(header.begin(), header.end(), ';'), 108);
+    // columns for each of the ten bodies round the Sun, then their ten polar angles and the method: 110
+    // fields.
+    EXPECT_EQ(std::count(header.begin(), header.end(), ';'), 109);
     EXPECT_EQ(first.rfind("1,5;0;0;0;0;0;0;0;0;0;0;0;0;147,25;0;0;-30000,5;", 0), 0u);
     // The first sample has no |dE/E0| here (E0 is 0): its field is empty.
     EXPECT_NE(first.find(";0;0;-2,5e+33;3e+40;;free;"), std::string::npos) << first;

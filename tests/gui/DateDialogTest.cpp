@@ -75,7 +75,7 @@ TEST_F(DateCommand, OfferedOnTheButtonAndBothScreensWithItsShortcut) {
     for (const char* screen : {"Picture1", "Picture2"}) {
         EXPECT_EQ(MenuEntries(Find<ui::PictureBox>(&form, screen), &actions),
                   (QStringList{"Сохранить изображение…", entry, "Опыты для урока…",
-                               "Сохранить как опыт для урока…", "Язык / Language"}))
+                               "Сохранить как опыт для урока…", "Язык / Language", "Метод решения"}))
             << screen;
         EXPECT_EQ(actions.value(1), form.LoadOnDate) << screen;
     }

@@ -40,7 +40,8 @@ const QStringList Titles{"Солнечная система на 1.1.2000 без
                          "Комета",
                          "Земля остановилась",
                          "Вторая космическая скорость",
-                         "Солнце отпущено"};
+                         "Солнце отпущено",
+                         "Какой метод точнее?"};
 
 struct Gallery : ::testing::Test {
     SimState state;
@@ -53,10 +54,10 @@ struct Gallery : ::testing::Test {
     }
 };
 
-TEST(LessonCatalogueFiles, TheNineExperimentsReadWithTwoToSixSentencesEach) {
+TEST(LessonCatalogueFiles, TheTenExperimentsReadWithTwoToSixSentencesEach) {
     const LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder});
     EXPECT_TRUE(catalogue.problems.isEmpty()) << catalogue.problems.join('\n').toStdString();
-    ASSERT_EQ(catalogue.entries.size(), 9u);
+    ASSERT_EQ(catalogue.entries.size(), 10u);
     for (std::size_t k = 0; k < catalogue.entries.size(); ++k) {
         const LessonExperiment& e = catalogue.entries[k].experiment;
         EXPECT_EQ(LessonGallery::Title(e), Titles[static_cast<int>(k)]);
@@ -74,7 +75,7 @@ TEST(LessonCatalogueFiles, TheNineExperimentsReadWithTwoToSixSentencesEach) {
 // “Measurements”, and the gallery shows no Russian word; a teacher's file without English keeps its own.
 TEST(LessonCatalogueFiles, InEnglishTheGalleryShowsEveryExperimentInEnglish) {
     const LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder});
-    ASSERT_EQ(catalogue.entries.size(), 9u);
+    ASSERT_EQ(catalogue.entries.size(), 10u);
     const auto hasCyrillic = [](const QString& text) {
         return text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]")));
     };
@@ -148,9 +149,9 @@ TEST_F(Gallery, OfferedOnCtrlLAndInBothScreensMenus) {
     EXPECT_EQ(form.Lessons->shortcut(), QKeySequence("Ctrl+L"));
     for (const char* screen : {"Picture1", "Picture2"}) {
         const QStringList entries = test::MenuEntries(Find<ui::PictureBox>(&form, screen));
-        EXPECT_EQ(entries,
-                  (QStringList{"Сохранить изображение…", "Загрузить данные на другую дату…",
-                               "Опыты для урока…", "Сохранить как опыт для урока…", "Язык / Language"}))
+        EXPECT_EQ(entries, (QStringList{"Сохранить изображение…", "Загрузить данные на другую дату…",
+                                        "Опыты для урока…", "Сохранить как опыт для урока…",
+                                        "Язык / Language", "Метод решения"}))
             << screen;
     }
     form.activateWindow();

@@ -159,12 +159,13 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
     EXPECT_TRUE(header.contains("\"Астероид эксцентриситет\",\"Астероид период по Кеплеру, сут\","
                                 "\"Меркурий полярный угол, °\""));
     EXPECT_TRUE(header.contains("\"Земля полярный угол, °\""));
-    EXPECT_TRUE(header.endsWith("\"Астероид полярный угол, °\""));
-    EXPECT_EQ(header.count('"'), 2 * 109);
+    EXPECT_TRUE(header.endsWith("\"Астероид полярный угол, °\",\"Метод решения\""));
+    EXPECT_EQ(header.count('"'), 2 * 110);
     const QLocale c = QLocale::c();
     for (int row = 1; row <= 4; ++row) {
-        ASSERT_EQ(plain[row].size(), 109);
+        ASSERT_EQ(plain[row].size(), 110);
         EXPECT_EQ(c.toDouble(plain[row][0]), 2.0 * (row - 1));
+        EXPECT_EQ(plain[row].back(), "Метод Рунге — Кутты 4-го порядка"); // every run starts with it
     }
     bool ok = false;
     EXPECT_DOUBLE_EQ(c.toDouble(plain[4][13], &ok), earthX); // the Earth's x: 1 + 3 * 4
@@ -182,9 +183,9 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
     QLocale::setDefault(russian);
     const QList<QStringList> comma = SavedCsv(window, dir.filePath("ru.csv"), ';');
     ASSERT_EQ(comma.size(), 5);
-    EXPECT_EQ(comma[0].size(), 109);
+    EXPECT_EQ(comma[0].size(), 110);
     EXPECT_EQ(comma[0][0], "\"Время, сут\"");
-    ASSERT_EQ(comma[4].size(), 109);
+    ASSERT_EQ(comma[4].size(), 110);
     EXPECT_EQ(comma[2][0], "2");
     EXPECT_TRUE(comma[4][13].contains(',')) << comma[4][13].toStdString();
     EXPECT_DOUBLE_EQ(russian.toDouble(comma[4][13], &ok), earthX);

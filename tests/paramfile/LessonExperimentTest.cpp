@@ -95,3 +95,27 @@ TEST(LessonExperimentFile, AMistakeIsNamedByItsLine) {
 
 } // namespace
 } // namespace orvane
+
+namespace orvane {
+namespace {
+
+// `method` names one of the four methods by its key; left out, the experiment names none; anything
+// else is a mistake on its line.
+TEST(LessonExperimentFile, MethodIsOneOfTheFourKeys) {
+    const std::string head = std::string("title = t\nparameters = p.dat\n") + Masses;
+    const auto read = [&head](const std::string& line) { return ParseLessonExperiment(head + line); };
+    EXPECT_EQ(read("method = euler\n").experiment->method, SolverMethod::Euler);
+    EXPECT_EQ(read("method = symplectic-euler\n").experiment->method, SolverMethod::SymplecticEuler);
+    EXPECT_EQ(read("method =  leapfrog \n").experiment->method, SolverMethod::Leapfrog);
+    EXPECT_EQ(read("method = rk4\n").experiment->method, SolverMethod::RungeKutta4);
+    EXPECT_FALSE(read("").experiment->method.has_value());
+    for (const char* wrong : {"method = Euler\n", "method = rk\n", "method =\n", "method = leapfrog rk4\n"}) {
+        const ExperimentRead bad = read(wrong);
+        EXPECT_FALSE(bad.experiment) << wrong;
+        EXPECT_EQ(bad.fault, ExperimentFault::BadMethod) << wrong;
+        EXPECT_EQ(bad.line, 4) << wrong;
+    }
+}
+
+} // namespace
+} // namespace orvane
