@@ -288,11 +288,13 @@ TEST_F(Sources, TheTeachersOwnAreListedAfterTheBuiltInOnesAndOnlyTheyAreRenamedA
         alone.Select(0);
         EXPECT_TRUE(alone.RenameSelected("Мой опыт"));
     }
+    const int builtIn = static_cast<int>(ReadLessonCatalogue({BuiltInLessonFolder}).entries.size());
+    ASSERT_GE(builtIn, 9);
     LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, folder});
-    ASSERT_EQ(catalogue.entries.size(), 10u);
+    ASSERT_EQ(catalogue.entries.size(), static_cast<std::size_t>(builtIn) + 1);
     LessonGallery gallery(std::move(catalogue.entries), &form);
     auto* list = Find<QListWidget>(&gallery, "ExperimentList");
-    EXPECT_EQ(list->item(9)->text(), "Мой опыт (свой опыт)");
+    EXPECT_EQ(list->item(builtIn)->text(), "Мой опыт (свой опыт)");
     auto* rename = Find<QPushButton>(&gallery, "RenameButton");
     auto* remove = Find<QPushButton>(&gallery, "DeleteButton");
 
@@ -302,11 +304,11 @@ TEST_F(Sources, TheTeachersOwnAreListedAfterTheBuiltInOnesAndOnlyTheyAreRenamedA
     EXPECT_FALSE(gallery.RenameSelected("Другое"));
     EXPECT_FALSE(gallery.DeleteSelected());
 
-    gallery.Select(9);
+    gallery.Select(builtIn);
     EXPECT_TRUE(rename->isEnabled());
     EXPECT_TRUE(remove->isEnabled());
     EXPECT_TRUE(gallery.RenameSelected("Опыт с Юпитером"));
-    EXPECT_EQ(list->item(9)->text(), "Опыт с Юпитером (свой опыт)");
+    EXPECT_EQ(list->item(builtIn)->text(), "Опыт с Юпитером (свой опыт)");
     const LessonCatalogue renamed = ReadLessonCatalogue({folder});
     ASSERT_EQ(renamed.entries.size(), 1u);
     EXPECT_EQ(renamed.entries.front().experiment.title, "Опыт с Юпитером");
@@ -324,8 +326,8 @@ TEST_F(Sources, TheTeachersOwnAreListedAfterTheBuiltInOnesAndOnlyTheyAreRenamedA
     }
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_FALSE(QFile::exists(parameters));
-    EXPECT_EQ(list->count(), 9);
-    EXPECT_EQ(gallery.Entries().size(), 9u);
+    EXPECT_EQ(list->count(), builtIn);
+    EXPECT_EQ(gallery.Entries().size(), static_cast<std::size_t>(builtIn));
 }
 
 TEST_F(Sources, TheSaveAsLessonDialogIsOfferedOnTheScreensTheFileButtonsAndAKey) {
