@@ -25,6 +25,16 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out += '"';
 }
 
+// A field holding a comma, a semicolon or a quote is quoted: a spreadsheet that splits at every one of
+// them (LibreOffice's import dialog ticks Tab, Comma and Semicolon at first) then still reads "-23,893"
+// as one number instead of -23 and 893, and the columns after it keep their places.
+void AppendField(std::string& out, std::string_view text) {
+    if (text.find_first_of(",;\"") == std::string_view::npos)
+        out += text;
+    else
+        AppendQuoted(out, text);
+}
+
 // The moment of a sample with what stays fixed through the run.
 RunSnapshot MomentOf(const Sample& sample, const RunSnapshot& run) {
     RunSnapshot s = run;
@@ -155,11 +165,11 @@ std::string HistoryCsv(const SampleHistory& history, const RunSnapshot& run, con
         for (std::size_t k = 0; k < columns.size(); ++k) {
             if (k > 0) out += separator;
             if (columns[k].quantity == CsvQuantity::SunMode) {
-                out += sample.sunHeld ? words.sunHeld : words.sunFree;
+                AppendField(out, sample.sunHeld ? words.sunHeld : words.sunFree);
                 continue;
             }
             if (const std::optional<double> value = ValueOf(row, columns[k]))
-                out += CsvNumber(*value, format);
+                AppendField(out, CsvNumber(*value, format));
         }
         out += "\r\n";
     }

@@ -242,8 +242,12 @@ std::vector<std::vector<std::string>> Fields(const std::string& csv, char separa
         std::vector<std::string> fields;
         std::string field;
         std::istringstream split(line);
-        while (std::getline(split, field, separator))
+        while (std::getline(split, field, separator)) {
+            // A quoted field (a number with a decimal comma) holds no separator: its quotes go.
+            if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+                field = field.substr(1, field.size() - 2);
             fields.push_back(field);
+        }
         if (!line.empty() && line.back() == separator) fields.emplace_back();
         rows.push_back(fields);
     }
