@@ -427,7 +427,7 @@ void PictureBox::SetLargeMarks(bool large) {
     labelTexts_.clear();
     labelImages_.clear();
     for (const ShownLabel& label : labels_)
-        MarkChanged(label.box);
+        RepaintLabelBox(label.box);
     labels_.clear();
 }
 
@@ -485,10 +485,19 @@ void PictureBox::SetLabels(std::span<const orvane::SurfaceLabel> labels) {
     if (shown == labels_) return;
     // Only the boxes that changed are presented again: the names' old places and their new ones.
     for (const ShownLabel& label : labels_)
-        if (!shown.contains(label)) MarkChanged(label.box);
+        if (!shown.contains(label)) RepaintLabelBox(label.box);
     for (const ShownLabel& label : shown)
-        if (!labels_.contains(label)) MarkChanged(label.box);
+        if (!labels_.contains(label)) RepaintLabelBox(label.box);
     labels_ = std::move(shown);
+}
+
+// A name's box goes straight into the region of the window's next paint, not into the pending region of
+// the next presentation: a paint draws the names as they stand at that moment, so a name that moved
+// after a presentation was asked for, but before it was painted, would otherwise be drawn only where
+// the older request happened to cover it ("Вен а"), and its old place left for a later frame (two
+// Suns at once).
+void PictureBox::RepaintLabelBox(const QRect& box) {
+    if (!box.isEmpty()) update(box.translated(Border, Border));
 }
 
 // A name with its white rim, drawn once and then only copied: laying the text out nine times over at

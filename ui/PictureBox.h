@@ -86,6 +86,8 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     void EnsureImage();
     // Notes a rectangle of the drawing area (logical pixels, drawing-area coordinates) for presentation.
     void MarkChanged(const QRect& changed);
+    // Has a name's box (drawing-area coordinates) painted again with the window's very next paint.
+    void RepaintLabelBox(const QRect& box);
     void Present();
     bool ClipLine(double& x1, double& y1, double& x2, double& y2) const;
     struct LabelStyle {
