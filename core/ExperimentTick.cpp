@@ -10,10 +10,10 @@
 namespace orvane {
 
 void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
-                    DrawingSurface& picture1, DrawingSurface& picture2) {
+                    DrawingSurface& picture1, DrawingSurface& picture2, const BodyColors* palette) {
     DrawExperimentFrame(shared, view, picture1, picture2);
     AdvanceExperiment(run, shared);
-    PlotBodies(run, picture1, picture2);
+    PlotBodies(run, picture1, picture2, palette);
 }
 
 void DrawExperimentFrame(const SimState& shared, const ExperimentView& view, DrawingSurface& picture1,
@@ -62,11 +62,14 @@ void AdvanceExperiment(SimState& run, const SimState& shared) {
     CheckFloatingPointStatus();
 }
 
-void PlotBodies(SimState& run, DrawingSurface& picture1, DrawingSurface& picture2) {
+void PlotBodies(SimState& run, DrawingSurface& picture1, DrawingSurface& picture2,
+                const BodyColors* palette) {
     const Integer n = run.BodyCount;
     for (run.LoopI = 1; run.LoopI <= n; run.LoopI = Add16(run.LoopI, 1)) {
         run.SetBodyColor();
-        const std::int32_t color = RgbColor(run.ColorR, run.ColorG, run.ColorB);
+        const bool inPalette = palette != nullptr && run.LoopI >= body::Sun && run.LoopI <= body::Count;
+        const std::int32_t color = inPalette ? (*palette)[static_cast<std::size_t>(run.LoopI - 1)]
+                                             : RgbColor(run.ColorR, run.ColorG, run.ColorB);
         const auto x = ToSingle(run.ScreenX(run.LoopI));
         const auto y = ToSingle(run.ScreenY(run.LoopI));
         picture1.PSet(x, y, color);

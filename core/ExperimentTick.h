@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BodyColors.h"
 #include "ExperimentView.h"
 #include "SimState.h"
 
@@ -11,9 +12,9 @@ class DrawingSurface;
 // one Runge–Kutta step of `run`; the bodies' screen positions and the elapsed years and days; one point
 // per body. The step length, the overview's scale and the length unit are read from `shared` on every
 // call, as options meant to be shared; `view` is what the left screen shows now; `run` is the
-// experiment's own state.
+// experiment's own state. `palette`, where given, colours the bodies instead of the table (a projector's).
 void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
-                    DrawingSurface& picture1, DrawingSurface& picture2);
+                    DrawingSurface& picture1, DrawingSurface& picture2, const BodyColors* palette = nullptr);
 
 // The parts of a tick, in the order it runs them.
 
@@ -28,6 +29,7 @@ void DrawExperimentFrame(const SimState& shared, const ExperimentView& view, Dra
 void AdvanceExperiment(SimState& run, const SimState& shared);
 
 // One point per body in its colour at its screen position, first on picture1, then on picture2.
-void PlotBodies(SimState& run, DrawingSurface& picture1, DrawingSurface& picture2);
+void PlotBodies(SimState& run, DrawingSurface& picture1, DrawingSurface& picture2,
+                const BodyColors* palette = nullptr);
 
 } // namespace orvane

@@ -240,13 +240,14 @@ struct Raster {
     }
 };
 
-// The device pixels of a large point: a block of 3 × 3 around the device pixel the point falls in.
-// Only points on the drawing get one: their pixel coordinates are not negative, so truncation is floor.
+// The device pixels of a large point: a block of 3 × 3 logical pixels around the one the point falls
+// in, so that it is as large on a screen of twice the pixel density (6 × 6 device pixels there). Only
+// points on the drawing get one: their pixel coordinates are not negative, so truncation is floor.
 struct LargePoint {
-    int left, top;
+    int left, top, size;
     LargePoint(double pixelX, double pixelY, int scale)
-        : left(static_cast<int>(pixelX * scale) - 1), top(static_cast<int>(pixelY * scale) - 1) {}
-    static constexpr int Size = 3;
+        : left((static_cast<int>(pixelX) - 1) * scale), top((static_cast<int>(pixelY) - 1) * scale),
+          size(3 * scale) {}
 };
 
 // Where a point lands in logical pixels of a drawing area of the given size, and whether it lands on it.
@@ -362,8 +363,8 @@ void PictureBox::PSet(float x, float y, std::int32_t color) {
         Raster raster(image_, deviceScale_, drawnStrips_);
         if (largeMarks_) {
             const LargePoint block(p.x, p.y, deviceScale_);
-            raster.DeviceBlock(block.left, block.top, block.left + LargePoint::Size,
-                               block.top + LargePoint::Size, ToQColor(color).rgb());
+            raster.DeviceBlock(block.left, block.top, block.left + block.size, block.top + block.size,
+                               ToQColor(color).rgb());
         } else {
             raster.Plot(static_cast<int>(p.x), static_cast<int>(p.y), ToQColor(color).rgb());
         }
@@ -385,7 +386,7 @@ void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std
     const int imageWidth = image_.width(), imageHeight = image_.height();
     const int scale = deviceScale_;
     const bool single = scale == 1 && !largeMarks_;
-    const int blockSize = largeMarks_ ? LargePoint::Size : scale;
+    const int blockSize = largeMarks_ ? 3 * scale : scale;
     const std::size_t perRow = rgbs.size();
     const PairMapping mapping{originX_, originY_, spanX_, spanY_, width, height};
     for (std::size_t row = 0; row < rows; ++row) {
@@ -401,7 +402,7 @@ void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std
             if (largeMarks_) {
                 const LargePoint block(p.x, p.y, scale);
                 left = block.left, top = block.top;
-                if (left >= 0 && top >= 0 && left + 3 <= imageWidth && top + 3 <= imageHeight) {
+                if (scale == 1 && left >= 0 && top >= 0 && left + 3 <= imageWidth && top + 3 <= imageHeight) {
                     // Inside the image, as nearly every point is: three rows of three, unchecked.
                     for (QRgb* line = bits + top * stride + left; line != bits + (top + 3) * stride + left;
                          line += stride)

@@ -54,7 +54,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     };
     const QList<ShownLabel>& Labels() const { return labels_; }
 
-    // For a projector: every point a block of 3 × 3 device pixels, every line two pixels wide and the
+    // For a projector: every point a block of 3 × 3 logical pixels, every line two pixels wide and the
     // names in a larger font. What is already drawn stays as it is.
     void SetLargeMarks(bool large);
     bool LargeMarks() const { return largeMarks_; }

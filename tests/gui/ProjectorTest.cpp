@@ -2,6 +2,8 @@
 // run goes at 1 ms; names large and bold for a projector, the Sun and the asteroid named first.
 #include "GuiTestSupport.h"
 
+#include "Bodies.h"
+#include "BodyColors.h"
 #include "ScreenOptionsController.h"
 #include "VbSlider.h"
 #include "VbTimer.h"
@@ -11,7 +13,10 @@
 #include <QPaintEvent>
 #include <QScreen>
 
+#include <array>
+#include <cmath>
 #include <map>
+#include <numbers>
 
 namespace orvane {
 namespace {
@@ -133,6 +138,117 @@ TEST_F(Projector, NamesAreWholeInEveryFramePresentedWhileRunningAtOneMillisecond
         EXPECT_TRUE(overview.brokenNames.isEmpty()) << overview.brokenNames.join('\n').toStdString();
         EXPECT_GE(left.namesWhole, 3 * left.checks); // the Sun and the inner planets in every frame
     }
+}
+
+} // namespace
+} // namespace orvane
+
+namespace orvane {
+namespace {
+
+// WCAG 2's contrast ratio of a colour against white: (1 + 0.05) / (L + 0.05), L the relative luminance
+// of the sRGB colour, its channels made linear first.
+double ContrastWithWhite(std::int32_t color) {
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(color & 0xFF) + 0.7152 * linear((color >> 8) & 0xFF) +
+                             0.0722 * linear((color >> 16) & 0xFF);
+    return 1.05 / (luminance + 0.05);
+}
+
+TEST(ProjectorColours, TheContrastFormulaGivesWcagsOwnFigures) {
+    EXPECT_NEAR(ContrastWithWhite(RgbColor(0, 0, 0)), 21, 1e-9);
+    EXPECT_NEAR(ContrastWithWhite(RgbColor(255, 255, 255)), 1, 1e-9);
+    EXPECT_NEAR(ContrastWithWhite(RgbColor(0x77, 0x77, 0x77)), 4.48, 0.01); // the usual "#777 fails AA"
+    EXPECT_NEAR(ContrastWithWhite(RgbColor(0, 0, 255)), 8.59, 0.01);
+    EXPECT_NEAR(ContrastWithWhite(RgbColor(0, 255, 0)), 1.37, 0.01); // the table's Sun
+}
+
+// Each body its own colour, every one readable on the white screen, the Sun orange; the table's colours,
+// which the projector's replace, fail on both counts.
+TEST(ProjectorColours, EachBodyItsOwnColourAtLeastThreeToOneAgainstWhite) {
+    const BodyColors table = AllBodyColors();
+    EXPECT_EQ(table[body::Neptune - 1], table[body::Mars - 1]);
+    EXPECT_LT(ContrastWithWhite(table[body::Sun - 1]), 3);
+    const BodyColors projector = ProjectorBodyColors();
+    const auto channels = [](std::int32_t c) {
+        return std::array<int, 3>{c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF};
+    };
+    for (std::size_t a = 0; a < projector.size(); ++a) {
+        EXPECT_GE(ContrastWithWhite(projector[a]), 3.0) << a + 1;
+        for (std::size_t b = a + 1; b < projector.size(); ++b) {
+            const auto p = channels(projector[a]), q = channels(projector[b]);
+            const double distance = std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+            EXPECT_GT(distance, 80) << a + 1 << " and " << b + 1;
+        }
+    }
+    // The Sun: red well above green, no blue, a hue between red-orange and yellow (20° to 50°).
+    const auto sun = channels(projector[body::Sun - 1]);
+    const double hue = std::atan2(std::sqrt(3.0) * (sun[1] - sun[2]), 2.0 * sun[0] - sun[1] - sun[2]) * 180 /
+                       std::numbers::pi;
+    EXPECT_GE(hue, 20);
+    EXPECT_LE(hue, 50);
+}
+
+// On the screens: the points, the names and the kept trails in the projector's colours while the option
+// is on, 3 × 3 logical pixels a point, names 20 px and bold; the table's colours back once it is off.
+TEST_F(Projector, LargeMarksPaintEveryBodyInItsProjectorColour) {
+    Set({.bodyNames = true, .keepTrails = true, .largeMarks = true});
+    Ticks(3);
+    const BodyColors projector = ProjectorBodyColors();
+    const auto rgbOf = [](std::int32_t c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); };
+    const QImage image = Left()->Image();
+    const QPointF sun = Left()->ToPixel(form->Run().ScreenX(body::Sun), form->Run().ScreenY(body::Sun));
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            EXPECT_EQ(image.pixel(static_cast<int>(sun.x()) + dx, static_cast<int>(sun.y()) + dy),
+                      rgbOf(projector[body::Sun - 1]));
+    EXPECT_EQ(test::CountColor(Overview()->Image(), qRgb(255, 0, 0)), 0); // no table red: Mars, Neptune
+    EXPECT_GT(test::CountColor(Overview()->Image(), rgbOf(projector[body::Neptune - 1])), 8);
+    EXPECT_GT(test::CountColor(Overview()->Image(), rgbOf(projector[body::Mars - 1])), 8);
+    ASSERT_FALSE(Left()->Labels().isEmpty());
+    for (const auto& label : Left()->Labels()) {
+        EXPECT_NE(std::find_if(projector.begin(), projector.end(),
+                               [&](std::int32_t c) { return rgbOf(c) == label.rgb; }),
+                  projector.end())
+            << label.text.toStdString();
+        EXPECT_GE(label.box.height(), 20) << label.text.toStdString(); // 20 px text and its rim
+    }
+    EXPECT_EQ(Left()->Labels().front().text, "Солнце");
+    EXPECT_EQ(Left()->Labels().front().rgb, rgbOf(projector[body::Sun - 1]));
+    // Off again: the next step plots in the table's colours, the names too.
+    Set({.bodyNames = true});
+    Click(form, "Command1");
+    const QPointF sunNow = Left()->ToPixel(form->Run().ScreenX(body::Sun), form->Run().ScreenY(body::Sun));
+    EXPECT_EQ(Left()->Image().pixel(static_cast<int>(sunNow.x()), static_cast<int>(sunNow.y())),
+              qRgb(0, 255, 0));
+    EXPECT_EQ(Left()->Labels().front().rgb, qRgb(0, 255, 0));
+}
+
+// At twice the pixel density (QT_SCALE_FACTOR=2, its own ctest entry) a large point is 3 × 3 logical
+// pixels, 6 × 6 device pixels, and an axis two logical pixels wide.
+TEST_F(Projector, LargeMarksAreLogicalPixelsOnADenseScreen) {
+    if (Left()->devicePixelRatioF() < 2) GTEST_SKIP() << "runs as the entry with QT_SCALE_FACTOR=2";
+    Set({.largeMarks = true});
+    Ticks(1);
+    const QImage image = Left()->Image();
+    ASSERT_EQ(image.devicePixelRatio(), 2);
+    const QPointF sun = Left()->ToPixel(form->Run().ScreenX(body::Sun), form->Run().ScreenY(body::Sun));
+    const int sx = static_cast<int>(sun.x()) * 2, sy = static_cast<int>(sun.y()) * 2;
+    const QRgb orange = qRgb(204, 102, 0);
+    for (int dy = -2; dy <= 3; ++dy)
+        for (int dx = -2; dx <= 3; ++dx)
+            EXPECT_EQ(image.pixel(sx + dx, sy + dy), orange) << dx << "," << dy;
+    EXPECT_NE(image.pixel(sx - 3, sy), orange);
+    EXPECT_NE(image.pixel(sx + 4, sy), orange);
+    // The x axis: two logical rows, four device rows, at the left edge.
+    const int axisRow = static_cast<int>(Left()->ToPixel(0, 0).y()) * 2;
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(image.pixel(10, axisRow + row) & 0xFFFFFF, 0x010000u) << row;
+    EXPECT_EQ(image.pixel(10, axisRow - 1) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(10, axisRow + 4) & 0xFFFFFF, 0xFFFFFFu);
 }
 
 } // namespace

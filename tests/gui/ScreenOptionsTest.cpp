@@ -237,7 +237,7 @@ TEST_F(Options, LargeMarksDrawBlocksAndWideLines) {
     const int sx = static_cast<int>(sun.x()), sy = static_cast<int>(sun.y());
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
-            EXPECT_EQ(image.pixel(sx + dx, sy + dy) & 0xFFFFFF, 0x00FF00u) << dx << "," << dy;
+            EXPECT_EQ(image.pixel(sx + dx, sy + dy) & 0xFFFFFF, 0xCC6600u) << dx << "," << dy; // orange
     // The x axis (colour value 1, red 1): two rows at the left edge, the row above white.
     const int axisRow = static_cast<int>(Left()->ToPixel(0, 0).y());
     EXPECT_EQ(image.pixel(5, axisRow) & 0xFFFFFF, 0x010000u);
