@@ -458,11 +458,13 @@
     <name>orvane::ExperimentKeys</name>
     <message>
         <source>Клавиши: пробел — «Старт», затем «Пауза» или «Продолжить»;
-стрелки — переместить экран; + и − — размер экрана меньше или больше;
+стрелки — переместить экран; + и − — размер экрана в 1,25 раза меньше или больше
+(колесо мыши над левым экраном — так же, с Shift — мельче);
 Home — исходный вид; PageDown — «Продолжить», PageUp — «Пауза»;
 Ctrl+M — измерения; F1 — справка.</source>
         <translation>Keys: Space — “Start”, then “Pause” or “Continue”;
-arrows — move the screen; + and − — a smaller or larger screen size;
+arrows — move the screen; + and − — the screen size 1.25 times smaller or larger
+(the mouse wheel over the left screen does the same, finer with Shift);
 Home — the initial view; PageDown — “Continue”, PageUp — “Pause”;
 Ctrl+M — measurements; F1 — help.</translation>
     </message>

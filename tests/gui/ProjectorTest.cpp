@@ -10,8 +10,10 @@
 
 #include "Settings.h"
 
+#include <QLabel>
 #include <QPaintEvent>
 #include <QScreen>
+#include <QWheelEvent>
 
 #include <array>
 #include <cmath>
@@ -249,6 +251,77 @@ TEST_F(Projector, LargeMarksAreLogicalPixelsOnADenseScreen) {
         EXPECT_EQ(image.pixel(10, axisRow + row) & 0xFFFFFF, 0x010000u) << row;
     EXPECT_EQ(image.pixel(10, axisRow - 1) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(image.pixel(10, axisRow + 4) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+} // namespace
+} // namespace orvane
+
+namespace orvane {
+namespace {
+
+// A turn of the mouse wheel over the left screen.
+void Wheel(QWidget* screen, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPointF at(screen->width() / 2.0, screen->height() / 2.0);
+    QWheelEvent event(at, screen->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(screen, &event);
+}
+
+// The wheel over the left screen zooms by 1.25 a notch, Shift by 1.05, and does what a drag of the zoom
+// slider to the same width does: the view, the caption, both screens wiped and the kept trails drawn
+// again, pixel for pixel.
+TEST_F(Projector, TheWheelZoomsByAFactorAsADragOfTheSliderWould) {
+    Set({.keepTrails = true});
+    driver::Program other;
+    QPointer<Form2> dragged = driver::StartExperiment(other.setup);
+    ASSERT_NE(dragged, nullptr);
+    dragged->findChild<ScreenOptionsController*>()->SetOptions({.keepTrails = true});
+    for (Form2* f : {form.data(), dragged.data()}) {
+        Click(f, "Command4");
+        for (int k = 0; k < 40; ++k)
+            Click(f, "Command1");
+    }
+    int scrolls = 0;
+    QObject::connect(form->Slider2, &ui::VbSlider::Scroll, [&] { ++scrolls; });
+    Wheel(Left(), 120);
+    EXPECT_EQ(form->Slider2->value(), 7200);
+    EXPECT_EQ(scrolls, 1);
+    EXPECT_EQ(form->View.ZoomHalfX, 3600);
+    EXPECT_EQ(test::Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 7200 млн.км");
+    // The same width reached by the hand on the other window's slider.
+    dragged->Slider2->setSliderDown(true);
+    dragged->Slider2->setSliderPosition(7200);
+    dragged->Slider2->setSliderDown(false);
+    EXPECT_EQ(dragged->View.ZoomHalfX, 3600);
+    EXPECT_EQ(Left()->Image(), test::Find<ui::PictureBox>(dragged, "Picture1")->Image());
+    EXPECT_EQ(Overview()->Image(), test::Find<ui::PictureBox>(dragged, "Picture2")->Image());
+    // Two notches at once, then half-notches of a fine wheel that add up; out again; Shift for 5 %.
+    Wheel(Left(), 240);
+    EXPECT_EQ(form->Slider2->value(), 4600);
+    Wheel(Left(), 60);
+    EXPECT_EQ(form->Slider2->value(), 4600);
+    Wheel(Left(), 60);
+    EXPECT_EQ(form->Slider2->value(), 3700);
+    Wheel(Left(), -120);
+    EXPECT_EQ(form->Slider2->value(), 4650); // 3700 × 1.25 = 4625, to the nearest 50
+    Wheel(Left(), 120, Qt::ShiftModifier);
+    EXPECT_EQ(form->Slider2->value(), 4429); // 4650 / 1.05
+    // The overview does not zoom.
+    Wheel(Overview(), 120);
+    EXPECT_EQ(form->Slider2->value(), 4429);
+    dragged->close();
+}
+
+// With the keys on, twelve presses of + take the screen from 9000 to 600 million km.
+TEST_F(Projector, TwelvePressesOfPlusGoFromNineThousandToSixHundred) {
+    Set({.keys = true});
+    form->activateWindow();
+    for (int k = 0; k < 12; ++k)
+        QTest::keyClick(form, Qt::Key_Plus);
+    EXPECT_EQ(form->Slider2->value(), 600);
+    EXPECT_EQ(form->View.ZoomHalfX, 300);
+    QTest::keyClick(form, Qt::Key_Minus);
+    EXPECT_EQ(form->Slider2->value(), 750);
 }
 
 } // namespace
