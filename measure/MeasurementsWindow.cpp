@@ -14,6 +14,7 @@
 #include "NumberText.h"
 #include "RealSky.h"
 #include "WholeFile.h"
+#include "WindowOps.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -259,7 +260,8 @@ void MeasurementsWindow::BuildLayout() {
     bottom->addLayout(plots, 1);
     layout->addLayout(bottom, 1);
 
-    resize(1180, 860);
+    // 1180 × 860 where the screen has room; on a laptop's or a dense screen no more than it shows.
+    ui::FitToScreen(this, QSize(1180, 860));
 }
 
 void MeasurementsWindow::Refresh() {
