@@ -95,7 +95,7 @@ TEST(HelpWindow, TheGuideCoversTheWholeProgramWithEveryKeyInATable) {
     SimState state;
     Form1 setup(state);
     setup.show();
-    Click(&setup, "Command8");
+    setup.Command8_Click(); // «Справка», as in the case above
     QPointer<Form3> help = setup.HelpWindow();
     ASSERT_NE(help, nullptr);
     const QString shown = Find<QPlainTextEdit>(help, "Text1")->toPlainText();
