@@ -259,8 +259,8 @@ struct PointPixel {
     }
 };
 
-inline PointPixel ToPointPixel(float x, float y, double originX, double originY, double spanX, double spanY,
-                               double width, double height) {
+[[maybe_unused]] inline PointPixel ToPointPixel(float x, float y, double originX, double originY,
+                                                double spanX, double spanY, double width, double height) {
     return {(x - originX) / spanX * width, (y - originY) / spanY * height};
 }
 

@@ -23,7 +23,7 @@
 namespace orvane::measure {
 namespace {
 
-constexpr int Mercury = 2, Earth = 4, Jupiter = 6, Pluto = 10, Asteroid = 11;
+constexpr int Mercury = 2, Earth = 4, Pluto = 10, Asteroid = 11;
 constexpr double Day = 86400;
 constexpr double G = 6.67e-11;
 constexpr double Au = 149597870700.0;
