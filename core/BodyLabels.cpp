@@ -56,7 +56,13 @@ void DrawBodyLabels(const SimState& run, const SimState& shared, ScreenArea area
     // At most one of each per body: fixed arrays, as a tick allocates nothing.
     FixedList<Body> shown;
     const Integer n = run.BodyCount;
-    for (int i = 1; i <= n && i <= body::Count; ++i) {
+    // The order of naming is the order of priority where names compete for room: the Sun, then the
+    // asteroid (what most lesson experiments are about), then the planets outward.
+    std::array<int, body::Count> order{body::Sun, body::Asteroid};
+    for (int planet = body::Mercury; planet <= body::Pluto; ++planet)
+        order[static_cast<std::size_t>(planet)] = planet;
+    for (const int i : order) {
+        if (i > n) continue;
         const double x = ToMillionKm(run.StateVec(state::X(i, n)), shared.LengthUnit);
         const double y = ToMillionKm(run.StateVec(state::Y(i, n)), shared.LengthUnit);
         if (x >= area.left && x < area.right && y > area.bottom && y <= area.top) shown.push_back({i, x, y});

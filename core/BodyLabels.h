@@ -29,8 +29,8 @@ using BodyNameTexts = std::array<std::string, body::Count>;
 // screen showing `area`. A body outside the area goes unnamed. Each name tries four places in turn —
 // right of its body, left, above, below — and takes the first that lies wholly on the screen, clear of
 // the names placed before it and of the other bodies' points; a name with no such place is left out,
-// so names never cover each other or a body. The Sun is named first, then the planets outward and the
-// asteroid.
+// so names never cover each other or a body. The Sun is named first, then the asteroid, then the
+// planets outward.
 void DrawBodyLabels(const SimState& run, const SimState& shared, ScreenArea area, const BodyNameTexts& names,
                     const BodyColors& colors, DrawingSurface& screen);
 

@@ -10,16 +10,17 @@
 namespace orvane {
 
 void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
-                    DrawingSurface& picture1, DrawingSurface& picture2, RunIntegrator& integrator) {
+                    DrawingSurface& picture1, DrawingSurface& picture2, RunIntegrator& integrator,
+                    const BodyColors* palette) {
     DrawExperimentFrame(shared, view, picture1, picture2);
     AdvanceExperiment(run, shared, integrator);
-    PlotBodies(run, picture1, picture2);
+    PlotBodies(run, picture1, picture2, palette);
 }
 
 void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
-                    DrawingSurface& picture1, DrawingSurface& picture2) {
+                    DrawingSurface& picture1, DrawingSurface& picture2, const BodyColors* palette) {
     RunIntegrator integrator;
-    ExperimentTick(run, shared, view, picture1, picture2, integrator);
+    ExperimentTick(run, shared, view, picture1, picture2, integrator, palette);
 }
 
 void DrawExperimentFrame(const SimState& shared, const ExperimentView& view, DrawingSurface& picture1,
@@ -66,11 +67,14 @@ void AdvanceExperiment(SimState& run, const SimState& shared, RunIntegrator& int
     CheckFloatingPointStatus();
 }
 
-void PlotBodies(SimState& run, DrawingSurface& picture1, DrawingSurface& picture2) {
+void PlotBodies(SimState& run, DrawingSurface& picture1, DrawingSurface& picture2,
+                const BodyColors* palette) {
     const Integer n = run.BodyCount;
     for (run.LoopI = 1; run.LoopI <= n; run.LoopI = Add16(run.LoopI, 1)) {
         run.SetBodyColor();
-        const std::int32_t color = RgbColor(run.ColorR, run.ColorG, run.ColorB);
+        const bool inPalette = palette != nullptr && run.LoopI >= body::Sun && run.LoopI <= body::Count;
+        const std::int32_t color = inPalette ? (*palette)[static_cast<std::size_t>(run.LoopI - 1)]
+                                             : RgbColor(run.ColorR, run.ColorG, run.ColorB);
         const auto x = ToSingle(run.ScreenX(run.LoopI));
         const auto y = ToSingle(run.ScreenY(run.LoopI));
         picture1.PSet(x, y, color);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BodyColors.h"
 #include "ExperimentView.h"
 #include "Integrator.h"
 #include "SimState.h"
@@ -13,12 +14,14 @@ class DrawingSurface;
 // `integrator`, which keeps what the method carries from step to step; the bodies' screen positions and the
 // elapsed years and days; one point per body. The step length, the overview's scale and the length unit are
 // read from `shared` on every call, as options meant to be shared; `view` is what the left screen shows now;
-// `run` is the experiment's own state.
+// `run` is the experiment's own state. `palette`, where given, colours the bodies instead of the table (a
+// projector's).
 void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
-                    DrawingSurface& picture1, DrawingSurface& picture2, RunIntegrator& integrator);
+                    DrawingSurface& picture1, DrawingSurface& picture2, RunIntegrator& integrator,
+                    const BodyColors* palette = nullptr);
 // The same with a method made for this one step (a method's kept values only save evaluations).
 void ExperimentTick(SimState& run, const SimState& shared, const ExperimentView& view,
-                    DrawingSurface& picture1, DrawingSurface& picture2);
+                    DrawingSurface& picture1, DrawingSurface& picture2, const BodyColors* palette = nullptr);
 
 // The parts of a tick, in the order it runs them.
 
@@ -35,6 +38,7 @@ void AdvanceExperiment(SimState& run, const SimState& shared, RunIntegrator& int
 void AdvanceExperiment(SimState& run, const SimState& shared);
 
 // One point per body in its colour at its screen position, first on picture1, then on picture2.
-void PlotBodies(SimState& run, DrawingSurface& picture1, DrawingSurface& picture2);
+void PlotBodies(SimState& run, DrawingSurface& picture1, DrawingSurface& picture2,
+                const BodyColors* palette = nullptr);
 
 } // namespace orvane

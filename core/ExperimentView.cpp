@@ -1,5 +1,8 @@
 #include "ExperimentView.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvane {
 
 bool ExperimentView::Pan(Direction direction) {
@@ -18,6 +21,18 @@ bool ExperimentView::Pan(Direction direction) {
         break;
     }
     return true;
+}
+
+int ZoomedWidth(int width, int steps, bool fine, int least, int most) {
+    const double factor = fine ? 1.05 : 1.25;
+    const int grid = fine ? 1 : 50;
+    for (; steps != 0 && width >= least && width <= most; steps += steps > 0 ? -1 : 1) {
+        const double target = steps > 0 ? width / factor : width * factor;
+        int next = static_cast<int>(std::lround(target / grid)) * grid;
+        if (next == width) next += steps > 0 ? -grid : grid;
+        width = std::clamp(next, least, most);
+    }
+    return width;
 }
 
 bool ExperimentView::Zoom(int width) {

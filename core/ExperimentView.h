@@ -27,4 +27,10 @@ struct ExperimentView {
     [[nodiscard]] bool Zoom(int width);
 };
 
+// The width the zoom slider goes to when the screen is made `steps` steps smaller (positive: zoom in)
+// or larger: each step divides or multiplies the width by 1.25, rounded to the slider's page of 50
+// (9000, 7200, 5750, 4600, … 750, 600: twelve steps), or, `fine`, by 1.05 to a whole million km. A step
+// always moves the slider by at least one value, and never beyond [least, most].
+int ZoomedWidth(int width, int steps, bool fine, int least, int most);
+
 } // namespace orvane

@@ -25,16 +25,20 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out += '"';
 }
 
+// A field holding a comma, a semicolon or a quote is quoted: a spreadsheet that splits at every one of
+// them (LibreOffice's import dialog ticks Tab, Comma and Semicolon at first) then still reads "-23,893"
+// as one number instead of -23 and 893, and the columns after it keep their places.
+void AppendField(std::string& out, std::string_view text) {
+    if (text.find_first_of(",;\"") == std::string_view::npos)
+        out += text;
+    else
+        AppendQuoted(out, text);
+}
+
 // A method's name may hold the separator ("Runge–Kutta, 4th order"): it is quoted where it does.
 void AppendMethod(std::string& out, const CsvWords& words, SolverMethod method) {
-    for (std::size_t k = 0; k < SolverMethods.size(); ++k) {
-        if (SolverMethods[k].id != method) continue;
-        const std::string& name = words.methods[k];
-        if (name.find_first_of(",;\"") == std::string::npos)
-            out += name;
-        else
-            AppendQuoted(out, name);
-    }
+    for (std::size_t k = 0; k < SolverMethods.size(); ++k)
+        if (SolverMethods[k].id == method) AppendField(out, words.methods[k]);
 }
 
 // The moment of a sample with what stays fixed through the run.
@@ -171,7 +175,7 @@ std::string HistoryCsv(const SampleHistory& history, const RunSnapshot& run, con
         for (std::size_t k = 0; k < columns.size(); ++k) {
             if (k > 0) out += separator;
             if (columns[k].quantity == CsvQuantity::SunMode) {
-                out += sample.sunHeld ? words.sunHeld : words.sunFree;
+                AppendField(out, sample.sunHeld ? words.sunHeld : words.sunFree);
                 continue;
             }
             if (columns[k].quantity == CsvQuantity::Method) {
@@ -179,7 +183,7 @@ std::string HistoryCsv(const SampleHistory& history, const RunSnapshot& run, con
                 continue;
             }
             if (const std::optional<double> value = ValueOf(row, columns[k]))
-                out += CsvNumber(*value, format);
+                AppendField(out, CsvNumber(*value, format));
         }
         out += "\r\n";
     }

@@ -65,7 +65,8 @@ struct CsvWords {
 // The history as CSV text, UTF-8 with a byte-order mark (so that spreadsheets on every system read the
 // header's letters right): the header, then a row per sample, lines ending in CR LF. The derived columns
 // are worked out from each sample's own state with the masses and G of `run`, and mu as the sample's Sun
-// mode gives it. Header fields are quoted; an empty field stands where the window shows "—".
+// mode gives it. Header fields are quoted, and so is every other field holding a comma (a decimal
+// comma) or a semicolon; an empty field stands where the window shows "—".
 std::string HistoryCsv(const SampleHistory& history, const RunSnapshot& run, const CsvWords& words,
                        CsvFormat format);
 

@@ -4,6 +4,7 @@
 #include "Guard.h"
 #include "VbSlider.h"
 #include "VbTimer.h"
+#include "WheelZoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -57,7 +58,7 @@ bool OncePerPress(const KeyCommand& command) {
 
 ExperimentKeys::ExperimentKeys(Form2& experiment)
     : QObject(&experiment), experiment_(experiment), homeSize_(experiment.Slider2->value()),
-      homeView_(experiment.View) {}
+      homeView_(experiment.View), zoom_(ZoomOf(experiment)) {}
 
 ExperimentKeys::~ExperimentKeys() {
     SetEnabled(false);
@@ -75,7 +76,8 @@ void ExperimentKeys::SetEnabled(bool enabled) {
 
 QString ExperimentKeys::KeyList() {
     return tr("Клавиши: пробел — «Старт», затем «Пауза» или «Продолжить»;\n"
-              "стрелки — переместить экран; + и − — размер экрана меньше или больше;\n"
+              "стрелки — переместить экран; + и − — размер экрана в 1,25 раза меньше или больше\n"
+              "(колесо мыши над левым экраном — так же, с Shift — мельче);\n"
               "Home — исходный вид; PageDown — «Продолжить», PageUp — «Пауза»;\n"
               "Ctrl+M — измерения; F1 — справка.") +
            QLatin1Char('\n') + tr("Delete — очистить экраны.");
@@ -110,10 +112,10 @@ bool ExperimentKeys::Handle(const QKeyEvent& key) {
         ClickButton(command.button);
         return true;
     case Command::ZoomIn:
-        ZoomStep(QAbstractSlider::SliderPageStepSub);
+        zoom_->Step(1, false);
         return true;
     case Command::ZoomOut:
-        ZoomStep(QAbstractSlider::SliderPageStepAdd);
+        zoom_->Step(-1, false);
         return true;
     case Command::Home:
         GoHome();
@@ -129,11 +131,6 @@ bool ExperimentKeys::Handle(const QKeyEvent& key) {
 
 void ExperimentKeys::ClickButton(const char* name) {
     if (auto* button = experiment_.findChild<QAbstractButton*>(QLatin1String(name))) button->click();
-}
-
-// A click on the slider's track: the slider raises its Scroll and Change events as for the mouse.
-void ExperimentKeys::ZoomStep(int action) {
-    experiment_.Slider2->triggerAction(static_cast<QAbstractSlider::SliderAction>(action));
 }
 
 // The zoom slider set back (its caption follows) and the view moved home, drawn as a move of the

@@ -175,7 +175,7 @@ void ShowIfChanged(QLineEdit* box, const QString& text) {
 // The tick: the core steps the run and draws through both screens; the window shows the elapsed time and
 // sets the timer, which is what first arms it and how a new slow-down takes effect.
 void Form2::Command1_Click() {
-    ExperimentTick(run_, shared_, View, *Picture1, *Picture2, integrator_);
+    ExperimentTick(run_, shared_, View, *Picture1, *Picture2, integrator_, Palette ? &*Palette : nullptr);
     ShowIfChanged(Text1, ui::NumberToText(run_.ElapsedYears));
     ShowIfChanged(Text2, ui::NumberToText(run_.ElapsedDaysRem));
     Timer1->SetInterval(shared_.Options.StepDelayMs);

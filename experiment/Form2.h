@@ -1,11 +1,14 @@
 #pragma once
 
+#include "BodyColors.h"
 #include "ExperimentView.h"
 #include "Integrator.h"
 #include "SimState.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -53,6 +56,8 @@ class Form2 : public QWidget {
 
     // What the left screen shows: its centre and half-size in millions of kilometres.
     ExperimentView View;
+    // The bodies' colours when they are not the table's (for a projector); set by the screen options.
+    std::optional<BodyColors> Palette;
 
     void Form_Load();
     void Command1_Click(); // the tick

@@ -108,6 +108,10 @@ void ScreenOptionsController::Apply(const ScreenOptions& options) {
     if (!options.keepTrails) trails_.Clear();
     if (options.keepTrails != before.keepTrails) screensInStore_ = !ticked_;
     keys_->SetEnabled(options.keys);
+    // A projector gets colours a class tells apart on its white screen: the points from the next step
+    // on, the names and the trails drawn again at once.
+    colors_ = options.largeMarks ? ProjectorBodyColors() : AllBodyColors();
+    experiment_.Palette = options.largeMarks ? std::optional(colors_) : std::nullopt;
     for (ui::PictureBox* screen : {experiment_.Picture1, experiment_.Picture2}) {
         screen->SetLargeMarks(options.largeMarks);
         screen->setToolTip(ScreensToolTip());

@@ -2,6 +2,7 @@
 
 #include "AppStyle.h"
 #include "Controls.h"
+#include "GuideText.h"
 #include "HelpText.h"
 #include "Language.h"
 #include "MessageBox.h"
@@ -53,7 +54,11 @@ void Form3::Form_Load() {
     helpText_ = BuildHelpText();
     QString shown = helpText_;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text1->setPlainText(shown);
+    // The rest of the program follows the help of old, below it in the same box: the keys' table reads
+    // as two columns at a tab stop wide enough for the longest key.
+    Text1->setTabStopDistance(Text1->fontMetrics().horizontalAdvance(QStringLiteral("PageDown / PageUp")) +
+                              12);
+    Text1->setPlainText(shown + QStringLiteral("\n\n") + BuildGuideText());
 }
 
 void Form3::changeEvent(QEvent* event) {

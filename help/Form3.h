@@ -14,7 +14,8 @@ class Form3 : public QWidget {
     Form3();
 
     QPlainTextEdit* Text1 = nullptr;
-    // The help text as it was built, line breaks as carriage return and line feed.
+    // The help text as it was built, line breaks as carriage return and line feed. The box shows it with
+    // the guide to the rest of the program after it (GuideText).
     const QString& HelpText() const { return helpText_; }
 
     void Form_Load();

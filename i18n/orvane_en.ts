@@ -334,6 +334,181 @@
     </message>
 </context>
 <context>
+    <name>GuideText</name>
+    <message>
+        <source>Опыты для урока</source>
+        <translation>Experiments for a lesson</translation>
+    </message>
+    <message>
+        <source>«Опыты для урока…» (Ctrl+L, или правый щелчок по любому экрану окна подготовки) — список готовых опытов: что показать, за чем следить, что измерить. «Загрузить» задаёт все тела, их массы, точность и, где опыт так велит, режим Солнца, и выводит тела на экраны.</source>
+        <translation>“Experiments for a lesson…” (Ctrl+L, or right-click either screen of the set-up window) lists ready experiments: what to show, what to watch, what to measure. “Load” sets every body, their masses, the accuracy and, where the experiment says so, the Sun’s mode, and shows the bodies on the screens.</translation>
+    </message>
+    <message>
+        <source>Учитель может сохранить свои параметры как собственный опыт с названием и описанием; такие опыты стоят в том же списке после готовых, их можно переименовать и удалить.</source>
+        <translation>A teacher can save the current parameters as an experiment of their own, with a title and a description; such experiments follow the ready ones in the same list and can be renamed and deleted.</translation>
+    </message>
+    <message>
+        <source>Файлы параметров</source>
+        <translation>Parameter files</translation>
+    </message>
+    <message>
+        <source>Кнопки «файл №1» сохраняют и загружают файл orvane1.dat. Правый щелчок по ним: «Открыть файл параметров…» (Ctrl+O), «Сохранить файл параметров как…» (Ctrl+Shift+S) и «Недавние файлы». Файл — одиннадцать строк по пять чисел; файл, названный в командной строке (orvane ФАЙЛ), открывается при запуске.</source>
+        <translation>The “file No.&#xa0;1” buttons save and load the file orvane1.dat. Right-click them for “Open a parameter file…” (Ctrl+O), “Save the parameter file as…” (Ctrl+Shift+S) and “Recent files”. A file is eleven lines of five numbers; a file named on the command line (orvane FILE) opens at start.</translation>
+    </message>
+    <message>
+        <source>«Загрузить данные на другую дату…» (Ctrl+D, правый щелчок по кнопке данных на 1.1.2000 или по экрану окна подготовки) ставит планеты туда, где они были или будут в любой день с 1.1.1800 по 31.12.2050.</source>
+        <translation>“Load the data for another date…” (Ctrl+D, or right-click the 1.1.2000 data button or a set-up screen) puts the planets where they were or will be on any day from 1.1.1800 to 31.12.2050.</translation>
+    </message>
+    <message>
+        <source>Измерения и таблица CSV</source>
+        <translation>Measurements and the CSV table</translation>
+    </message>
+    <message>
+        <source>«Измерения…» (Ctrl+M, или правый щелчок по экрану окна эксперимента) открывает окно измерений: для каждого тела расстояние от Солнца, скорость, большая полуось, эксцентриситет и период по Кеплеру; энергия и момент импульса и насколько они сохраняются; графики; для прогона с 1.1.2000 — сравнение с настоящим небом.</source>
+        <translation>“Measurements…” (Ctrl+M, or right-click a screen of the experiment window) opens the measurements window: for each body its distance from the Sun, speed, semi-major axis, eccentricity and Kepler’s period; the energy and the angular momentum and how well they are conserved; plots; for a run from 1.1.2000, a comparison with the real sky.</translation>
+    </message>
+    <message>
+        <source>Кнопка сохранения (Ctrl+S) записывает всю историю прогона в файл CSV для электронной таблицы (LibreOffice Calc, Excel): одна строка на момент времени, заголовки словами окна. Числа пишутся с десятичным разделителем вашего рабочего стола; числа с запятой взяты в кавычки, поэтому таблица читает их как числа при своих обычных настройках импорта.</source>
+        <translation>The save button (Ctrl+S) writes the whole history of the run to a CSV file for a spreadsheet (LibreOffice Calc, Excel): one row per moment, the headers in the window’s words. Numbers are written with your desktop’s decimal separator; numbers with a decimal comma are quoted, so the spreadsheet reads them as numbers with its usual import settings.</translation>
+    </message>
+    <message>
+        <source>Параметры экранов</source>
+        <translation>Screen options</translation>
+    </message>
+    <message>
+        <source>Правый щелчок по любому экрану окна эксперимента: после «Измерения…» идут параметры, каждый выключен, пока его не включат, и программа их запоминает. «Подписи тел» — имя каждого тела рядом с ним (первыми Солнце и астероид). «Сохранять следы при перемещении экрана» — после сдвига или изменения масштаба следы рисуются заново. «Управление с клавиатуры» — клавиши из таблицы ниже.</source>
+        <translation>Right-click either screen of the experiment window: after “Measurements…” come the options, each off until it is checked, and the program remembers them. “Names of the bodies” — each body’s name beside it (the Sun and the asteroid first). “Keep the trails when the screen moves” — after a pan or a zoom the trails are drawn again. “Keyboard control” — the keys in the table below.</translation>
+    </message>
+    <message>
+        <source>«Крупные точки (для проектора)» — точки 3 × 3 пикселя, оси и рамка в два пикселя, крупные жирные подписи и у каждого тела свой цвет, хорошо видный на белом экране (Солнце оранжевое).</source>
+        <translation>“Large points (for a projector)” — points of 3 × 3 pixels, axes and frame two pixels wide, large bold names and every body in a colour of its own that shows well on the white screen (the Sun orange).</translation>
+    </message>
+    <message>
+        <source>Колесо мыши над левым экраном уменьшает или увеличивает размер экрана в 1,25 раза за щелчок колеса, с Shift — в 1,05 раза, так же как ползунок размера.</source>
+        <translation>The mouse wheel over the left screen makes the screen size 1.25 times smaller or larger per notch, 1.05 times with Shift, just as the size slider does.</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Правый щелчок по экрану окна подготовки — «Язык / Language»: русский или английский. Выбор действует сразу во всех окнах и запоминается; из командной строки — orvane --lang ru или orvane --lang en.</source>
+        <translation>Right-click a screen of the set-up window: the “Language” menu (its name is written in both languages) offers Russian and English. The choice takes effect at once in every window and is remembered; from the command line, orvane --lang ru or orvane --lang en.</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>справка, из любого окна</source>
+        <translation>help, from any window</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>окно подготовки: данные на другую дату</source>
+        <translation>set-up window: the data for another date</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>окно подготовки: открыть файл параметров</source>
+        <translation>set-up window: open a parameter file</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>окно подготовки: сохранить файл параметров как</source>
+        <translation>set-up window: save the parameter file as</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>окно подготовки: опыты для урока</source>
+        <translation>set-up window: experiments for a lesson</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>окно эксперимента: измерения</source>
+        <translation>experiment window: measurements</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>окно измерений: сохранить таблицу CSV</source>
+        <translation>measurements window: save the CSV table</translation>
+    </message>
+    <message>
+        <source>Пробел</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>«Старт», затем «Пауза» или «Продолжить» (при управлении с клавиатуры)</source>
+        <translation>“Start”, then “Pause” or “Continue” (with keyboard control)</translation>
+    </message>
+    <message>
+        <source>← → ↑ ↓</source>
+        <translation>← → ↑ ↓</translation>
+    </message>
+    <message>
+        <source>«Влево», «Вправо», «Вверх», «Вниз» (при управлении с клавиатуры)</source>
+        <translation>“Left”, “Right”, “Up”, “Down” (with keyboard control)</translation>
+    </message>
+    <message>
+        <source>+ и −</source>
+        <translation>+ and −</translation>
+    </message>
+    <message>
+        <source>размер экрана в 1,25 раза меньше или больше (при управлении с клавиатуры)</source>
+        <translation>the screen size 1.25 times smaller or larger (with keyboard control)</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>исходный вид, 9000 млн км (при управлении с клавиатуры)</source>
+        <translation>the initial view, 9000 million km (with keyboard control)</translation>
+    </message>
+    <message>
+        <source>PageDown / PageUp</source>
+        <translation>PageDown / PageUp</translation>
+    </message>
+    <message>
+        <source>«Продолжить» / «Пауза», как пульт презентаций (при управлении с клавиатуры)</source>
+        <translation>“Continue” / “Pause”, as a presenter remote sends (with keyboard control)</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>нажимает кнопку, на которой фокус</source>
+        <translation>presses the button that has the focus</translation>
+    </message>
+    <message>
+        <source>ВСЯ ПРОГРАММА</source>
+        <translation>THE WHOLE PROGRAM</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Keys</translation>
+    </message>
+</context>
+<context>
     <name>HelpText</name>
     <message>
         <source>    При загрузке программы вы видите параметры объектов, которые загружаются по умолчанию. Их можно вывести на графические экраны, нажав кнопку “вывести на экраны”,а выбрав конкретный объект, можно установить для него произвольные параметры. Для планет надо нажать кнопку ”изменить”,а когда планета займет требуемое положение кнопку “стоп”. Для Солнца и астероида необходимо ввести их параметры вручную, а затем включить переключатель у Солнца и нажать кнопку “изменить”. Чтобы исключить влияние астероида на другие объекты, надо задать его массу равную нулю (или заслать его очень далеко).</source>
@@ -462,11 +637,13 @@
     <name>orvane::ExperimentKeys</name>
     <message>
         <source>Клавиши: пробел — «Старт», затем «Пауза» или «Продолжить»;
-стрелки — переместить экран; + и − — размер экрана меньше или больше;
+стрелки — переместить экран; + и − — размер экрана в 1,25 раза меньше или больше
+(колесо мыши над левым экраном — так же, с Shift — мельче);
 Home — исходный вид; PageDown — «Продолжить», PageUp — «Пауза»;
 Ctrl+M — измерения; F1 — справка.</source>
         <translation>Keys: Space — “Start”, then “Pause” or “Continue”;
-arrows — move the screen; + and − — a smaller or larger screen size;
+arrows — move the screen; + and − — the screen size 1.25 times smaller or larger
+(the mouse wheel over the left screen does the same, finer with Shift);
 Home — the initial view; PageDown — “Continue”, PageUp — “Pause”;
 Ctrl+M — measurements; F1 — help.</translation>
     </message>

@@ -16,6 +16,7 @@
 #include "NumberText.h"
 #include "RealSky.h"
 #include "WholeFile.h"
+#include "WindowOps.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,6 +28,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -130,6 +133,13 @@ void MeasurementsWindow::AddBelowConservation(QWidget* panel) {
         grid->setRowStretch(above, 0);
     grid->addWidget(panel, row, 0, 1, 2);
     grid->setRowStretch(row, 1);
+    FitConservationWidth();
+}
+
+void MeasurementsWindow::FitConservationWidth() {
+    auto* scroll = findChild<QScrollArea*>(QStringLiteral("ConservationScroll"));
+    scroll->setMinimumWidth(scroll->widget()->sizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
 }
 
 void MeasurementsWindow::ShowStaticTexts() {
@@ -249,7 +259,16 @@ void MeasurementsWindow::BuildLayout() {
     systemNote_->setWordWrap(true);
     grid->addWidget(systemNote_, static_cast<int>(conservation_.size()), 0, 1, 2);
     grid->setRowStretch(static_cast<int>(conservation_.size()) + 1, 1);
-    bottom->addWidget(laws);
+    // On a low screen the quantities and what is added below them scroll, rather than push the plots'
+    // time axes off the window.
+    auto* lawsScroll = new QScrollArea(this);
+    lawsScroll->setObjectName(QStringLiteral("ConservationScroll"));
+    lawsScroll->setFrameShape(QFrame::NoFrame);
+    lawsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lawsScroll->setWidgetResizable(true);
+    lawsScroll->setWidget(laws);
+    bottom->addWidget(lawsScroll);
+    FitConservationWidth();
 
     auto* plots = new QVBoxLayout;
     energyPlot_ = new HistoryPlot(recorder_, HistoryPlot::Quantity::EnergyChange, this);
@@ -277,7 +296,8 @@ void MeasurementsWindow::BuildLayout() {
     bottom->addLayout(plots, 1);
     layout->addLayout(bottom, 1);
 
-    resize(1180, 860);
+    // 1180 × 860 where the screen has room; on a laptop's or a dense screen no more than it shows.
+    ui::FitToScreen(this, QSize(1180, 860));
 }
 
 void MeasurementsWindow::Refresh() {

@@ -35,6 +35,8 @@ class MeasurementsWindow : public QWidget {
 
   private:
     void BuildLayout();
+    // The quantities' column as wide as its contents and a scroll bar, however tall it is.
+    void FitConservationWidth();
     // The texts set once: the title, the column heads, the names, the captions, the button and the menu.
     void ShowStaticTexts();
     void ShowBodies();

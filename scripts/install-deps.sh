@@ -18,6 +18,8 @@ if [[ "$purpose" == "test" ]]; then
     # build-essential), checks it (lintian, appstream, desktop-file-utils) and finds its window on the
     # virtual X server (x11-utils: xprop).
     packages+=(dpkg-dev debhelper fakeroot build-essential lintian appstream desktop-file-utils x11-utils)
+    # The CSV test opens the measurements file in a real spreadsheet, LibreOffice Calc without its GUI.
+    packages+=(libreoffice-calc-nogui)
 fi
 
 # Generates the Russian locale the tests run under, once, when the system lacks it.

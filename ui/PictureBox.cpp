@@ -241,13 +241,14 @@ struct Raster {
     }
 };
 
-// The device pixels of a large point: a block of 3 × 3 around the device pixel the point falls in.
-// Only points on the drawing get one: their pixel coordinates are not negative, so truncation is floor.
+// The device pixels of a large point: a block of 3 × 3 logical pixels around the one the point falls
+// in, so that it is as large on a screen of twice the pixel density (6 × 6 device pixels there). Only
+// points on the drawing get one: their pixel coordinates are not negative, so truncation is floor.
 struct LargePoint {
-    int left, top;
+    int left, top, size;
     LargePoint(double pixelX, double pixelY, int scale)
-        : left(static_cast<int>(pixelX * scale) - 1), top(static_cast<int>(pixelY * scale) - 1) {}
-    static constexpr int Size = 3;
+        : left((static_cast<int>(pixelX) - 1) * scale), top((static_cast<int>(pixelY) - 1) * scale),
+          size(3 * scale) {}
 };
 
 // Where a point lands in logical pixels of a drawing area of the given size, and whether it lands on it.
@@ -259,8 +260,8 @@ struct PointPixel {
     }
 };
 
-inline PointPixel ToPointPixel(float x, float y, double originX, double originY, double spanX, double spanY,
-                               double width, double height) {
+[[maybe_unused]] inline PointPixel ToPointPixel(float x, float y, double originX, double originY,
+                                                double spanX, double spanY, double width, double height) {
     return {(x - originX) / spanX * width, (y - originY) / spanY * height};
 }
 
@@ -363,8 +364,8 @@ void PictureBox::PSet(float x, float y, std::int32_t color) {
         Raster raster(image_, deviceScale_, drawnStrips_);
         if (largeMarks_) {
             const LargePoint block(p.x, p.y, deviceScale_);
-            raster.DeviceBlock(block.left, block.top, block.left + LargePoint::Size,
-                               block.top + LargePoint::Size, ToQColor(color).rgb());
+            raster.DeviceBlock(block.left, block.top, block.left + block.size, block.top + block.size,
+                               ToQColor(color).rgb());
         } else {
             raster.Plot(static_cast<int>(p.x), static_cast<int>(p.y), ToQColor(color).rgb());
         }
@@ -386,7 +387,7 @@ void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std
     const int imageWidth = image_.width(), imageHeight = image_.height();
     const int scale = deviceScale_;
     const bool single = scale == 1 && !largeMarks_;
-    const int blockSize = largeMarks_ ? LargePoint::Size : scale;
+    const int blockSize = largeMarks_ ? 3 * scale : scale;
     const std::size_t perRow = rgbs.size();
     const PairMapping mapping{originX_, originY_, spanX_, spanY_, width, height};
     for (std::size_t row = 0; row < rows; ++row) {
@@ -402,7 +403,7 @@ void PictureBox::PSetRows(const float* xy, std::size_t rows, std::span<const std
             if (largeMarks_) {
                 const LargePoint block(p.x, p.y, scale);
                 left = block.left, top = block.top;
-                if (left >= 0 && top >= 0 && left + 3 <= imageWidth && top + 3 <= imageHeight) {
+                if (scale == 1 && left >= 0 && top >= 0 && left + 3 <= imageWidth && top + 3 <= imageHeight) {
                     // Inside the image, as nearly every point is: three rows of three, unchecked.
                     for (QRgb* line = bits + top * stride + left; line != bits + (top + 3) * stride + left;
                          line += stride)
@@ -428,7 +429,7 @@ void PictureBox::SetLargeMarks(bool large) {
     labelTexts_.clear();
     labelImages_.clear();
     for (const ShownLabel& label : labels_)
-        MarkChanged(label.box);
+        RepaintLabelBox(label.box);
     labels_.clear();
     for (const ShownShape& shape : overlay_)
         MarkChanged(shape.bounds);
@@ -488,10 +489,19 @@ void PictureBox::SetLabels(std::span<const orvane::SurfaceLabel> labels) {
     if (shown == labels_) return;
     // Only the boxes that changed are presented again: the names' old places and their new ones.
     for (const ShownLabel& label : labels_)
-        if (!shown.contains(label)) MarkChanged(label.box);
+        if (!shown.contains(label)) RepaintLabelBox(label.box);
     for (const ShownLabel& label : shown)
-        if (!labels_.contains(label)) MarkChanged(label.box);
+        if (!labels_.contains(label)) RepaintLabelBox(label.box);
     labels_ = std::move(shown);
+}
+
+// A name's box goes straight into the region of the window's next paint, not into the pending region of
+// the next presentation: a paint draws the names as they stand at that moment, so a name that moved
+// after a presentation was asked for, but before it was painted, would otherwise be drawn only where
+// the older request happened to cover it ("Вен а"), and its old place left for a later frame (two
+// Suns at once).
+void PictureBox::RepaintLabelBox(const QRect& box) {
+    if (!box.isEmpty()) update(box.translated(Border, Border));
 }
 
 // A name with its white rim, drawn once and then only copied: laying the text out nine times over at

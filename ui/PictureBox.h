@@ -70,7 +70,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     };
     const QList<ShownShape>& Overlay() const { return overlay_; }
 
-    // For a projector: every point a block of 3 × 3 device pixels, every line two pixels wide and the
+    // For a projector: every point a block of 3 × 3 logical pixels, every line two pixels wide and the
     // names in a larger font. What is already drawn stays as it is.
     void SetLargeMarks(bool large);
     bool LargeMarks() const { return largeMarks_; }
@@ -103,6 +103,8 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     void EnsureImage();
     // Notes a rectangle of the drawing area (logical pixels, drawing-area coordinates) for presentation.
     void MarkChanged(const QRect& changed);
+    // Has a name's box (drawing-area coordinates) painted again with the window's very next paint.
+    void RepaintLabelBox(const QRect& box);
     void Present();
     bool ClipLine(double& x1, double& y1, double& x2, double& y2) const;
     struct LabelStyle {

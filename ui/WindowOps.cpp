@@ -4,7 +4,10 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace orvane::ui {
 
@@ -59,6 +62,29 @@ void CloseOtherWindows(QWidget* window) {
         if (other != window && other->isVisible()) others.append(other);
     for (const QPointer<QWidget>& other : others)
         if (other != nullptr && other->isVisible()) other->close();
+}
+
+QSize FittedSize(QSize wanted, QSize minimum, QSize available, QSize frame) {
+    const QSize room = (available - frame).expandedTo(QSize(1, 1));
+    return wanted.boundedTo(room).expandedTo(minimum);
+}
+
+void FitToScreen(QWidget* window, QSize wanted) {
+    const QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        window->resize(wanted);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    // Room for a title bar and borders, which the window's own size leaves out.
+    const QSize frame(16, 48);
+    const QSize size = FittedSize(wanted, window->minimumSizeHint().expandedTo(window->minimumSize()),
+                                  available.size(), frame);
+    window->resize(size);
+    const QPoint corner(
+        available.left() + std::max(0, (available.width() - size.width() - frame.width()) / 2),
+        available.top() + std::max(0, (available.height() - size.height() - frame.height()) / 2));
+    window->move(corner);
 }
 
 } // namespace orvane::ui

@@ -17,4 +17,14 @@ void KeepPlaceWhileHidden(QWidget* window);
 // closing `window` afterwards ends the program.
 void CloseOtherWindows(QWidget* window);
 
+// The first size of a window that would like to be `wanted` (logical pixels) on a screen whose free area
+// is `available`: no larger than that area less `frame` (the window manager's title bar and borders), no
+// smaller than `minimum`.
+QSize FittedSize(QSize wanted, QSize minimum, QSize available, QSize frame);
+
+// Gives a window not yet shown its first size, as FittedSize says for the screen it will open on, and
+// a place wholly on that screen's free area (centred), so that a laptop's or a dense screen shows all of
+// it; the user may resize it afterwards.
+void FitToScreen(QWidget* window, QSize wanted);
+
 } // namespace orvane::ui

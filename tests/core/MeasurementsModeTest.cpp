@@ -24,7 +24,7 @@
 namespace orvane::measure {
 namespace {
 
-constexpr int Mercury = 2, Earth = 4, Jupiter = 6, Pluto = 10, Asteroid = 11;
+constexpr int Mercury = 2, Earth = 4, Pluto = 10, Asteroid = 11;
 constexpr double Day = 86400;
 constexpr double G = 6.67e-11;
 constexpr double Au = 149597870700.0;
@@ -264,8 +264,12 @@ std::vector<std::vector<std::string>> Fields(const std::string& csv, char separa
         std::vector<std::string> fields;
         std::string field;
         std::istringstream split(line);
-        while (std::getline(split, field, separator))
+        while (std::getline(split, field, separator)) {
+            // A quoted field (a number with a decimal comma) holds no separator: its quotes go.
+            if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+                field = field.substr(1, field.size() - 2);
             fields.push_back(field);
+        }
         if (!line.empty() && line.back() == separator) fields.emplace_back();
         rows.push_back(fields);
     }
@@ -283,8 +287,9 @@ double Number(std::string text) {
 
 CsvWords NumberedWords(const RunSnapshot& run) {
     CsvWords words;
+    // Appended, not "c" + std::to_string(k): GCC 12 at -O3 warns falsely (-Wrestrict) on the latter.
     for (std::size_t k = 0; k < HistoryCsvColumns(run).size(); ++k)
-        words.header.push_back("c" + std::to_string(k));
+        words.header.push_back(std::string("c").append(std::to_string(k)));
     words.sunHeld = "held";
     words.sunFree = "free";
     return words;

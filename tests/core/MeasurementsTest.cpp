@@ -286,8 +286,13 @@ TEST(Csv, HeaderUnitsAndLocaleSeparators) {
 
     RunSnapshot run; // no masses: every derived column of an orbit stays empty or plain
     CsvWords words;
-    for (std::size_t k = 0; k < HistoryCsvColumns(run).size(); ++k)
-        words.header.push_back("c" + std::to_string(k) + (k == 1 ? ", x" : ""));
+    // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "c" + std::to_string(k) + ….
+    for (std::size_t k = 0; k < HistoryCsvColumns(run).size(); ++k) {
+        std::string name = "c";
+        name.append(std::to_string(k));
+        if (k == 1) name.append(", x");
+        words.header.push_back(std::move(name));
+    }
     words.sunHeld = "held";
     words.sunFree = "free";
     const std::string comma = HistoryCsv(history, run, words, {true});
@@ -303,15 +308,23 @@ TEST(Csv, HeaderUnitsAndLocaleSeparators) {
     // columns for each of the ten bodies round the Sun, then their ten polar angles and the method: 110
     // fields.
     EXPECT_EQ(std::count(header.begin(), header.end(), ';'), 109);
-    EXPECT_EQ(first.rfind("1,5;0;0;0;0;0;0;0;0;0;0;0;0;147,25;0;0;-30000,5;", 0), 0u);
+    // A number with a decimal comma is quoted, so that a reader splitting at commas as well keeps it
+    // whole; whole numbers and the rest stay bare.
+    EXPECT_EQ(first.rfind("\"1,5\";0;0;0;0;0;0;0;0;0;0;0;0;\"147,25\";0;0;\"-30000,5\";", 0), 0u) << first;
     // The first sample has no |dE/E0| here (E0 is 0): its field is empty.
-    EXPECT_NE(first.find(";0;0;-2,5e+33;3e+40;;free;"), std::string::npos) << first;
-    EXPECT_NE(second.find(";-2,5e+33;3e+40;2,5e-07;free;"), std::string::npos) << second;
+    EXPECT_NE(first.find(";0;0;\"-2,5e+33\";3e+40;;free;"), std::string::npos) << first;
+    EXPECT_NE(second.find(";\"-2,5e+33\";3e+40;\"2,5e-07\";free;"), std::string::npos) << second;
     EXPECT_TRUE(second.ends_with("\r")) << second;
+
+    // Words of the Sun's mode holding a separator or a quote are quoted, the quote doubled.
+    words.sunFree = "free; \"loose\"";
+    EXPECT_NE(HistoryCsv(history, run, words, {true}).find(";;\"free; \"\"loose\"\"\";"), std::string::npos);
+    words.sunFree = "free";
 
     const std::string point = HistoryCsv(history, run, words, {false});
     EXPECT_NE(point.find("\n1.5,0,0,"), std::string::npos);
     EXPECT_NE(point.find(",147.25,0,0,-30000.5,"), std::string::npos);
+    EXPECT_EQ(point.find("\"1.5\""), std::string::npos); // with a decimal point nothing needs quotes
 }
 
 TEST(AxisTicks, RoundStepsAndDecades) {

@@ -39,7 +39,8 @@ std::vector<int> CyrillicOutsideComments(const std::string& source) {
             else if (c == 'R' && next == '"') {
                 const std::size_t open = source.find('(', i + 2);
                 if (open == std::string::npos) break;
-                rawEnd = ")" + source.substr(i + 2, open - i - 2) + "\"";
+                // Appended: GCC 12 at -O3 warns falsely (-Wrestrict) on ")" + std::string.
+                rawEnd = std::string(")").append(source, i + 2, open - i - 2).append("\"");
                 state = In::RawString;
                 i = open;
             } else if (c == '"')

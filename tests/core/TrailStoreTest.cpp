@@ -226,11 +226,27 @@ TEST_F(KeptRun, ACrowdedScreenLeavesNamesOutRatherThanOverlapThem) {
     DrawBodyLabels(run, shared, {-40000, 40000, 40000, -40000}, Names(), AllBodyColors(), screen);
     ASSERT_FALSE(screen.texts.empty());
     EXPECT_EQ(screen.texts[0], "Sun");
-    // Mercury's name goes to the left of it, clear of the Sun's; Venus, as close, finds no free place.
-    ASSERT_GE(screen.texts.size(), 2u);
-    EXPECT_EQ(screen.texts[1], "Mercury");
-    EXPECT_LT(screen.labels[1].x + 8000, 15.8);
-    EXPECT_EQ(std::count(screen.texts.begin(), screen.texts.end(), "Venus"), 0);
+    // The asteroid (at -1000, 2000 million km) second, before the planets, whose names then take what
+    // room is left, outward: Mercury finds none beside the Sun's and the asteroid's, Venus does.
+    ASSERT_GE(screen.texts.size(), 3u);
+    EXPECT_EQ(screen.texts[1], "Asteroid");
+    EXPECT_EQ(screen.texts[2], "Venus");
+    EXPECT_EQ(std::count(screen.texts.begin(), screen.texts.end(), "Mercury"), 0);
+    const BodyNameTexts names = Names();
+    for (std::size_t k = 3; k < screen.texts.size(); ++k)
+        EXPECT_LT(std::find(names.begin(), names.end(), screen.texts[k - 1]),
+                  std::find(names.begin(), names.end(), screen.texts[k]));
+    // Without the asteroid on the screen Mercury's name goes to the left of it, clear of the Sun's, and
+    // Venus, as close, finds no free place.
+    const Integer n = run.BodyCount;
+    run.StateVec(state::X(body::Asteroid, n)) = 1e20;
+    LabelSurface planets;
+    planets.extent = {8000, 2000};
+    DrawBodyLabels(run, shared, {-40000, 40000, 40000, -40000}, Names(), AllBodyColors(), planets);
+    ASSERT_GE(planets.texts.size(), 2u);
+    EXPECT_EQ(planets.texts[1], "Mercury");
+    EXPECT_LT(planets.labels[1].x + 8000, 15.8);
+    EXPECT_EQ(std::count(planets.texts.begin(), planets.texts.end(), "Venus"), 0);
     // Nothing is named at all where no body is on the screen.
     LabelSurface empty;
     DrawBodyLabels(run, shared, {1e6, 2e6, 2e6, 1e6}, Names(), AllBodyColors(), empty);

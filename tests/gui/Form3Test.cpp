@@ -54,7 +54,9 @@ TEST(HelpWindow, OpensWithTheWholeTextOnceAndAgain) {
         "эксперимент");
     EXPECT_EQ(built, expected);
     const QString shown = Find<QPlainTextEdit>(help, "Text1")->toPlainText();
-    EXPECT_EQ(shown, QString(expected).replace("\r\n", "\n")); // the text box breaks lines with \n
+    // The text box breaks lines with \n; after the text, an empty line and the guide to the rest.
+    EXPECT_TRUE(shown.startsWith(QString(expected).replace("\r\n", "\n") + "\n\nВСЯ ПРОГРАММА\n\n"))
+        << shown.toStdString();
     EXPECT_FALSE(Find<QPlainTextEdit>(help, "Text1")->isReadOnly());
     EXPECT_TRUE(Find<QLabel>(help, "Label2")->text().startsWith("    Программа"));
     EXPECT_TRUE(Find<QLabel>(help, "Label2")->text().endsWith("целей          "));
@@ -79,6 +81,59 @@ TEST(HelpWindow, OpensWithTheWholeTextOnceAndAgain) {
     EXPECT_EQ(setup.HelpWindow()->HelpText(), built);
     EXPECT_EQ(Find<QPlainTextEdit>(setup.HelpWindow(), "Text1")->toPlainText(), shown);
     setup.HelpWindow()->close();
+}
+
+} // namespace
+} // namespace orvane
+
+namespace orvane {
+namespace {
+
+// The guide after the help text: a section for each part of the program a new user meets, and every key
+// in a table of two columns, in both languages.
+TEST(HelpWindow, TheGuideCoversTheWholeProgramWithEveryKeyInATable) {
+    SimState state;
+    Form1 setup(state);
+    setup.show();
+    setup.Command8_Click(); // «Справка», as in the case above
+    QPointer<Form3> help = setup.HelpWindow();
+    ASSERT_NE(help, nullptr);
+    const QString shown = Find<QPlainTextEdit>(help, "Text1")->toPlainText();
+    const QString guide = shown.mid(shown.indexOf("ВСЯ ПРОГРАММА"));
+    for (const char* heading : {"ОПЫТЫ ДЛЯ УРОКА", "ФАЙЛЫ ПАРАМЕТРОВ", "ИЗМЕРЕНИЯ И ТАБЛИЦА CSV",
+                                "ПАРАМЕТРЫ ЭКРАНОВ", "ЯЗЫК", "КЛАВИШИ"})
+        EXPECT_TRUE(guide.contains("\n\n" + QString::fromUtf8(heading) + "\n")) << heading;
+    // Each screen option by its menu name, the language menu by its name.
+    for (const char* words :
+         {"«Подписи тел»", "«Сохранять следы при перемещении экрана»", "«Управление с клавиатуры»",
+          "«Крупные точки (для проектора)»", "«Язык / Language»", "«Опыты для урока…»", "«Измерения…»",
+          "«Открыть файл параметров…»"})
+        EXPECT_TRUE(guide.contains(QString::fromUtf8(words))) << words;
+    // The keys' table: every key the program has, a row each, key and action split by a tab.
+    const QStringList rows = guide.mid(guide.indexOf("КЛАВИШИ\n") + 8).split('\n');
+    QStringList keys;
+    for (const QString& row : rows) {
+        const QStringList columns = row.split('\t');
+        ASSERT_EQ(columns.size(), 2) << row.toStdString();
+        EXPECT_FALSE(columns[1].isEmpty());
+        keys << columns[0];
+    }
+    EXPECT_EQ(keys, (QStringList{"F1", "Ctrl+D", "Ctrl+O", "Ctrl+Shift+S", "Ctrl+L", "Ctrl+M", "Ctrl+S",
+                                 "Пробел", "← → ↑ ↓", "+ и −", "Home", "PageDown / PageUp", "Enter"}));
+
+    // In English: the same guide, no Russian letter left in it.
+    setup.findChild<QAction*>("LanguageEnglish")->trigger();
+    QApplication::sendPostedEvents();
+    const QString english = Find<QPlainTextEdit>(help, "Text1")->toPlainText();
+    const QString englishGuide = english.mid(english.indexOf("THE WHOLE PROGRAM"));
+    EXPECT_TRUE(englishGuide.contains("\n\nKEYS\n")) << english.toStdString();
+    for (const QChar c : englishGuide)
+        if (c.script() == QChar::Script_Cyrillic) {
+            ADD_FAILURE() << "Cyrillic in the English guide: " << englishGuide.toStdString();
+            break;
+        }
+    setup.findChild<QAction*>("LanguageRussian")->trigger();
+    QApplication::sendPostedEvents();
 }
 
 } // namespace

@@ -187,8 +187,10 @@ TEST_F(Measurements, CsvReadsBackInBothLocales) {
     EXPECT_EQ(comma[0][0], "\"Время, сут\"");
     ASSERT_EQ(comma[4].size(), 110);
     EXPECT_EQ(comma[2][0], "2");
+    // Quoted, so that a spreadsheet splitting at commas too keeps the number whole.
+    EXPECT_TRUE(comma[4][13].startsWith("\"") && comma[4][13].endsWith("\"")) << comma[4][13].toStdString();
     EXPECT_TRUE(comma[4][13].contains(',')) << comma[4][13].toStdString();
-    EXPECT_DOUBLE_EQ(russian.toDouble(comma[4][13], &ok), earthX);
+    EXPECT_DOUBLE_EQ(russian.toDouble(comma[4][13].mid(1, comma[4][13].size() - 2), &ok), earthX);
     EXPECT_TRUE(ok);
 }
 

@@ -237,7 +237,7 @@ TEST_F(Options, LargeMarksDrawBlocksAndWideLines) {
     const int sx = static_cast<int>(sun.x()), sy = static_cast<int>(sun.y());
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
-            EXPECT_EQ(image.pixel(sx + dx, sy + dy) & 0xFFFFFF, 0x00FF00u) << dx << "," << dy;
+            EXPECT_EQ(image.pixel(sx + dx, sy + dy) & 0xFFFFFF, 0xCC6600u) << dx << "," << dy; // orange
     // The x axis (colour value 1, red 1): two rows at the left edge, the row above white.
     const int axisRow = static_cast<int>(Left()->ToPixel(0, 0).y());
     EXPECT_EQ(image.pixel(5, axisRow) & 0xFFFFFF, 0x010000u);
@@ -290,15 +290,15 @@ TEST_P(Keys, DoWhatTheirControlsDo) {
     Press(Qt::Key_Down);
     EXPECT_EQ(form->View.ZoomCenterY, 0);
     EXPECT_EQ(form->Run().SimTime, before + 5 * form->Shared().Options.TimeStep);
-    // + and −: one click on the zoom slider's track, caption included.
+    // + and −: the screen 1.25 times smaller or larger, as a move of the zoom slider, caption included.
     EXPECT_EQ(form->Slider1->value(), 1); // the focused slider did not move
     Press(Qt::Key_Plus, Qt::ShiftModifier);
-    EXPECT_EQ(form->Slider2->value(), 8950);
-    EXPECT_EQ(form->View.ZoomHalfX, 4475);
-    EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 8950 млн.км");
+    EXPECT_EQ(form->Slider2->value(), 7200);
+    EXPECT_EQ(form->View.ZoomHalfX, 3600);
+    EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Размеры экрана = 7200 млн.км");
     Press(Qt::Key_Minus);
     Press(Qt::Key_Minus);
-    EXPECT_EQ(form->Slider2->value(), 9050);
+    EXPECT_EQ(form->Slider2->value(), 10000); // 9000, then the slider's end
     // Home: the view as the window opened it.
     Press(Qt::Key_Home);
     EXPECT_EQ(form->Slider2->value(), 9000);

@@ -16,7 +16,8 @@ for tool in openbox wmctrl xdotool; do
 done
 
 export WM_TEST_BINARY="$binary"
-xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
+# ORVANE_WM_SCREEN sets the screen's size (default 1600x1200).
+xvfb-run -a -s "-screen 0 ${ORVANE_WM_SCREEN:-1600x1200}x24" bash -c '
     openbox --sm-disable >/dev/null 2>&1 &
     wm=$!
     for _ in $(seq 100); do

@@ -1,0 +1,126 @@
+#include "GuideText.h"
+
+#include <QCoreApplication>
+
+namespace orvane {
+
+namespace {
+
+// A section of the guide: its heading and its paragraphs, each one text to translate. A feature added to
+// the program adds its paragraph to the section it belongs to (or a section of its own) and its keys to
+// GuideKeys below; nothing else needs to change.
+struct GuideSection {
+    const char* heading;
+    const char* paragraphs[4];
+};
+
+constexpr GuideSection GuideSections[] = {
+    {QT_TRANSLATE_NOOP("GuideText", "Опыты для урока"),
+     {QT_TRANSLATE_NOOP("GuideText",
+                        "«Опыты для урока…» (Ctrl+L, или правый щелчок по любому экрану окна подготовки) — "
+                        "список готовых опытов: что показать, за чем следить, что измерить. «Загрузить» "
+                        "задаёт все тела, их массы, точность и, где опыт так велит, режим Солнца, и "
+                        "выводит тела на экраны."),
+      QT_TRANSLATE_NOOP("GuideText",
+                        "Учитель может сохранить свои параметры как собственный опыт с названием и "
+                        "описанием; такие опыты стоят в том же списке после готовых, их можно "
+                        "переименовать и удалить.")}},
+    {QT_TRANSLATE_NOOP("GuideText", "Файлы параметров"),
+     {QT_TRANSLATE_NOOP("GuideText",
+                        "Кнопки «файл №1» сохраняют и загружают файл orvane1.dat. Правый щелчок по ним: "
+                        "«Открыть файл параметров…» (Ctrl+O), «Сохранить файл параметров как…» "
+                        "(Ctrl+Shift+S) и «Недавние файлы». Файл — одиннадцать строк по пять чисел; файл, "
+                        "названный в командной строке (orvane ФАЙЛ), открывается при запуске."),
+      QT_TRANSLATE_NOOP("GuideText",
+                        "«Загрузить данные на другую дату…» (Ctrl+D, правый щелчок по кнопке данных на "
+                        "1.1.2000 или по экрану окна подготовки) ставит планеты туда, где они были или "
+                        "будут в любой день с 1.1.1800 по 31.12.2050.")}},
+    {QT_TRANSLATE_NOOP("GuideText", "Измерения и таблица CSV"),
+     {QT_TRANSLATE_NOOP("GuideText",
+                        "«Измерения…» (Ctrl+M, или правый щелчок по экрану окна эксперимента) открывает "
+                        "окно измерений: для каждого тела расстояние от Солнца, скорость, большая полуось, "
+                        "эксцентриситет и период по Кеплеру; энергия и момент импульса и насколько они "
+                        "сохраняются; графики; для прогона с 1.1.2000 — сравнение с настоящим небом."),
+      QT_TRANSLATE_NOOP("GuideText",
+                        "Кнопка сохранения (Ctrl+S) записывает всю историю прогона в файл CSV для "
+                        "электронной таблицы (LibreOffice Calc, Excel): одна строка на момент времени, "
+                        "заголовки словами окна. Числа пишутся с десятичным разделителем вашего "
+                        "рабочего стола; числа с запятой взяты в кавычки, поэтому таблица читает их "
+                        "как числа при своих обычных настройках импорта.")}},
+    {QT_TRANSLATE_NOOP("GuideText", "Параметры экранов"),
+     {QT_TRANSLATE_NOOP("GuideText",
+                        "Правый щелчок по любому экрану окна эксперимента: после «Измерения…» идут "
+                        "параметры, каждый выключен, пока его не включат, и программа их запоминает. "
+                        "«Подписи тел» — имя каждого тела рядом с ним (первыми Солнце и астероид). "
+                        "«Сохранять следы при перемещении экрана» — после сдвига или изменения масштаба "
+                        "следы рисуются заново. «Управление с клавиатуры» — клавиши из таблицы ниже."),
+      QT_TRANSLATE_NOOP("GuideText",
+                        "«Крупные точки (для проектора)» — точки 3 × 3 пикселя, оси и рамка в два "
+                        "пикселя, крупные жирные подписи и у каждого тела свой цвет, хорошо видный на "
+                        "белом экране (Солнце оранжевое)."),
+      QT_TRANSLATE_NOOP("GuideText",
+                        "Колесо мыши над левым экраном уменьшает или увеличивает размер экрана в 1,25 "
+                        "раза за щелчок колеса, с Shift — в 1,05 раза, так же как ползунок размера.")}},
+    {QT_TRANSLATE_NOOP("GuideText", "Язык"),
+     {QT_TRANSLATE_NOOP("GuideText",
+                        "Правый щелчок по экрану окна подготовки — «Язык / Language»: русский или "
+                        "английский. Выбор действует сразу во всех окнах и запоминается; из командной "
+                        "строки — orvane --lang ru или orvane --lang en.")}},
+};
+
+// The keys: the key as it is pressed, and what it does.
+struct GuideKey {
+    const char* key;
+    const char* action;
+};
+
+constexpr GuideKey GuideKeys[] = {
+    {QT_TRANSLATE_NOOP("GuideText", "F1"), QT_TRANSLATE_NOOP("GuideText", "справка, из любого окна")},
+    {QT_TRANSLATE_NOOP("GuideText", "Ctrl+D"),
+     QT_TRANSLATE_NOOP("GuideText", "окно подготовки: данные на другую дату")},
+    {QT_TRANSLATE_NOOP("GuideText", "Ctrl+O"),
+     QT_TRANSLATE_NOOP("GuideText", "окно подготовки: открыть файл параметров")},
+    {QT_TRANSLATE_NOOP("GuideText", "Ctrl+Shift+S"),
+     QT_TRANSLATE_NOOP("GuideText", "окно подготовки: сохранить файл параметров как")},
+    {QT_TRANSLATE_NOOP("GuideText", "Ctrl+L"),
+     QT_TRANSLATE_NOOP("GuideText", "окно подготовки: опыты для урока")},
+    {QT_TRANSLATE_NOOP("GuideText", "Ctrl+M"),
+     QT_TRANSLATE_NOOP("GuideText", "окно эксперимента: измерения")},
+    {QT_TRANSLATE_NOOP("GuideText", "Ctrl+S"),
+     QT_TRANSLATE_NOOP("GuideText", "окно измерений: сохранить таблицу CSV")},
+    {QT_TRANSLATE_NOOP("GuideText", "Пробел"),
+     QT_TRANSLATE_NOOP("GuideText", "«Старт», затем «Пауза» или «Продолжить» (при управлении с клавиатуры)")},
+    {QT_TRANSLATE_NOOP("GuideText", "← → ↑ ↓"),
+     QT_TRANSLATE_NOOP("GuideText", "«Влево», «Вправо», «Вверх», «Вниз» (при управлении с клавиатуры)")},
+    {QT_TRANSLATE_NOOP("GuideText", "+ и −"),
+     QT_TRANSLATE_NOOP("GuideText",
+                       "размер экрана в 1,25 раза меньше или больше (при управлении с клавиатуры)")},
+    {QT_TRANSLATE_NOOP("GuideText", "Home"),
+     QT_TRANSLATE_NOOP("GuideText", "исходный вид, 9000 млн км (при управлении с клавиатуры)")},
+    {QT_TRANSLATE_NOOP("GuideText", "PageDown / PageUp"),
+     QT_TRANSLATE_NOOP("GuideText",
+                       "«Продолжить» / «Пауза», как пульт презентаций (при управлении с клавиатуры)")},
+    {QT_TRANSLATE_NOOP("GuideText", "Enter"),
+     QT_TRANSLATE_NOOP("GuideText", "нажимает кнопку, на которой фокус")},
+};
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("GuideText", text);
+}
+
+} // namespace
+
+QString BuildGuideText() {
+    QString text = Tr(QT_TRANSLATE_NOOP("GuideText", "ВСЯ ПРОГРАММА"));
+    for (const GuideSection& section : GuideSections) {
+        text += QStringLiteral("\n\n") + Tr(section.heading).toUpper();
+        for (const char* paragraph : section.paragraphs)
+            if (paragraph != nullptr) text += QStringLiteral("\n") + Tr(paragraph);
+    }
+    text += QStringLiteral("\n\n") + Tr(QT_TRANSLATE_NOOP("GuideText", "Клавиши")).toUpper();
+    for (const GuideKey& row : GuideKeys)
+        text += QStringLiteral("\n") + Tr(row.key) + QLatin1Char('\t') + Tr(row.action);
+    return text;
+}
+
+} // namespace orvane

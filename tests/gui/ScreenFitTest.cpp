@@ -1,0 +1,65 @@
+// Every window's first size and place on the screens a school has: 1024 × 768, 1280 × 800, 1366 × 768
+// and 2560 × 1600 at a scale of 2 (a dense laptop screen, 1280 × 800 logical pixels). Each is a ctest
+// entry of its own (fit.<size>), the offscreen platform given that screen by a configuration file; in
+// the ordinary run the screen is the platform's own.
+#include "GuiTestSupport.h"
+
+#include "Form3.h"
+#include "MeasurementsWindow.h"
+#include "WindowOps.h"
+
+#include <QScreen>
+
+namespace orvane {
+namespace {
+
+using test::Click;
+
+// The window, its frame included, lies wholly on the screen's free area.
+void ExpectOnScreen(QWidget* window) {
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window->frameGeometry()))
+        << window->objectName().toStdString() << ": " << window->frameGeometry().x() << ","
+        << window->frameGeometry().y() << " " << window->frameGeometry().width() << "×"
+        << window->frameGeometry().height() << " on " << available.width() << "×" << available.height();
+}
+
+TEST(ScreenFit, EveryWindowOpensWhollyOnTheScreen) {
+    SimState state;
+    Form1 setup(state);
+    setup.show();
+    QPointer<Form2> experiment = driver::StartExperiment(setup);
+    ASSERT_NE(experiment, nullptr);
+    Click(experiment, "Command4");
+    Click(experiment, "Command1");
+    measure::MeasurementsWindow* measurements = driver::OpenMeasurements(experiment);
+    ASSERT_NE(measurements, nullptr);
+    Click(&setup, "Command8");
+    QPointer<Form3> help = setup.HelpWindow();
+    ASSERT_NE(help, nullptr);
+    QApplication::processEvents();
+    for (QWidget* window : {static_cast<QWidget*>(&setup), static_cast<QWidget*>(experiment.data()),
+                            static_cast<QWidget*>(measurements), static_cast<QWidget*>(help.data())})
+        ExpectOnScreen(window);
+    // The measurements' plots whole inside the window, their time axes included.
+    for (const char* name : {"DistancePlot"}) {
+        auto* plot = test::Find<QWidget>(measurements, name);
+        ASSERT_NE(plot, nullptr);
+        const QRect inWindow(plot->mapTo(measurements, QPoint(0, 0)), plot->size());
+        EXPECT_TRUE(measurements->rect().contains(inWindow)) << name;
+        EXPECT_GE(plot->height(), 120) << name;
+    }
+    experiment->close();
+    help->close();
+}
+
+TEST(ScreenFit, TheFittedSizeKeepsToTheFreeAreaAndTheMinimum) {
+    const QSize frame(16, 48);
+    EXPECT_EQ(ui::FittedSize({1180, 860}, {600, 400}, {1920, 1050}, frame), QSize(1180, 860));
+    EXPECT_EQ(ui::FittedSize({1180, 860}, {600, 400}, {1280, 770}, frame), QSize(1180, 722));
+    EXPECT_EQ(ui::FittedSize({1180, 860}, {600, 400}, {1024, 738}, frame), QSize(1008, 690));
+    EXPECT_EQ(ui::FittedSize({1180, 860}, {600, 700}, {1024, 738}, frame), QSize(1008, 700)); // the minimum
+}
+
+} // namespace
+} // namespace orvane
