@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>    Программа распространяется свободно, для некоммерческих целей          </source>
-        <translation>    The program is distributed freely, for non-commercial use          </translation>
+        <translation>    The program is distributed free of charge, for non-commercial use  </translation>
     </message>
     <message>
         <source>Разработчики Orvane2.0. Замечания и ошибки сообщайте через систему задач проекта.</source>
@@ -225,6 +225,72 @@
     <message>
         <source>Закрыть</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>параметру «--lang» нужно значение, одно из: %1</source>
+        <translation>option “--lang” needs a value, one of: %1</translation>
+    </message>
+    <message>
+        <source>язык «%1» не поддерживается; укажите один из: %2</source>
+        <translation>language “%1” is not supported; give one of: %2</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1»</source>
+        <translation>unknown option “%1”</translation>
+    </message>
+    <message>
+        <source>пустое имя файла параметров</source>
+        <translation>empty parameter file name</translation>
+    </message>
+    <message>
+        <source>можно открыть только один файл параметров, а указаны «%1» и «%2»</source>
+        <translation>only one parameter file can be opened, but “%1” and “%2” were given</translation>
+    </message>
+    <message>
+        <source>Использование: orvane [ПАРАМЕТРЫ] [ФАЙЛ]
+Движение объектов по законам Ньютона в одной плоскости: Солнце, девять планет и астероид.
+
+  ФАЙЛ            файл параметров, который открывается при запуске
+  --lang ЯЗЫК     язык программы на этот запуск, один из: %1;
+                  без него — язык, выбранный в программе, а если его
+                  не выбирали — первый из языков рабочего стола, который
+                  есть в программе, иначе русский
+  -h, --help      показать эту справку и выйти
+  --version       показать версию и выйти
+
+Стандартные параметры Qt (-platform, -display, -style и другие) тоже принимаются.
+Подробнее: man orvane
+</source>
+        <extracomment>%1 lists the language codes, &quot;ru, en&quot;. Keep each line within 80 characters.</extracomment>
+        <translation>Usage: orvane [OPTIONS] [FILE]
+Motion of bodies under Newton&apos;s laws in one plane: the Sun, nine planets and an asteroid.
+
+  FILE            a parameter file to open at start
+  --lang LANGUAGE the program&apos;s language for this run, one of: %1;
+                  without it, the language chosen in the program; if none was
+                  chosen, the first of the desktop&apos;s languages the program
+                  has; otherwise Russian
+  -h, --help      show this help and exit
+  --version       show the version and exit
+
+Qt&apos;s standard options (-platform, -display, -style and others) are accepted too.
+More: man orvane
+</translation>
+    </message>
+    <message>
+        <source>orvane (Orvane2.0) %1
+Программа распространяется свободно, для некоммерческих целей.
+</source>
+        <translation>orvane (Orvane2.0) %1
+The program is distributed free of charge, for non-commercial use.
+</translation>
+    </message>
+    <message>
+        <source>Справка: orvane --help</source>
+        <translation>Help: orvane --help</translation>
     </message>
 </context>
 <context>

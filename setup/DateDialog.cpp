@@ -61,8 +61,7 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setGridVisible(true);
     // Month and day names in the program's language; the week still starts on Monday.
-    if (ui::CurrentLanguage() == ui::Language::English)
-        calendar_->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    calendar_->setLocale(ui::LocaleOf(ui::CurrentLanguage()));
 
     // Enter loads, unless a button has the focus: then it presses that button, as everywhere.
     auto* load = new QPushButton(tr("Загрузить"), this);

@@ -48,8 +48,9 @@ QString QuotedInput(QStringView text) {
 }
 
 QString OsReason(int osError) {
-    // The system's words follow the desktop's language; in English the C library's own English ones.
-    if (CurrentLanguage() == Language::English) {
+    // The system's words are in the desktop's language; when the program speaks another, the C library's
+    // own English ones.
+    if (LanguageOfDesktop(DesktopLanguages()) != CurrentLanguage()) {
         static const locale_t english = ::newlocale(LC_MESSAGES_MASK, "C", static_cast<locale_t>(nullptr));
         if (english != static_cast<locale_t>(nullptr))
             return QString::fromLocal8Bit(::strerror_l(osError, english));

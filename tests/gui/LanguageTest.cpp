@@ -164,14 +164,24 @@ TEST_F(InEnglish, MessagesAreEnglish) {
     EXPECT_TRUE(fault.texts[0].contains("“Solution accuracy”"));
 }
 
-TEST(Language, RussianUnlessChosenAndTheChoiceIsRemembered) {
+TEST(Language, TheDesktopDecidesUntilAChoiceIsRemembered) {
     QTemporaryDir dir;
     ui::UseSettingsFile(dir.filePath("orvane.conf"));
-    EXPECT_EQ(ui::SavedLanguage(), ui::Language::Russian);
-    ASSERT_TRUE(ui::ApplyStartupLanguage(QString()));
+    EXPECT_EQ(ui::SavedLanguage(), std::nullopt);
+    // Nobody chose: a Russian or a German desktop gets Russian windows, an English one English windows.
+    ASSERT_TRUE(ui::ApplyStartupLanguage(QString(), {"de-DE"}));
     EXPECT_EQ(ui::CurrentLanguage(), ui::Language::Russian);
-
+    ASSERT_TRUE(ui::ApplyStartupLanguage(QString(), {"en-US", "en"}));
+    EXPECT_EQ(ui::CurrentLanguage(), ui::Language::English);
     SimState state;
+    {
+        Form1 setup(state);
+        EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
+    }
+    ASSERT_TRUE(ui::ApplyStartupLanguage(QString(), {"ru-RU"}));
+    EXPECT_EQ(ui::CurrentLanguage(), ui::Language::Russian);
+    EXPECT_EQ(ui::SavedLanguage(), std::nullopt); // the desktop's language is not remembered as a choice
+
     {
         Form1 setup(state);
         setup.show();
@@ -179,9 +189,9 @@ TEST(Language, RussianUnlessChosenAndTheChoiceIsRemembered) {
     }
     EXPECT_EQ(QSettings(dir.filePath("orvane.conf"), QSettings::IniFormat).value("language").toString(),
               "en");
-    // The next start: English without being asked.
+    // The next start on a Russian desktop: English without being asked.
     ui::ApplyLanguage(ui::Language::Russian);
-    ASSERT_TRUE(ui::ApplyStartupLanguage(QString()));
+    ASSERT_TRUE(ui::ApplyStartupLanguage(QString(), {"ru-RU"}));
     EXPECT_EQ(ui::CurrentLanguage(), ui::Language::English);
     {
         Form1 setup(state);
@@ -189,16 +199,17 @@ TEST(Language, RussianUnlessChosenAndTheChoiceIsRemembered) {
         EXPECT_TRUE(setup.findChild<QAction*>("LanguageEnglish")->isChecked());
     }
     // --lang ru for one run: Russian, and the choice stays English.
-    ASSERT_TRUE(ui::ApplyStartupLanguage(QStringLiteral("ru")));
+    ASSERT_TRUE(ui::ApplyStartupLanguage(QStringLiteral("ru"), {"en-US"}));
     EXPECT_EQ(ui::CurrentLanguage(), ui::Language::Russian);
     EXPECT_EQ(ui::SavedLanguage(), ui::Language::English);
     {
         Form1 setup(state);
         EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Начать эксперимент");
         EXPECT_EQ(Find<QRadioButton>(&setup, "Option5")->text(), "Юпитер");
+        EXPECT_TRUE(setup.findChild<QAction*>("LanguageRussian")->isChecked());
     }
     // An unknown code is refused and the saved choice is used.
-    EXPECT_FALSE(ui::ApplyStartupLanguage(QStringLiteral("de")));
+    EXPECT_FALSE(ui::ApplyStartupLanguage(QStringLiteral("de"), {"ru-RU"}));
     EXPECT_EQ(ui::CurrentLanguage(), ui::Language::English);
     ui::ApplyLanguage(ui::Language::Russian);
 }
