@@ -604,22 +604,6 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>%1: “%2” is not a number. Enter a number, for example 1500 or %3.</translation>
     </message>
     <message>
-        <source>Имя</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Размер</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>Тип</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>Изменён</source>
-        <translation>Date Modified</translation>
-    </message>
-    <message>
         <source>Сохранить файл параметров как</source>
         <translation>Save the parameter file as</translation>
     </message>
@@ -634,30 +618,6 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>Все файлы (*)</source>
         <translation>All files (*)</translation>
-    </message>
-    <message>
-        <source>Папка:</source>
-        <translation>Look in:</translation>
-    </message>
-    <message>
-        <source>Имя файла:</source>
-        <translation>File name:</translation>
-    </message>
-    <message>
-        <source>Тип файлов:</source>
-        <translation>Files of type:</translation>
-    </message>
-    <message>
-        <source>Сохранить</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Открыть</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
     </message>
     <message>
         <source>Открыть файл параметров…</source>
