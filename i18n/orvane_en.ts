@@ -753,37 +753,29 @@ Ctrl+M — measurements; F1 — help.</translation>
 </context>
 <context>
     <name>orvane::measure::Counts</name>
-    <message>
-        <source>%1 год</source>
-        <translation>%1 year</translation>
-    </message>
-    <message>
-        <source>%1 года</source>
-        <translation>%1 years</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 лет</source>
-        <translation>%1 years</translation>
+        <extracomment>A whole number of years; %1 is the number.</extracomment>
+        <translation>
+            <numerusform>%1 year</numerusform>
+            <numerusform>%1 years</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 день</source>
-        <translation>%1 day</translation>
-    </message>
-    <message>
-        <source>%1 дня</source>
-        <translation>%1 days</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 дней</source>
-        <translation>%1 days</translation>
+        <extracomment>Days of a calendar; %1 is the number, to a tenth.</extracomment>
+        <translation>
+            <numerusform>%1 day</numerusform>
+            <numerusform>%1 days</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 сутки</source>
-        <translation>%1 day</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 суток</source>
-        <translation>%1 days</translation>
+        <extracomment>A duration in days of 24 hours («сутки»); %1 is the number, to a tenth.</extracomment>
+        <translation>
+            <numerusform>%1 day</numerusform>
+            <numerusform>%1 days</numerusform>
+        </translation>
     </message>
 </context>
 <context>
