@@ -320,72 +320,133 @@ The program is distributed free of charge, for non-commercial use.
         <translation>The planet stands where the Sun is: the direction of the gravitational pull is undefined</translation>
     </message>
     <message>
-        <source>Положение на дату известно только для планет, а не для объекта %1</source>
-        <translation>Positions on a date are known for the planets only, not for body %1</translation>
-    </message>
-    <message>
-        <source>Такой даты нет в календаре: %1.</source>
-        <translation>There is no such date in the calendar: %1.</translation>
-    </message>
-    <message>
-        <source>Положения планет известны только для дат с %1 по %2, а не на %3.</source>
-        <translation>Planet positions are known only for dates from %1 to %2, not for %3.</translation>
-    </message>
-    <message>
-        <source>Положения планет на дату рассчитываются для Солнца с массой больше нуля.</source>
-        <translation>Planet positions on a date are computed only for a Sun whose mass is greater than zero.</translation>
-    </message>
-    <message>
-        <source>В файле параметров строка %1, число %2: «%3» — не число.</source>
-        <translation>Parameter file, line %1, number %2: “%3” is not a number.</translation>
-    </message>
-    <message>
-        <source>В файле параметров строка %1, число %2: число «%3» слишком велико.</source>
-        <translation>Parameter file, line %1, number %2: the number “%3” is too large.</translation>
-    </message>
-    <message>
-        <source>В файле параметров %1 чисел из %2 нужных: по пять чисел для каждого из 11 объектов.</source>
-        <translation>The parameter file holds %1 of the %2 numbers needed: five numbers for each of the 11 bodies.</translation>
-    </message>
-    <message>
-        <source>Файл параметров не найден: %1</source>
-        <translation>Parameter file not found: %1</translation>
-    </message>
-    <message>
-        <source>Файл параметров не является обычным файлом: %1</source>
-        <translation>The parameter file is not a regular file: %1</translation>
-    </message>
-    <message>
-        <source>Не удалось открыть файл параметров %1: %2</source>
-        <translation>Could not open the parameter file %1: %2</translation>
-    </message>
-    <message>
-        <source>Не удалось прочитать файл параметров %1</source>
-        <translation>Could not read the parameter file %1</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1 (%2). Прежний файл не изменён.</source>
-        <translation>Could not save the parameter file %1 (%2). The previous file is unchanged.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1: файл защищён от записи (%2). Прежний файл не изменён.</source>
-        <translation>Could not save the parameter file %1: the file is write-protected (%2). The previous file is unchanged.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров: нельзя создать файл рядом с %1 (%2).</source>
-        <translation>Could not save the parameter file: no file can be created next to %1 (%2).</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1: ошибка записи (%2). Прежний файл не изменён.</source>
-        <translation>Could not save the parameter file %1: write error (%2). The previous file is unchanged.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1: ошибка записи на диск (%2). Прежний файл не изменён.</source>
-        <translation>Could not save the parameter file %1: error writing to the disk (%2). The previous file is unchanged.</translation>
-    </message>
-    <message>
         <source>Неизвестная ошибка</source>
         <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>Положение на дату известно только для планет, а не для тела «%1». Выберите планету.</source>
+        <extracomment>%1 is the body&apos;s name.</extracomment>
+        <translation>Positions on a date are known only for planets, not for the body “%1”. Choose a planet.</translation>
+    </message>
+    <message>
+        <source>Даты «%1» нет в календаре. Введите дату с %2 по %3.</source>
+        <extracomment>%1 is the date as typed; %2 and %3 the first and the last date the planets are known for.</extracomment>
+        <translation>The calendar has no date “%1”. Enter a date from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Положения планет известны только для дат с %2 по %3, а не на «%1». Введите дату в этих пределах.</source>
+        <translation>The planets&apos; positions are known only for dates from %2 to %3, not for “%1”. Enter a date within these limits.</translation>
+    </message>
+    <message>
+        <source>Положения планет на дату рассчитываются для Солнца с массой больше нуля. Введите массу Солнца, выберите «Солнце» и нажмите «Изменить».</source>
+        <translation>The planets&apos; positions on a date are worked out for a Sun with a mass above zero. Enter the Sun&apos;s mass, choose “Sun” and press “Change”.</translation>
+    </message>
+    <message>
+        <source>В файле параметров строка %1, число %2: «%3» — не число. Исправьте эту строку или выберите другой файл.</source>
+        <translation>Parameter file, line %1, number %2: “%3” is not a number. Correct this line or choose another file.</translation>
+    </message>
+    <message>
+        <source>В файле параметров строка %1, число %2: число «%3» слишком велико. Исправьте эту строку или выберите другой файл.</source>
+        <translation>Parameter file, line %1, number %2: the number “%3” is too large. Correct this line or choose another file.</translation>
+    </message>
+    <message>
+        <source>Файл параметров не найден: %1. Проверьте имя файла и папку или сначала сохраните в него параметры.</source>
+        <translation>Parameter file not found: %1. Check the file&apos;s name and folder, or save the parameters to it first.</translation>
+    </message>
+    <message>
+        <source>Файл параметров не является обычным файлом: %1. Выберите файл параметров (*.dat).</source>
+        <translation>The parameter file is not a regular file: %1. Choose a parameter file (*.dat).</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл параметров %1: %2. Проверьте права на чтение файла или выберите другой.</source>
+        <translation>Could not open the parameter file %1: %2. Check the permission to read the file, or choose another.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл параметров %1. Проверьте, что файл на месте и доступен, или выберите другой.</source>
+        <translation>Could not read the parameter file %1. Check that the file is in place and accessible, or choose another.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1 (%2). Прежний файл не изменён. Сохраните параметры в другой файл.</source>
+        <translation>Could not save the parameter file %1 (%2). The previous file is unchanged. Save the parameters to another file.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1: файл защищён от записи (%2). Прежний файл не изменён. Снимите защиту от записи или сохраните параметры в другой файл.</source>
+        <translation>Could not save the parameter file %1: the file is write-protected (%2). The previous file is unchanged. Remove the write protection or save the parameters to another file.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров: нельзя создать файл рядом с %1 (%2). Проверьте права на запись в папку или сохраните параметры в другую папку.</source>
+        <translation>Could not save the parameter file: no file can be created next to %1 (%2). Check the permission to write to the folder, or save the parameters to another folder.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1: ошибка записи на диск (%2). Прежний файл не изменён. Проверьте, есть ли место на диске, и сохраните ещё раз.</source>
+        <translation>Could not save the parameter file %1: writing to the disk failed (%2). The previous file is unchanged. Check that the disk has free space, and save again.</translation>
+    </message>
+    <message>
+        <source>Координаты тела «%1» слишком велики для файла параметров: файл не сохранён. Уменьшите их в таблице или загрузите другие данные.</source>
+        <extracomment>%1 is the body&apos;s name.</extracomment>
+        <translation>The coordinates of “%1” are too large for the parameter file: the file was not saved. Make them smaller in the table or load other data.</translation>
+    </message>
+    <message>
+        <source>Масса Солнца должна быть больше нуля. Введите положительное число.</source>
+        <translation>The Sun&apos;s mass must be above zero. Enter a positive number.</translation>
+    </message>
+    <message>
+        <source>Масса астероида не может быть отрицательной. Введите ноль (он убирает влияние астероида) или положительное число.</source>
+        <translation>The asteroid&apos;s mass cannot be negative. Enter zero (it removes the asteroid&apos;s pull) or a positive number.</translation>
+    </message>
+    <message>
+        <source>Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), с %1 по %2.</source>
+        <extracomment>Д.М.ГГГГ is the pattern of a date: day, month, year.</extracomment>
+        <translation>No date entered. Enter the day, month and year separated by dots (D.M.YYYY), from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>«%1» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), с %2 по %3.</source>
+        <translation>“%1” is not a date. Enter the day, month and year separated by dots (D.M.YYYY), from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: неизвестный ключ. Исправьте строку: ключи — title, description, parameters, masses, accuracy и sun.</source>
+        <extracomment>The keys are the file format&apos;s own words and stay untranslated.</extracomment>
+        <translation>Experiment file %1, line %2: unknown key. Correct the line: the keys are title, description, parameters, masses, accuracy and sun.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: нет знака «=». Запишите строку как «ключ = значение» или начните её с «#».</source>
+        <translation>Experiment file %1, line %2: no “=” sign. Write the line as “key = value” or start it with “#”.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: нужны одиннадцать масс не меньше нуля, масса Солнца больше нуля. Исправьте строку masses.</source>
+        <translation>Experiment file %1, line %2: eleven masses of zero or more are needed, the Sun&apos;s above zero. Correct the masses line.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: неизвестная точность. Напишите accuracy = low, medium или high.</source>
+        <translation>Experiment file %1, line %2: unknown accuracy. Write accuracy = low, medium or high.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: неизвестный режим Солнца. Напишите sun = held или sun = free.</source>
+        <translation>Experiment file %1, line %2: unknown mode of the Sun. Write sun = held or sun = free.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1: нет названия. Добавьте строку title = …</source>
+        <translation>Experiment file %1: no title. Add a line title = …</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1: не назван файл параметров. Добавьте строку parameters = имя.dat</source>
+        <translation>Experiment file %1: no parameter file named. Add a line parameters = name.dat</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: продолжение строки без ключа. Уберите пробел в начале строки или добавьте строку с ключом перед ней.</source>
+        <translation>Experiment file %1, line %2: a continued line without a key. Remove the blank at the start of the line or add a line with a key before it.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл опыта %1. Проверьте, что файл на месте и доступен.</source>
+        <translation>Could not read the experiment file %1. Check that the file is in place and accessible.</translation>
+    </message>
+    <message numerus="yes">
+        <source>В файле параметров %n чисел, а нужно %1: по пять для каждого из 11 тел. Выберите другой файл или сохраните параметры заново.</source>
+        <extracomment>%n is how many numbers the file holds, %1 how many it needs (five for each of the 11 bodies).</extracomment>
+        <translation>
+            <numerusform>The parameter file holds %n number where %1 are needed: five for each of the 11 bodies. Choose another file or save the parameters again.</numerusform>
+            <numerusform>The parameter file holds %n numbers where %1 are needed: five for each of the 11 bodies. Choose another file or save the parameters again.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -429,52 +490,9 @@ The program is distributed free of charge, for non-commercial use.
 <context>
     <name>LessonCatalogue</name>
     <message>
-        <source>неизвестный ключ</source>
-        <translation>unknown key</translation>
-    </message>
-    <message>
-        <source>нет знака «=»</source>
-        <translation>no “=” sign</translation>
-    </message>
-    <message>
-        <source>нужны одиннадцать масс не меньше нуля, масса Солнца больше нуля</source>
-        <translation>eleven masses of zero or more are needed, the Sun’s greater than zero</translation>
-    </message>
-    <message>
-        <source>точность — low, medium или high</source>
-        <translation>the accuracy is low, medium or high</translation>
-    </message>
-    <message>
-        <source>Солнце — held или free</source>
-        <translation>the Sun is held or free</translation>
-    </message>
-    <message>
-        <source>нет названия (title)</source>
-        <translation>no title (title)</translation>
-    </message>
-    <message>
-        <source>не назван файл параметров (parameters)</source>
-        <translation>no parameter file named (parameters)</translation>
-    </message>
-    <message>
-        <source>продолжение строки без ключа</source>
-        <translation>a continued line without a key</translation>
-    </message>
-    <message>
-        <source>%1: файл не читается.</source>
-        <translation>%1: the file cannot be read.</translation>
-    </message>
-    <message>
-        <source>%1, строка %2: %3.</source>
-        <translation>%1, line %2: %3.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
+        <extracomment>%1 is a parameter file&apos;s path, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>файл не читается.</source>
-        <translation>the file cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -498,22 +516,6 @@ The program is distributed free of charge, for non-commercial use.
     <message>
         <source>День, месяц и год через точку, например 1.3.1900 или 01.03.1900</source>
         <translation>Day, month and year separated by dots, for example 1.3.1900 or 01.03.1900</translation>
-    </message>
-    <message>
-        <source>Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), с %1 по %2.</source>
-        <translation>No date entered. Enter the day, month and year separated by dots (D.M.YYYY), from %1 to %2.</translation>
-    </message>
-    <message>
-        <source>«%1» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), с %2 по %3.</source>
-        <translation>“%1” is not a date. Enter the day, month and year separated by dots (D.M.YYYY), from %2 to %3.</translation>
-    </message>
-    <message>
-        <source>Даты «%1» нет в календаре. Введите дату с %2 по %3.</source>
-        <translation>There is no date “%1” in the calendar. Enter a date from %2 to %3.</translation>
-    </message>
-    <message>
-        <source>Положения планет известны только для дат с %2 по %3, а не на «%1».</source>
-        <translation>Planet positions are known only for dates from %2 to %3, not for “%1”.</translation>
     </message>
     <message>
         <source>Дата (с %1 по %2):</source>
@@ -576,20 +578,8 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>Velocity of the asteroid along the Y axis</translation>
     </message>
     <message>
-        <source>Масса Солнца должна быть больше нуля.</source>
-        <translation>The mass of the Sun must be greater than zero.</translation>
-    </message>
-    <message>
-        <source>Масса астероида не может быть отрицательной (ноль убирает его влияние).</source>
-        <translation>The mass of the asteroid cannot be negative (zero removes its influence).</translation>
-    </message>
-    <message>
         <source>Выберете планету для изменения параметров</source>
         <translation>Choose a planet to change its parameters</translation>
-    </message>
-    <message>
-        <source>Координаты объекта %1 слишком велики для файла параметров: файл не сохранён.</source>
-        <translation>The coordinates of body %1 are too large for the parameter file: the file was not saved.</translation>
     </message>
     <message>
         <source>Загрузить данные на другую дату…</source>

@@ -2,6 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="ru_RU">
 <context>
+    <name>ErrorText</name>
+    <message numerus="yes">
+        <source>В файле параметров %n чисел, а нужно %1: по пять для каждого из 11 тел. Выберите другой файл или сохраните параметры заново.</source>
+        <extracomment>%n is how many numbers the file holds, %1 how many it needs (five for each of the 11 bodies).</extracomment>
+        <translation>
+            <numerusform>В файле параметров %n число, а нужно %1: по пять для каждого из 11 тел. Выберите другой файл или сохраните параметры заново.</numerusform>
+            <numerusform>В файле параметров %n числа, а нужно %1: по пять для каждого из 11 тел. Выберите другой файл или сохраните параметры заново.</numerusform>
+            <numerusform>В файле параметров %n чисел, а нужно %1: по пять для каждого из 11 тел. Выберите другой файл или сохраните параметры заново.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>orvane::measure::Counts</name>
     <message numerus="yes">
         <source>%1 лет</source>

@@ -1,5 +1,7 @@
 #include "DateDialog.h"
 
+#include "ErrorText.h"
+
 #include "Ephemeris.h"
 #include "Language.h"
 #include "MessageBox.h"
@@ -127,25 +129,8 @@ CalendarDate DateDialog::SelectedDate() const {
 }
 
 QString DateDialog::RefusalOf(const DateTextRead& read) const {
-    const QString typed = dateEdit_->text().trimmed();
-    const QString first = DateText(FirstDate());
-    const QString last = DateText(LastDate());
-    switch (read.fault) {
-    case DateTextFault::Empty:
-        return tr("Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), с %1 по %2.")
-            .arg(first, last);
-    case DateTextFault::NotADate:
-        return tr("«%1» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), с %2 по %3.")
-            .arg(typed, first, last);
-    case DateTextFault::NotInCalendar:
-        return tr("Даты «%1» нет в календаре. Введите дату с %2 по %3.").arg(typed, first, last);
-    case DateTextFault::OutsideRange:
-        return tr("Положения планет известны только для дат с %2 по %3, а не на «%1».")
-            .arg(typed, first, last);
-    case DateTextFault::None:
-        break;
-    }
-    return {};
+    const std::optional<Error> error = DateTextError(read, dateEdit_->text().trimmed().toStdString());
+    return error ? ui::ErrorText(*error) : QString();
 }
 
 void DateDialog::accept() {

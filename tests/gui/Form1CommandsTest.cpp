@@ -313,7 +313,8 @@ TEST_F(SetupCommands, TheLargestValuesSaveAndLoadBack) {
     state.BodyX(11) = 1.7976931348623157e308;
     Click(&form, "Command4");
     ASSERT_EQ(catcher.texts.size(), 1);
-    EXPECT_TRUE(catcher.texts.last().contains("объекта 11")) << catcher.texts.last().toStdString();
+    EXPECT_TRUE(catcher.texts.last().startsWith("Координаты тела «Астероид» слишком велики"))
+        << catcher.texts.last().toStdString();
     EXPECT_EQ(ReadFile(), before);
 }
 
@@ -362,7 +363,7 @@ TEST_F(SetupCommands, BadFilesChangeNothingAndSaySo) {
     };
     loadAndExpect("не найден");
     WriteFile("1 2 3 4 5\r\n6 7 8\r\n");
-    loadAndExpect("8 чисел из 55");
+    loadAndExpect("8 чисел, а нужно 55");
     WriteFile(DefaultFileWith(3, "275 9361 -106991 abc 3076"));
     loadAndExpect("строка 3, число 4");
     WriteFile(DefaultFileWith(3, "275 9361 1e500 35156 3076"));

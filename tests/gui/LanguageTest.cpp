@@ -155,7 +155,7 @@ TEST_F(InEnglish, MessagesAreEnglish) {
         EXPECT_FALSE(HasCyrillic(text)) << text.toStdString();
 
     // Every error of the core and the file, and a fault's advice, in English; the system's reason too.
-    for (int code = 0; code <= static_cast<int>(ErrorCode::SaveReplaceFailed); ++code) {
+    for (int code = 0; code < ErrorCodeCount; ++code) {
         const QString text = ui::ErrorText(
             {.code = static_cast<ErrorCode>(code), .text = "x", .path = "/p", .osError = EACCES});
         EXPECT_FALSE(HasCyrillic(text)) << code << ": " << text.toStdString();
