@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Загрузить данные  на  1.1.2000 года</source>
-        <translation>Load the data  for  1.1.2000</translation>
+        <translation>Load Data  for  1.1.2000</translation>
     </message>
     <message>
         <source>Изменить</source>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>Замедление на шаге =1 мс</source>
-        <translation>Delay per step =1 ms</translation>
+        <translation>Slow-down per step =1 ms</translation>
     </message>
     <message>
         <source>    С начала эксперимента прошло</source>
@@ -499,7 +499,7 @@ The program is distributed free of charge, for non-commercial use.
     <name>orvane::DateDialog</name>
     <message>
         <source>Положения планет на дату</source>
-        <translation>Planet positions on a date</translation>
+        <translation>Planet Positions on a Date</translation>
     </message>
     <message>
         <source>Загрузить</source>
@@ -583,7 +583,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Загрузить данные на другую дату…</source>
-        <translation>Load the data for another date…</translation>
+        <translation>Load Data for Another Date…</translation>
     </message>
     <message>
         <source>Правый щелчок или Ctrl+D — загрузить данные на другую дату</source>
@@ -595,11 +595,11 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Сохранить файл параметров как</source>
-        <translation>Save the parameter file as</translation>
+        <translation>Save Parameter File As</translation>
     </message>
     <message>
         <source>Открыть файл параметров</source>
-        <translation>Open a parameter file</translation>
+        <translation>Open Parameter File</translation>
     </message>
     <message>
         <source>Параметры Orvane2.0 (*.dat)</source>
@@ -611,19 +611,19 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Открыть файл параметров…</source>
-        <translation>Open a parameter file…</translation>
+        <translation>Open Parameter File…</translation>
     </message>
     <message>
         <source>Сохранить файл параметров как…</source>
-        <translation>Save the parameter file as…</translation>
+        <translation>Save Parameter File As…</translation>
     </message>
     <message>
         <source>Опыты для урока…</source>
-        <translation>Experiments for a lesson…</translation>
+        <translation>Lesson Experiments…</translation>
     </message>
     <message>
         <source>Недавние файлы</source>
-        <translation>Recent files</translation>
+        <translation>Recent Files</translation>
     </message>
     <message>
         <source>Правый щелчок: открыть или сохранить файл параметров с любым именем (Ctrl+O, Ctrl+Shift+S), недавние файлы</source>
@@ -656,7 +656,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Замедление на шаге = %1 мс</source>
-        <translation>Delay per step = %1 ms</translation>
+        <translation>Slow-down per step = %1 ms</translation>
     </message>
     <message>
         <source>Размеры экрана = %1 млн.км</source>
@@ -678,20 +678,12 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>low (a step of 2 days)</translation>
     </message>
     <message>
-        <source>неподвижно («Отключено»)</source>
-        <translation>held (“Off”)</translation>
-    </message>
-    <message>
-        <source>отпущено («Включено»)</source>
-        <translation>free (“On”)</translation>
-    </message>
-    <message>
         <source>как в окне эксперимента</source>
         <translation>as set in the experiment window</translation>
     </message>
     <message>
         <source>Опыты для урока</source>
-        <translation>Experiments for a lesson</translation>
+        <translation>Lesson Experiments</translation>
     </message>
     <message>
         <source>&amp;Опыты:</source>
@@ -713,24 +705,32 @@ Ctrl+M — measurements; F1 — help.</translation>
         <source>Точность решения: %1. Солнце: %2.</source>
         <translation>Solution accuracy: %1. Sun: %2.</translation>
     </message>
+    <message>
+        <source>закреплено («Отключено»)</source>
+        <translation>held (“Off”)</translation>
+    </message>
+    <message>
+        <source>свободно («Включено»)</source>
+        <translation>free (“On”)</translation>
+    </message>
 </context>
 <context>
     <name>orvane::ScreenOptionsController</name>
     <message>
         <source>Подписи тел</source>
-        <translation>Names of the bodies</translation>
+        <translation>Body Names</translation>
     </message>
     <message>
         <source>Сохранять следы при перемещении экрана</source>
-        <translation>Keep the trails when the screen moves</translation>
+        <translation>Keep Trails When Screen Moves</translation>
     </message>
     <message>
         <source>Управление с клавиатуры</source>
-        <translation>Keyboard control</translation>
+        <translation>Keyboard Control</translation>
     </message>
     <message>
         <source>Крупные точки (для проектора)</source>
-        <translation>Large points (for a projector)</translation>
+        <translation>Large Points (for Projector)</translation>
     </message>
     <message>
         <source>Правая кнопка мыши — меню: сохранить изображение, измерения, подписи тел, следы, клавиатура, крупные точки</source>
@@ -738,7 +738,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Клавиши действуют, когда в меню включено «Управление с клавиатуры» (F1 — всегда).</source>
-        <translation>The keys work when “Keyboard control” is on in the menu (F1 always works).</translation>
+        <translation>The keys work when “Keyboard Control” is on in the menu (F1 always works).</translation>
     </message>
 </context>
 <context>
@@ -824,7 +824,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>%1 период по Кеплеру, сут</source>
-        <translation>%1 Kepler’s period, days</translation>
+        <translation>%1 Kepler period, days</translation>
     </message>
     <message>
         <source>%1 долгота, °</source>
@@ -975,10 +975,6 @@ reality,
         <translation>Save as CSV…</translation>
     </message>
     <message>
-        <source>Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)</source>
-        <translation>Write the whole history of the run to a file for a spreadsheet (Ctrl+S)</translation>
-    </message>
-    <message>
         <source>Законы сохранения</source>
         <translation>Conservation laws</translation>
     </message>
@@ -993,14 +989,6 @@ reality,
     <message>
         <source>Орбита не замкнута (e ≥ 1): тело уходит от Солнца</source>
         <translation>The orbit is not closed (e ≥ 1): the body is leaving the Sun</translation>
-    </message>
-    <message>
-        <source>Тело ещё не сделало полного оборота вокруг Солнца в этом прогоне</source>
-        <translation>The body has not yet made a full revolution around the Sun in this run</translation>
-    </message>
-    <message>
-        <source>Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего</source>
-        <translation>The run did not start from the real positions of the planets (the data for 1 January 2000 or for another date) as loaded: there is nothing to compare with the real sky</translation>
     </message>
     <message>
         <source>Дата в модели: %1</source>
@@ -1030,7 +1018,7 @@ reality,
         <source>Период
 по Кеплеру,
 сут</source>
-        <translation>Kepler’s
+        <translation>Kepler
 period,
 days</translation>
     </message>
@@ -1090,16 +1078,28 @@ days</translation>
         <source>Дата вне %1–%2 годов: приближённые элементы орбит JPL годятся только для этих лет</source>
         <translation>The date lies outside %1–%2: JPL’s approximate orbital elements hold only for those years</translation>
     </message>
+    <message>
+        <source>Записать всю историю эксперимента в файл для электронной таблицы (Ctrl+S)</source>
+        <translation>Write the whole history of the experiment to a file for a spreadsheet (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Тело ещё не сделало полного оборота вокруг Солнца в этом эксперименте</source>
+        <translation>The body has not yet made a full revolution around the Sun in this experiment</translation>
+    </message>
+    <message>
+        <source>Эксперимент начат не с реальных положений планет (данные на 1.1.2000 года или на другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего</source>
+        <translation>The experiment did not start from the real positions of the planets (the data for 1 January 2000 or for another date) as loaded: there is nothing to compare with the real sky</translation>
+    </message>
 </context>
 <context>
     <name>orvane::ui::PictureBox</name>
     <message>
         <source>Сохранить изображение…</source>
-        <translation>Save the picture…</translation>
+        <translation>Save Picture…</translation>
     </message>
     <message>
         <source>Сохранить изображение</source>
-        <translation>Save the picture</translation>
+        <translation>Save Picture</translation>
     </message>
     <message>
         <source>Изображения PNG (*.png)</source>

@@ -27,8 +27,8 @@ QString AccuracyText(Accuracy accuracy) {
 
 QString SunText(std::optional<SunMode> sun) {
     if (!sun) return LessonGallery::tr("как в окне эксперимента");
-    return *sun == SunMode::Held ? LessonGallery::tr("неподвижно («Отключено»)")
-                                 : LessonGallery::tr("отпущено («Включено»)");
+    return *sun == SunMode::Held ? LessonGallery::tr("закреплено («Отключено»)")
+                                 : LessonGallery::tr("свободно («Включено»)");
 }
 
 } // namespace

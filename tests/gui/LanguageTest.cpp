@@ -255,7 +255,7 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
     EXPECT_FALSE(HasCyrillic(Find<QLabel>(experiment, "Label2")->text()));
     EXPECT_EQ(experiment->MeasureAction->text(), "Measurements…");
     // The screen options: their menu entries, the screens' tooltip with its list of keys, the names drawn.
-    EXPECT_EQ(bodyNames->text(), "Names of the bodies");
+    EXPECT_EQ(bodyNames->text(), "Body Names");
     EXPECT_FALSE(HasCyrillic(experiment->findChild<QAction*>("LargeMarksAction")->text()));
     for (QWidget* screen :
          {static_cast<QWidget*>(experiment->Picture1), static_cast<QWidget*>(experiment->Picture2)}) {
