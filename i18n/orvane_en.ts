@@ -511,6 +511,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Д.М.ГГГГ</source>
+        <extracomment>The pattern of a date: day, month, year (D.M.YYYY).</extracomment>
         <translation>D.M.YYYY</translation>
     </message>
     <message>
@@ -519,6 +520,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Дата (с %1 по %2):</source>
+        <extracomment>%1 and %2 are the first and the last date the planets&apos; positions are known for.</extracomment>
         <translation>Date (%1 to %2):</translation>
     </message>
 </context>
@@ -631,6 +633,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>(пусто)</source>
+        <extracomment>The only, disabled entry of the recent files menu when there are none.</extracomment>
         <translation>(empty)</translation>
     </message>
     <message>
@@ -660,6 +663,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Размеры экрана = %1 млн.км</source>
+        <extracomment>The width of the left screen in millions of kilometres; keep it as short as the original.</extracomment>
         <translation>Screen size = %1 million km</translation>
     </message>
 </context>
@@ -687,6 +691,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>&amp;Опыты:</source>
+        <extracomment>The label of the list of lesson experiments; &amp; marks the mnemonic.</extracomment>
         <translation>&amp;Experiments:</translation>
     </message>
     <message>
@@ -703,6 +708,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Точность решения: %1. Солнце: %2.</source>
+        <extracomment>%1 is the accuracy with its step, %2 the Sun&apos;s mode: held (&quot;Off&quot;) or free (&quot;On&quot;).</extracomment>
         <translation>Solution accuracy: %1. Sun: %2.</translation>
     </message>
     <message>
@@ -784,6 +790,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>|ΔE/E0|</source>
+        <extracomment>A CSV column heading: the relative change of the total energy since the start.</extracomment>
         <translation>|ΔE/E0|</translation>
     </message>
     <message>
@@ -836,10 +843,12 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>закреплено</source>
+        <extracomment>A CSV cell: the Sun is held at its place (the option &quot;Sun motion&quot; is off).</extracomment>
         <translation>held</translation>
     </message>
     <message>
         <source>свободно</source>
+        <extracomment>A CSV cell: the Sun moves freely (the option &quot;Sun motion&quot; is on).</extracomment>
         <translation>free</translation>
     </message>
 </context>
@@ -863,6 +872,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>новый отсчёт</source>
+        <extracomment>A mark on the plots: the conservation laws count anew from here (the Sun&apos;s mode changed).</extracomment>
         <translation>new baseline</translation>
     </message>
 </context>

@@ -47,11 +47,13 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     setWindowTitle(tr("Положения планет на дату"));
 
     auto* prompt =
+        //: %1 and %2 are the first and the last date the planets' positions are known for.
         new QLabel(tr("Дата (с %1 по %2):").arg(DateText(FirstDate()), DateText(LastDate())), this);
     prompt->setObjectName(QStringLiteral("DateLabel"));
     // A plain text field: the date is read as typed, as a whole, never part by part.
     dateEdit_ = new QLineEdit(this);
     dateEdit_->setObjectName(QStringLiteral("DateEdit"));
+    //: The pattern of a date: day, month, year (D.M.YYYY).
     dateEdit_->setPlaceholderText(tr("Д.М.ГГГГ"));
     dateEdit_->setToolTip(tr("День, месяц и год через точку, например 1.3.1900 или 01.03.1900"));
     dateEdit_->setMaxLength(40);

@@ -108,6 +108,7 @@ void Form1::FillRecentFilesMenu() {
         connect(action, &QAction::triggered, this,
                 [this, file] { ui::Guarded(this, nullptr, [this, file] { OpenRecentFile(file); }); });
     }
+    //: The only, disabled entry of the recent files menu when there are none.
     if (files.isEmpty()) RecentFilesMenu->addAction(tr("(пусто)"))->setEnabled(false);
 }
 
