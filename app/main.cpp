@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
         orvane::ui::ApplyStartupLanguage(commandLine.language);
         // Read once more: a mistake's words are chosen as it is found, now in that language.
         return orvane::AnswerWithoutWindow(orvane::ParseCommandLine(argc, argv), std::cout, std::cerr)
-            .value_or(2);
+            .value();
     }
 
     QApplication app(argc, argv);

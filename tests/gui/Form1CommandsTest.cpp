@@ -146,11 +146,13 @@ TEST_F(SetupCommands, BadFieldsAreRefusedAndNothingIsStored) {
     Click(&form, "Command6");
     EXPECT_TRUE(catcher.texts[2].contains("Масса Солнца"));
     EXPECT_EQ(state.BodyMassPct(1), 33316600);
+    EXPECT_EQ(form.focusWidget(), Find<QLineEdit>(&form, "Text2(0)")); // the cell to correct
 
     Find<QLineEdit>(&form, "Text2(0)")->setText("33316600");
     Find<QLineEdit>(&form, "Text2(10)")->setText("-1");
     Click(&form, "Command6");
     EXPECT_TRUE(catcher.texts[3].contains("Масса астероида"));
+    EXPECT_EQ(form.focusWidget(), Find<QLineEdit>(&form, "Text2(10)"));
 
     Find<QLineEdit>(&form, "Text2(10)")->setText("0");
     Find<QLineEdit>(&form, "Text5(0)")->setText("1e400");
