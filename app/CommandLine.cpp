@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "LanguageTable.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -9,10 +11,6 @@
 
 namespace orvane {
 namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
 
 // The options Qt reads itself from the same command line (QGuiApplication, QApplication and the X11
 // platform). Those that take a value may also be written -style=fusion.
@@ -72,24 +70,31 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 QString language;
                 if (argument == "--lang") {
                     if (i + 1 >= arguments.size())
-                        return Failure(Tr("параметру «--lang» нужно значение: ru или en"));
+                        return Failure(QCoreApplication::translate(
+                                           "CommandLine", "параметру «--lang» нужно значение, одно из: %1")
+                                           .arg(ui::LanguageCodes()));
                     language = arguments[++i];
                 } else {
                     language = argument.mid(7);
                 }
-                if (language != "ru" && language != "en")
-                    return Failure(Tr("язык «%1» не поддерживается; можно ru или en").arg(language));
+                if (!ui::LanguageFromCode(language))
+                    return Failure(QCoreApplication::translate(
+                                       "CommandLine", "язык «%1» не поддерживается; укажите один из: %2")
+                                       .arg(language, ui::LanguageCodes()));
                 result.language = language;
             } else if (const int length = QtOptionLength(argument); length > 0) {
                 i += length - 1;
             } else {
-                return Failure(Tr("неизвестный параметр «%1»").arg(argument));
+                return Failure(
+                    QCoreApplication::translate("CommandLine", "неизвестный параметр «%1»").arg(argument));
             }
         } else if (argument.isEmpty()) {
-            return Failure(Tr("пустое имя файла параметров"));
+            return Failure(QCoreApplication::translate("CommandLine", "пустое имя файла параметров"));
         } else if (!result.file.isEmpty()) {
-            return Failure(Tr("можно открыть только один файл параметров, а указаны «%1» и «%2»")
-                               .arg(result.file, argument));
+            return Failure(
+                QCoreApplication::translate(
+                    "CommandLine", "можно открыть только один файл параметров, а указаны «%1» и «%2»")
+                    .arg(result.file, argument));
         } else {
             result.file = argument;
         }
@@ -105,22 +110,29 @@ CommandLine ParseCommandLine(int argc, const char* const argv[]) {
 }
 
 QString CommandLineHelp() {
-    return Tr("Использование: orvane [ПАРАМЕТРЫ] [ФАЙЛ]\n"
-              "Движение объектов по законам Ньютона в одной плоскости: Солнце, девять планет и астероид.\n"
-              "\n"
-              "  ФАЙЛ            файл параметров, который открывается при запуске\n"
-              "  --lang ЯЗЫК     язык программы: ru (русский) или en (английский);\n"
-              "                  без этого параметра — язык рабочего стола\n"
-              "  -h, --help      показать эту справку и выйти\n"
-              "  --version       показать версию и выйти\n"
-              "\n"
-              "Стандартные параметры Qt (-platform, -display, -style и другие) тоже принимаются.\n"
-              "Подробнее: man orvane\n");
+    //: %1 lists the language codes, "ru, en". Keep each line within 80 characters.
+    return QCoreApplication::translate(
+               "CommandLine",
+               "Использование: orvane [ПАРАМЕТРЫ] [ФАЙЛ]\n"
+               "Движение объектов по законам Ньютона в одной плоскости: Солнце, девять планет и астероид.\n"
+               "\n"
+               "  ФАЙЛ            файл параметров, который открывается при запуске\n"
+               "  --lang ЯЗЫК     язык программы на этот запуск, один из: %1;\n"
+               "                  без него — язык, выбранный в программе, а если его\n"
+               "                  не выбирали — первый из языков рабочего стола, который\n"
+               "                  есть в программе, иначе русский\n"
+               "  -h, --help      показать эту справку и выйти\n"
+               "  --version       показать версию и выйти\n"
+               "\n"
+               "Стандартные параметры Qt (-platform, -display, -style и другие) тоже принимаются.\n"
+               "Подробнее: man orvane\n")
+        .arg(ui::LanguageCodes());
 }
 
 QString VersionText() {
-    return Tr("orvane (Orvane2.0) %1\n"
-              "Программа распространяется свободно, для некоммерческих целей.\n")
+    return QCoreApplication::translate("CommandLine",
+                                       "orvane (Orvane2.0) %1\n"
+                                       "Программа распространяется свободно, для некоммерческих целей.\n")
         .arg(QStringLiteral(ORVANE_VERSION));
 }
 
@@ -136,7 +148,8 @@ std::optional<int> AnswerWithoutWindow(const CommandLine& commandLine, std::ostr
         return 0;
     case CommandLine::Action::Fail:
         err << "orvane: " << commandLine.error.toStdString() << '\n'
-            << Tr("Справка: orvane --help").toStdString() << std::endl;
+            << QCoreApplication::translate("CommandLine", "Справка: orvane --help").toStdString()
+            << std::endl;
         return 2;
     }
     return 2;

@@ -12,10 +12,17 @@
 
 int main(int argc, char* argv[]) {
     // Read before the window system is touched: --help, --version and a mistyped option answer without a
-    // display. The language (commandLine.language) and the file to open (commandLine.file) are the
-    // windows' to use.
+    // display, in the language the windows would speak (the translators need an application, but not
+    // one with windows). The file to open (commandLine.file) is the set-up window's.
     const orvane::CommandLine commandLine = orvane::ParseCommandLine(argc, argv);
-    if (const auto status = orvane::AnswerWithoutWindow(commandLine, std::cout, std::cerr)) return *status;
+    if (commandLine.action != orvane::CommandLine::Action::Run) {
+        QCoreApplication terminal(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("orvane"));
+        orvane::ui::ApplyStartupLanguage(commandLine.language);
+        // Read once more: a mistake's words are chosen as it is found, now in that language.
+        return orvane::AnswerWithoutWindow(orvane::ParseCommandLine(argc, argv), std::cout, std::cerr)
+            .value();
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));

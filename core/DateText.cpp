@@ -77,4 +77,23 @@ DateTextRead ReadDateText(std::string_view text, const CalendarDate& first, cons
     return read;
 }
 
+std::optional<Error> DateTextError(const DateTextRead& read, std::string_view text) {
+    const auto error = [&](ErrorCode code) {
+        return Error{.code = code, .text = std::string(text), .date = read.date};
+    };
+    switch (read.fault) {
+    case DateTextFault::Empty:
+        return error(ErrorCode::DateTextEmpty);
+    case DateTextFault::NotADate:
+        return error(ErrorCode::DateTextNotADate);
+    case DateTextFault::NotInCalendar:
+        return error(ErrorCode::DateNotInCalendar);
+    case DateTextFault::OutsideRange:
+        return error(ErrorCode::DateOutsideEphemeris);
+    case DateTextFault::None:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace orvane

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Calendar.h"
+#include "Error.h"
 
+#include <optional>
 #include <string_view>
 
 namespace orvane {
@@ -27,5 +29,8 @@ struct DateTextRead {
 // between or after that is not part of a date makes it no date. Dates before `first` or after `last`
 // are read but marked as outside the range.
 DateTextRead ReadDateText(std::string_view text, const CalendarDate& first, const CalendarDate& last);
+
+// The error a refused date is answered with, quoting `text` as typed; nothing for a date that was read.
+std::optional<Error> DateTextError(const DateTextRead& read, std::string_view text);
 
 } // namespace orvane

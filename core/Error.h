@@ -37,11 +37,33 @@ enum class ErrorCode {
     SaveWriteFailed,     // path, osError
     SaveDiskWriteFailed, // path, osError
     SaveReplaceFailed,   // path, osError
+    // A body's coordinates beyond what the parameter file can hold; nothing was saved.
+    CoordinatesBeyondFile, // body
+    // The masses taken over from the table with «Изменить».
+    SunMassNotPositive,
+    AsteroidMassNegative,
+    // A typed date (the dates outside the planets' table and the days the calendar lacks are
+    // DateOutsideEphemeris and DateNotInCalendar, with the text as typed).
+    DateTextEmpty,
+    DateTextNotADate, // text
+    // A lesson experiment's description file: path, line.
+    LessonUnknownKey, // text: the key
+    LessonNoEqualsSign,
+    LessonBadMasses,
+    LessonBadAccuracy,
+    LessonBadSunMode,
+    LessonMissingTitle,
+    LessonMissingFile,
+    LessonStrayContinuation,
+    LessonCannotRead, // path
+    LessonBadMethod,
 };
+// How many codes there are, for those who walk them all.
+inline constexpr int ErrorCodeCount = static_cast<int>(ErrorCode::LessonBadMethod) + 1;
 
 struct Error {
     ErrorCode code{};
-    std::string text{}; // an array's name, or a field of the file as read
+    std::string text{}; // an array's name, a field of the file or a date as read, a key
     std::string path{}; // a file's path
     long long value = 0;
     int line = 0;

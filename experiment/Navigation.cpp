@@ -44,6 +44,7 @@ void Form2::Slider2_Scroll() {
 }
 
 void Form2::Slider2_Change() {
+    //: The width of the left screen in millions of kilometres; keep it as short as the original.
     Label1->setText(tr("Размеры экрана = %1 млн.км").arg(Slider2->value()));
 }
 

@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Загрузить данные  на  1.1.2000 года</source>
-        <translation>Load the data  for  1.1.2000</translation>
+        <translation>Load Data  for  1.1.2000</translation>
     </message>
     <message>
         <source>Изменить</source>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>Замедление на шаге =1 мс</source>
-        <translation>Delay per step =1 ms</translation>
+        <translation>Slow-down per step =1 ms</translation>
     </message>
     <message>
         <source>    С начала эксперимента прошло</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>    Программа распространяется свободно, для некоммерческих целей          </source>
-        <translation>    The program is distributed freely, for non-commercial use          </translation>
+        <translation>    The program is distributed free of charge, for non-commercial use  </translation>
     </message>
     <message>
         <source>Разработчики Orvane2.0. Замечания и ошибки сообщайте через систему задач проекта.</source>
@@ -225,6 +225,72 @@
     <message>
         <source>Закрыть</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>параметру «--lang» нужно значение, одно из: %1</source>
+        <translation>option “--lang” needs a value, one of: %1</translation>
+    </message>
+    <message>
+        <source>язык «%1» не поддерживается; укажите один из: %2</source>
+        <translation>language “%1” is not supported; give one of: %2</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1»</source>
+        <translation>unknown option “%1”</translation>
+    </message>
+    <message>
+        <source>пустое имя файла параметров</source>
+        <translation>empty parameter file name</translation>
+    </message>
+    <message>
+        <source>можно открыть только один файл параметров, а указаны «%1» и «%2»</source>
+        <translation>only one parameter file can be opened, but “%1” and “%2” were given</translation>
+    </message>
+    <message>
+        <source>Использование: orvane [ПАРАМЕТРЫ] [ФАЙЛ]
+Движение объектов по законам Ньютона в одной плоскости: Солнце, девять планет и астероид.
+
+  ФАЙЛ            файл параметров, который открывается при запуске
+  --lang ЯЗЫК     язык программы на этот запуск, один из: %1;
+                  без него — язык, выбранный в программе, а если его
+                  не выбирали — первый из языков рабочего стола, который
+                  есть в программе, иначе русский
+  -h, --help      показать эту справку и выйти
+  --version       показать версию и выйти
+
+Стандартные параметры Qt (-platform, -display, -style и другие) тоже принимаются.
+Подробнее: man orvane
+</source>
+        <extracomment>%1 lists the language codes, &quot;ru, en&quot;. Keep each line within 80 characters.</extracomment>
+        <translation>Usage: orvane [OPTIONS] [FILE]
+Motion of bodies under Newton&apos;s laws in one plane: the Sun, nine planets and an asteroid.
+
+  FILE            a parameter file to open at start
+  --lang LANGUAGE the program&apos;s language for this run, one of: %1;
+                  without it, the language chosen in the program; if none was
+                  chosen, the first of the desktop&apos;s languages the program
+                  has; otherwise Russian
+  -h, --help      show this help and exit
+  --version       show the version and exit
+
+Qt&apos;s standard options (-platform, -display, -style and others) are accepted too.
+More: man orvane
+</translation>
+    </message>
+    <message>
+        <source>orvane (Orvane2.0) %1
+Программа распространяется свободно, для некоммерческих целей.
+</source>
+        <translation>orvane (Orvane2.0) %1
+The program is distributed free of charge, for non-commercial use.
+</translation>
+    </message>
+    <message>
+        <source>Справка: orvane --help</source>
+        <translation>Help: orvane --help</translation>
     </message>
 </context>
 <context>
@@ -254,72 +320,137 @@
         <translation>The planet stands where the Sun is: the direction of the gravitational pull is undefined</translation>
     </message>
     <message>
-        <source>Положение на дату известно только для планет, а не для объекта %1</source>
-        <translation>Positions on a date are known for the planets only, not for body %1</translation>
-    </message>
-    <message>
-        <source>Такой даты нет в календаре: %1.</source>
-        <translation>There is no such date in the calendar: %1.</translation>
-    </message>
-    <message>
-        <source>Положения планет известны только для дат с %1 по %2, а не на %3.</source>
-        <translation>Planet positions are known only for dates from %1 to %2, not for %3.</translation>
-    </message>
-    <message>
-        <source>Положения планет на дату рассчитываются для Солнца с массой больше нуля.</source>
-        <translation>Planet positions on a date are computed only for a Sun whose mass is greater than zero.</translation>
-    </message>
-    <message>
-        <source>В файле параметров строка %1, число %2: «%3» — не число.</source>
-        <translation>Parameter file, line %1, number %2: “%3” is not a number.</translation>
-    </message>
-    <message>
-        <source>В файле параметров строка %1, число %2: число «%3» слишком велико.</source>
-        <translation>Parameter file, line %1, number %2: the number “%3” is too large.</translation>
-    </message>
-    <message>
-        <source>В файле параметров %1 чисел из %2 нужных: по пять чисел для каждого из 11 объектов.</source>
-        <translation>The parameter file holds %1 of the %2 numbers needed: five numbers for each of the 11 bodies.</translation>
-    </message>
-    <message>
-        <source>Файл параметров не найден: %1</source>
-        <translation>Parameter file not found: %1</translation>
-    </message>
-    <message>
-        <source>Файл параметров не является обычным файлом: %1</source>
-        <translation>The parameter file is not a regular file: %1</translation>
-    </message>
-    <message>
-        <source>Не удалось открыть файл параметров %1: %2</source>
-        <translation>Could not open the parameter file %1: %2</translation>
-    </message>
-    <message>
-        <source>Не удалось прочитать файл параметров %1</source>
-        <translation>Could not read the parameter file %1</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1 (%2). Прежний файл не изменён.</source>
-        <translation>Could not save the parameter file %1 (%2). The previous file is unchanged.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1: файл защищён от записи (%2). Прежний файл не изменён.</source>
-        <translation>Could not save the parameter file %1: the file is write-protected (%2). The previous file is unchanged.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров: нельзя создать файл рядом с %1 (%2).</source>
-        <translation>Could not save the parameter file: no file can be created next to %1 (%2).</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1: ошибка записи (%2). Прежний файл не изменён.</source>
-        <translation>Could not save the parameter file %1: write error (%2). The previous file is unchanged.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1: ошибка записи на диск (%2). Прежний файл не изменён.</source>
-        <translation>Could not save the parameter file %1: error writing to the disk (%2). The previous file is unchanged.</translation>
-    </message>
-    <message>
         <source>Неизвестная ошибка</source>
         <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>Положение на дату известно только для планет, а не для тела «%1». Выберите планету.</source>
+        <extracomment>%1 is the body&apos;s name.</extracomment>
+        <translation>Positions on a date are known only for planets, not for the body “%1”. Choose a planet.</translation>
+    </message>
+    <message>
+        <source>Даты «%1» нет в календаре. Введите дату с %2 по %3.</source>
+        <extracomment>%1 is the date as typed; %2 and %3 the first and the last date the planets are known for.</extracomment>
+        <translation>The calendar has no date “%1”. Enter a date from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Положения планет известны только для дат с %2 по %3, а не на «%1». Введите дату в этих пределах.</source>
+        <translation>The planets&apos; positions are known only for dates from %2 to %3, not for “%1”. Enter a date within these limits.</translation>
+    </message>
+    <message>
+        <source>Положения планет на дату рассчитываются для Солнца с массой больше нуля. Введите массу Солнца, выберите «Солнце» и нажмите «Изменить».</source>
+        <translation>The planets&apos; positions on a date are worked out for a Sun with a mass above zero. Enter the Sun&apos;s mass, choose “Sun” and press “Change”.</translation>
+    </message>
+    <message>
+        <source>В файле параметров строка %1, число %2: «%3» — не число. Исправьте эту строку или выберите другой файл.</source>
+        <translation>Parameter file, line %1, number %2: “%3” is not a number. Correct this line or choose another file.</translation>
+    </message>
+    <message>
+        <source>В файле параметров строка %1, число %2: число «%3» слишком велико. Исправьте эту строку или выберите другой файл.</source>
+        <translation>Parameter file, line %1, number %2: the number “%3” is too large. Correct this line or choose another file.</translation>
+    </message>
+    <message>
+        <source>Файл параметров не найден: %1. Проверьте имя файла и папку или сначала сохраните в него параметры.</source>
+        <translation>Parameter file not found: %1. Check the file&apos;s name and folder, or save the parameters to it first.</translation>
+    </message>
+    <message>
+        <source>Файл параметров не является обычным файлом: %1. Выберите файл параметров (*.dat).</source>
+        <translation>The parameter file is not a regular file: %1. Choose a parameter file (*.dat).</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл параметров %1: %2. Проверьте права на чтение файла или выберите другой.</source>
+        <translation>Could not open the parameter file %1: %2. Check the permission to read the file, or choose another.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл параметров %1. Проверьте, что файл на месте и доступен, или выберите другой.</source>
+        <translation>Could not read the parameter file %1. Check that the file is in place and accessible, or choose another.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1 (%2). Прежний файл не изменён. Сохраните параметры в другой файл.</source>
+        <translation>Could not save the parameter file %1 (%2). The previous file is unchanged. Save the parameters to another file.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1: файл защищён от записи (%2). Прежний файл не изменён. Снимите защиту от записи или сохраните параметры в другой файл.</source>
+        <translation>Could not save the parameter file %1: the file is write-protected (%2). The previous file is unchanged. Remove the write protection or save the parameters to another file.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров: нельзя создать файл рядом с %1 (%2). Проверьте права на запись в папку или сохраните параметры в другую папку.</source>
+        <translation>Could not save the parameter file: no file can be created next to %1 (%2). Check the permission to write to the folder, or save the parameters to another folder.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1: ошибка записи на диск (%2). Прежний файл не изменён. Проверьте, есть ли место на диске, и сохраните ещё раз.</source>
+        <translation>Could not save the parameter file %1: writing to the disk failed (%2). The previous file is unchanged. Check that the disk has free space, and save again.</translation>
+    </message>
+    <message>
+        <source>Координаты тела «%1» слишком велики для файла параметров: файл не сохранён. Уменьшите их в таблице или загрузите другие данные.</source>
+        <extracomment>%1 is the body&apos;s name.</extracomment>
+        <translation>The coordinates of “%1” are too large for the parameter file: the file was not saved. Make them smaller in the table or load other data.</translation>
+    </message>
+    <message>
+        <source>Масса Солнца должна быть больше нуля. Введите положительное число.</source>
+        <translation>The Sun&apos;s mass must be above zero. Enter a positive number.</translation>
+    </message>
+    <message>
+        <source>Масса астероида не может быть отрицательной. Введите ноль (он убирает влияние астероида) или положительное число.</source>
+        <translation>The asteroid&apos;s mass cannot be negative. Enter zero (it removes the asteroid&apos;s pull) or a positive number.</translation>
+    </message>
+    <message>
+        <source>Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), с %1 по %2.</source>
+        <extracomment>Д.М.ГГГГ is the pattern of a date: day, month, year.</extracomment>
+        <translation>No date entered. Enter the day, month and year separated by dots (D.M.YYYY), from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>«%1» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), с %2 по %3.</source>
+        <translation>“%1” is not a date. Enter the day, month and year separated by dots (D.M.YYYY), from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: неизвестный ключ. Исправьте строку: ключи — title, description, parameters, masses, accuracy и sun.</source>
+        <extracomment>The keys are the file format&apos;s own words and stay untranslated.</extracomment>
+        <translation>Experiment file %1, line %2: unknown key. Correct the line: the keys are title, description, parameters, masses, accuracy and sun.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: нет знака «=». Запишите строку как «ключ = значение» или начните её с «#».</source>
+        <translation>Experiment file %1, line %2: no “=” sign. Write the line as “key = value” or start it with “#”.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: нужны одиннадцать масс не меньше нуля, масса Солнца больше нуля. Исправьте строку masses.</source>
+        <translation>Experiment file %1, line %2: eleven masses of zero or more are needed, the Sun&apos;s above zero. Correct the masses line.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: неизвестная точность. Напишите accuracy = low, medium или high.</source>
+        <translation>Experiment file %1, line %2: unknown accuracy. Write accuracy = low, medium or high.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: неизвестный режим Солнца. Напишите sun = held или sun = free.</source>
+        <translation>Experiment file %1, line %2: unknown mode of the Sun. Write sun = held or sun = free.</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1: нет названия. Добавьте строку title = …</source>
+        <translation>Experiment file %1: no title. Add a line title = …</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1: не назван файл параметров. Добавьте строку parameters = имя.dat</source>
+        <translation>Experiment file %1: no parameter file named. Add a line parameters = name.dat</translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: продолжение строки без ключа. Уберите пробел в начале строки или добавьте строку с ключом перед ней.</source>
+        <translation>Experiment file %1, line %2: a continued line without a key. Remove the blank at the start of the line or add a line with a key before it.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл опыта %1. Проверьте, что файл на месте и доступен.</source>
+        <translation>Could not read the experiment file %1. Check that the file is in place and accessible.</translation>
+    </message>
+    <message numerus="yes">
+        <source>В файле параметров %n чисел, а нужно %1: по пять для каждого из 11 тел. Выберите другой файл или сохраните параметры заново.</source>
+        <extracomment>%n is how many numbers the file holds, %1 how many it needs (five for each of the 11 bodies).</extracomment>
+        <translation>
+            <numerusform>The parameter file holds %n number where %1 are needed: five for each of the 11 bodies. Choose another file or save the parameters again.</numerusform>
+            <numerusform>The parameter file holds %n numbers where %1 are needed: five for each of the 11 bodies. Choose another file or save the parameters again.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Файл опыта %1, строка %2: неизвестный метод решения. Напишите method = euler, symplectic-euler, leapfrog или rk4.</source>
+        <translation>Lesson experiment file %1, line %2: unknown method of solving. Write method = euler, symplectic-euler, leapfrog or rk4.</translation>
     </message>
 </context>
 <context>
@@ -538,63 +669,16 @@
 <context>
     <name>LessonCatalogue</name>
     <message>
-        <source>неизвестный ключ</source>
-        <translation>unknown key</translation>
-    </message>
-    <message>
-        <source>нет знака «=»</source>
-        <translation>no “=” sign</translation>
-    </message>
-    <message>
-        <source>нужны одиннадцать масс не меньше нуля, масса Солнца больше нуля</source>
-        <translation>eleven masses of zero or more are needed, the Sun’s greater than zero</translation>
-    </message>
-    <message>
-        <source>точность — low, medium или high</source>
-        <translation>the accuracy is low, medium or high</translation>
-    </message>
-    <message>
-        <source>Солнце — held или free</source>
-        <translation>the Sun is held or free</translation>
-    </message>
-    <message>
-        <source>нет названия (title)</source>
-        <translation>no title (title)</translation>
-    </message>
-    <message>
-        <source>не назван файл параметров (parameters)</source>
-        <translation>no parameter file named (parameters)</translation>
-    </message>
-    <message>
-        <source>продолжение строки без ключа</source>
-        <translation>a continued line without a key</translation>
-    </message>
-    <message>
-        <source>%1: файл не читается.</source>
-        <translation>%1: the file cannot be read.</translation>
-    </message>
-    <message>
-        <source>%1, строка %2: %3.</source>
-        <translation>%1, line %2: %3.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
+        <extracomment>%1 is a parameter file&apos;s path, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>файл не читается.</source>
-        <translation>the file cannot be read.</translation>
-    </message>
-    <message>
-        <source>метод — euler, symplectic-euler, leapfrog или rk4</source>
-        <translation>method — euler, symplectic-euler, leapfrog or rk4</translation>
     </message>
 </context>
 <context>
     <name>orvane::DateDialog</name>
     <message>
         <source>Положения планет на дату</source>
-        <translation>Planet positions on a date</translation>
+        <translation>Planet Positions on a Date</translation>
     </message>
     <message>
         <source>Загрузить</source>
@@ -606,6 +690,7 @@
     </message>
     <message>
         <source>Д.М.ГГГГ</source>
+        <extracomment>The pattern of a date: day, month, year (D.M.YYYY).</extracomment>
         <translation>D.M.YYYY</translation>
     </message>
     <message>
@@ -613,23 +698,8 @@
         <translation>Day, month and year separated by dots, for example 1.3.1900 or 01.03.1900</translation>
     </message>
     <message>
-        <source>Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), с %1 по %2.</source>
-        <translation>No date entered. Enter the day, month and year separated by dots (D.M.YYYY), from %1 to %2.</translation>
-    </message>
-    <message>
-        <source>«%1» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), с %2 по %3.</source>
-        <translation>“%1” is not a date. Enter the day, month and year separated by dots (D.M.YYYY), from %2 to %3.</translation>
-    </message>
-    <message>
-        <source>Даты «%1» нет в календаре. Введите дату с %2 по %3.</source>
-        <translation>There is no date “%1” in the calendar. Enter a date from %2 to %3.</translation>
-    </message>
-    <message>
-        <source>Положения планет известны только для дат с %2 по %3, а не на «%1».</source>
-        <translation>Planet positions are known only for dates from %2 to %3, not for “%1”.</translation>
-    </message>
-    <message>
         <source>Дата (с %1 по %2):</source>
+        <extracomment>%1 and %2 are the first and the last date the planets&apos; positions are known for.</extracomment>
         <translation>Date (%1 to %2):</translation>
     </message>
 </context>
@@ -695,24 +765,12 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>Velocity of the asteroid along the Y axis</translation>
     </message>
     <message>
-        <source>Масса Солнца должна быть больше нуля.</source>
-        <translation>The mass of the Sun must be greater than zero.</translation>
-    </message>
-    <message>
-        <source>Масса астероида не может быть отрицательной (ноль убирает его влияние).</source>
-        <translation>The mass of the asteroid cannot be negative (zero removes its influence).</translation>
-    </message>
-    <message>
         <source>Выберете планету для изменения параметров</source>
         <translation>Choose a planet to change its parameters</translation>
     </message>
     <message>
-        <source>Координаты объекта %1 слишком велики для файла параметров: файл не сохранён.</source>
-        <translation>The coordinates of body %1 are too large for the parameter file: the file was not saved.</translation>
-    </message>
-    <message>
         <source>Загрузить данные на другую дату…</source>
-        <translation>Load the data for another date…</translation>
+        <translation>Load Data for Another Date…</translation>
     </message>
     <message>
         <source>Правый щелчок или Ctrl+D — загрузить данные на другую дату</source>
@@ -723,28 +781,12 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>%1: “%2” is not a number. Enter a number, for example 1500 or %3.</translation>
     </message>
     <message>
-        <source>Имя</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Размер</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>Тип</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>Изменён</source>
-        <translation>Date Modified</translation>
-    </message>
-    <message>
         <source>Сохранить файл параметров как</source>
-        <translation>Save the parameter file as</translation>
+        <translation>Save Parameter File As</translation>
     </message>
     <message>
         <source>Открыть файл параметров</source>
-        <translation>Open a parameter file</translation>
+        <translation>Open Parameter File</translation>
     </message>
     <message>
         <source>Параметры Orvane2.0 (*.dat)</source>
@@ -755,44 +797,20 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>All files (*)</translation>
     </message>
     <message>
-        <source>Папка:</source>
-        <translation>Look in:</translation>
-    </message>
-    <message>
-        <source>Имя файла:</source>
-        <translation>File name:</translation>
-    </message>
-    <message>
-        <source>Тип файлов:</source>
-        <translation>Files of type:</translation>
-    </message>
-    <message>
-        <source>Сохранить</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Открыть</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Открыть файл параметров…</source>
-        <translation>Open a parameter file…</translation>
+        <translation>Open Parameter File…</translation>
     </message>
     <message>
         <source>Сохранить файл параметров как…</source>
-        <translation>Save the parameter file as…</translation>
+        <translation>Save Parameter File As…</translation>
     </message>
     <message>
         <source>Опыты для урока…</source>
-        <translation>Experiments for a lesson…</translation>
+        <translation>Lesson Experiments…</translation>
     </message>
     <message>
         <source>Недавние файлы</source>
-        <translation>Recent files</translation>
+        <translation>Recent Files</translation>
     </message>
     <message>
         <source>Правый щелчок: открыть или сохранить файл параметров с любым именем (Ctrl+O, Ctrl+Shift+S), недавние файлы</source>
@@ -800,6 +818,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>(пусто)</source>
+        <extracomment>The only, disabled entry of the recent files menu when there are none.</extracomment>
         <translation>(empty)</translation>
     </message>
     <message>
@@ -829,6 +848,10 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>Save without the masses</translation>
     </message>
     <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>Метод решения</source>
         <translation>Solution method</translation>
     </message>
@@ -841,10 +864,11 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Замедление на шаге = %1 мс</source>
-        <translation>Delay per step = %1 ms</translation>
+        <translation>Slow-down per step = %1 ms</translation>
     </message>
     <message>
         <source>Размеры экрана = %1 млн.км</source>
+        <extracomment>The width of the left screen in millions of kilometres; keep it as short as the original.</extracomment>
         <translation>Screen size = %1 million km</translation>
     </message>
 </context>
@@ -863,23 +887,16 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>low (a step of 2 days)</translation>
     </message>
     <message>
-        <source>неподвижно («Отключено»)</source>
-        <translation>held (“Off”)</translation>
-    </message>
-    <message>
-        <source>отпущено («Включено»)</source>
-        <translation>free (“On”)</translation>
-    </message>
-    <message>
         <source>как в окне эксперимента</source>
         <translation>as set in the experiment window</translation>
     </message>
     <message>
         <source>Опыты для урока</source>
-        <translation>Experiments for a lesson</translation>
+        <translation>Lesson Experiments</translation>
     </message>
     <message>
         <source>&amp;Опыты:</source>
+        <extracomment>The label of the list of lesson experiments; &amp; marks the mnemonic.</extracomment>
         <translation>&amp;Experiments:</translation>
     </message>
     <message>
@@ -896,7 +913,16 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Точность решения: %1. Солнце: %2.</source>
+        <extracomment>%1 is the accuracy with its step, %2 the Sun&apos;s mode: held (&quot;Off&quot;) or free (&quot;On&quot;).</extracomment>
         <translation>Solution accuracy: %1. Sun: %2.</translation>
+    </message>
+    <message>
+        <source>закреплено («Отключено»)</source>
+        <translation>held (“Off”)</translation>
+    </message>
+    <message>
+        <source>свободно («Включено»)</source>
+        <translation>free (“On”)</translation>
     </message>
     <message>
         <source>%1 (свой опыт)</source>
@@ -973,6 +999,30 @@ Ctrl+M — measurements; F1 — help.</translation>
 <context>
     <name>orvane::ScreenLawsController</name>
     <message>
+        <source>%1 км/с (относительно центра масс)</source>
+        <translation>%1 km/s (relative to the centre of mass)</translation>
+    </message>
+    <message>
+        <source>%1 км/с</source>
+        <translation>%1 km/s</translation>
+    </message>
+    <message>
+        <source>%1 м/с²</source>
+        <translation>%1 m/s²</translation>
+    </message>
+    <message>
+        <source>%1 а.е.</source>
+        <translation>%1 AU</translation>
+    </message>
+    <message>
+        <source>%1 млн км</source>
+        <translation>%1 million km</translation>
+    </message>
+    <message>
+        <source>%1 млн км = %2 а.е., %3°</source>
+        <translation>%1 million km = %2 AU, %3°</translation>
+    </message>
+    <message>
         <source>Стрелки скорости</source>
         <translation>Velocity arrows</translation>
     </message>
@@ -1001,46 +1051,6 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>Body</translation>
     </message>
     <message>
-        <source>Рулетка</source>
-        <translation>Measuring tape</translation>
-    </message>
-    <message>
-        <source>Протяните мышью по экрану; Escape или щелчок убирает рулетку</source>
-        <translation>Drag with the mouse across a screen; Escape or a click removes the tape</translation>
-    </message>
-    <message>
-        <source>Сетка</source>
-        <translation>Grid</translation>
-    </message>
-    <message>
-        <source>Убрать рулетку</source>
-        <translation>Remove the tape</translation>
-    </message>
-    <message>
-        <source>%1 км/с (относительно центра масс)</source>
-        <translation>%1 km/s (relative to the centre of mass)</translation>
-    </message>
-    <message>
-        <source>%1 км/с</source>
-        <translation>%1 km/s</translation>
-    </message>
-    <message>
-        <source>%1 м/с²</source>
-        <translation>%1 m/s²</translation>
-    </message>
-    <message>
-        <source>%1 а.е.</source>
-        <translation>%1 AU</translation>
-    </message>
-    <message>
-        <source>%1 млн км</source>
-        <translation>%1 million km</translation>
-    </message>
-    <message>
-        <source>%1 млн км = %2 а.е., %3°</source>
-        <translation>%1 million km = %2 AU, %3°</translation>
-    </message>
-    <message>
         <source>Длина сектора</source>
         <translation>Sector length</translation>
     </message>
@@ -1056,24 +1066,40 @@ Ctrl+M — measurements; F1 — help.</translation>
         <source>Меню экрана</source>
         <translation>Screen menu</translation>
     </message>
+    <message>
+        <source>Рулетка</source>
+        <translation>Measuring tape</translation>
+    </message>
+    <message>
+        <source>Протяните мышью по экрану; Escape или щелчок убирает рулетку</source>
+        <translation>Drag with the mouse across a screen; Escape or a click removes the tape</translation>
+    </message>
+    <message>
+        <source>Сетка</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Убрать рулетку</source>
+        <translation>Remove the tape</translation>
+    </message>
 </context>
 <context>
     <name>orvane::ScreenOptionsController</name>
     <message>
         <source>Подписи тел</source>
-        <translation>Names of the bodies</translation>
+        <translation>Body Names</translation>
     </message>
     <message>
         <source>Сохранять следы при перемещении экрана</source>
-        <translation>Keep the trails when the screen moves</translation>
+        <translation>Keep Trails When Screen Moves</translation>
     </message>
     <message>
         <source>Управление с клавиатуры</source>
-        <translation>Keyboard control</translation>
+        <translation>Keyboard Control</translation>
     </message>
     <message>
         <source>Крупные точки (для проектора)</source>
-        <translation>Large points (for a projector)</translation>
+        <translation>Large Points (for Projector)</translation>
     </message>
     <message>
         <source>Правая кнопка мыши — меню: сохранить изображение, измерения, подписи тел, следы, клавиатура, крупные точки</source>
@@ -1081,7 +1107,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Клавиши действуют, когда в меню включено «Управление с клавиатуры» (F1 — всегда).</source>
-        <translation>The keys work when “Keyboard control” is on in the menu (F1 always works).</translation>
+        <translation>The keys work when “Keyboard Control” is on in the menu (F1 always works).</translation>
     </message>
     <message>
         <source>Очистить экраны</source>
@@ -1090,37 +1116,29 @@ Ctrl+M — measurements; F1 — help.</translation>
 </context>
 <context>
     <name>orvane::measure::Counts</name>
-    <message>
-        <source>%1 год</source>
-        <translation>%1 year</translation>
-    </message>
-    <message>
-        <source>%1 года</source>
-        <translation>%1 years</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 лет</source>
-        <translation>%1 years</translation>
+        <extracomment>A whole number of years; %1 is the number.</extracomment>
+        <translation>
+            <numerusform>%1 year</numerusform>
+            <numerusform>%1 years</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 день</source>
-        <translation>%1 day</translation>
-    </message>
-    <message>
-        <source>%1 дня</source>
-        <translation>%1 days</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 дней</source>
-        <translation>%1 days</translation>
+        <extracomment>Days of a calendar; %1 is the number, to a tenth.</extracomment>
+        <translation>
+            <numerusform>%1 day</numerusform>
+            <numerusform>%1 days</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 сутки</source>
-        <translation>%1 day</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 суток</source>
-        <translation>%1 days</translation>
+        <extracomment>A duration in days of 24 hours («сутки»); %1 is the number, to a tenth.</extracomment>
+        <translation>
+            <numerusform>%1 day</numerusform>
+            <numerusform>%1 days</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1157,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>|ΔE/E0|</source>
+        <extracomment>A CSV column heading: the relative change of the total energy since the start.</extracomment>
         <translation>|ΔE/E0|</translation>
     </message>
     <message>
@@ -1179,7 +1198,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>%1 период по Кеплеру, сут</source>
-        <translation>%1 Kepler’s period, days</translation>
+        <translation>%1 Kepler period, days</translation>
     </message>
     <message>
         <source>%1 долгота, °</source>
@@ -1191,19 +1210,21 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>закреплено</source>
+        <extracomment>A CSV cell: the Sun is held at its place (the option &quot;Sun motion&quot; is off).</extracomment>
         <translation>held</translation>
     </message>
     <message>
         <source>свободно</source>
+        <extracomment>A CSV cell: the Sun moves freely (the option &quot;Sun motion&quot; is on).</extracomment>
         <translation>free</translation>
-    </message>
-    <message>
-        <source>%1 полярный угол, °</source>
-        <translation>%1 polar angle, °</translation>
     </message>
     <message>
         <source>Метод решения</source>
         <translation>Solution method</translation>
+    </message>
+    <message>
+        <source>%1 полярный угол, °</source>
+        <translation>%1 polar angle, °</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1247,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>новый отсчёт</source>
+        <extracomment>A mark on the plots: the conservation laws count anew from here (the Sun&apos;s mode changed).</extracomment>
         <translation>new baseline</translation>
     </message>
 </context>
@@ -1373,10 +1395,6 @@ reality,
         <translation>Save as CSV…</translation>
     </message>
     <message>
-        <source>Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)</source>
-        <translation>Write the whole history of the run to a file for a spreadsheet (Ctrl+S)</translation>
-    </message>
-    <message>
         <source>Законы сохранения</source>
         <translation>Conservation laws</translation>
     </message>
@@ -1391,14 +1409,6 @@ reality,
     <message>
         <source>Орбита не замкнута (e ≥ 1): тело уходит от Солнца</source>
         <translation>The orbit is not closed (e ≥ 1): the body is leaving the Sun</translation>
-    </message>
-    <message>
-        <source>Тело ещё не сделало полного оборота вокруг Солнца в этом прогоне</source>
-        <translation>The body has not yet made a full revolution around the Sun in this run</translation>
-    </message>
-    <message>
-        <source>Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего</source>
-        <translation>The run did not start from the real positions of the planets (the data for 1 January 2000 or for another date) as loaded: there is nothing to compare with the real sky</translation>
     </message>
     <message>
         <source>Дата в модели: %1</source>
@@ -1428,7 +1438,7 @@ reality,
         <source>Период
 по Кеплеру,
 сут</source>
-        <translation>Kepler’s
+        <translation>Kepler
 period,
 days</translation>
     </message>
@@ -1489,6 +1499,18 @@ days</translation>
         <translation>The date lies outside %1–%2: JPL’s approximate orbital elements hold only for those years</translation>
     </message>
     <message>
+        <source>Записать всю историю эксперимента в файл для электронной таблицы (Ctrl+S)</source>
+        <translation>Write the whole history of the experiment to a file for a spreadsheet (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Тело ещё не сделало полного оборота вокруг Солнца в этом эксперименте</source>
+        <translation>The body has not yet made a full revolution around the Sun in this experiment</translation>
+    </message>
+    <message>
+        <source>Эксперимент начат не с реальных положений планет (данные на 1.1.2000 года или на другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего</source>
+        <translation>The experiment did not start from the real positions of the planets (the data for 1 January 2000 or for another date) as loaded: there is nothing to compare with the real sky</translation>
+    </message>
+    <message>
         <source>Полярный
 угол
 от Солнца, °</source>
@@ -1524,11 +1546,11 @@ the Sun, °</translation>
     <name>orvane::ui::PictureBox</name>
     <message>
         <source>Сохранить изображение…</source>
-        <translation>Save the picture…</translation>
+        <translation>Save Picture…</translation>
     </message>
     <message>
         <source>Сохранить изображение</source>
-        <translation>Save the picture</translation>
+        <translation>Save Picture</translation>
     </message>
     <message>
         <source>Изображения PNG (*.png)</source>

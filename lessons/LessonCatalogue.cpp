@@ -11,32 +11,30 @@ namespace orvane {
 
 namespace {
 
-QString FaultText(ExperimentFault fault) {
+// The error a description file's fault is worded as (ui/ErrorText holds the words).
+ErrorCode CodeOf(ExperimentFault fault) {
     switch (fault) {
     case ExperimentFault::UnknownKey:
-        return QCoreApplication::translate("LessonCatalogue", "неизвестный ключ");
+        return ErrorCode::LessonUnknownKey;
     case ExperimentFault::NoEqualsSign:
-        return QCoreApplication::translate("LessonCatalogue", "нет знака «=»");
+        return ErrorCode::LessonNoEqualsSign;
     case ExperimentFault::BadMasses:
-        return QCoreApplication::translate("LessonCatalogue",
-                                           "нужны одиннадцать масс не меньше нуля, масса Солнца больше нуля");
+        return ErrorCode::LessonBadMasses;
     case ExperimentFault::BadAccuracy:
-        return QCoreApplication::translate("LessonCatalogue", "точность — low, medium или high");
+        return ErrorCode::LessonBadAccuracy;
     case ExperimentFault::BadSunMode:
-        return QCoreApplication::translate("LessonCatalogue", "Солнце — held или free");
+        return ErrorCode::LessonBadSunMode;
     case ExperimentFault::BadMethod:
-        return QCoreApplication::translate("LessonCatalogue",
-                                           "метод — euler, symplectic-euler, leapfrog или rk4");
+        return ErrorCode::LessonBadMethod;
     case ExperimentFault::MissingTitle:
-        return QCoreApplication::translate("LessonCatalogue", "нет названия (title)");
+        return ErrorCode::LessonMissingTitle;
     case ExperimentFault::MissingFile:
-        return QCoreApplication::translate("LessonCatalogue", "не назван файл параметров (parameters)");
-    case ExperimentFault::StrayContinuation:
-        return QCoreApplication::translate("LessonCatalogue", "продолжение строки без ключа");
     case ExperimentFault::None:
         break;
+    case ExperimentFault::StrayContinuation:
+        return ErrorCode::LessonStrayContinuation;
     }
-    return {};
+    return ErrorCode::LessonMissingFile;
 }
 
 // Through QFile, as the built-in experiments are the program's resources (":/experiments").
@@ -64,17 +62,16 @@ LessonCatalogue ReadLessonCatalogue(const QStringList& folders) {
             const QString path = dir.filePath(name);
             const auto text = Contents(path);
             if (!text) {
-                catalogue.problems << QCoreApplication::translate("LessonCatalogue", "%1: файл не читается.")
-                                          .arg(QDir::toNativeSeparators(path));
+                catalogue.problems << ui::ErrorText({.code = ErrorCode::LessonCannotRead,
+                                                     .path = QDir::toNativeSeparators(path).toStdString()});
                 continue;
             }
             const ExperimentRead read =
                 ParseLessonExperiment(std::string_view(text->constData(), text->size()));
             if (!read.experiment) {
-                catalogue.problems << QCoreApplication::translate("LessonCatalogue", "%1, строка %2: %3.")
-                                          .arg(QDir::toNativeSeparators(path))
-                                          .arg(read.line)
-                                          .arg(FaultText(read.fault));
+                catalogue.problems << ui::ErrorText({.code = CodeOf(read.fault),
+                                                     .path = QDir::toNativeSeparators(path).toStdString(),
+                                                     .line = read.line});
                 continue;
             }
             const QString rowsPath = dir.filePath(QString::fromStdString(read.experiment->parameterFile));
@@ -82,13 +79,14 @@ LessonCatalogue ReadLessonCatalogue(const QStringList& folders) {
             const ParameterFileRead rows =
                 rowsText ? ParseParameterText(std::string_view(rowsText->constData(), rowsText->size()))
                          : ParameterFileRead{std::nullopt,
-                                             Error{ErrorCode::CannotRead, {}, rowsPath.toStdString()}};
+                                             Error{.code = ErrorCode::CannotRead,
+                                                   .path = QDir::toNativeSeparators(rowsPath).toStdString()}};
             if (!rows.rows) {
-                catalogue.problems << QCoreApplication::translate("LessonCatalogue", "%1: %2")
-                                          .arg(QDir::toNativeSeparators(rowsPath),
-                                               rowsText ? ui::ErrorText(*rows.error)
-                                                        : QCoreApplication::translate("LessonCatalogue",
-                                                                                      "файл не читается."));
+                //: %1 is a parameter file's path, %2 what is wrong with it.
+                catalogue.problems << (rowsText ? QCoreApplication::translate("LessonCatalogue", "%1: %2")
+                                                      .arg(QDir::toNativeSeparators(rowsPath),
+                                                           ui::ErrorText(*rows.error))
+                                                : ui::ErrorText(*rows.error));
                 continue;
             }
             catalogue.entries.push_back({*read.experiment, *rows.rows, path, folder != BuiltInLessonFolder});

@@ -38,8 +38,8 @@ QString AccuracyText(Accuracy accuracy) {
 
 QString SunText(std::optional<SunMode> sun) {
     if (!sun) return LessonGallery::tr("как в окне эксперимента");
-    return *sun == SunMode::Held ? LessonGallery::tr("неподвижно («Отключено»)")
-                                 : LessonGallery::tr("отпущено («Включено»)");
+    return *sun == SunMode::Held ? LessonGallery::tr("закреплено («Отключено»)")
+                                 : LessonGallery::tr("свободно («Включено»)");
 }
 
 } // namespace
@@ -67,6 +67,7 @@ LessonGallery::LessonGallery(std::vector<LessonEntry> entries, QWidget* parent)
     setObjectName(QStringLiteral("LessonGallery"));
     setWindowTitle(tr("Опыты для урока"));
 
+    //: The label of the list of lesson experiments; & marks the mnemonic.
     auto* listLabel = new QLabel(tr("&Опыты:"), this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("ExperimentList"));
@@ -208,6 +209,7 @@ void LessonGallery::ShowDescription() {
         return;
     }
     const LessonExperiment& experiment = entries_[static_cast<std::size_t>(index)].experiment;
+    //: %1 is the accuracy with its step, %2 the Sun's mode: held ("Off") or free ("On").
     const QString settings = tr("Точность решения: %1. Солнце: %2.")
                                  .arg(AccuracyText(experiment.accuracy), SunText(experiment.sun));
     description_->setHtml(QStringLiteral("<h3>%1</h3><p>%2</p><p><i>%3</i></p>")

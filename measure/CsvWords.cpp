@@ -24,6 +24,7 @@ QString HeaderOf(const CsvColumn& column) {
     case CsvQuantity::AngularMomentum:
         return Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "Момент импульса, кг·м²/с"));
     case CsvQuantity::EnergyChange:
+        //: A CSV column heading: the relative change of the total energy since the start.
         return Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "|ΔE/E0|"));
     case CsvQuantity::SunMode:
         return Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "Солнце закреплено или свободно"));
@@ -74,7 +75,9 @@ CsvWords CsvWordsFor(const RunSnapshot& run) {
     CsvWords words;
     for (const CsvColumn& column : HistoryCsvColumns(run))
         words.header.push_back(HeaderOf(column).toStdString());
+    //: A CSV cell: the Sun is held at its place (the option "Sun motion" is off).
     words.sunHeld = Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "закреплено")).toStdString();
+    //: A CSV cell: the Sun moves freely (the option "Sun motion" is on).
     words.sunFree = Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "свободно")).toStdString();
     for (std::size_t k = 0; k < SolverMethods.size(); ++k)
         words.methods[k] = ui::MethodName(SolverMethods[k].id).toStdString();

@@ -107,6 +107,7 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
         for (const double seconds : recorder_.BaselineTimes()) {
             const double x = px(seconds / timeUnit);
             painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+            //: A mark on the plots: the conservation laws count anew from here (the Sun's mode changed).
             painter.drawText(QPointF(x + 3, area.top() + line), tr("новый отсчёт"));
         }
     }

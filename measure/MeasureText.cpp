@@ -1,12 +1,13 @@
 #include "MeasureText.h"
 
 #include "Bodies.h"
-#include "Language.h"
 #include "NumberText.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace orvane::measure {
 
@@ -47,14 +48,6 @@ QString PowerOfTen(int exponent) {
     return QStringLiteral("10") + Superscript(exponent);
 }
 
-CountForm CountFormOf(long long count) {
-    const long long n = count < 0 ? -count : count;
-    if (n % 100 >= 11 && n % 100 <= 14) return CountForm::Many;
-    if (n % 10 == 1) return CountForm::One;
-    if (n % 10 >= 2 && n % 10 <= 4) return CountForm::Few;
-    return CountForm::Many;
-}
-
 namespace {
 // A count of days to a tenth, and whether it is whole once rounded so.
 struct TenthsCount {
@@ -67,42 +60,32 @@ TenthsCount Tenths(double value) {
     const bool whole = std::fmod(tenths, 10) == 0;
     return {Fixed(tenths / 10, whole ? 0 : 1), whole, static_cast<long long>(tenths / 10)};
 }
-// English says "1 year" but "21 years": its first form is for one alone, its other for every other count.
-CountForm InLanguage(CountForm russian, long long count) {
-    if (ui::CurrentLanguage() != ui::Language::English) return russian;
-    return (count == 1 || count == -1) && russian == CountForm::One ? CountForm::One : CountForm::Many;
-}
-QString Words(const char* one, const char* few, const char* many, CountForm form, long long whole,
-              const QString& count) {
-    form = InLanguage(form, whole);
-    const char* text = form == CountForm::One ? one : form == CountForm::Few ? few : many;
-    return QCoreApplication::translate("orvane::measure::Counts", text).arg(count);
+// The noun's form is Qt's to choose from the count (the plural forms of each language are in its
+// translation file: Russian one, few and many, English one and other). A count with a fraction takes in
+// both languages the form that 2 takes ("2,5 дня", "2.5 days"), so the form is asked for 2 and the
+// number is shown as %1.
+QString Counted(const char* source, const TenthsCount& n) {
+    const long long formCount = n.whole ? std::llabs(n.count) : 2;
+    return QCoreApplication::translate("orvane::measure::Counts", source, nullptr,
+                                       static_cast<int>(std::min<long long>(formCount, 1000000000)))
+        .arg(n.text);
 }
 } // namespace
 
 QString YearsText(double years) {
     const auto whole = static_cast<long long>(std::trunc(years));
-    return Words(QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 год"),
-                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 года"),
-                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 лет"), CountFormOf(whole), whole,
-                 Fixed(years, 0));
+    //: A whole number of years; %1 is the number.
+    return Counted(QT_TRANSLATE_N_NOOP("orvane::measure::Counts", "%1 лет"), {Fixed(years, 0), true, whole});
 }
 
-// A fraction takes the genitive singular: "2,5 дня", "0,1 дня".
 QString DaysText(double days) {
-    const TenthsCount n = Tenths(days);
-    return Words(QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 день"),
-                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 дня"),
-                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 дней"),
-                 n.whole ? CountFormOf(n.count) : CountForm::Few, n.count, n.text);
+    //: Days of a calendar; %1 is the number, to a tenth.
+    return Counted(QT_TRANSLATE_N_NOOP("orvane::measure::Counts", "%1 дней"), Tenths(days));
 }
 
 QString DaysAndNightsText(double days) {
-    const TenthsCount n = Tenths(days);
-    return Words(QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 сутки"),
-                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 суток"),
-                 QT_TRANSLATE_NOOP("orvane::measure::Counts", "%1 суток"),
-                 n.whole ? CountFormOf(n.count) : CountForm::Many, n.count, n.text);
+    //: A duration in days of 24 hours («сутки»); %1 is the number, to a tenth.
+    return Counted(QT_TRANSLATE_N_NOOP("orvane::measure::Counts", "%1 суток"), Tenths(days));
 }
 
 } // namespace orvane::measure

@@ -15,11 +15,6 @@ QString PowerOfTen(int exponent);
 // What stands where a quantity does not exist.
 inline const QString Missing = QStringLiteral("—");
 
-// The three forms a Russian noun takes after a whole number: 1, 21, 101 год; 2, 3, 4, 22 года;
-// 5 … 20, 25 лет.
-enum class CountForm { One, Few, Many };
-CountForm CountFormOf(long long count);
-
 // Counts with their noun in the right form: "1 год", "2 года", "5 лет"; "1 день", "3 дня", "10 дней",
 // "2,5 дня"; "1 сутки", "2 суток", "1,5 суток". Days are shown to a tenth, without ",0" when whole.
 QString YearsText(double years);

@@ -146,7 +146,7 @@ void MeasurementsWindow::ShowStaticTexts() {
     setWindowTitle(tr("Измерения — Orvane2.0"));
     auto* save = findChild<QPushButton*>(QStringLiteral("SaveCsv"));
     save->setText(tr("Сохранить в CSV…"));
-    save->setToolTip(tr("Записать всю историю прогона в файл для электронной таблицы (Ctrl+S)"));
+    save->setToolTip(tr("Записать всю историю эксперимента в файл для электронной таблицы (Ctrl+S)"));
     findChild<QAction*>(QStringLiteral("SaveCsvAction"))->setText(tr("Сохранить в CSV…"));
     // Texts that change with every refresh must not make the layout recompute the window's size.
     timeLabel_->setFixedWidth(timeLabel_->fontMetrics().horizontalAdvance(
@@ -369,7 +369,7 @@ void MeasurementsWindow::ShowBodies() {
     for (int column = DistanceMkm; column <= PeriodDifference; ++column)
         SetCell(table_, body::Sun, column, Missing, tr("Расстояния и орбиты считаются от Солнца"));
     SetCell(table_, body::Sun, PolarAngle, Missing, tr("Расстояния и орбиты считаются от Солнца"));
-    const QString notYet = tr("Тело ещё не сделало полного оборота вокруг Солнца в этом прогоне");
+    const QString notYet = tr("Тело ещё не сделало полного оборота вокруг Солнца в этом эксперименте");
     for (int body = body::Sun + 1; body <= body::Count; ++body) {
         const BodyReading reading = ReadBody(recorder_, body);
         const OrbitAboutSun& orbit = reading.orbit;
@@ -401,7 +401,7 @@ void MeasurementsWindow::ShowRealSky() {
     case SkyStatus::Compared:
         break;
     case SkyStatus::NotFromDataSet:
-        why = tr("Прогон начат не с реальных положений планет (данные на 1.1.2000 года или на "
+        why = tr("Эксперимент начат не с реальных положений планет (данные на 1.1.2000 года или на "
                  "другую дату) в том виде, как они загружены: сравнивать с реальным небом нечего");
         break;
     case SkyStatus::OutsideEphemeris:

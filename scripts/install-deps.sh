@@ -6,8 +6,10 @@ set -euo pipefail
 
 purpose="${1:-app}"
 # The build compiles the translations (lrelease, from Qt's Linguist tools: qt6-l10n-tools, and their CMake
-# functions in qt6-tools-dev); the translation test runs lupdate from the same package.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-liberation2 fonts-dejavu-core)
+# functions in qt6-tools-dev); the translation test runs lupdate from the same package. Qt's own dialogs and
+# buttons speak the program's language through Qt's translations (qt6-translations-l10n).
+packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2
+          fonts-dejavu-core)
 if [[ "$purpose" == "test" ]]; then
     # The window-manager test runs the real program on a virtual X server (xvfb, xauth) under a real
     # window manager (openbox) and drives it like a user (xdotool, wmctrl); the second run of the window

@@ -1,5 +1,7 @@
 #include "DateDialog.h"
 
+#include "ErrorText.h"
+
 #include "Ephemeris.h"
 #include "Language.h"
 #include "MessageBox.h"
@@ -45,11 +47,13 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     setWindowTitle(tr("Положения планет на дату"));
 
     auto* prompt =
+        //: %1 and %2 are the first and the last date the planets' positions are known for.
         new QLabel(tr("Дата (с %1 по %2):").arg(DateText(FirstDate()), DateText(LastDate())), this);
     prompt->setObjectName(QStringLiteral("DateLabel"));
     // A plain text field: the date is read as typed, as a whole, never part by part.
     dateEdit_ = new QLineEdit(this);
     dateEdit_->setObjectName(QStringLiteral("DateEdit"));
+    //: The pattern of a date: day, month, year (D.M.YYYY).
     dateEdit_->setPlaceholderText(tr("Д.М.ГГГГ"));
     dateEdit_->setToolTip(tr("День, месяц и год через точку, например 1.3.1900 или 01.03.1900"));
     dateEdit_->setMaxLength(40);
@@ -61,8 +65,7 @@ DateDialog::DateDialog(QWidget* parent, QDate initial) : QDialog(parent) {
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setGridVisible(true);
     // Month and day names in the program's language; the week still starts on Monday.
-    if (ui::CurrentLanguage() == ui::Language::English)
-        calendar_->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    calendar_->setLocale(ui::LocaleOf(ui::CurrentLanguage()));
 
     // Enter loads, unless a button has the focus: then it presses that button, as everywhere.
     auto* load = new QPushButton(tr("Загрузить"), this);
@@ -128,25 +131,8 @@ CalendarDate DateDialog::SelectedDate() const {
 }
 
 QString DateDialog::RefusalOf(const DateTextRead& read) const {
-    const QString typed = dateEdit_->text().trimmed();
-    const QString first = DateText(FirstDate());
-    const QString last = DateText(LastDate());
-    switch (read.fault) {
-    case DateTextFault::Empty:
-        return tr("Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), с %1 по %2.")
-            .arg(first, last);
-    case DateTextFault::NotADate:
-        return tr("«%1» — не дата. Введите день, месяц и год через точку (Д.М.ГГГГ), с %2 по %3.")
-            .arg(typed, first, last);
-    case DateTextFault::NotInCalendar:
-        return tr("Даты «%1» нет в календаре. Введите дату с %2 по %3.").arg(typed, first, last);
-    case DateTextFault::OutsideRange:
-        return tr("Положения планет известны только для дат с %2 по %3, а не на «%1».")
-            .arg(typed, first, last);
-    case DateTextFault::None:
-        break;
-    }
-    return {};
+    const std::optional<Error> error = DateTextError(read, dateEdit_->text().trimmed().toStdString());
+    return error ? ui::ErrorText(*error) : QString();
 }
 
 void DateDialog::accept() {

@@ -87,17 +87,10 @@ bool Form1::TakeOverSunAndAsteroid() {
         }
         values[k] = *value * field.scale;
     }
-    switch (CheckSunAndAsteroidMasses(values[0], values[1])) {
-    case MassRefusal::SunNotPositive:
-        ui::ShowMessage(this, tr("Масса Солнца должна быть больше нуля."));
-        Text2[0]->setFocus();
+    if (const auto refusal = CheckSunAndAsteroidMasses(values[0], values[1])) {
+        ui::ShowMessage(this, ui::ErrorText({.code = *refusal}));
+        (*refusal == ErrorCode::SunMassNotPositive ? Text2[0] : Text2[10])->setFocus();
         return false;
-    case MassRefusal::AsteroidNegative:
-        ui::ShowMessage(this, tr("Масса астероида не может быть отрицательной (ноль убирает его влияние)."));
-        Text2[10]->setFocus();
-        return false;
-    case MassRefusal::None:
-        break;
     }
     for (std::size_t k = 0; k < std::size(fields); ++k)
         state_.SetBodyValue(fields[k].column, fields[k].body, values[k]);
@@ -158,9 +151,7 @@ bool Form1::SaveParameterFileTo(const QString& path) {
     if (!AgreeToSaveWithoutMasses()) return false;
     const ParameterRows rows = RowsFromBodyTable(state_);
     if (const std::optional<int> body = BodyBeyondTheFile(rows, state_.LengthUnit)) {
-        ui::ShowMessage(this, tr("Координаты объекта %1 слишком велики для файла параметров: "
-                                 "файл не сохранён.")
-                                  .arg(*body));
+        ui::ShowMessage(this, ui::ErrorText({.code = ErrorCode::CoordinatesBeyondFile, .body = *body}));
         return false;
     }
     const SaveResult saved = WriteParameterFile(path.toStdString(), rows);

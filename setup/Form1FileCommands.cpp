@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QIdentityProxyModel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,31 +31,8 @@ namespace orvane {
 
 namespace {
 
-// The column headings of the file dialog's detailed list in the program's language (Qt's own file model
-// names them in English unless Qt's translations are installed).
-class FileColumnNames : public QIdentityProxyModel {
-  public:
-    using QIdentityProxyModel::QIdentityProxyModel;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-            return QIdentityProxyModel::headerData(section, orientation, role);
-        switch (section) {
-        case 0:
-            return Form1::tr("Имя");
-        case 1:
-            return Form1::tr("Размер");
-        case 2:
-            return Form1::tr("Тип");
-        case 3:
-            return Form1::tr("Изменён");
-        default:
-            return QIdentityProxyModel::headerData(section, orientation, role);
-        }
-    }
-};
-
 // A file dialog for parameter files, in the folder last used. Qt's own dialog, the same on every
-// desktop, with the program's captions.
+// desktop; its labels and buttons come from Qt's translations, installed with the program's language.
 QString AskForParameterFile(QWidget* parent, QFileDialog::AcceptMode mode) {
     const bool saving = mode == QFileDialog::AcceptSave;
     QFileDialog dialog(
@@ -68,13 +44,7 @@ QString AskForParameterFile(QWidget* parent, QFileDialog::AcceptMode mode) {
     dialog.setAcceptMode(mode);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters({Form1::tr("Параметры Orvane2.0 (*.dat)"), Form1::tr("Все файлы (*)")});
-    dialog.setLabelText(QFileDialog::LookIn, Form1::tr("Папка:"));
-    dialog.setLabelText(QFileDialog::FileName, Form1::tr("Имя файла:"));
-    dialog.setLabelText(QFileDialog::FileType, Form1::tr("Тип файлов:"));
-    dialog.setLabelText(QFileDialog::Accept, saving ? Form1::tr("Сохранить") : Form1::tr("Открыть"));
-    dialog.setLabelText(QFileDialog::Reject, Form1::tr("Отмена"));
     if (saving) dialog.setDefaultSuffix(QStringLiteral("dat"));
-    dialog.setProxyModel(new FileColumnNames(&dialog));
     dialog.resize(800, 500);
     // The places beside the list: the home and documents folders (Qt names the whole machine in English).
     QList<QUrl> places{QUrl::fromLocalFile(QDir::homePath())};
@@ -148,6 +118,7 @@ void Form1::FillRecentFilesMenu() {
         connect(action, &QAction::triggered, this,
                 [this, file] { ui::Guarded(this, nullptr, [this, file] { OpenRecentFile(file); }); });
     }
+    //: The only, disabled entry of the recent files menu when there are none.
     if (files.isEmpty()) RecentFilesMenu->addAction(tr("(пусто)"))->setEnabled(false);
 }
 

@@ -1,6 +1,6 @@
 // The choice of the program's language: "Язык / Language" on the context menu of both set-up screens,
-// with «Русский» and «English». The choice takes effect at once in every open window and is remembered
-// for the next start.
+// with each language of the table named in its own words. The choice takes effect at once in every open
+// window and is remembered for the next start.
 #include "Form1.h"
 #include "Language.h"
 #include "PictureBox.h"
@@ -18,15 +18,9 @@ void Form1::BuildLanguageCommand() {
     LanguageMenu = new QMenu(QStringLiteral("Язык / Language"), this);
     LanguageMenu->setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(LanguageMenu);
-    const struct {
-        ui::Language language;
-        const char* name;
-        const char* objectName;
-    } choices[] = {{ui::Language::Russian, "Русский", "LanguageRussian"},
-                   {ui::Language::English, "English", "LanguageEnglish"}};
-    for (const auto& choice : choices) {
-        QAction* action = LanguageMenu->addAction(QString::fromUtf8(choice.name));
-        action->setObjectName(QString::fromLatin1(choice.objectName));
+    for (const ui::LanguageRow& choice : ui::Languages()) {
+        QAction* action = LanguageMenu->addAction(QString::fromUtf8(choice.nativeName));
+        action->setObjectName(QString::fromLatin1(choice.menuObjectName));
         action->setCheckable(true);
         action->setChecked(ui::CurrentLanguage() == choice.language);
         group->addAction(action);
@@ -45,10 +39,9 @@ void Form1::changeEvent(QEvent* event) {
     ui::RetranslateCaptions(this);
     ShowDateCommandTexts();
     ShowMethodTexts();
+    const QString current = QString::fromLatin1(ui::RowOf(ui::CurrentLanguage()).menuObjectName);
     for (QAction* action : LanguageMenu->actions())
-        action->setChecked(action->objectName() == (ui::CurrentLanguage() == ui::Language::English
-                                                        ? QStringLiteral("LanguageEnglish")
-                                                        : QStringLiteral("LanguageRussian")));
+        action->setChecked(action->objectName() == current);
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "ErrorText.h"
 
 #include "Bodies.h"
+#include "BodyNames.h"
 #include "Ephemeris.h"
 #include "Language.h"
 #include "NumberText.h"
@@ -48,8 +49,9 @@ QString QuotedInput(QStringView text) {
 }
 
 QString OsReason(int osError) {
-    // The system's words follow the desktop's language; in English the C library's own English ones.
-    if (CurrentLanguage() == Language::English) {
+    // The system's words are in the desktop's language; when the program speaks another, the C library's
+    // own English ones.
+    if (LanguageOfDesktop(DesktopLanguages()) != CurrentLanguage()) {
         static const locale_t english = ::newlocale(LC_MESSAGES_MASK, "C", static_cast<locale_t>(nullptr));
         if (english != static_cast<locale_t>(nullptr))
             return QString::fromLocal8Bit(::strerror_l(osError, english));
@@ -64,7 +66,12 @@ QString ErrorText(const Error& e) {
     const QString field = QString::number(e.field);
     const QString input =
         QuotedInput(QString::fromUtf8(e.text.data(), static_cast<qsizetype>(e.text.size())));
+    // A date is quoted as typed where it was typed, else as the program writes dates.
+    const QString date = e.text.empty() ? DateToText(e.date) : input;
+    const QString first = DateToText(FirstEphemerisDate);
+    const QString last = DateToText(LastEphemerisDate);
     switch (e.code) {
+    // The run-time faults: the handler's guard adds what to do (a smaller step, other data).
     case ErrorCode::IndexOutOfBounds:
         return Tr(QT_TRANSLATE_NOOP("ErrorText", "Индекс вне границ массива %1: %2"))
             .arg(QString::fromStdString(e.text), QString::number(e.value));
@@ -82,65 +89,145 @@ QString ErrorText(const Error& e) {
             "ErrorText",
             "Планета находится в точке, где стоит Солнце: направление притяжения не определено"));
     case ErrorCode::NotAPlanet:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText",
-                                    "Положение на дату известно только для планет, а не для объекта %1"))
-            .arg(e.body);
+        //: %1 is the body's name.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Положение на дату известно только для планет, а не для "
+                                                 "тела «%1». Выберите планету."))
+            .arg(BodyName(e.body));
     case ErrorCode::DateNotInCalendar:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Такой даты нет в календаре: %1.")).arg(DateToText(e.date));
+        //: %1 is the date as typed; %2 and %3 the first and the last date the planets are known for.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Даты «%1» нет в календаре. Введите дату с %2 по %3."))
+            .arg(date, first, last);
     case ErrorCode::DateOutsideEphemeris:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText",
-                                    "Положения планет известны только для дат с %1 по %2, а не на %3."))
-            .arg(DateToText(FirstEphemerisDate), DateToText(LastEphemerisDate), DateToText(e.date));
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Положения планет известны только для дат с %2 по %3, а не "
+                                                 "на «%1». Введите дату в этих пределах."))
+            .arg(date, first, last);
     case ErrorCode::SunWithoutMass:
         return Tr(QT_TRANSLATE_NOOP(
-            "ErrorText", "Положения планет на дату рассчитываются для Солнца с массой больше нуля."));
+            "ErrorText", "Положения планет на дату рассчитываются для Солнца с массой больше нуля. "
+                         "Введите массу Солнца, выберите «Солнце» и нажмите «Изменить»."));
     case ErrorCode::FieldNotANumber:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "В файле параметров строка %1, число %2: «%3» — не число."))
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "В файле параметров строка %1, число %2: «%3» — не число. "
+                                                 "Исправьте эту строку или выберите другой файл."))
             .arg(line, field, input);
     case ErrorCode::NumberTooLarge:
         return Tr(QT_TRANSLATE_NOOP("ErrorText",
-                                    "В файле параметров строка %1, число %2: число «%3» слишком велико."))
+                                    "В файле параметров строка %1, число %2: число «%3» слишком велико. "
+                                    "Исправьте эту строку или выберите другой файл."))
             .arg(line, field, input);
-    case ErrorCode::TooFewNumbers:
-        return Tr(QT_TRANSLATE_NOOP(
-                      "ErrorText",
-                      "В файле параметров %1 чисел из %2 нужных: по пять чисел для каждого из 11 объектов."))
-            .arg(QString::number(e.value), QString::number(ParameterNumbersNeeded));
+    case ErrorCode::TooFewNumbers: {
+        const int count = static_cast<int>(std::clamp(e.value, 0LL, 1LL << 30));
+        //: %n is how many numbers the file holds, %1 how many it needs (five for each of the 11 bodies).
+        return QCoreApplication::translate("ErrorText",
+                                           "В файле параметров %n чисел, а нужно %1: по пять для каждого из "
+                                           "11 тел. Выберите другой файл или сохраните параметры заново.",
+                                           nullptr, count)
+            .arg(ParameterNumbersNeeded);
+    }
     case ErrorCode::FileNotFound:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл параметров не найден: %1")).arg(path);
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл параметров не найден: %1. Проверьте имя файла и папку "
+                                                 "или сначала сохраните в него параметры."))
+            .arg(path);
     case ErrorCode::NotARegularFile:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл параметров не является обычным файлом: %1")).arg(path);
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл параметров не является обычным файлом: %1. Выберите "
+                                                 "файл параметров (*.dat)."))
+            .arg(path);
     case ErrorCode::CannotOpen:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось открыть файл параметров %1: %2"))
+        return Tr(QT_TRANSLATE_NOOP("ErrorText",
+                                    "Не удалось открыть файл параметров %1: %2. Проверьте права на чтение "
+                                    "файла или выберите другой."))
             .arg(path, reason);
     case ErrorCode::CannotRead:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось прочитать файл параметров %1")).arg(path);
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось прочитать файл параметров %1. Проверьте, что "
+                                                 "файл на месте и доступен, или выберите другой."))
+            .arg(path);
     case ErrorCode::SaveLinkLoop:
     case ErrorCode::SaveReplaceFailed:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText",
-                                    "Не удалось сохранить файл параметров %1 (%2). Прежний файл не изменён."))
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось сохранить файл параметров %1 (%2). Прежний файл "
+                                                 "не изменён. Сохраните параметры в другой файл."))
             .arg(path, reason);
     case ErrorCode::SaveWriteProtected:
         return Tr(QT_TRANSLATE_NOOP(
                       "ErrorText",
                       "Не удалось сохранить файл параметров %1: файл защищён от записи (%2). Прежний файл не "
-                      "изменён."))
+                      "изменён. Снимите защиту от записи или сохраните параметры в другой файл."))
             .arg(path, reason);
     case ErrorCode::SaveCannotCreate:
-        return Tr(QT_TRANSLATE_NOOP(
-                      "ErrorText",
-                      "Не удалось сохранить файл параметров: нельзя создать файл рядом с %1 (%2)."))
+        return Tr(QT_TRANSLATE_NOOP("ErrorText",
+                                    "Не удалось сохранить файл параметров: нельзя создать файл рядом с %1 "
+                                    "(%2). Проверьте права на запись в папку или сохраните параметры в "
+                                    "другую папку."))
             .arg(path, reason);
     case ErrorCode::SaveWriteFailed:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось сохранить файл параметров %1: ошибка записи "
-                                                 "(%2). Прежний файл не изменён."))
-            .arg(path, reason);
     case ErrorCode::SaveDiskWriteFailed:
-        return Tr(QT_TRANSLATE_NOOP(
-                      "ErrorText",
-                      "Не удалось сохранить файл параметров %1: ошибка записи на диск (%2). Прежний файл не "
-                      "изменён."))
+        return Tr(QT_TRANSLATE_NOOP("ErrorText",
+                                    "Не удалось сохранить файл параметров %1: ошибка записи на "
+                                    "диск (%2). Прежний файл не изменён. Проверьте, есть ли место "
+                                    "на диске, и сохраните ещё раз."))
             .arg(path, reason);
+    case ErrorCode::CoordinatesBeyondFile:
+        //: %1 is the body's name.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText",
+                                    "Координаты тела «%1» слишком велики для файла параметров: файл не "
+                                    "сохранён. Уменьшите их в таблице или загрузите другие данные."))
+            .arg(BodyName(e.body));
+    case ErrorCode::SunMassNotPositive:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText",
+                                    "Масса Солнца должна быть больше нуля. Введите положительное число."));
+    case ErrorCode::AsteroidMassNegative:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Масса астероида не может быть отрицательной. Введите ноль "
+                                                 "(он убирает влияние астероида) или положительное число."));
+    case ErrorCode::DateTextEmpty:
+        //: Д.М.ГГГГ is the pattern of a date: day, month, year.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Дата не введена. Введите день, месяц и год через точку "
+                                                 "(Д.М.ГГГГ), с %1 по %2."))
+            .arg(first, last);
+    case ErrorCode::DateTextNotADate:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "«%1» — не дата. Введите день, месяц и год через точку "
+                                                 "(Д.М.ГГГГ), с %2 по %3."))
+            .arg(input, first, last);
+    // A lesson experiment's description file: %1 its path, %2 the line.
+    case ErrorCode::LessonUnknownKey:
+        //: The keys are the file format's own words and stay untranslated.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText",
+                                    "Файл опыта %1, строка %2: неизвестный ключ. Исправьте строку: ключи — "
+                                    "title, description, parameters, masses, accuracy и sun."))
+            .arg(path, line);
+    case ErrorCode::LessonNoEqualsSign:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1, строка %2: нет знака «=». Запишите строку "
+                                                 "как «ключ = значение» или начните её с «#»."))
+            .arg(path, line);
+    case ErrorCode::LessonBadMasses:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1, строка %2: нужны одиннадцать масс не меньше "
+                                                 "нуля, масса Солнца больше нуля. Исправьте строку masses."))
+            .arg(path, line);
+    case ErrorCode::LessonBadAccuracy:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1, строка %2: неизвестная точность. Напишите "
+                                                 "accuracy = low, medium или high."))
+            .arg(path, line);
+    case ErrorCode::LessonBadSunMode:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1, строка %2: неизвестный режим Солнца. "
+                                                 "Напишите sun = held или sun = free."))
+            .arg(path, line);
+    case ErrorCode::LessonBadMethod:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1, строка %2: неизвестный метод решения. "
+                                                 "Напишите method = euler, symplectic-euler, leapfrog или rk4."))
+            .arg(path, line);
+    case ErrorCode::LessonMissingTitle:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1: нет названия. Добавьте строку title = …"))
+            .arg(path);
+    case ErrorCode::LessonMissingFile:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1: не назван файл параметров. Добавьте "
+                                                 "строку parameters = имя.dat"))
+            .arg(path);
+    case ErrorCode::LessonStrayContinuation:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1, строка %2: продолжение строки без ключа. "
+                                                 "Уберите пробел в начале строки или добавьте строку с "
+                                                 "ключом перед ней."))
+            .arg(path, line);
+    case ErrorCode::LessonCannotRead:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось прочитать файл опыта %1. Проверьте, что файл на "
+                                                 "месте и доступен."))
+            .arg(path);
     }
     return Tr(QT_TRANSLATE_NOOP("ErrorText", "Неизвестная ошибка"));
 }

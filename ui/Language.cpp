@@ -7,10 +7,12 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 
 #include <memory>
+#include <vector>
 
 namespace orvane::ui {
 
@@ -18,9 +20,10 @@ namespace {
 
 constexpr const char* LanguageKey = "language";
 
+// The translators in effect; owned by the application.
 struct Installed {
     Language language = Language::Russian;
-    QTranslator* translator = nullptr; // owned by the application
+    std::vector<QTranslator*> translators;
 };
 
 Installed& Current() {
@@ -28,38 +31,35 @@ Installed& Current() {
     return installed;
 }
 
+void Install(const QString& file, const QString& directory = {}) {
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(file, directory)) return;
+    Current().translators.push_back(translator.get());
+    QCoreApplication::installTranslator(translator.release());
+}
+
 } // namespace
-
-std::optional<Language> LanguageFromCode(QStringView code) {
-    if (code.compare(u"ru", Qt::CaseInsensitive) == 0) return Language::Russian;
-    if (code.compare(u"en", Qt::CaseInsensitive) == 0) return Language::English;
-    return std::nullopt;
-}
-
-QString LanguageCode(Language language) {
-    return language == Language::English ? QStringLiteral("en") : QStringLiteral("ru");
-}
 
 void ApplyLanguage(Language language) {
     Installed& current = Current();
-    if (current.translator != nullptr) {
-        QCoreApplication::removeTranslator(current.translator);
-        delete current.translator;
-        current.translator = nullptr;
+    for (QTranslator* translator : current.translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
     }
+    current.translators.clear();
     current.language = language;
-    if (language == Language::Russian) {
-        // No translation is installed, so Qt sends no event of its own: the windows are told here.
+    const LanguageRow& row = RowOf(language);
+    // Qt's own words (the file dialogs, the standard buttons and messages), from Debian's
+    // qt6-translations-l10n; a language Qt has no file for keeps Qt's English.
+    Install(QStringLiteral("qtbase_") + QString::fromLatin1(row.code),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    Install(QString::fromLatin1(row.translation));
+    // With nothing installed Qt sends no event of its own: the windows are told here.
+    if (current.translators.empty()) {
         if (auto* app = QCoreApplication::instance()) {
             QEvent change(QEvent::LanguageChange);
             QCoreApplication::sendEvent(app, &change);
         }
-        return;
-    }
-    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (translator->load(QStringLiteral(":/i18n/orvane_%1.qm").arg(LanguageCode(language)))) {
-        current.translator = translator.release();
-        QCoreApplication::installTranslator(current.translator);
     }
 }
 
@@ -67,19 +67,17 @@ Language CurrentLanguage() {
     return Current().language;
 }
 
-Language SavedLanguage() {
-    return LanguageFromCode(OpenSettings()->value(LanguageKey).toString()).value_or(Language::Russian);
+std::optional<Language> SavedLanguage() {
+    return LanguageFromCode(OpenSettings()->value(LanguageKey).toString());
 }
 
 void SaveLanguage(Language language) {
     OpenSettings()->setValue(LanguageKey, LanguageCode(language));
 }
 
-bool ApplyStartupLanguage(const QString& commandLineCode) {
-    const std::optional<Language> chosen =
-        commandLineCode.isEmpty() ? std::nullopt : LanguageFromCode(commandLineCode);
-    ApplyLanguage(chosen.value_or(SavedLanguage()));
-    return commandLineCode.isEmpty() || chosen.has_value();
+bool ApplyStartupLanguage(const QString& commandLineCode, const QStringList& desktopPreferred) {
+    ApplyLanguage(StartupLanguage(commandLineCode, SavedLanguage(), desktopPreferred));
+    return commandLineCode.isEmpty() || LanguageFromCode(commandLineCode).has_value();
 }
 
 void RetranslateCaptions(QWidget* window) {

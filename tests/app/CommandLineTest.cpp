@@ -4,6 +4,8 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <sstream>
 
@@ -116,7 +118,7 @@ TEST(CommandLine, AnswersOnTheRightStreamWithTheRightStatus) {
 
 TEST(CommandLine, HelpNamesEveryOption) {
     const QString help = CommandLineHelp();
-    for (const char* option : {"--help", "-h,", "--version", "--lang", " ru ", " en ", "ФАЙЛ", "man orvane"})
+    for (const char* option : {"--help", "-h,", "--version", "--lang", " ru, en;", "ФАЙЛ", "man orvane"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(option))) << option;
     for (const QString& line : help.split('\n'))
         EXPECT_LE(line.size(), 90) << "a terminal line too long: " << line.toStdString();
@@ -129,9 +131,22 @@ struct Answer {
     QString out, err;
 };
 
-Answer RunProgram(const QStringList& arguments) {
+// `desktop` sets the desktop's language variables (LANG, LANGUAGE...); the settings are a folder's own, empty
+// unless `savedLanguage` names a choice.
+Answer RunProgram(const QStringList& arguments, const QList<std::pair<QString, QString>>& desktop = {},
+                  const QString& savedLanguage = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QTemporaryDir config;
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    if (!savedLanguage.isEmpty())
+        QSettings(config.filePath("orvane/orvane.ini"), QSettings::IniFormat)
+            .setValue("language", savedLanguage);
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(name);
+    environment.insert("LANG", "C.UTF-8");
+    for (const auto& [name, value] : desktop)
+        environment.insert(name, value);
     environment.remove("DISPLAY");
     environment.remove("WAYLAND_DISPLAY");
     environment.insert("QT_QPA_PLATFORM", "xcb");
@@ -158,9 +173,55 @@ TEST(ProgramCommandLine, HelpAndVersionNeedNoDisplay) {
 
     answer = RunProgram({"--lang", "en", "--version"});
     EXPECT_EQ(answer.status, 0) << answer.err.toStdString();
-    EXPECT_EQ(answer.out, VersionText());
-    EXPECT_TRUE(answer.out.startsWith("orvane (Orvane2.0) " ORVANE_VERSION "\n"));
+    EXPECT_EQ(answer.out, "orvane (Orvane2.0) " ORVANE_VERSION
+                          "\nThe program is distributed free of charge, for non-commercial use.\n");
     EXPECT_EQ(answer.err, "");
+}
+
+// With no --lang and nothing saved the desktop's preferred languages decide: the first the program has,
+// else Russian. --lang and a saved choice win over the desktop. The help, the version and the mistakes
+// are all in the language chosen.
+TEST(ProgramCommandLine, SpeaksTheLanguageTheWindowsWould) {
+    const QString english = "Usage: orvane [OPTIONS] [FILE]";
+    const QString russian = "Использование: orvane [ПАРАМЕТРЫ] [ФАЙЛ]";
+    struct Case {
+        QList<std::pair<QString, QString>> desktop;
+        QStringList arguments;
+        QString saved;
+        QString expected;
+    };
+    const Case cases[] = {
+        {{{"LANG", "en_US.UTF-8"}}, {"--help"}, {}, english},
+        {{{"LANG", "ru_RU.UTF-8"}}, {"--help"}, {}, russian},
+        {{{"LANG", "C.UTF-8"}}, {"--help"}, {}, russian},
+        {{{"LANG", "de_DE.UTF-8"}}, {"--help"}, {}, russian},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de:en_GB:ru"}}, {"--help"}, {}, english},
+        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "fr:ru:en"}}, {"--help"}, {}, russian},
+        {{{"LANG", "en_US.UTF-8"}}, {"--lang", "ru", "--help"}, {}, russian},
+        {{{"LANG", "ru_RU.UTF-8"}}, {"--lang=en", "-h"}, {}, english},
+        {{{"LANG", "en_US.UTF-8"}}, {"--help"}, "ru", russian},
+        {{{"LANG", "ru_RU.UTF-8"}}, {"--help"}, "en", english},
+        {{{"LANG", "ru_RU.UTF-8"}}, {"--lang", "ru", "--help"}, "en", russian},
+    };
+    for (const Case& c : cases) {
+        const Answer answer = RunProgram(c.arguments, c.desktop, c.saved);
+        EXPECT_EQ(answer.status, 0) << answer.err.toStdString();
+        EXPECT_TRUE(answer.out.startsWith(c.expected))
+            << c.arguments.join(' ').toStdString() << " saved '" << c.saved.toStdString() << "' "
+            << c.desktop.back().second.toStdString() << ": " << answer.out.toStdString();
+    }
+    Answer answer = RunProgram({"--version"}, {{"LANG", "en_GB.UTF-8"}});
+    EXPECT_TRUE(answer.out.contains("distributed free of charge, for non-commercial use"))
+        << answer.out.toStdString();
+    answer = RunProgram({"--bogus"}, {{"LANG", "en_GB.UTF-8"}});
+    EXPECT_EQ(answer.status, 2);
+    EXPECT_EQ(answer.err, "orvane: unknown option “--bogus”\nHelp: orvane --help\n");
+    answer = RunProgram({"--lang", "de"}, {{"LANG", "en_GB.UTF-8"}});
+    EXPECT_EQ(answer.err,
+              "orvane: language “de” is not supported; give one of: ru, en\nHelp: orvane --help\n");
+    answer = RunProgram({"--lang", "de"}, {{"LANG", "ru_RU.UTF-8"}});
+    EXPECT_TRUE(answer.err.startsWith("orvane: язык «de» не поддерживается; укажите один из: ru, en\n"))
+        << answer.err.toStdString();
 }
 
 TEST(ProgramCommandLine, MistakeEndsWithStatusTwoAndNoWindow) {

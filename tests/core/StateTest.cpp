@@ -216,11 +216,11 @@ TEST(BodyTableChanges, OnlyAChangeOfABodyButTheAsteroidForgetsTheDataSetDate) {
 }
 
 TEST(BodyTableChanges, MassesTakenOverNeedASunAboveZeroAndNoNegativeAsteroid) {
-    EXPECT_EQ(CheckSunAndAsteroidMasses(33000000, 0), MassRefusal::None);
-    EXPECT_EQ(CheckSunAndAsteroidMasses(1e-300, 5), MassRefusal::None);
-    EXPECT_EQ(CheckSunAndAsteroidMasses(0, 0), MassRefusal::SunNotPositive);
-    EXPECT_EQ(CheckSunAndAsteroidMasses(-1, -1), MassRefusal::SunNotPositive); // the Sun is named first
-    EXPECT_EQ(CheckSunAndAsteroidMasses(1, -1e-300), MassRefusal::AsteroidNegative);
+    EXPECT_EQ(CheckSunAndAsteroidMasses(33000000, 0), std::nullopt);
+    EXPECT_EQ(CheckSunAndAsteroidMasses(1e-300, 5), std::nullopt);
+    EXPECT_EQ(CheckSunAndAsteroidMasses(0, 0), ErrorCode::SunMassNotPositive);
+    EXPECT_EQ(CheckSunAndAsteroidMasses(-1, -1), ErrorCode::SunMassNotPositive); // the Sun is named first
+    EXPECT_EQ(CheckSunAndAsteroidMasses(1, -1e-300), ErrorCode::AsteroidMassNegative);
 }
 
 TEST(ExperimentStart, PacksTheTableZeroesTheClocksAndReturnsTheRunToTheTable) {

@@ -8,11 +8,17 @@
 #include "ErrorText.h"
 #include "Guard.h"
 #include "HistoryCsv.h"
+#include "Language.h"
 #include "ParameterFile.h"
 #include "VbTimer.h"
 
+#include <QRegularExpression>
+#include <QSet>
+
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -46,26 +52,38 @@ QString ReadError(const std::string& text) {
 TEST(ErrorText, DatesThePlanetsCannotBeLoadedForWordForWord) {
     SimState s = StartupState();
     EXPECT_EQ(ErrorText(LoadDataSetOnDate(s, {1799, 12, 31}).value()),
-              "Положения планет известны только для дат с 1.1.1800 по 31.12.2050, а не на 31.12.1799.");
+              "Положения планет известны только для дат с 1.1.1800 по 31.12.2050, а не на «31.12.1799». "
+              "Введите дату в этих пределах.");
     EXPECT_EQ(ErrorText(LoadDataSetOnDate(s, {2051, 1, 1}).value()),
-              "Положения планет известны только для дат с 1.1.1800 по 31.12.2050, а не на 1.1.2051.");
+              "Положения планет известны только для дат с 1.1.1800 по 31.12.2050, а не на «1.1.2051». "
+              "Введите дату в этих пределах.");
     EXPECT_EQ(ErrorText(LoadDataSetOnDate(s, {1900, 2, 29}).value()),
-              "Такой даты нет в календаре: 29.2.1900.");
+              "Даты «29.2.1900» нет в календаре. Введите дату с 1.1.1800 по 31.12.2050.");
     s.BodyMassPct(body::Sun) = 0;
     EXPECT_EQ(ErrorText(LoadDataSetOnDate(s, {2000, 1, 1}).value()),
-              "Положения планет на дату рассчитываются для Солнца с массой больше нуля.");
+              "Положения планет на дату рассчитываются для Солнца с массой больше нуля. Введите массу "
+              "Солнца, выберите «Солнце» и нажмите «Изменить».");
 }
 
 TEST(ErrorText, ParameterFileRefusalsNameLineFieldAndInput) {
+    const QString advice = " Выберите другой файл или сохраните параметры заново.";
     EXPECT_EQ(ReadError(Numbers(54)),
-              "В файле параметров 54 чисел из 55 нужных: по пять чисел для каждого из 11 объектов.");
+              "В файле параметров 54 числа, а нужно 55: по пять для каждого из 11 тел." + advice);
+    EXPECT_EQ(ReadError(Numbers(51)),
+              "В файле параметров 51 число, а нужно 55: по пять для каждого из 11 тел." + advice);
+    EXPECT_EQ(ReadError(Numbers(11)),
+              "В файле параметров 11 чисел, а нужно 55: по пять для каждого из 11 тел." + advice);
+    EXPECT_EQ(ReadError(Numbers(1)),
+              "В файле параметров 1 число, а нужно 55: по пять для каждого из 11 тел." + advice);
+    const QString fix = " Исправьте эту строку или выберите другой файл.";
     const QString notNumber = ReadError("1 2 3 4 5\r\n6 7 x8 9 10\r\n" + Numbers(45));
-    EXPECT_EQ(notNumber, "В файле параметров строка 2, число 3: «x8» — не число.");
+    EXPECT_EQ(notNumber, "В файле параметров строка 2, число 3: «x8» — не число." + fix);
     EXPECT_TRUE(ReadError("1 2 1e999 " + Numbers(52)).contains("слишком велико"));
     EXPECT_EQ(ReadError("0 1.797693134862316e302 " + Numbers(53)),
-              "В файле параметров строка 1, число 2: число «1.797693134862316e302» слишком велико.");
+              "В файле параметров строка 1, число 2: число «1.797693134862316e302» слишком велико." + fix);
     // A control character is shown as '?', not sent to the message box.
-    EXPECT_EQ(ReadError("1 \x01x " + Numbers(53)), "В файле параметров строка 1, число 2: «?x» — не число.");
+    EXPECT_EQ(ReadError("1 \x01x " + Numbers(53)),
+              "В файле параметров строка 1, число 2: «?x» — не число." + fix);
 }
 
 // A 320-digit number once made a message box 1000 pixels wide with its text cut off: the quoted input is
@@ -80,7 +98,8 @@ TEST(ErrorText, LongInputsAreShortenedInTheirMiddle) {
     EXPECT_EQ(shown, QString(20, u'1') + QChar(u'…') + QString(19, u'9'));
     const QString message = ReadError(std::string(320, '9') + "x " + Numbers(54));
     EXPECT_EQ(message, "В файле параметров строка 1, число 1: «" + QString(20, u'9') + QChar(u'…') +
-                           QString(18, u'9') + "x» — не число.");
+                           QString(18, u'9') +
+                           "x» — не число. Исправьте эту строку или выберите другой файл.");
 }
 
 TEST(ErrorText, FileFailuresSayWhatHappenedToThePreviousFile) {
@@ -88,7 +107,9 @@ TEST(ErrorText, FileFailuresSayWhatHappenedToThePreviousFile) {
     const std::string file = dir.filePath("orvane1.dat").toStdString();
     const ParameterFileRead missing = ReadParameterFile(file);
     ASSERT_TRUE(missing.error);
-    EXPECT_EQ(ErrorText(*missing.error), QString::fromStdString("Файл параметров не найден: " + file));
+    EXPECT_EQ(ErrorText(*missing.error),
+              QString::fromStdString("Файл параметров не найден: " + file) +
+                  ". Проверьте имя файла и папку или сначала сохраните в него параметры.");
 
     const SaveResult unwritable =
         WriteParameterFile(dir.filePath("no-such-dir/orvane1.dat").toStdString(), {});
@@ -106,17 +127,19 @@ TEST(ErrorText, FileFailuresSayWhatHappenedToThePreviousFile) {
     ASSERT_FALSE(loop);
     EXPECT_EQ(ErrorText(loop.Failure()),
               QString::fromStdString("Не удалось сохранить файл параметров " + link.string() + " (") +
-                  QString::fromLocal8Bit(std::strerror(ELOOP)) + ("). Прежний файл не изменён."));
+                  QString::fromLocal8Bit(std::strerror(ELOOP)) +
+                  ("). Прежний файл не изменён. Сохраните параметры в другой файл."));
     for (const ErrorCode kept : {ErrorCode::SaveWriteProtected, ErrorCode::SaveWriteFailed,
                                  ErrorCode::SaveDiskWriteFailed, ErrorCode::SaveReplaceFailed}) {
         const QString text = ErrorText({.code = kept, .path = "/x/orvane1.dat", .osError = EIO});
         EXPECT_TRUE(text.startsWith("Не удалось сохранить файл параметров /x/orvane1.dat"))
             << text.toStdString();
-        EXPECT_TRUE(text.endsWith("Прежний файл не изменён.")) << text.toStdString();
+        EXPECT_TRUE(text.contains("). Прежний файл не изменён. ")) << text.toStdString();
     }
     // A path holding a placeholder is shown as it is.
     EXPECT_EQ(ErrorText({.code = ErrorCode::CannotRead, .path = "/tmp/%1%2.dat"}),
-              "Не удалось прочитать файл параметров /tmp/%1%2.dat");
+              "Не удалось прочитать файл параметров /tmp/%1%2.dat. Проверьте, что файл на месте и доступен, "
+              "или выберите другой.");
 }
 
 TEST(ErrorText, RunTimeFaultsInWords) {
@@ -145,6 +168,64 @@ TEST(ErrorText, AFaultsMessageSaysWhatCanBeDone) {
         "Ошибка выполнения: Переполнение при вычислениях с плавающей точкой\n\n"));
     EXPECT_TRUE(catcher.texts[0].contains("«Точность решения»"));
     EXPECT_TRUE(catcher.texts[0].contains("другие данные"));
+}
+
+bool HasCyrillicLetter(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x400 && c.unicode() < 0x500; });
+}
+
+// Every error the core and the files can give has its own sentence in every language, and every refusal
+// tells the user what to do (the run-time faults get that from the handler's guard, tested above).
+TEST(ErrorText, EveryCodeIsWordedInEveryLanguageAndSaysWhatToDo) {
+    const QStringList russianAdvice{"Выберите",  "Введите",  "Исправьте", "Проверьте", "Сохраните", "Снимите",
+                                    "Уменьшите", "Запишите", "Напишите",  "Добавьте",  "Уберите"};
+    const QStringList englishAdvice{"Choose", "Enter", "Correct", "Check", "Save",
+                                    "Remove", "Make",  "Write",   "Add"};
+    const auto says = [](const QString& text, const QStringList& verbs) {
+        return std::any_of(verbs.begin(), verbs.end(), [&](const QString& verb) {
+            return text.contains(QStringLiteral(". ") + verb) || text.contains(QStringLiteral(": ") + verb);
+        });
+    };
+    const int firstRefusal = static_cast<int>(ErrorCode::NotAPlanet);
+    for (const ui::LanguageRow& row : ui::Languages()) {
+        ui::ApplyLanguage(row.language);
+        QSet<QString> texts;
+        for (int code = 0; code < ErrorCodeCount; ++code) {
+            const Error error{.code = static_cast<ErrorCode>(code),
+                              .text = "x",
+                              .path = "/p/f.dat",
+                              .value = 8,
+                              .line = 3,
+                              .field = 2,
+                              .body = body::Asteroid,
+                              .date = {2000, 2, 30},
+                              .osError = EIO};
+            const QString text = ErrorText(error);
+            SCOPED_TRACE(std::string(row.code) + " " + std::to_string(code) + ": " + text.toStdString());
+            texts.insert(text);
+            EXPECT_FALSE(text.isEmpty());
+            EXPECT_FALSE(text.contains(QStringLiteral("Неизвестная ошибка")) ||
+                         text.contains("Unknown error"));
+            EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("%\\d|%n"))))
+                << "a place left unfilled";
+            if (row.language == ui::Language::English) {
+                EXPECT_FALSE(HasCyrillicLetter(text));
+            }
+            if (code < firstRefusal) continue;
+            EXPECT_TRUE(says(text, row.language == ui::Language::English ? englishAdvice : russianAdvice))
+                << "says nothing of what to do";
+            // A body is named by its name, never by its number.
+            EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("(тела|объекта|body) \\d"))))
+                << "a body by its number";
+        }
+        // Two pairs of saving faults share their sentence (the same advice fits both).
+        EXPECT_EQ(texts.size(), ErrorCodeCount - 2);
+    }
+    ui::ApplyLanguage(ui::Language::Russian);
+    EXPECT_TRUE(
+        ErrorText({.code = ErrorCode::CoordinatesBeyondFile, .body = body::Asteroid}).contains("«Астероид»"));
+    EXPECT_TRUE(ErrorText({.code = ErrorCode::NotAPlanet, .body = body::Sun}).contains("«Солнце»"));
 }
 
 TEST(ErrorText, CsvHeaderInRussian) {

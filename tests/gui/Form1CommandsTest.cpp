@@ -146,11 +146,13 @@ TEST_F(SetupCommands, BadFieldsAreRefusedAndNothingIsStored) {
     Click(&form, "Command6");
     EXPECT_TRUE(catcher.texts[2].contains("Масса Солнца"));
     EXPECT_EQ(state.BodyMassPct(1), 33316600);
+    EXPECT_EQ(form.focusWidget(), Find<QLineEdit>(&form, "Text2(0)")); // the cell to correct
 
     Find<QLineEdit>(&form, "Text2(0)")->setText("33316600");
     Find<QLineEdit>(&form, "Text2(10)")->setText("-1");
     Click(&form, "Command6");
     EXPECT_TRUE(catcher.texts[3].contains("Масса астероида"));
+    EXPECT_EQ(form.focusWidget(), Find<QLineEdit>(&form, "Text2(10)"));
 
     Find<QLineEdit>(&form, "Text2(10)")->setText("0");
     Find<QLineEdit>(&form, "Text5(0)")->setText("1e400");
@@ -313,7 +315,8 @@ TEST_F(SetupCommands, TheLargestValuesSaveAndLoadBack) {
     state.BodyX(11) = 1.7976931348623157e308;
     Click(&form, "Command4");
     ASSERT_EQ(catcher.texts.size(), 1);
-    EXPECT_TRUE(catcher.texts.last().contains("объекта 11")) << catcher.texts.last().toStdString();
+    EXPECT_TRUE(catcher.texts.last().startsWith("Координаты тела «Астероид» слишком велики"))
+        << catcher.texts.last().toStdString();
     EXPECT_EQ(ReadFile(), before);
 }
 
@@ -362,7 +365,7 @@ TEST_F(SetupCommands, BadFilesChangeNothingAndSaySo) {
     };
     loadAndExpect("не найден");
     WriteFile("1 2 3 4 5\r\n6 7 8\r\n");
-    loadAndExpect("8 чисел из 55");
+    loadAndExpect("8 чисел, а нужно 55");
     WriteFile(DefaultFileWith(3, "275 9361 -106991 abc 3076"));
     loadAndExpect("строка 3, число 4");
     WriteFile(DefaultFileWith(3, "275 9361 1e500 35156 3076"));

@@ -115,7 +115,7 @@ TEST(LessonCatalogueFiles, InEnglishTheGalleryShowsEveryExperimentInEnglish) {
         for (auto* button : dialog->findChildren<QPushButton*>())
             EXPECT_FALSE(hasCyrillic(button->text())) << button->text().toStdString();
         EXPECT_FALSE(hasCyrillic(text));
-        EXPECT_EQ(dialog->windowTitle(), "Experiments for a lesson");
+        EXPECT_EQ(dialog->windowTitle(), "Lesson Experiments");
         test::ExpectCaptionsFit(dialog);
         dialog->reject();
     });
@@ -177,7 +177,7 @@ TEST_F(Gallery, ListsTheExperimentsAndDescribesTheChosenOne) {
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Down);
         EXPECT_TRUE(text->toPlainText().startsWith("Юпитер — вторая звезда"));
-        EXPECT_TRUE(text->toPlainText().contains("Солнце: отпущено")) << text->toPlainText().toStdString();
+        EXPECT_TRUE(text->toPlainText().contains("Солнце: свободно")) << text->toPlainText().toStdString();
         EXPECT_EQ(Find<QPushButton>(dialog, "LoadButton")->text(), "Загрузить");
         EXPECT_EQ(Find<QPushButton>(dialog, "CancelButton")->text(), "Отмена");
         test::ExpectCaptionsFit(dialog);

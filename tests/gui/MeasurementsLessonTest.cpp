@@ -236,6 +236,10 @@ TEST_F(Lesson, CountsAndTheirNounsAgree) {
     EXPECT_EQ(measure::YearsText(11), "11 лет");
     EXPECT_EQ(measure::YearsText(21), "21 год");
     EXPECT_EQ(measure::YearsText(112), "112 лет");
+    EXPECT_EQ(measure::YearsText(111), "111 лет"); // 11–14 take the many form whatever comes before
+    EXPECT_EQ(measure::DaysText(12), "12 дней");
+    EXPECT_EQ(measure::DaysText(22), "22 дня");
+    EXPECT_EQ(measure::DaysText(0.1), Decimal("0.1 дня"));
     EXPECT_EQ(measure::DaysText(1), "1 день");
     EXPECT_EQ(measure::DaysText(3), "3 дня");
     EXPECT_EQ(measure::DaysText(10), "10 дней");

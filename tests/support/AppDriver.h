@@ -8,6 +8,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "Language.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
 #include "Settings.h"
@@ -40,6 +41,8 @@ class OffscreenApplication {
   public:
     OffscreenApplication(int& argc, char** argv) : app_((UseOffscreenPlatform(), argc), argv) {
         ui::ApplyAppStyle(app_);
+        // As the program starts: its language's translations (Qt's own, and the Russian plural forms).
+        ui::ApplyLanguage(ui::Language::Russian);
     }
 
   private:
