@@ -78,8 +78,8 @@ struct ExperimentOnDate {
 ExperimentOnDate PlanetsOnDate(const SimState& state, const CalendarDate& date);
 
 // The one place an experiment enters the body table: positions, velocities, angles, the masses by the
-// experiment's rule, the accuracy and the method where it sets them, and the date of real positions it holds (none
-// clears the one before).
+// experiment's rule, the accuracy and the method where it sets them, and the date of real positions it holds
+// (none clears the one before).
 void ApplyExperiment(SimState& state, const Experiment& experiment);
 
 // The first planet whose mass is not its real one, 0 when all are (only a lesson experiment changes a

@@ -475,10 +475,6 @@ The program is distributed free of charge, for non-commercial use.
         <translation>“Experiments for a lesson…” (Ctrl+L, or right-click either screen of the set-up window) lists ready experiments: what to show, what to watch, what to measure. “Load” sets every body, their masses, the accuracy and, where the experiment says so, the Sun’s mode, and shows the bodies on the screens.</translation>
     </message>
     <message>
-        <source>Учитель может сохранить свои параметры как собственный опыт с названием и описанием; такие опыты стоят в том же списке после готовых, их можно переименовать и удалить.</source>
-        <translation>A teacher can save the current parameters as an experiment of their own, with a title and a description; such experiments follow the ready ones in the same list and can be renamed and deleted.</translation>
-    </message>
-    <message>
         <source>Файлы параметров</source>
         <translation>Parameter files</translation>
     </message>
@@ -493,14 +489,6 @@ The program is distributed free of charge, for non-commercial use.
     <message>
         <source>Измерения и таблица CSV</source>
         <translation>Measurements and the CSV table</translation>
-    </message>
-    <message>
-        <source>«Измерения…» (Ctrl+M, или правый щелчок по экрану окна эксперимента) открывает окно измерений: для каждого тела расстояние от Солнца, скорость, большая полуось, эксцентриситет и период по Кеплеру; энергия и момент импульса и насколько они сохраняются; графики; для прогона с 1.1.2000 — сравнение с настоящим небом.</source>
-        <translation>“Measurements…” (Ctrl+M, or right-click a screen of the experiment window) opens the measurements window: for each body its distance from the Sun, speed, semi-major axis, eccentricity and Kepler’s period; the energy and the angular momentum and how well they are conserved; plots; for a run from 1.1.2000, a comparison with the real sky.</translation>
-    </message>
-    <message>
-        <source>Кнопка сохранения (Ctrl+S) записывает всю историю прогона в файл CSV для электронной таблицы (LibreOffice Calc, Excel): одна строка на момент времени, заголовки словами окна. Числа пишутся с десятичным разделителем вашего рабочего стола; числа с запятой взяты в кавычки, поэтому таблица читает их как числа при своих обычных настройках импорта.</source>
-        <translation>The save button (Ctrl+S) writes the whole history of the run to a CSV file for a spreadsheet (LibreOffice Calc, Excel): one row per moment, the headers in the window’s words. Numbers are written with your desktop’s decimal separator; numbers with a decimal comma are quoted, so the spreadsheet reads them as numbers with its usual import settings.</translation>
     </message>
     <message>
         <source>Параметры экранов</source>
@@ -521,10 +509,6 @@ The program is distributed free of charge, for non-commercial use.
     <message>
         <source>Язык</source>
         <translation>Language</translation>
-    </message>
-    <message>
-        <source>Правый щелчок по экрану окна подготовки — «Язык / Language»: русский или английский. Выбор действует сразу во всех окнах и запоминается; из командной строки — orvane --lang ru или orvane --lang en.</source>
-        <translation>Right-click a screen of the set-up window: the “Language” menu (its name is written in both languages) offers Russian and English. The choice takes effect at once in every window and is remembered; from the command line, orvane --lang ru or orvane --lang en.</translation>
     </message>
     <message>
         <source>F1</source>
@@ -637,6 +621,78 @@ The program is distributed free of charge, for non-commercial use.
     <message>
         <source>Клавиши</source>
         <translation>Keys</translation>
+    </message>
+    <message>
+        <source>«Сохранить как опыт для урока…» (Ctrl+Shift+L, правый щелчок по экрану окна подготовки или по кнопкам «файл №1») сохраняет всё, что задано сейчас, — массы, точность, режим Солнца и значения всех тел полностью — как собственный опыт учителя с названием и описанием; такие опыты стоят в том же списке после готовых с пометкой «(свой опыт)», их можно переименовать и удалить.</source>
+        <translation>“Save as Lesson Experiment…” (Ctrl+Shift+L, or a right click on a screen of the set-up window or on the “file No. 1” buttons) saves everything set now — the masses, the accuracy, the Sun&apos;s mode and every body&apos;s values in full — as the teacher&apos;s own experiment with a title and a description; such experiments follow the built-in ones in the same list, marked “(your own)”, and can be renamed and deleted.</translation>
+    </message>
+    <message>
+        <source>«Измерения…» (Ctrl+M, или правый щелчок по экрану окна эксперимента) открывает окно измерений: для каждого тела расстояние от Солнца, скорость, большая полуось, эксцентриситет и период по Кеплеру; энергия и момент импульса и насколько они сохраняются; полярный угол каждого тела; графики; для эксперимента с 1.1.2000 — сравнение с настоящим небом. Под сохраняющимися величинами — площади секторов второго закона Кеплера и график T² от a³ (третий закон).</source>
+        <translation>“Measurements…” (Ctrl+M, or a right click on a screen of the experiment window) opens the measurements window: for each body its distance from the Sun, speed, semi-major axis, eccentricity and Kepler period; the energy and the angular momentum and how well they are conserved; each body&apos;s polar angle; plots; for an experiment from 1.1.2000, a comparison with the real sky. Below the conserved quantities: the areas of the sectors of Kepler&apos;s second law and a plot of T² against a³ (the third law).</translation>
+    </message>
+    <message>
+        <source>Кнопка сохранения (Ctrl+S) записывает всю историю эксперимента в файл CSV для электронной таблицы (LibreOffice Calc, Excel): одна строка на момент времени, заголовки словами окна. Числа пишутся с десятичным разделителем вашего рабочего стола; числа с запятой взяты в кавычки, поэтому таблица читает их как числа при своих обычных настройках импорта.</source>
+        <translation>The save button (Ctrl+S) writes the whole history of the experiment to a CSV file for a spreadsheet (LibreOffice Calc, Excel): one row per moment, the headers in the window’s words. Numbers are written with your desktop’s decimal separator; numbers with a decimal comma are quoted, so the spreadsheet reads them as numbers with its usual import settings.</translation>
+    </message>
+    <message>
+        <source>«Очистить экраны» (Delete при управлении с клавиатуры) стирает оба экрана и сохранённые следы; эксперимент идёт дальше.</source>
+        <translation>“Clear Screens” (Delete with keyboard control on) wipes both screens and the kept trails; the experiment goes on.</translation>
+    </message>
+    <message>
+        <source>Законы на экранах</source>
+        <translation>The laws on the screens</translation>
+    </message>
+    <message>
+        <source>В том же меню, ниже: «Стрелки скорости» и «Стрелки силы» — стрелка от каждого тела по его скорости относительно Солнца (у свободного Солнца — относительно центра масс) или по его ускорению; масштаб показан в углу. «Орбита выбранного тела» — эллипс тела из подменю «Тело» с фокусами, осями, перигелием и афелием.</source>
+        <translation>Further down the same menu: “Velocity Arrows” and “Force Arrows” — an arrow from each body along its velocity relative to the Sun (with the Sun free, relative to the centre of mass) or along its acceleration; the scale is shown in the corner. “Orbit of Chosen Body” — the ellipse of the body chosen in the “Body” submenu, with its foci, axes, perihelion and aphelion.</translation>
+    </message>
+    <message>
+        <source>«Равные площади (второй закон Кеплера)» — секторы, которые тело заметает за равное время (длина — в подменю «Длина сектора»); их площади — в окне измерений. «Рулетка» — протяните мышью по экрану, чтобы измерить расстояние и угол; начатая на теле, она следует за ним; щелчок или Escape убирает её. «Сетка» — линии через круглое число а. е. Shift+F10 открывает это меню с клавиатуры.</source>
+        <translation>“Equal Areas (Kepler&apos;s Second Law)” — the sectors the body sweeps in equal times (their length in the “Sector Length” submenu); their areas are in the measurements window. “Measuring Tape” — drag across a screen to measure a distance and an angle; started on a body, it follows the body; a click or Escape removes it. “Grid” — lines every round number of AU. Shift+F10 opens this menu from the keyboard.</translation>
+    </message>
+    <message>
+        <source>Метод решения</source>
+        <translation>Solution method</translation>
+    </message>
+    <message>
+        <source>Правый щелчок по экрану окна подготовки — «Метод решения»: явный метод Эйлера, симплектический метод Эйлера, метод Верле (leapfrog) или метод Рунге — Кутты 4-го порядка, который стоит при каждом запуске программы. Окно эксперимента и окно измерений называют выбранный метод; опыт «Какой метод точнее?» сравнивает их.</source>
+        <translation>A right click on a screen of the set-up window — “Solution Method”: the explicit Euler method, the symplectic Euler method, the Verlet (leapfrog) method or the fourth-order Runge–Kutta method, which every start of the program begins with. The experiment window and the measurements window name the method chosen; the lesson experiment “Which method is more accurate?” compares them.</translation>
+    </message>
+    <message>
+        <source>Правый щелчок по экрану окна подготовки — «Язык / Language»: русский или английский. Выбор действует сразу во всех окнах и запоминается; из командной строки — orvane --lang ru или orvane --lang en. Пока язык не выбран, программа говорит на языке рабочего стола, если знает его, иначе по-русски.</source>
+        <translation>A right click on a screen of the set-up window — “Language” (its name is written in both languages): Russian or English. The choice takes effect at once in every window and is remembered; from the command line — orvane --lang ru or orvane --lang en. Until a language is chosen, the program speaks the desktop&apos;s language if it has it, otherwise Russian.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+L</source>
+        <translation>Ctrl+Shift+L</translation>
+    </message>
+    <message>
+        <source>окно подготовки: сохранить как опыт для урока</source>
+        <translation>set-up window: save as lesson experiment</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>«Очистить экраны» (при управлении с клавиатуры)</source>
+        <translation>“Clear Screens” (with keyboard control on)</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Shift+F10</translation>
+    </message>
+    <message>
+        <source>меню экрана окна эксперимента</source>
+        <translation>the experiment window&apos;s screen menu</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>убирает рулетку</source>
+        <translation>removes the measuring tape</translation>
     </message>
 </context>
 <context>
@@ -837,7 +893,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Сохранить как опыт для урока…</source>
-        <translation>Save as a lesson experiment…</translation>
+        <translation>Save as Lesson Experiment…</translation>
     </message>
     <message>
         <source>Массы планет заданы опытом для урока, а файл параметров масс не хранит: после загрузки из него планеты получат массы, какие будут в таблице. Чтобы сохранить опыт вместе с массами, сохраните его как опыт для урока.</source>
@@ -853,7 +909,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Метод решения</source>
-        <translation>Solution method</translation>
+        <translation>Solution Method</translation>
     </message>
 </context>
 <context>
@@ -1024,7 +1080,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Стрелки скорости</source>
-        <translation>Velocity arrows</translation>
+        <translation>Velocity Arrows</translation>
     </message>
     <message>
         <source>Скорость каждого тела относительно Солнца; когда Солнце движется — относительно центра масс</source>
@@ -1032,7 +1088,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Стрелки силы</source>
-        <translation>Force arrows</translation>
+        <translation>Force Arrows</translation>
     </message>
     <message>
         <source>Ускорение каждого тела: сила притяжения всех остальных тел на килограмм</source>
@@ -1040,11 +1096,11 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Орбита выбранного тела</source>
-        <translation>The chosen body&apos;s orbit</translation>
+        <translation>Orbit of Chosen Body</translation>
     </message>
     <message>
         <source>Равные площади (второй закон Кеплера)</source>
-        <translation>Equal areas (Kepler&apos;s second law)</translation>
+        <translation>Equal Areas (Kepler&apos;s Second Law)</translation>
     </message>
     <message>
         <source>Тело</source>
@@ -1052,7 +1108,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Длина сектора</source>
-        <translation>Sector length</translation>
+        <translation>Sector Length</translation>
     </message>
     <message>
         <source>1/12 периода (целое число шагов)</source>
@@ -1068,7 +1124,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Рулетка</source>
-        <translation>Measuring tape</translation>
+        <translation>Measuring Tape</translation>
     </message>
     <message>
         <source>Протяните мышью по экрану; Escape или щелчок убирает рулетку</source>
@@ -1111,7 +1167,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Очистить экраны</source>
-        <translation>Clear the screens</translation>
+        <translation>Clear Screens</translation>
     </message>
 </context>
 <context>
@@ -1220,7 +1276,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Метод решения</source>
-        <translation>Solution method</translation>
+        <translation>Solution Method</translation>
     </message>
     <message>
         <source>%1 полярный угол, °</source>

@@ -27,9 +27,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 

@@ -209,8 +209,9 @@ QString ErrorText(const Error& e) {
                                                  "Напишите sun = held или sun = free."))
             .arg(path, line);
     case ErrorCode::LessonBadMethod:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1, строка %2: неизвестный метод решения. "
-                                                 "Напишите method = euler, symplectic-euler, leapfrog или rk4."))
+        return Tr(QT_TRANSLATE_NOOP("ErrorText",
+                                    "Файл опыта %1, строка %2: неизвестный метод решения. "
+                                    "Напишите method = euler, symplectic-euler, leapfrog или rk4."))
             .arg(path, line);
     case ErrorCode::LessonMissingTitle:
         return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл опыта %1: нет названия. Добавьте строку title = …"))

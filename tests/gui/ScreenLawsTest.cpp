@@ -85,8 +85,8 @@ QRgb Rgb(std::int32_t color) {
     return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-// The entries follow the four options for a class and the wiping of the screens in both screens' menus, unchecked, the Earth chosen
-// in «Тело»; the screens show nothing of them.
+// The entries follow the four options for a class and the wiping of the screens in both screens' menus,
+// unchecked, the Earth chosen in «Тело»; the screens show nothing of them.
 TEST_F(Laws, EntriesAfterTheOptionsForAClassAllOffByDefault) {
     QList<QAction*> actions;
     const QStringList entries = test::MenuEntries(Left(), &actions);
