@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -72,12 +73,12 @@ class DrawingSurface {
 };
 
 // A coordinate in single precision, as the drawing calls take it. A value beyond the single range lies
-// far outside any screen: it is held at the largest single value, where the surface clips it.
+// far outside any screen: it is held at the largest single value, where the surface clips it. The value
+// is held before it is narrowed, so no conversion ever overflows: a compiler that narrows ahead of the
+// test (clang does) would otherwise leave the overflow flag for the next check to report as a fault.
 inline float ToSingle(double value) {
     constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest) return std::numeric_limits<float>::max();
-    if (value < -largest) return -std::numeric_limits<float>::max();
-    return static_cast<float>(value);
+    return static_cast<float>(std::clamp(value, -largest, largest)); // NaN passes through as NaN
 }
 
 } // namespace orvane
