@@ -4,8 +4,11 @@
 // the ordinary run the screen is the platform's own.
 #include "GuiTestSupport.h"
 
+#include "DateDialog.h"
 #include "Form3.h"
+#include "LessonGallery.h"
 #include "MeasurementsWindow.h"
+#include "SaveLessonDialog.h"
 #include "WindowOps.h"
 
 #include <QScreen>
@@ -51,6 +54,24 @@ TEST(ScreenFit, EveryWindowOpensWhollyOnTheScreen) {
     }
     experiment->close();
     help->close();
+}
+
+// The dialogs a lesson needs open whole on the same screens: the gallery with every built-in experiment,
+// the teacher's save dialog and the date dialog, each over the set-up window as the program opens them.
+TEST(ScreenFit, EveryDialogOpensWhollyOnTheScreen) {
+    SimState state;
+    Form1 setup(state);
+    setup.show();
+    LessonGallery gallery(ReadLessonCatalogue({BuiltInLessonFolder}).entries, &setup);
+    SaveLessonDialog save(&setup);
+    DateDialog date(&setup);
+    for (QDialog* dialog :
+         {static_cast<QDialog*>(&gallery), static_cast<QDialog*>(&save), static_cast<QDialog*>(&date)}) {
+        dialog->show();
+        QApplication::processEvents();
+        ExpectOnScreen(dialog);
+        dialog->hide();
+    }
 }
 
 TEST(ScreenFit, TheFittedSizeKeepsToTheFreeAreaAndTheMinimum) {

@@ -20,7 +20,7 @@ export WM_TEST_BINARY="$binary"
 xvfb-run -a -s "-screen 0 ${ORVANE_WM_SCREEN:-1600x1200}x24" bash -c '
     openbox --sm-disable >/dev/null 2>&1 &
     wm=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         wmctrl -m >/dev/null 2>&1 && break
         sleep 0.1
     done
