@@ -13,7 +13,8 @@ namespace {
 constexpr int DeltaPerNotch = 120; // Qt's eighths of a degree in one notch of a usual wheel
 }
 
-WheelZoom::WheelZoom(Form2& experiment) : QObject(&experiment), experiment_(experiment) {
+WheelZoom::WheelZoom(Form2& experiment)
+    : QObject(&experiment), experiment_(experiment), screen_(experiment.Picture1) {
     setObjectName(QStringLiteral("WheelZoom"));
     experiment.Picture1->installEventFilter(this);
 }
@@ -28,7 +29,7 @@ void WheelZoom::Step(int steps, bool fine) {
 }
 
 bool WheelZoom::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != experiment_.Picture1 || event->type() != QEvent::Wheel) return false;
+    if (event->type() != QEvent::Wheel || watched != screen_) return false;
     const auto& wheel = static_cast<const QWheelEvent&>(*event);
     // With Shift some systems turn the wheel sideways: either direction counts.
     const QPoint angle = wheel.angleDelta();

@@ -24,6 +24,9 @@ class WheelZoom : public QObject {
 
   private:
     Form2& experiment_;
+    // The screen it watches, kept here: while the window is torn down its screen still receives events,
+    // when the window's own members may no longer be read.
+    const QObject* screen_;
     int pendingDelta_ = 0; // eighths of a degree turned since the last whole notch (fine wheels, touchpads)
 };
 
