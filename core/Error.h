@@ -57,9 +57,20 @@ enum class ErrorCode {
     LessonStrayContinuation,
     LessonCannotRead, // path
     LessonBadMethod,
+    // A cell of the body table that holds no number: body, field (the table's column: 1 mass, 2 x, 3 y,
+    // 4 vx, 5 vy), text: the cell as typed.
+    CellNotANumber,
+    NoPlanetChosen,         // a planet's orbit was asked for with no body chosen
+    SaveTargetFolder,       // path: a folder was chosen as the file to save
+    RecentFileGone,         // path: a file of the recent-files list is no longer there
+    LessonFolderNotCreated, // path, osError: the folder of the teacher's own lesson experiments
+    LessonNotDeleted,       // path, osError
 };
 // How many codes there are, for those who walk them all.
-inline constexpr int ErrorCodeCount = static_cast<int>(ErrorCode::LessonBadMethod) + 1;
+inline constexpr int ErrorCodeCount = static_cast<int>(ErrorCode::LessonNotDeleted) + 1;
+
+// What a save was writing, so its failure names the file the user meant to save.
+enum class SavedFile : unsigned char { Parameters, Picture, Measurements, Lesson };
 
 struct Error {
     ErrorCode code{};
@@ -70,7 +81,8 @@ struct Error {
     int field = 0;
     int body = 0;
     CalendarDate date{};
-    int osError = 0; // errno
+    int osError = 0;                         // errno
+    SavedFile saved = SavedFile::Parameters; // the Save* codes and SaveTargetFolder
 
     friend bool operator==(const Error&, const Error&) = default;
 };
@@ -80,7 +92,8 @@ inline std::ostream& operator<<(std::ostream& out, const Error& error) {
     return out << "error " << static_cast<int>(error.code) << " (text '" << error.text << "', path '"
                << error.path << "', value " << error.value << ", line " << error.line << ", field "
                << error.field << ", body " << error.body << ", date " << error.date.day << '.'
-               << error.date.month << '.' << error.date.year << ", errno " << error.osError << ')';
+               << error.date.month << '.' << error.date.year << ", errno " << error.osError << ", saved "
+               << static_cast<int>(error.saved) << ')';
 }
 
 } // namespace orvane

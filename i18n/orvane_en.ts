@@ -366,22 +366,6 @@ The program is distributed free of charge, for non-commercial use.
         <translation>Could not read the parameter file %1. Check that the file is in place and accessible, or choose another.</translation>
     </message>
     <message>
-        <source>Не удалось сохранить файл параметров %1 (%2). Прежний файл не изменён. Сохраните параметры в другой файл.</source>
-        <translation>Could not save the parameter file %1 (%2). The previous file is unchanged. Save the parameters to another file.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1: файл защищён от записи (%2). Прежний файл не изменён. Снимите защиту от записи или сохраните параметры в другой файл.</source>
-        <translation>Could not save the parameter file %1: the file is write-protected (%2). The previous file is unchanged. Remove the write protection or save the parameters to another file.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров: нельзя создать файл рядом с %1 (%2). Проверьте права на запись в папку или сохраните параметры в другую папку.</source>
-        <translation>Could not save the parameter file: no file can be created next to %1 (%2). Check the permission to write to the folder, or save the parameters to another folder.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл параметров %1: ошибка записи на диск (%2). Прежний файл не изменён. Проверьте, есть ли место на диске, и сохраните ещё раз.</source>
-        <translation>Could not save the parameter file %1: writing to the disk failed (%2). The previous file is unchanged. Check that the disk has free space, and save again.</translation>
-    </message>
-    <message>
         <source>Координаты тела «%1» слишком велики для файла параметров: файл не сохранён. Уменьшите их в таблице или загрузите другие данные.</source>
         <extracomment>%1 is the body&apos;s name.</extracomment>
         <translation>The coordinates of “%1” are too large for the parameter file: the file was not saved. Make them smaller in the table or load other data.</translation>
@@ -451,6 +435,92 @@ The program is distributed free of charge, for non-commercial use.
     <message>
         <source>Файл опыта %1, строка %2: неизвестный метод решения. Напишите method = euler, symplectic-euler, leapfrog или rk4.</source>
         <translation>Lesson experiment file %1, line %2: unknown method of solving. Write method = euler, symplectic-euler, leapfrog or rk4.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить изображение %1 (%2).</source>
+        <extracomment>%1 is the file&apos;s path, %2 the operating system&apos;s reason.</extracomment>
+        <translation>Could not save the picture %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить измерения в файл %1 (%2).</source>
+        <extracomment>%1 is the file&apos;s path, %2 the operating system&apos;s reason.</extracomment>
+        <translation>Could not save the measurements to the file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить опыт для урока в файл %1 (%2).</source>
+        <extracomment>%1 is the file&apos;s path, %2 the operating system&apos;s reason.</extracomment>
+        <translation>Could not save the lesson experiment to the file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл параметров %1 (%2).</source>
+        <extracomment>%1 is the file&apos;s path, %2 the operating system&apos;s reason.</extracomment>
+        <translation>Could not save the parameter file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Масса</source>
+        <translation>Mass</translation>
+    </message>
+    <message>
+        <source>Координата X</source>
+        <translation>X coordinate</translation>
+    </message>
+    <message>
+        <source>Координата Y</source>
+        <translation>Y coordinate</translation>
+    </message>
+    <message>
+        <source>Скорость по оси X</source>
+        <translation>Velocity along the X axis</translation>
+    </message>
+    <message>
+        <source>Скорость по оси Y</source>
+        <translation>Velocity along the Y axis</translation>
+    </message>
+    <message>
+        <source>Прежний файл не изменён. Сохраните в другой файл.</source>
+        <extracomment>Follows the sentence that names the file which could not be saved.</extracomment>
+        <translation>The previous file is unchanged. Save to another file.</translation>
+    </message>
+    <message>
+        <source>Файл защищён от записи; прежний файл не изменён. Снимите защиту от записи или сохраните в другой файл.</source>
+        <extracomment>Follows the sentence that names the file which could not be saved.</extracomment>
+        <translation>The file is write-protected; the previous file is unchanged. Remove the write protection or save to another file.</translation>
+    </message>
+    <message>
+        <source>В этой папке нельзя создать файл. Проверьте, что папка существует и в неё разрешена запись, или выберите другую папку.</source>
+        <extracomment>Follows the sentence that names the file which could not be saved.</extracomment>
+        <translation>No file can be created in this folder. Check that the folder exists and may be written to, or choose another folder.</translation>
+    </message>
+    <message>
+        <source>Ошибка записи на диск; прежний файл не изменён. Проверьте, есть ли место на диске, и сохраните ещё раз.</source>
+        <extracomment>Follows the sentence that names the file which could not be saved.</extracomment>
+        <translation>Writing to the disk failed; the previous file is unchanged. Check that the disk has free space, and save again.</translation>
+    </message>
+    <message>
+        <source>%1 тела «%2»: «%3» — не число. Введите число, например 1500 или %4.</source>
+        <extracomment>%1 is the quantity (“Mass”, “Coordinate X”…), %2 the body&apos;s name, %3 the cell as typed, %4 a negative number written as the table writes numbers.</extracomment>
+        <translation>%1 of the body “%2”: “%3” is not a number. Enter a number, for example 1500 or %4.</translation>
+    </message>
+    <message>
+        <source>Выберете планету для изменения параметров</source>
+        <translation>Choose a planet to change its parameters</translation>
+    </message>
+    <message>
+        <source>«%1» — папка, а не файл: файл параметров не сохранён. Сохраните параметры в файл, введя его имя.</source>
+        <translation>“%1” is a folder, not a file: the parameter file was not saved. Save the parameters to a file, entering its name.</translation>
+    </message>
+    <message>
+        <source>Файла «%1» больше нет; он убран из списка недавних файлов. Выберите другой файл командой «Открыть файл параметров…».</source>
+        <extracomment>«Открыть файл параметров…» is the command of the set-up window&apos;s right-click menu.</extracomment>
+        <translation>The file “%1” no longer exists; it has been removed from the recent files. Choose another file with “Open Parameter File…”.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку для опытов %1 (%2): опыт не сохранён. Проверьте права на запись и место на диске и сохраните ещё раз.</source>
+        <translation>Could not create the folder for lesson experiments %1 (%2): the experiment was not saved. Check the permission to write and the free space on the disk, and save again.</translation>
+    </message>
+    <message>
+        <source>Не удалось удалить файл опыта %1 (%2). Проверьте права на запись в его папку или удалите файл вручную.</source>
+        <translation>Could not delete the lesson experiment file %1 (%2). Check the permission to write to its folder, or delete the file yourself.</translation>
     </message>
 </context>
 <context>
@@ -781,60 +851,12 @@ Ctrl+M — measurements; F1 — help.</translation>
 <context>
     <name>orvane::Form1</name>
     <message>
-        <source>Масса Солнца</source>
-        <translation>Mass of the Sun</translation>
-    </message>
-    <message>
-        <source>Масса астероида</source>
-        <translation>Mass of the asteroid</translation>
-    </message>
-    <message>
-        <source>Координата Солнца X</source>
-        <translation>X coordinate of the Sun</translation>
-    </message>
-    <message>
-        <source>Координата астероида X</source>
-        <translation>X coordinate of the asteroid</translation>
-    </message>
-    <message>
-        <source>Координата Солнца Y</source>
-        <translation>Y coordinate of the Sun</translation>
-    </message>
-    <message>
-        <source>Координата астероида Y</source>
-        <translation>Y coordinate of the asteroid</translation>
-    </message>
-    <message>
-        <source>Скорость Солнца по оси X</source>
-        <translation>Velocity of the Sun along the X axis</translation>
-    </message>
-    <message>
-        <source>Скорость астероида по оси X</source>
-        <translation>Velocity of the asteroid along the X axis</translation>
-    </message>
-    <message>
-        <source>Скорость Солнца по оси Y</source>
-        <translation>Velocity of the Sun along the Y axis</translation>
-    </message>
-    <message>
-        <source>Скорость астероида по оси Y</source>
-        <translation>Velocity of the asteroid along the Y axis</translation>
-    </message>
-    <message>
-        <source>Выберете планету для изменения параметров</source>
-        <translation>Choose a planet to change its parameters</translation>
-    </message>
-    <message>
         <source>Загрузить данные на другую дату…</source>
         <translation>Load Data for Another Date…</translation>
     </message>
     <message>
         <source>Правый щелчок или Ctrl+D — загрузить данные на другую дату</source>
         <translation>Right-click or Ctrl+D: load the data for another date</translation>
-    </message>
-    <message>
-        <source>%1: «%2» — не число. Введите число, например 1500 или %3.</source>
-        <translation>%1: “%2” is not a number. Enter a number, for example 1500 or %3.</translation>
     </message>
     <message>
         <source>Сохранить файл параметров как</source>
@@ -876,14 +898,6 @@ Ctrl+M — measurements; F1 — help.</translation>
         <source>(пусто)</source>
         <extracomment>The only, disabled entry of the recent files menu when there are none.</extracomment>
         <translation>(empty)</translation>
-    </message>
-    <message>
-        <source>«%1» — папка, а не файл: файл параметров не сохранён.</source>
-        <translation>“%1” is a folder, not a file: the parameter file was not saved.</translation>
-    </message>
-    <message>
-        <source>Файла «%1» больше нет; он убран из списка недавних файлов.</source>
-        <translation>The file “%1” no longer exists; it has been removed from the recent files.</translation>
     </message>
     <message>
         <source>Не все опыты для урока удалось прочитать:
@@ -1004,10 +1018,6 @@ Ctrl+M — measurements; F1 — help.</translation>
         <source>Удалить опыт «%1» вместе с его файлом параметров?</source>
         <translation>Delete the experiment “%1” with its parameter file?</translation>
     </message>
-    <message>
-        <source>Файл «%1» не удалось удалить.</source>
-        <translation>The file “%1” could not be deleted.</translation>
-    </message>
 </context>
 <context>
     <name>orvane::SaveLessonDialog</name>
@@ -1042,10 +1052,6 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Папку для опытов «%1» не удалось создать: опыт не сохранён.</source>
-        <translation>The experiments folder “%1” could not be created: the experiment was not saved.</translation>
     </message>
     <message>
         <source>Опыт «%1» уже есть. Заменить его?</source>
@@ -1477,10 +1483,6 @@ reality,
     <message>
         <source>Реальная долгота дана только для планет</source>
         <translation>The real longitude is given for the planets only</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл %1 (%2). Прежний файл не изменён.</source>
-        <translation>Could not save the file %1 (%2). The previous file is unchanged.</translation>
     </message>
     <message>
         <source>Сохранить в CSV</source>

@@ -1,5 +1,6 @@
 #include "LessonGallery.h"
 
+#include "ErrorText.h"
 #include "Language.h"
 #include "MessageBox.h"
 #include "SaveDialog.h"
@@ -18,6 +19,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
 #include <utility>
 
 namespace orvane {
@@ -159,7 +162,8 @@ bool LessonGallery::RenameSelected(const QString& title) {
     if (!entry.own) return false;
     LessonExperiment renamed = entry.experiment;
     renamed.title = title.trimmed().toStdString();
-    if (!ui::SaveWholeFile(this, entry.source, QByteArray::fromStdString(FormatLessonExperiment(renamed))))
+    if (!ui::SaveWholeFile(this, entry.source, QByteArray::fromStdString(FormatLessonExperiment(renamed)),
+                           SavedFile::Lesson))
         return false;
     entry.experiment = renamed;
     list_->item(index)->setText(ListedTitle(entry));
@@ -179,9 +183,11 @@ bool LessonGallery::DeleteSelected() {
     if (ask.exec() != QMessageBox::Yes) return false;
     const QString parameters =
         QFileInfo(entry.source).dir().filePath(QString::fromStdString(entry.experiment.parameterFile));
-    if (!QFile::remove(entry.source)) {
-        ui::ShowMessage(this,
-                        tr("Файл «%1» не удалось удалить.").arg(QDir::toNativeSeparators(entry.source)));
+    std::error_code removal;
+    if (!std::filesystem::remove(QFile::encodeName(entry.source).toStdString(), removal)) {
+        ui::ShowMessage(this, ui::ErrorText({.code = ErrorCode::LessonNotDeleted,
+                                             .path = QDir::toNativeSeparators(entry.source).toStdString(),
+                                             .osError = removal ? removal.value() : ENOENT}));
         return false;
     }
     // Another experiment of the teacher's may name the same parameter file.

@@ -1,9 +1,11 @@
 #include "SaveLessonDialog.h"
 
+#include "ErrorText.h"
 #include "MessageBox.h"
 #include "SaveDialog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,6 +15,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <cerrno>
+#include <filesystem>
 
 namespace orvane {
 
@@ -100,10 +105,12 @@ void SaveLessonDialog::FillTexts(LessonExperiment& lesson) const {
 
 QString SaveUserLesson(QWidget* parent, const QString& folder, LessonExperiment lesson,
                        const ParameterRows& rows) {
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
-        ui::ShowMessage(parent,
-                        SaveLessonDialog::tr("Папку для опытов «%1» не удалось создать: опыт не сохранён.")
-                            .arg(QDir::toNativeSeparators(folder)));
+    std::error_code made;
+    if (!folder.isEmpty()) std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
+    if (folder.isEmpty() || made) {
+        ui::ShowMessage(parent, ui::ErrorText({.code = ErrorCode::LessonFolderNotCreated,
+                                               .path = QDir::toNativeSeparators(folder).toStdString(),
+                                               .osError = made ? made.value() : ENOENT}));
         return {};
     }
     const QString name = FileNameOf(QString::fromStdString(lesson.title));
@@ -121,8 +128,10 @@ QString SaveUserLesson(QWidget* parent, const QString& folder, LessonExperiment 
     }
     lesson.parameterFile = QFileInfo(parameters).fileName().toStdString();
     // The parameters first: a description never names a file that is not there yet.
-    if (!ui::SaveWholeFile(parent, parameters, QByteArray::fromStdString(FormatRowsInFull(rows))) ||
-        !ui::SaveWholeFile(parent, description, QByteArray::fromStdString(FormatLessonExperiment(lesson))))
+    if (!ui::SaveWholeFile(parent, parameters, QByteArray::fromStdString(FormatRowsInFull(rows)),
+                           SavedFile::Lesson) ||
+        !ui::SaveWholeFile(parent, description, QByteArray::fromStdString(FormatLessonExperiment(lesson)),
+                           SavedFile::Lesson))
         return {};
     return description;
 }

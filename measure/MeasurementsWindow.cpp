@@ -6,16 +6,13 @@
 #include "BodyNames.h"
 #include "CsvWords.h"
 #include "Ephemeris.h"
-#include "ErrorText.h"
 #include "HistoryCsv.h"
 #include "MeasurePlots.h"
 #include "MeasureRecorder.h"
 #include "MeasureText.h"
-#include "MessageBox.h"
 #include "MethodNames.h"
 #include "NumberText.h"
 #include "RealSky.h"
-#include "WholeFile.h"
 #include "WindowOps.h"
 
 #include <QAction>
@@ -471,14 +468,9 @@ void MeasurementsWindow::ShowConservation() {
 bool MeasurementsWindow::SaveCsv(const QString& path) {
     const CsvFormat format{QLocale().decimalPoint() == QStringLiteral(",")};
     const RunSnapshot& run = recorder_.Latest();
-    const SaveResult saved =
-        WriteWholeFile(path.toStdString(), HistoryCsv(recorder_.History(), run, CsvWordsFor(run), format));
-    if (!saved) {
-        ui::ShowMessage(this, tr("Не удалось сохранить файл %1 (%2). Прежний файл не изменён.")
-                                  .arg(path, ui::OsReason(saved.Failure().osError)));
-        return false;
-    }
-    return true;
+    return ui::SaveWholeFile(
+        this, path, QByteArray::fromStdString(HistoryCsv(recorder_.History(), run, CsvWordsFor(run), format)),
+        SavedFile::Measurements);
 }
 
 void MeasurementsWindow::SaveCsvAs() {

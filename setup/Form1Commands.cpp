@@ -50,38 +50,28 @@ void Form1::Command5_Click() {
 bool Form1::TakeOverSunAndAsteroid() {
     struct Field {
         QLineEdit* cell;
-        const char* quantity;
+        int tableColumn; // as the error names it: 1 mass, 2 x, 3 y, 4 vx, 5 vy
         double scale;
         BodyArray SimState::*column;
         int body;
     };
     const double unit = state_.LengthUnit;
     const Field fields[] = {
-        {Text2[0], QT_TRANSLATE_NOOP("orvane::Form1", "Масса Солнца"), 1, &SimState::BodyMassPct, Sun},
-        {Text2[10], QT_TRANSLATE_NOOP("orvane::Form1", "Масса астероида"), 1, &SimState::BodyMassPct,
-         Asteroid},
-        {Text3[0], QT_TRANSLATE_NOOP("orvane::Form1", "Координата Солнца X"), unit, &SimState::BodyX, Sun},
-        {Text3[10], QT_TRANSLATE_NOOP("orvane::Form1", "Координата астероида X"), unit, &SimState::BodyX,
-         Asteroid},
-        {Text4[0], QT_TRANSLATE_NOOP("orvane::Form1", "Координата Солнца Y"), unit, &SimState::BodyY, Sun},
-        {Text4[10], QT_TRANSLATE_NOOP("orvane::Form1", "Координата астероида Y"), unit, &SimState::BodyY,
-         Asteroid},
-        {Text5[0], QT_TRANSLATE_NOOP("orvane::Form1", "Скорость Солнца по оси X"), 1, &SimState::BodyVx, Sun},
-        {Text5[10], QT_TRANSLATE_NOOP("orvane::Form1", "Скорость астероида по оси X"), 1, &SimState::BodyVx,
-         Asteroid},
-        {Text6[0], QT_TRANSLATE_NOOP("orvane::Form1", "Скорость Солнца по оси Y"), 1, &SimState::BodyVy, Sun},
-        {Text6[10], QT_TRANSLATE_NOOP("orvane::Form1", "Скорость астероида по оси Y"), 1, &SimState::BodyVy,
-         Asteroid},
+        {Text2[0], 1, 1, &SimState::BodyMassPct, Sun}, {Text2[10], 1, 1, &SimState::BodyMassPct, Asteroid},
+        {Text3[0], 2, unit, &SimState::BodyX, Sun},    {Text3[10], 2, unit, &SimState::BodyX, Asteroid},
+        {Text4[0], 3, unit, &SimState::BodyY, Sun},    {Text4[10], 3, unit, &SimState::BodyY, Asteroid},
+        {Text5[0], 4, 1, &SimState::BodyVx, Sun},      {Text5[10], 4, 1, &SimState::BodyVx, Asteroid},
+        {Text6[0], 5, 1, &SimState::BodyVy, Sun},      {Text6[10], 5, 1, &SimState::BodyVy, Asteroid},
     };
     std::array<double, std::size(fields)> values{};
     for (std::size_t k = 0; k < std::size(fields); ++k) {
         const Field& field = fields[k];
-        const QString quantity = tr(field.quantity);
         const std::optional<double> value = ui::TextToNumber(field.cell->text());
         if (!value || !std::isfinite(*value * field.scale)) {
-            ui::ShowMessage(this, tr("%1: «%2» — не число. Введите число, например 1500 или %3.")
-                                      .arg(quantity, ui::QuotedInput(field.cell->text().trimmed()),
-                                           ui::NumberToText(-2.5)));
+            ui::ShowMessage(this, ui::ErrorText({.code = ErrorCode::CellNotANumber,
+                                                 .text = field.cell->text().trimmed().toStdString(),
+                                                 .field = field.tableColumn,
+                                                 .body = field.body}));
             field.cell->setFocus();
             return false;
         }
@@ -100,7 +90,7 @@ bool Form1::TakeOverSunAndAsteroid() {
 void Form1::Command6_Click() {
     if (!TakeOverSunAndAsteroid()) return;
     if (state_.SelectedBody == 0) {
-        ui::ShowMessage(this, tr("Выберете планету для изменения параметров"));
+        ui::ShowMessage(this, ui::ErrorText({.code = ErrorCode::NoPlanetChosen}));
         return;
     }
     if (state_.SelectedBody == Sun) return;

@@ -3,6 +3,7 @@
 // файла №1» and «Сохранить данные в файле №1» keep to their own file; these commands sit in their
 // right-click menus and on shortcuts of the window.
 #include "BodyTableRows.h"
+#include "ErrorText.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Guard.h"
@@ -140,9 +141,8 @@ bool Form1::OpenParameterFile(const QString& path) {
 
 bool Form1::SaveParameterFileAs(const QString& path) {
     if (QFileInfo(path).isDir()) {
-        ui::ShowMessage(
-            this,
-            tr("«%1» — папка, а не файл: файл параметров не сохранён.").arg(QDir::toNativeSeparators(path)));
+        ui::ShowMessage(this, ui::ErrorText({.code = ErrorCode::SaveTargetFolder,
+                                             .path = QDir::toNativeSeparators(path).toStdString()}));
         return false;
     }
     if (!SaveParameterFileTo(path)) return false;
@@ -153,8 +153,8 @@ bool Form1::SaveParameterFileAs(const QString& path) {
 void Form1::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         ForgetRecentParameterFile(path);
-        ui::ShowMessage(this, tr("Файла «%1» больше нет; он убран из списка недавних файлов.")
-                                  .arg(QDir::toNativeSeparators(path)));
+        ui::ShowMessage(this, ui::ErrorText({.code = ErrorCode::RecentFileGone,
+                                             .path = QDir::toNativeSeparators(path).toStdString()}));
         return;
     }
     OpenParameterFile(path);

@@ -25,6 +25,45 @@ QString Tr(const char* source) {
 // The parameter file holds five numbers for each body.
 constexpr int ParameterNumbersNeeded = 5 * body::Count;
 
+// The first sentence of a failed save: what the user was saving, where, and the system's reason.
+QString SaveHead(const Error& e, const QString& path, const QString& reason) {
+    switch (e.saved) {
+    case SavedFile::Picture:
+        //: %1 is the file's path, %2 the operating system's reason.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось сохранить изображение %1 (%2)."))
+            .arg(path, reason);
+    case SavedFile::Measurements:
+        //: %1 is the file's path, %2 the operating system's reason.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось сохранить измерения в файл %1 (%2)."))
+            .arg(path, reason);
+    case SavedFile::Lesson:
+        //: %1 is the file's path, %2 the operating system's reason.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось сохранить опыт для урока в файл %1 (%2)."))
+            .arg(path, reason);
+    case SavedFile::Parameters:
+        break;
+    }
+    //: %1 is the file's path, %2 the operating system's reason.
+    return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось сохранить файл параметров %1 (%2)."))
+        .arg(path, reason);
+}
+
+// The columns of the body table, as the first words of a sentence.
+QString ColumnName(int column) {
+    switch (column) {
+    case 1:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Масса"));
+    case 2:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Координата X"));
+    case 3:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Координата Y"));
+    case 4:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Скорость по оси X"));
+    default:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Скорость по оси Y"));
+    }
+}
+
 } // namespace
 
 QString QuotedInput(QStringView text) {
@@ -142,28 +181,26 @@ QString ErrorText(const Error& e) {
             .arg(path);
     case ErrorCode::SaveLinkLoop:
     case ErrorCode::SaveReplaceFailed:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось сохранить файл параметров %1 (%2). Прежний файл "
-                                                 "не изменён. Сохраните параметры в другой файл."))
-            .arg(path, reason);
+        //: Follows the sentence that names the file which could not be saved.
+        return SaveHead(e, path, reason) + u' ' +
+               Tr(QT_TRANSLATE_NOOP("ErrorText", "Прежний файл не изменён. Сохраните в другой файл."));
     case ErrorCode::SaveWriteProtected:
-        return Tr(QT_TRANSLATE_NOOP(
-                      "ErrorText",
-                      "Не удалось сохранить файл параметров %1: файл защищён от записи (%2). Прежний файл не "
-                      "изменён. Снимите защиту от записи или сохраните параметры в другой файл."))
-            .arg(path, reason);
+        //: Follows the sentence that names the file which could not be saved.
+        return SaveHead(e, path, reason) + u' ' +
+               Tr(QT_TRANSLATE_NOOP("ErrorText", "Файл защищён от записи; прежний файл не изменён. Снимите "
+                                                 "защиту от записи или сохраните в другой файл."));
     case ErrorCode::SaveCannotCreate:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText",
-                                    "Не удалось сохранить файл параметров: нельзя создать файл рядом с %1 "
-                                    "(%2). Проверьте права на запись в папку или сохраните параметры в "
-                                    "другую папку."))
-            .arg(path, reason);
+        //: Follows the sentence that names the file which could not be saved.
+        return SaveHead(e, path, reason) + u' ' +
+               Tr(QT_TRANSLATE_NOOP(
+                   "ErrorText", "В этой папке нельзя создать файл. Проверьте, что папка существует и в неё "
+                                "разрешена запись, или выберите другую папку."));
     case ErrorCode::SaveWriteFailed:
     case ErrorCode::SaveDiskWriteFailed:
-        return Tr(QT_TRANSLATE_NOOP("ErrorText",
-                                    "Не удалось сохранить файл параметров %1: ошибка записи на "
-                                    "диск (%2). Прежний файл не изменён. Проверьте, есть ли место "
-                                    "на диске, и сохраните ещё раз."))
-            .arg(path, reason);
+        //: Follows the sentence that names the file which could not be saved.
+        return SaveHead(e, path, reason) + u' ' +
+               Tr(QT_TRANSLATE_NOOP("ErrorText", "Ошибка записи на диск; прежний файл не изменён. Проверьте, "
+                                                 "есть ли место на диске, и сохраните ещё раз."));
     case ErrorCode::CoordinatesBeyondFile:
         //: %1 is the body's name.
         return Tr(QT_TRANSLATE_NOOP("ErrorText",
@@ -229,6 +266,32 @@ QString ErrorText(const Error& e) {
         return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось прочитать файл опыта %1. Проверьте, что файл на "
                                                  "месте и доступен."))
             .arg(path);
+    case ErrorCode::CellNotANumber:
+        //: %1 is the quantity (“Mass”, “Coordinate X”…), %2 the body's name, %3 the cell as typed, %4 a
+        //: negative number written as the table writes numbers.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText",
+                                    "%1 тела «%2»: «%3» — не число. Введите число, например 1500 или %4."))
+            .arg(ColumnName(e.field), BodyName(e.body), input, NumberToText(-2.5));
+    case ErrorCode::NoPlanetChosen:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Выберете планету для изменения параметров"));
+    case ErrorCode::SaveTargetFolder:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "«%1» — папка, а не файл: файл параметров не сохранён. "
+                                                 "Сохраните параметры в файл, введя его имя."))
+            .arg(path);
+    case ErrorCode::RecentFileGone:
+        //: «Открыть файл параметров…» is the command of the set-up window's right-click menu.
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Файла «%1» больше нет; он убран из списка недавних файлов. "
+                                                 "Выберите другой файл командой «Открыть файл параметров…»."))
+            .arg(path);
+    case ErrorCode::LessonFolderNotCreated:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText",
+                                    "Не удалось создать папку для опытов %1 (%2): опыт не сохранён. "
+                                    "Проверьте права на запись и место на диске и сохраните ещё раз."))
+            .arg(path, reason);
+    case ErrorCode::LessonNotDeleted:
+        return Tr(QT_TRANSLATE_NOOP("ErrorText", "Не удалось удалить файл опыта %1 (%2). Проверьте права на "
+                                                 "запись в его папку или удалите файл вручную."))
+            .arg(path, reason);
     }
     return Tr(QT_TRANSLATE_NOOP("ErrorText", "Неизвестная ошибка"));
 }

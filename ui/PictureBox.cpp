@@ -666,7 +666,7 @@ QByteArray PictureBox::PngOfShownImage() const {
 }
 
 bool PictureBox::SaveImage(const QString& path) {
-    return SaveWholeFile(this, path, PngOfShownImage());
+    return SaveWholeFile(this, path, PngOfShownImage(), SavedFile::Picture);
 }
 
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {

@@ -32,9 +32,13 @@ QString AskWhereToSave(QWidget* parent, const SaveQuestion& question) {
     return path;
 }
 
-bool SaveWholeFile(QWidget* parent, const QString& path, const QByteArray& bytes) {
+bool SaveWholeFile(QWidget* parent, const QString& path, const QByteArray& bytes, SavedFile what) {
     const SaveResult saved = WriteWholeFile(QFile::encodeName(path).toStdString(), bytes.toStdString());
-    if (!saved) ShowMessage(parent, ErrorText(saved.Failure()));
+    if (!saved) {
+        Error failure = saved.Failure();
+        failure.saved = what;
+        ShowMessage(parent, ErrorText(failure));
+    }
     return static_cast<bool>(saved);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Error.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,8 +25,8 @@ struct SaveQuestion {
 QString AskWhereToSave(QWidget* parent, const SaveQuestion& question);
 
 // Writes the bytes through the one atomic writer (a previous file survives any failure, keeps its
-// permissions and links; a write-protected one is refused); a failure is shown over `parent`. True when
-// saved.
-bool SaveWholeFile(QWidget* parent, const QString& path, const QByteArray& bytes);
+// permissions and links; a write-protected one is refused); a failure, named as the kind of file it
+// was, is shown over `parent`. True when saved.
+bool SaveWholeFile(QWidget* parent, const QString& path, const QByteArray& bytes, SavedFile what);
 
 } // namespace orvane::ui

@@ -5,11 +5,15 @@
 #include "Bodies.h"
 #include "CsvWords.h"
 #include "DataSetOnDate.h"
+#include "DateDialog.h"
 #include "ErrorText.h"
 #include "Guard.h"
 #include "HistoryCsv.h"
 #include "Language.h"
+#include "LessonCatalogue.h"
+#include "MeasurementsWindow.h"
 #include "ParameterFile.h"
+#include "Settings.h"
 #include "VbTimer.h"
 
 #include <QRegularExpression>
@@ -115,9 +119,11 @@ TEST(ErrorText, FileFailuresSayWhatHappenedToThePreviousFile) {
         WriteParameterFile(dir.filePath("no-such-dir/orvane1.dat").toStdString(), {});
     ASSERT_FALSE(unwritable);
     const QString cannotCreate = ErrorText(unwritable.Failure());
-    EXPECT_TRUE(
-        cannotCreate.startsWith("Не удалось сохранить файл параметров: нельзя создать файл рядом с "));
-    EXPECT_TRUE(cannotCreate.contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
+    EXPECT_EQ(cannotCreate, "Не удалось сохранить файл параметров " +
+                                dir.filePath("no-such-dir/orvane1.dat") + " (" +
+                                QString::fromLocal8Bit(std::strerror(ENOENT)) +
+                                "). В этой папке нельзя создать файл. Проверьте, что папка существует и в "
+                                "неё разрешена запись, или выберите другую папку.");
 
     namespace fs = std::filesystem;
     const fs::path link = dir.filePath("loop.dat").toStdString();
@@ -128,13 +134,26 @@ TEST(ErrorText, FileFailuresSayWhatHappenedToThePreviousFile) {
     EXPECT_EQ(ErrorText(loop.Failure()),
               QString::fromStdString("Не удалось сохранить файл параметров " + link.string() + " (") +
                   QString::fromLocal8Bit(std::strerror(ELOOP)) +
-                  ("). Прежний файл не изменён. Сохраните параметры в другой файл."));
+                  ("). Прежний файл не изменён. Сохраните в другой файл."));
     for (const ErrorCode kept : {ErrorCode::SaveWriteProtected, ErrorCode::SaveWriteFailed,
                                  ErrorCode::SaveDiskWriteFailed, ErrorCode::SaveReplaceFailed}) {
         const QString text = ErrorText({.code = kept, .path = "/x/orvane1.dat", .osError = EIO});
-        EXPECT_TRUE(text.startsWith("Не удалось сохранить файл параметров /x/orvane1.dat"))
+        EXPECT_TRUE(text.startsWith("Не удалось сохранить файл параметров /x/orvane1.dat ("))
             << text.toStdString();
-        EXPECT_TRUE(text.contains("). Прежний файл не изменён. ")) << text.toStdString();
+        EXPECT_TRUE(text.contains(QRegularExpression("[Пп]режний файл не изменён. "))) << text.toStdString();
+    }
+    // The same failure names what the user was saving: a picture, measurements, a lesson experiment.
+    const std::pair<SavedFile, QString> kinds[] = {
+        {SavedFile::Picture, "Не удалось сохранить изображение /x/a.png ("},
+        {SavedFile::Measurements, "Не удалось сохранить измерения в файл /x/a.png ("},
+        {SavedFile::Lesson, "Не удалось сохранить опыт для урока в файл /x/a.png ("},
+    };
+    for (const auto& [kind, start] : kinds) {
+        const QString text = ErrorText(
+            {.code = ErrorCode::SaveWriteProtected, .path = "/x/a.png", .osError = EACCES, .saved = kind});
+        EXPECT_EQ(text, start + QString::fromLocal8Bit(std::strerror(EACCES)) +
+                            "). Файл защищён от записи; прежний файл не изменён. Снимите защиту от записи "
+                            "или сохраните в другой файл.");
     }
     // A path holding a placeholder is shown as it is.
     EXPECT_EQ(ErrorText({.code = ErrorCode::CannotRead, .path = "/tmp/%1%2.dat"}),
@@ -175,24 +194,32 @@ bool HasCyrillicLetter(const QString& text) {
                        [](QChar c) { return c.unicode() >= 0x400 && c.unicode() < 0x500; });
 }
 
+// Whether a message tells the user what to do: an imperative opening the message or one of its
+// sentences. «Выберете» is the set-up window's own spelling of its oldest message.
+bool SaysWhatToDo(const QString& text, ui::Language language) {
+    static const QStringList russian{"Выберите",  "Введите",  "Исправьте", "Проверьте",
+                                     "Сохраните", "Снимите",  "Уменьшите", "Запишите",
+                                     "Напишите",  "Добавьте", "Уберите",   "Выберете"};
+    static const QStringList english{"Choose", "Enter", "Correct", "Check", "Save",
+                                     "Remove", "Make",  "Write",   "Add"};
+    const QStringList& verbs = language == ui::Language::English ? english : russian;
+    return std::any_of(verbs.begin(), verbs.end(), [&](const QString& verb) {
+        return text.startsWith(verb) || text.contains(QStringLiteral(". ") + verb) ||
+               text.contains(QStringLiteral(": ") + verb);
+    });
+}
+
 // Every error the core and the files can give has its own sentence in every language, and every refusal
 // tells the user what to do (the run-time faults get that from the handler's guard, tested above).
 TEST(ErrorText, EveryCodeIsWordedInEveryLanguageAndSaysWhatToDo) {
-    const QStringList russianAdvice{"Выберите",  "Введите",  "Исправьте", "Проверьте", "Сохраните", "Снимите",
-                                    "Уменьшите", "Запишите", "Напишите",  "Добавьте",  "Уберите"};
-    const QStringList englishAdvice{"Choose", "Enter", "Correct", "Check", "Save",
-                                    "Remove", "Make",  "Write",   "Add"};
-    const auto says = [](const QString& text, const QStringList& verbs) {
-        return std::any_of(verbs.begin(), verbs.end(), [&](const QString& verb) {
-            return text.contains(QStringLiteral(". ") + verb) || text.contains(QStringLiteral(": ") + verb);
-        });
-    };
     const int firstRefusal = static_cast<int>(ErrorCode::NotAPlanet);
     for (const ui::LanguageRow& row : ui::Languages()) {
         ui::ApplyLanguage(row.language);
         QSet<QString> texts;
-        for (int code = 0; code < ErrorCodeCount; ++code) {
-            const Error error{.code = static_cast<ErrorCode>(code),
+        constexpr int FileKinds = static_cast<int>(SavedFile::Lesson) + 1;
+        for (int code = 0; code < ErrorCodeCount * FileKinds; ++code) {
+            // Each code once more for every kind of file a save can be writing.
+            const Error error{.code = static_cast<ErrorCode>(code % ErrorCodeCount),
                               .text = "x",
                               .path = "/p/f.dat",
                               .value = 8,
@@ -200,7 +227,8 @@ TEST(ErrorText, EveryCodeIsWordedInEveryLanguageAndSaysWhatToDo) {
                               .field = 2,
                               .body = body::Asteroid,
                               .date = {2000, 2, 30},
-                              .osError = EIO};
+                              .osError = EIO,
+                              .saved = static_cast<SavedFile>(code / ErrorCodeCount)};
             const QString text = ErrorText(error);
             SCOPED_TRACE(std::string(row.code) + " " + std::to_string(code) + ": " + text.toStdString());
             texts.insert(text);
@@ -212,20 +240,24 @@ TEST(ErrorText, EveryCodeIsWordedInEveryLanguageAndSaysWhatToDo) {
             if (row.language == ui::Language::English) {
                 EXPECT_FALSE(HasCyrillicLetter(text));
             }
-            if (code < firstRefusal) continue;
-            EXPECT_TRUE(says(text, row.language == ui::Language::English ? englishAdvice : russianAdvice))
-                << "says nothing of what to do";
+            if (code % ErrorCodeCount < firstRefusal) continue;
+            EXPECT_TRUE(SaysWhatToDo(text, row.language)) << "says nothing of what to do";
             // A body is named by its name, never by its number.
             EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("(тела|объекта|body) \\d"))))
                 << "a body by its number";
         }
-        // Two pairs of saving faults share their sentence (the same advice fits both).
-        EXPECT_EQ(texts.size(), ErrorCodeCount - 2);
+        // Two pairs of saving faults share their sentence (the same advice fits both); the four saving
+        // sentences have their own words for each of the four kinds of file, and no other sentence depends
+        // on the kind.
+        EXPECT_EQ(texts.size(), ErrorCodeCount - 2 + 4 * (FileKinds - 1));
     }
     ui::ApplyLanguage(ui::Language::Russian);
     EXPECT_TRUE(
         ErrorText({.code = ErrorCode::CoordinatesBeyondFile, .body = body::Asteroid}).contains("«Астероид»"));
     EXPECT_TRUE(ErrorText({.code = ErrorCode::NotAPlanet, .body = body::Sun}).contains("«Солнце»"));
+    EXPECT_EQ(ErrorText({.code = ErrorCode::CellNotANumber, .text = "7 7", .field = 5, .body = body::Pluto}),
+              "Скорость по оси Y тела «Плутон»: «7 7» — не число. Введите число, например 1500 или " +
+                  test::Decimal("-2.5") + ".");
 }
 
 TEST(ErrorText, CsvHeaderInRussian) {
@@ -257,9 +289,120 @@ TEST(ErrorText, ALongTypedInputIsQuotedShortened) {
     test::MessageCatcher catcher;
     test::Click(&form, "Command6");
     ASSERT_EQ(catcher.texts.size(), 1);
-    EXPECT_EQ(catcher.texts[0], "Масса Солнца: «" + QString(20, u'3') + QChar(u'…') + QString(18, u'3') +
-                                    "x» — не число. Введите число, например 1500 или " +
+    EXPECT_EQ(catcher.texts[0], "Масса тела «Солнце»: «" + QString(20, u'3') + QChar(u'…') +
+                                    QString(18, u'3') + "x» — не число. Введите число, например 1500 или " +
                                     test::Decimal("-2.5") + ".");
+}
+
+} // namespace
+} // namespace orvane
+
+namespace orvane {
+namespace {
+
+// Every refusal a user can meet in the windows, provoked as the user would: each message says what to do,
+// in every language, and an English one holds no Russian word.
+TEST(ErrorText, EveryRefusalOfTheWindowsSaysWhatToDo) {
+    QTemporaryDir dir;
+    ui::UseSettingsFile(dir.filePath("orvane.conf"));
+    const auto path = [&dir](const char* name) { return dir.filePath(QString::fromUtf8(name)); };
+    {
+        QFile regular(path("plain.txt"));
+        ASSERT_TRUE(regular.open(QIODevice::WriteOnly));
+        regular.write("x");
+        QFile bad(path("bad.dat"));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("1 2 x3 4 5\n");
+        QFile lesson(path("lessons/bad.experiment"));
+        ASSERT_TRUE(QDir(dir.path()).mkpath("lessons"));
+        ASSERT_TRUE(lesson.open(QIODevice::WriteOnly));
+        lesson.write("title = Опыт\nparameters = a.dat\nmasses = 1 2\n");
+    }
+    for (const ui::LanguageRow& row : ui::Languages()) {
+        ui::ApplyLanguage(row.language);
+        SimState state;
+        Form1 setup(state);
+        setup.show();
+        test::MessageCatcher catcher;
+        QStringList expected; // what each message is about, for the failure's trace
+        auto* sunMass = test::Find<QLineEdit>(&setup, "Text2(0)");
+        const QString mass = sunMass->text();
+
+        sunMass->setText("x");
+        test::Click(&setup, "Command6");
+        expected << "bad cell";
+        sunMass->setText("0");
+        test::Click(&setup, "Command6");
+        expected << "mass refused";
+        sunMass->setText(mass);
+        test::Click(&setup, "Command6");
+        expected << "no planet chosen";
+
+        setup.SetParameterFilePath(path("bad.dat"));
+        test::Click(&setup, "Command3");
+        expected << "bad parameter file";
+        EXPECT_FALSE(setup.SaveParameterFileAs(dir.path()));
+        expected << "a folder as the file";
+        ASSERT_TRUE(setup.SaveParameterFileAs(path("gone.dat")));
+        ASSERT_TRUE(QFile::remove(path("gone.dat")));
+        emit setup.RecentFilesMenu->aboutToShow(); // as when the menu opens
+        ASSERT_FALSE(setup.RecentFilesMenu->actions().isEmpty());
+        setup.RecentFilesMenu->actions().constFirst()->trigger();
+        expected << "a recent file gone";
+
+        test::ModalHand<DateDialog> hand([](DateDialog* dialog) {
+            test::Find<QLineEdit>(dialog, "DateEdit")->setText("31.2.2000");
+            test::Find<QPushButton>(dialog, "LoadButton")->click();
+            dialog->reject();
+        });
+        setup.LoadOnDate->trigger();
+        EXPECT_TRUE(hand.opened);
+        expected << "bad date";
+
+        // Folders that cannot be: one that does not exist, one under a regular file.
+        EXPECT_TRUE(setup.SaveLessonIn(path("plain.txt/lessons"), LessonExperiment{}).isEmpty());
+        expected << "lesson folder under a file";
+        for (const char* where : {"nowhere/shot.png", "plain.txt/shot.png"}) {
+            EXPECT_FALSE(setup.Picture1->SaveImage(path(where)));
+            expected << where;
+        }
+        Form2* experiment = driver::StartExperiment(setup);
+        ASSERT_NE(experiment, nullptr);
+        measure::MeasurementsWindow* measurements = driver::OpenMeasurements(experiment);
+        ASSERT_NE(measurements, nullptr);
+        for (const char* where : {"nowhere/m.csv", "plain.txt/m.csv"}) {
+            EXPECT_FALSE(measurements->SaveCsv(path(where)));
+            expected << where;
+        }
+        experiment->close();
+
+        QStringList texts = catcher.texts;
+        ASSERT_EQ(texts.size(), expected.size()) << texts.join("\n").toStdString();
+        // A lesson experiment file with a mistake is named with its line and what to write there.
+        const LessonCatalogue lessons = ReadLessonCatalogue({path("lessons")});
+        ASSERT_EQ(lessons.problems.size(), 1);
+        texts << lessons.problems[0];
+        expected << "bad lesson file";
+        for (qsizetype k = 0; k < texts.size(); ++k) {
+            SCOPED_TRACE(std::string(row.code) + " " + expected[k].toStdString() + ": " +
+                         texts[k].toStdString());
+            EXPECT_TRUE(SaysWhatToDo(texts[k], row.language));
+            if (row.language == ui::Language::English) {
+                EXPECT_FALSE(HasCyrillicLetter(texts[k]));
+            }
+        }
+        // The save failures name what was being saved and why.
+        const bool english = row.language == ui::Language::English;
+        EXPECT_TRUE(texts[8].startsWith(english ? "Could not save the picture "
+                                                : "Не удалось сохранить изображение "));
+        EXPECT_TRUE(texts[9].contains(QString::fromLocal8Bit(std::strerror(ENOTDIR))) ||
+                    texts[9].contains("Not a directory"))
+            << texts[9].toStdString();
+        EXPECT_TRUE(texts[10].startsWith(english ? "Could not save the measurements "
+                                                 : "Не удалось сохранить измерения "));
+        EXPECT_TRUE(texts[0].contains(english ? "“Sun”" : "«Солнце»"));
+    }
+    ui::ApplyLanguage(ui::Language::Russian);
 }
 
 } // namespace

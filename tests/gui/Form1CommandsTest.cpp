@@ -132,7 +132,7 @@ TEST_F(SetupCommands, BadFieldsAreRefusedAndNothingIsStored) {
     EXPECT_TRUE(catcher.texts[0].startsWith("Координата астероида X")) << catcher.texts[0].toStdString();
     // The example of a number is written with the desktop's decimal separator, as the cells are.
     EXPECT_EQ(catcher.texts[0],
-              "Координата астероида X: «12x» — не число. Введите число, например 1500 или " +
+              "Координата X тела «Астероид»: «12x» — не число. Введите число, например 1500 или " +
                   Decimal("-2.5") + ".");
     EXPECT_EQ(state.BodyX(1), 0);
     EXPECT_EQ(form.OrbitRunPlanet(), 0);
