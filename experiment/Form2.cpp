@@ -81,6 +81,7 @@ void Form2::BuildLayout() {
     const auto label = [this](const ui::ControlLayout& layout) {
         return ui::MakeControl<ui::VbLabel>(this, layout);
     };
+    //: The label over the four arrow buttons that move the left screen; the spaces break it into two lines.
     label({"Label3", QT_TRANSLATE_NOOP("Captions", "Переместить       экран"), 9840, 3390, 1095, 375})
         ->setAlignment(Qt::AlignCenter);
     Label1 = label(
@@ -89,7 +90,9 @@ void Form2::BuildLayout() {
         label({"Label2", QT_TRANSLATE_NOOP("Captions", "Замедление на шаге =1 мс"), 9000, 5160, 2775, 255});
     label(
         {"Label4", QT_TRANSLATE_NOOP("Captions", "    С начала эксперимента прошло"), 8880, 6480, 2895, 255});
+    //: Read with the counters around it: “[years] Лет и [days] Дней”, the time since the experiment began.
     label({"Label5", QT_TRANSLATE_NOOP("Captions", "Лет и"), 9840, 6840, 495, 255});
+    //: Follows the days' counter: “[years] Лет и [days] Дней”.
     label({"Label6", QT_TRANSLATE_NOOP("Captions", "Дней"), 11280, 6840, 495, 255});
 
     Slider2 = Named<ui::VbSlider>(QStringLiteral("Slider2"), this, 50, 10000,
@@ -104,9 +107,11 @@ void Form2::BuildLayout() {
 
     auto* frame = ui::MakeControl<QGroupBox>(this, "Frame1", QT_TRANSLATE_NOOP("Captions", "Движение Солнца"),
                                              8880, 5800, 2895, 615);
+    //: The Sun's motion switched off: the Sun is held in place (glossary: held).
     Option1 = ui::MakeControl<QRadioButton>(frame, "Option1", QT_TRANSLATE_NOOP("Captions", "Отключено"), 120,
                                             240, 1335, 255);
     Option1->setChecked(true);
+    //: Switched on: here the Sun's motion (the Sun is free); in the set-up window the slow-down.
     Option2 = ui::MakeControl<QRadioButton>(frame, "Option2", QT_TRANSLATE_NOOP("Captions", "Включено"), 1680,
                                             240, 1095, 255);
     ui::ConnectGuarded(Option1, &QRadioButton::clicked, this, Timer1, &Form2::Option1_Click);

@@ -52,23 +52,27 @@ class Words : public laws::LawsWording {
     std::string VelocityBar(double kmPerSecond, bool centreOfMassFrame) const override {
         const QString text =
             centreOfMassFrame
+                //: The velocity arrows' scale in the screen's corner: %1 is the speed an arrow of the scale's
+                //: length stands for.
                 ? Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 км/с (относительно центра масс)"))
                 : Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 км/с"));
         return text.arg(Figure(kmPerSecond)).toStdString();
     }
     std::string AccelerationBar(double metresPerSecondSquared) const override {
+        //: The force arrows' scale: %1 is the acceleration an arrow of the scale's length stands for.
         return Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 м/с²"))
             .arg(Figure(metresPerSecondSquared))
             .toStdString();
     }
     std::string GridLabel(const laws::GridSpacing& spacing, double multiple) const override {
         const QString text = spacing.inAstronomicalUnits
-                                 ? Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 а.е."))
+                                 ? Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 а. е."))
                                  : Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 млн км"));
         return text.arg(Figure(spacing.value * multiple)).toStdString();
     }
     std::string TapeLabel(const laws::Tape& tape) const override {
-        return Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 млн км = %2 а.е., %3°"))
+        //: The measuring tape's reading: its length in million km and in AU, and its direction in degrees.
+        return Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 млн км = %2 а. е., %3°"))
             .arg(Figure(tape.millionKm), Figure(tape.astronomicalUnits),
                  ui::NumberToText(tape.angleDegrees, 'f', 1))
             .toStdString();
@@ -207,17 +211,24 @@ void ScreenLawsController::ShowTexts() {
     ForceAction->setToolTip(tr("Ускорение каждого тела: сила притяжения всех остальных тел на килограмм"));
     OrbitAction->setText(tr("Орбита выбранного тела"));
     AreasAction->setText(tr("Равные площади (второй закон Кеплера)"));
+    //: The submenu choosing the body whose orbit and sectors are drawn.
     BodyMenuAction->setText(tr("Тело"));
     for (QAction* entry : BodyGroup->actions())
         entry->setText(ui::BodyName(entry->data().toInt()));
     SectorMenuAction->setText(tr("Длина сектора"));
     for (QAction* entry : SectorGroup->actions()) {
         const int days = entry->data().toInt();
-        entry->setText(days == 0 ? tr("1/12 периода (целое число шагов)") : tr("%1 сут").arg(days));
+        //: A sector's length: a twelfth of the body's period, rounded to whole steps.
+        const QString twelfth = tr("1/12 периода (целое число шагов)");
+        //: A sector's length in days.
+        entry->setText(days == 0 ? twelfth : tr("%1 сут").arg(days));
     }
+    //: The command that opens a screen's context menu from the keyboard (Shift+F10).
     ScreenMenuAction->setText(tr("Меню экрана"));
+    //: A tool: drag across a screen to measure a distance and a direction.
     TapeAction->setText(tr("Рулетка"));
     TapeAction->setToolTip(tr("Протяните мышью по экрану; Escape или щелчок убирает рулетку"));
+    //: Lines across the screens every round number of AU.
     GridAction->setText(tr("Сетка"));
     RemoveTapeAction->setText(tr("Убрать рулетку"));
 }

@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>Сохранить данные в файле №1</source>
-        <translation>Save data to file No.&#xa0;1</translation>
+        <translation>Save Data to File No.&#xa0;1</translation>
     </message>
     <message>
         <source>Загрузить данные из файла №1</source>
-        <translation>Load data from file No.&#xa0;1</translation>
+        <translation>Load Data from File No.&#xa0;1</translation>
     </message>
     <message>
         <source>Загрузить данные  на  1.1.2000 года</source>
@@ -112,18 +112,19 @@
     </message>
     <message>
         <source>Вывести на экраны</source>
-        <translation>Show on screens</translation>
+        <translation>Show on Screens</translation>
     </message>
     <message>
         <source>Начать эксперимент</source>
-        <translation>Start experiment</translation>
+        <translation>Start Experiment</translation>
     </message>
     <message>
         <source>Замедление</source>
-        <translation>Slow-down</translation>
+        <translation>Slow-Down</translation>
     </message>
     <message>
         <source>Включено</source>
+        <extracomment>Switched on: here the Sun&apos;s motion (the Sun is free); in the set-up window the slow-down.</extracomment>
         <translation>On</translation>
     </message>
     <message>
@@ -132,7 +133,7 @@
     </message>
     <message>
         <source>Точность решения</source>
-        <translation>Solution accuracy</translation>
+        <translation>Solution Accuracy</translation>
     </message>
     <message>
         <source>Низкая</source>
@@ -168,7 +169,7 @@
     </message>
     <message>
         <source>     Изменить          параметры          объектов          (сохранить)</source>
-        <translation>     Change          the bodies’          parameters          (save)</translation>
+        <translation>     Change          Body          Parameters          (Save)</translation>
     </message>
     <message>
         <source>Пауза</source>
@@ -184,6 +185,7 @@
     </message>
     <message>
         <source>Переместить       экран</source>
+        <extracomment>The label over the four arrow buttons that move the left screen; the spaces break it into two lines.</extracomment>
         <translation>Move       screen</translation>
     </message>
     <message>
@@ -200,10 +202,12 @@
     </message>
     <message>
         <source>Лет и</source>
+        <extracomment>Read with the counters around it: “[years] Лет и [days] Дней”, the time since the experiment began.</extracomment>
         <translation>years</translation>
     </message>
     <message>
         <source>Дней</source>
+        <extracomment>Follows the days&apos; counter: “[years] Лет и [days] Дней”.</extracomment>
         <translation>days</translation>
     </message>
     <message>
@@ -212,6 +216,7 @@
     </message>
     <message>
         <source>Отключено</source>
+        <extracomment>The Sun&apos;s motion switched off: the Sun is held in place (glossary: held).</extracomment>
         <translation>Off</translation>
     </message>
     <message>
@@ -390,39 +395,39 @@ The program is distributed free of charge, for non-commercial use.
     <message>
         <source>Файл опыта %1, строка %2: неизвестный ключ. Исправьте строку: ключи — title, description, parameters, masses, accuracy и sun.</source>
         <extracomment>The keys are the file format&apos;s own words and stay untranslated.</extracomment>
-        <translation>Experiment file %1, line %2: unknown key. Correct the line: the keys are title, description, parameters, masses, accuracy and sun.</translation>
+        <translation>Lesson experiment file %1, line %2: unknown key. Correct the line: the keys are title, description, parameters, masses, accuracy and sun.</translation>
     </message>
     <message>
         <source>Файл опыта %1, строка %2: нет знака «=». Запишите строку как «ключ = значение» или начните её с «#».</source>
-        <translation>Experiment file %1, line %2: no “=” sign. Write the line as “key = value” or start it with “#”.</translation>
+        <translation>Lesson experiment file %1, line %2: no “=” sign. Write the line as “key = value” or start it with “#”.</translation>
     </message>
     <message>
         <source>Файл опыта %1, строка %2: нужны одиннадцать масс не меньше нуля, масса Солнца больше нуля. Исправьте строку masses.</source>
-        <translation>Experiment file %1, line %2: eleven masses of zero or more are needed, the Sun&apos;s above zero. Correct the masses line.</translation>
+        <translation>Lesson experiment file %1, line %2: eleven masses of zero or more are needed, the Sun&apos;s above zero. Correct the masses line.</translation>
     </message>
     <message>
         <source>Файл опыта %1, строка %2: неизвестная точность. Напишите accuracy = low, medium или high.</source>
-        <translation>Experiment file %1, line %2: unknown accuracy. Write accuracy = low, medium or high.</translation>
+        <translation>Lesson experiment file %1, line %2: unknown accuracy. Write accuracy = low, medium or high.</translation>
     </message>
     <message>
         <source>Файл опыта %1, строка %2: неизвестный режим Солнца. Напишите sun = held или sun = free.</source>
-        <translation>Experiment file %1, line %2: unknown mode of the Sun. Write sun = held or sun = free.</translation>
+        <translation>Lesson experiment file %1, line %2: unknown mode of the Sun. Write sun = held or sun = free.</translation>
     </message>
     <message>
         <source>Файл опыта %1: нет названия. Добавьте строку title = …</source>
-        <translation>Experiment file %1: no title. Add a line title = …</translation>
+        <translation>Lesson experiment file %1: no title. Add a line title = …</translation>
     </message>
     <message>
         <source>Файл опыта %1: не назван файл параметров. Добавьте строку parameters = имя.dat</source>
-        <translation>Experiment file %1: no parameter file named. Add a line parameters = name.dat</translation>
+        <translation>Lesson experiment file %1: no parameter file named. Add a line parameters = name.dat</translation>
     </message>
     <message>
         <source>Файл опыта %1, строка %2: продолжение строки без ключа. Уберите пробел в начале строки или добавьте строку с ключом перед ней.</source>
-        <translation>Experiment file %1, line %2: a continued line without a key. Remove the blank at the start of the line or add a line with a key before it.</translation>
+        <translation>Lesson experiment file %1, line %2: a continued line without a key. Remove the blank at the start of the line or add a line with a key before it.</translation>
     </message>
     <message>
         <source>Не удалось прочитать файл опыта %1. Проверьте, что файл на месте и доступен.</source>
-        <translation>Could not read the experiment file %1. Check that the file is in place and accessible.</translation>
+        <translation>Could not read the lesson experiment file %1. Check that the file is in place and accessible.</translation>
     </message>
     <message numerus="yes">
         <source>В файле параметров %n чисел, а нужно %1: по пять для каждого из 11 тел. Выберите другой файл или сохраните параметры заново.</source>
@@ -434,7 +439,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Файл опыта %1, строка %2: неизвестный метод решения. Напишите method = euler, symplectic-euler, leapfrog или rk4.</source>
-        <translation>Lesson experiment file %1, line %2: unknown method of solving. Write method = euler, symplectic-euler, leapfrog or rk4.</translation>
+        <translation>Lesson experiment file %1, line %2: unknown solution method. Write method = euler, symplectic-euler, leapfrog or rk4.</translation>
     </message>
     <message>
         <source>Не удалось сохранить изображение %1 (%2).</source>
@@ -531,46 +536,46 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Движение остановлено. Что можно сделать: выбрать в окне подготовки более высокую «Точность решения» (меньший шаг) или задать другие данные.</source>
-        <translation>The motion has been stopped. What you can do: choose a higher “Solution accuracy” (a smaller step) in the set-up window, or enter other data.</translation>
+        <translation>The motion has been stopped. What you can do: choose a higher “Solution Accuracy” (a smaller step) in the set-up window, or enter other data.</translation>
     </message>
 </context>
 <context>
     <name>GuideText</name>
     <message>
         <source>Опыты для урока</source>
-        <translation>Experiments for a lesson</translation>
+        <translation>Lesson Experiments</translation>
     </message>
     <message>
         <source>«Опыты для урока…» (Ctrl+L, или правый щелчок по любому экрану окна подготовки) — список готовых опытов: что показать, за чем следить, что измерить. «Загрузить» задаёт все тела, их массы, точность и, где опыт так велит, режим Солнца, и выводит тела на экраны.</source>
-        <translation>“Experiments for a lesson…” (Ctrl+L, or right-click either screen of the set-up window) lists ready experiments: what to show, what to watch, what to measure. “Load” sets every body, their masses, the accuracy and, where the experiment says so, the Sun’s mode, and shows the bodies on the screens.</translation>
+        <translation>“Lesson Experiments…” (Ctrl+L, or right-click either screen of the set-up window) lists ready experiments: what to show, what to watch, what to measure. “Load” sets every body, their masses, the accuracy and, where the experiment says so, the Sun’s mode, and shows the bodies on the screens.</translation>
     </message>
     <message>
         <source>Файлы параметров</source>
-        <translation>Parameter files</translation>
+        <translation>Parameter Files</translation>
     </message>
     <message>
         <source>Кнопки «файл №1» сохраняют и загружают файл orvane1.dat. Правый щелчок по ним: «Открыть файл параметров…» (Ctrl+O), «Сохранить файл параметров как…» (Ctrl+Shift+S) и «Недавние файлы». Файл — одиннадцать строк по пять чисел; файл, названный в командной строке (orvane ФАЙЛ), открывается при запуске.</source>
-        <translation>The “file No.&#xa0;1” buttons save and load the file orvane1.dat. Right-click them for “Open a parameter file…” (Ctrl+O), “Save the parameter file as…” (Ctrl+Shift+S) and “Recent files”. A file is eleven lines of five numbers; a file named on the command line (orvane FILE) opens at start.</translation>
+        <translation>The “file No.&#xa0;1” buttons save and load the file orvane1.dat. Right-click them for “Open Parameter File…” (Ctrl+O), “Save Parameter File As…” (Ctrl+Shift+S) and “Recent Files”. A file is eleven lines of five numbers; a file named on the command line (orvane FILE) opens at start.</translation>
     </message>
     <message>
         <source>«Загрузить данные на другую дату…» (Ctrl+D, правый щелчок по кнопке данных на 1.1.2000 или по экрану окна подготовки) ставит планеты туда, где они были или будут в любой день с 1.1.1800 по 31.12.2050.</source>
-        <translation>“Load the data for another date…” (Ctrl+D, or right-click the 1.1.2000 data button or a set-up screen) puts the planets where they were or will be on any day from 1.1.1800 to 31.12.2050.</translation>
+        <translation>“Load Data for Another Date…” (Ctrl+D, or right-click the 1.1.2000 data button or a set-up screen) puts the planets where they were or will be on any day from 1.1.1800 to 31.12.2050.</translation>
     </message>
     <message>
         <source>Измерения и таблица CSV</source>
-        <translation>Measurements and the CSV table</translation>
+        <translation>Measurements and the CSV Table</translation>
     </message>
     <message>
         <source>Параметры экранов</source>
-        <translation>Screen options</translation>
+        <translation>Screen Options</translation>
     </message>
     <message>
         <source>Правый щелчок по любому экрану окна эксперимента: после «Измерения…» идут параметры, каждый выключен, пока его не включат, и программа их запоминает. «Подписи тел» — имя каждого тела рядом с ним (первыми Солнце и астероид). «Сохранять следы при перемещении экрана» — после сдвига или изменения масштаба следы рисуются заново. «Управление с клавиатуры» — клавиши из таблицы ниже.</source>
-        <translation>Right-click either screen of the experiment window: after “Measurements…” come the options, each off until it is checked, and the program remembers them. “Names of the bodies” — each body’s name beside it (the Sun and the asteroid first). “Keep the trails when the screen moves” — after a pan or a zoom the trails are drawn again. “Keyboard control” — the keys in the table below.</translation>
+        <translation>Right-click either screen of the experiment window: after “Measurements…” come the options, each off until it is checked, and the program remembers them. “Body Names” — each body’s name beside it (the Sun and the asteroid first). “Keep Trails When Screen Moves” — after a pan or a zoom the trails are drawn again. “Keyboard Control” — the keys in the table below.</translation>
     </message>
     <message>
         <source>«Крупные точки (для проектора)» — точки 3 × 3 пикселя, оси и рамка в два пикселя, крупные жирные подписи и у каждого тела свой цвет, хорошо видный на белом экране (Солнце оранжевое).</source>
-        <translation>“Large points (for a projector)” — points of 3 × 3 pixels, axes and frame two pixels wide, large bold names and every body in a colour of its own that shows well on the white screen (the Sun orange).</translation>
+        <translation>“Large Points (for Projector)” — points of 3 × 3 pixels, axes and frame two pixels wide, large bold names and every body in a colour of its own that shows well on the white screen (the Sun orange).</translation>
     </message>
     <message>
         <source>Колесо мыши над левым экраном уменьшает или увеличивает размер экрана в 1,25 раза за щелчок колеса, с Shift — в 1,05 раза, так же как ползунок размера.</source>
@@ -618,7 +623,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>окно подготовки: опыты для урока</source>
-        <translation>set-up window: experiments for a lesson</translation>
+        <translation>set-up window: lesson experiments</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
@@ -710,7 +715,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Законы на экранах</source>
-        <translation>The laws on the screens</translation>
+        <translation>The Laws on the Screens</translation>
     </message>
     <message>
         <source>В том же меню, ниже: «Стрелки скорости» и «Стрелки силы» — стрелка от каждого тела по его скорости относительно Солнца (у свободного Солнца — относительно центра масс) или по его ускорению; масштаб показан в углу. «Орбита выбранного тела» — эллипс тела из подменю «Тело» с фокусами, осями, перигелием и афелием.</source>
@@ -722,11 +727,11 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Метод решения</source>
-        <translation>Solution method</translation>
+        <translation>Solution Method</translation>
     </message>
     <message>
         <source>Правый щелчок по экрану окна подготовки — «Метод решения»: явный метод Эйлера, симплектический метод Эйлера, метод Верле (leapfrog) или метод Рунге — Кутты 4-го порядка, который стоит при каждом запуске программы. Окно эксперимента и окно измерений называют выбранный метод; опыт «Какой метод точнее?» сравнивает их.</source>
-        <translation>A right click on a screen of the set-up window — “Solution Method”: the explicit Euler method, the symplectic Euler method, the Verlet (leapfrog) method or the fourth-order Runge–Kutta method, which every start of the program begins with. The experiment window and the measurements window name the method chosen; the lesson experiment “Which method is more accurate?” compares them.</translation>
+        <translation>A right click on a screen of the set-up window — “Solution Method”: the explicit Euler method, the symplectic Euler method, the velocity Verlet (leapfrog) method or the fourth-order Runge–Kutta method, which every start of the program begins with. The experiment window and the measurements window name the method chosen; the lesson experiment “Which method is more accurate?” compares them.</translation>
     </message>
     <message>
         <source>Правый щелчок по экрану окна подготовки — «Язык / Language»: русский или английский. Выбор действует сразу во всех окнах и запоминается; из командной строки — orvane --lang ru или orvane --lang en. Пока язык не выбран, программа говорит на языке рабочего стола, если знает его, иначе по-русски.</source>
@@ -769,15 +774,15 @@ The program is distributed free of charge, for non-commercial use.
     <name>HelpText</name>
     <message>
         <source>    При загрузке программы вы видите параметры объектов, которые загружаются по умолчанию. Их можно вывести на графические экраны, нажав кнопку “вывести на экраны”,а выбрав конкретный объект, можно установить для него произвольные параметры. Для планет надо нажать кнопку ”изменить”,а когда планета займет требуемое положение кнопку “стоп”. Для Солнца и астероида необходимо ввести их параметры вручную, а затем включить переключатель у Солнца и нажать кнопку “изменить”. Чтобы исключить влияние астероида на другие объекты, надо задать его массу равную нулю (или заслать его очень далеко).</source>
-        <translation>    When the program starts, you see the parameters of the bodies loaded by default. “Show on screens” draws them on the two screens; choose a body, and you can give it any parameters you like. For a planet, press “Change”, and press “Stop” when the planet stands where you want it. For the Sun and the asteroid, type their parameters into the table, then select the Sun’s option button and press “Change”. To remove the asteroid’s influence on the other bodies, give it a mass of zero (or send it very far away).</translation>
+        <translation>    When the program starts, you see the parameters of the bodies loaded by default. “Show on Screens” draws them on the two screens; choose a body, and you can give it any parameters you like. For a planet, press “Change”, and press “Stop” when the planet stands where you want it. For the Sun and the asteroid, type their parameters into the table, then select the Sun’s option button and press “Change”. To remove the asteroid’s influence on the other bodies, give it a mass of zero (or send it very far away).</translation>
     </message>
     <message>
         <source>   Все параметры (кроме масс объектов) можно в любой момент сохранить в файле, а позднее наоборот загрузить эти параметры из файла. Кроме того можно загрузить параметры объектов по состоянию на 1.1.2000 г., нажав соответствующую кнопку. Чтобы точнее устоновить параметры планет можно изменить точность решения и замедление на шаге решения, изменив опции установленные по умолчанию.</source>
-        <translation>   All parameters (except the masses) can be saved to a file at any time and loaded from it later. You can also load the bodies’ parameters as they were on 1 January 2000 with its button. To set the planets more precisely, change the default “Solution accuracy” and the slow-down per step.</translation>
+        <translation>   All parameters (except the masses) can be saved to a file at any time and loaded from it later. You can also load the bodies’ parameters as they were on 1 January 2000 with its button. To set the planets more precisely, change the default “Solution Accuracy” and the slow-down per step.</translation>
     </message>
     <message>
         <source>    После того как все параметры заданы можно начинать эксперимент, для чего необходимо нажать соответствующую кнопку и загрузить вторую форму, которя также имеет два графических экрана и элементы управления ходом эксперимента.</source>
-        <translation>    Once all parameters are set, you can begin the experiment: press “Start experiment” to open the second window, which also has two screens and the controls of the experiment.</translation>
+        <translation>    Once all parameters are set, you can begin the experiment: press “Start Experiment” to open the second window, which also has two screens and the controls of the experiment.</translation>
     </message>
     <message>
         <source>    Масштаб изображения на левом экране можно изменить ползунком, а просматриваемую область пространства выбрать перемещая его влево, вправо, вниз и вверх. При этом на правом экране, который показывает объекты в постоянном масштабетак, чтобы был виден самый отдаленный объект, вы будете видеть квадрат ограничивающий эту область. </source>
@@ -785,7 +790,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>    Также как и на первой форме, чтобы увидеть процесс в замедленном темпе, вы можете ползунком изменить замедление на шаге решения, а чтобы приостановить прцесс вы можете нажать кнопку “пауза”,а затем опять продолжить эксперимент или вернуться к первой форме и сохранить данные в файле.</source>
-        <translation>    As in the first window, a slider sets the delay per step to watch the motion slowly; “Pause” stops it, and you can then continue the experiment or return to the first window and save the data to a file.</translation>
+        <translation>    As in the first window, a slider sets the slow-down per step to watch the motion slowly; “Pause” stops it, and you can then continue the experiment or return to the first window and save the data to a file.</translation>
     </message>
     <message>
         <source>    По умолчанию опция “движение Солнца”, отключена, но вы можете ее включить и увидеть, что не только Солнце притягивает планеты, но и они его тоже и для того, чтобы оно только слегка колебалось относительно начала координат надо на первой форме подобрать начальные параметры Солнца, которые к сожалению мне не известны. В нижней части формы вы видите сколько лет и дней прошло с начала эксперимент</source>
@@ -902,7 +907,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>Не все опыты для урока удалось прочитать:
 %1</source>
-        <translation>Some of the experiments for a lesson could not be read:
+        <translation>Some of the lesson experiments could not be read:
 %1</translation>
     </message>
     <message>
@@ -915,7 +920,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Сохранить без масс</source>
-        <translation>Save without the masses</translation>
+        <translation>Save Without Masses</translation>
     </message>
     <message>
         <source>Отмена</source>
@@ -958,6 +963,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>как в окне эксперимента</source>
+        <extracomment>The Sun&apos;s mode of a lesson experiment that sets none: whatever the experiment window shows.</extracomment>
         <translation>as set in the experiment window</translation>
     </message>
     <message>
@@ -996,6 +1002,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>%1 (свой опыт)</source>
+        <extracomment>%1 is the title of a lesson experiment the teacher saved.</extracomment>
         <translation>%1 (your own)</translation>
     </message>
     <message>
@@ -1008,7 +1015,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Переименовать опыт</source>
-        <translation>Rename the experiment</translation>
+        <translation>Rename Experiment</translation>
     </message>
     <message>
         <source>Новое название:</source>
@@ -1023,7 +1030,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     <name>orvane::SaveLessonDialog</name>
     <message>
         <source>Сохранить как опыт для урока</source>
-        <translation>Save as a lesson experiment</translation>
+        <translation>Save as Lesson Experiment</translation>
     </message>
     <message>
         <source>&amp;Название:</source>
@@ -1043,7 +1050,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Сохраняются массы всех тел, положения и скорости без округления, точность решения и режим Солнца. Опыт появится в «Опытах для урока» после встроенных.</source>
-        <translation>Saved are the masses of all bodies, the positions and velocities without rounding, the solution accuracy and the Sun’s mode. The experiment appears in “Experiments for a lesson” after the built-in ones.</translation>
+        <translation>Saved are the masses of all bodies, the positions and velocities without rounding, the solution accuracy and the Sun’s mode. The experiment appears in “Lesson Experiments” after the built-in ones.</translation>
     </message>
     <message>
         <source>Сохранить</source>
@@ -1062,6 +1069,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     <name>orvane::ScreenLawsController</name>
     <message>
         <source>%1 км/с (относительно центра масс)</source>
+        <extracomment>The velocity arrows&apos; scale in the screen&apos;s corner: %1 is the speed an arrow of the scale&apos;s length stands for.</extracomment>
         <translation>%1 km/s (relative to the centre of mass)</translation>
     </message>
     <message>
@@ -1070,19 +1078,12 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>%1 м/с²</source>
+        <extracomment>The force arrows&apos; scale: %1 is the acceleration an arrow of the scale&apos;s length stands for.</extracomment>
         <translation>%1 m/s²</translation>
-    </message>
-    <message>
-        <source>%1 а.е.</source>
-        <translation>%1 AU</translation>
     </message>
     <message>
         <source>%1 млн км</source>
         <translation>%1 million km</translation>
-    </message>
-    <message>
-        <source>%1 млн км = %2 а.е., %3°</source>
-        <translation>%1 million km = %2 AU, %3°</translation>
     </message>
     <message>
         <source>Стрелки скорости</source>
@@ -1110,6 +1111,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Тело</source>
+        <extracomment>The submenu choosing the body whose orbit and sectors are drawn.</extracomment>
         <translation>Body</translation>
     </message>
     <message>
@@ -1118,18 +1120,22 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>1/12 периода (целое число шагов)</source>
-        <translation>1/12 of the period (whole steps)</translation>
+        <extracomment>A sector&apos;s length: a twelfth of the body&apos;s period, rounded to whole steps.</extracomment>
+        <translation>1/12 of Period (Whole Steps)</translation>
     </message>
     <message>
         <source>%1 сут</source>
-        <translation>%1 days</translation>
+        <extracomment>A sector&apos;s length in days.</extracomment>
+        <translation>%1 Days</translation>
     </message>
     <message>
         <source>Меню экрана</source>
-        <translation>Screen menu</translation>
+        <extracomment>The command that opens a screen&apos;s context menu from the keyboard (Shift+F10).</extracomment>
+        <translation>Screen Menu</translation>
     </message>
     <message>
         <source>Рулетка</source>
+        <extracomment>A tool: drag across a screen to measure a distance and a direction.</extracomment>
         <translation>Measuring Tape</translation>
     </message>
     <message>
@@ -1138,11 +1144,21 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Сетка</source>
+        <extracomment>Lines across the screens every round number of AU.</extracomment>
         <translation>Grid</translation>
     </message>
     <message>
         <source>Убрать рулетку</source>
-        <translation>Remove the tape</translation>
+        <translation>Remove Tape</translation>
+    </message>
+    <message>
+        <source>%1 а. е.</source>
+        <translation>%1 AU</translation>
+    </message>
+    <message>
+        <source>%1 млн км = %2 а. е., %3°</source>
+        <extracomment>The measuring tape&apos;s reading: its length in million km and in AU, and its direction in degrees.</extracomment>
+        <translation>%1 million km = %2 AU, %3°</translation>
     </message>
 </context>
 <context>
@@ -1228,6 +1244,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>%1 x, млн км</source>
+        <extracomment>A CSV column heading: %1 is the body&apos;s name.</extracomment>
         <translation>%1 x, million km</translation>
     </message>
     <message>
@@ -1282,7 +1299,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Метод решения</source>
-        <translation>Solution Method</translation>
+        <translation>Solution method</translation>
     </message>
     <message>
         <source>%1 полярный угол, °</source>
@@ -1337,14 +1354,16 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>— (включите «Равные площади» в меню экрана эксперимента)</source>
-        <translation>— (turn on “Equal areas” in the experiment screen&apos;s menu)</translation>
+        <translation>— (turn on “Equal Areas (Kepler&apos;s Second Law)” in the menu of the experiment window’s screens)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>A sector&apos;s area in AU² and, in brackets, its share of the mean of the last sectors.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1, шагов в секторе: %2</source>
+        <extracomment>%1 is the list of the last sectors&apos; areas, %2 how many integration steps each sector spans.</extracomment>
         <translation>%1, steps per sector: %2</translation>
     </message>
 </context>
@@ -1396,6 +1415,7 @@ tricity</translation>
         <source>Разница
 периодов,
 %</source>
+        <extracomment>Column: how far the measured period differs from the Kepler period, in per cent.</extracomment>
         <translation>Period
 difference,
 %</translation>
@@ -1412,6 +1432,7 @@ planet, °</translation>
         <source>Модель −
 реальность,
 °</source>
+        <extracomment>Column: the planet&apos;s longitude in the model minus its real longitude, in degrees.</extracomment>
         <translation>Model −
 reality,
 °</translation>
@@ -1458,7 +1479,7 @@ reality,
     </message>
     <message>
         <source>Законы сохранения</source>
-        <translation>Conservation laws</translation>
+        <translation>Conservation Laws</translation>
     </message>
     <message>
         <source>Расстояние от Солнца на графике:</source>
@@ -1585,19 +1606,19 @@ the Sun, °</translation>
     <name>orvane::ui::MethodNames</name>
     <message>
         <source>Явный метод Эйлера</source>
-        <translation>Explicit Euler method</translation>
+        <translation>Explicit Euler Method</translation>
     </message>
     <message>
         <source>Симплектический метод Эйлера</source>
-        <translation>Symplectic Euler method</translation>
+        <translation>Symplectic Euler Method</translation>
     </message>
     <message>
         <source>Метод Верле (leapfrog)</source>
-        <translation>Velocity Verlet (leapfrog) method</translation>
+        <translation>Velocity Verlet (Leapfrog) Method</translation>
     </message>
     <message>
         <source>Метод Рунге — Кутты 4-го порядка</source>
-        <translation>Fourth-order Runge–Kutta method</translation>
+        <translation>Fourth-Order Runge–Kutta Method</translation>
     </message>
 </context>
 <context>

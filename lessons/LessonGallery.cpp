@@ -40,6 +40,7 @@ QString AccuracyText(Accuracy accuracy) {
 }
 
 QString SunText(std::optional<SunMode> sun) {
+    //: The Sun's mode of a lesson experiment that sets none: whatever the experiment window shows.
     if (!sun) return LessonGallery::tr("как в окне эксперимента");
     return *sun == SunMode::Held ? LessonGallery::tr("закреплено («Отключено»)")
                                  : LessonGallery::tr("свободно («Включено»)");
@@ -62,6 +63,7 @@ QString LessonGallery::Description(const LessonExperiment& experiment) {
 }
 
 QString LessonGallery::ListedTitle(const LessonEntry& entry) const {
+    //: %1 is the title of a lesson experiment the teacher saved.
     return entry.own ? tr("%1 (свой опыт)").arg(Title(entry.experiment)) : Title(entry.experiment);
 }
 

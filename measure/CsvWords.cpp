@@ -31,6 +31,7 @@ QString HeaderOf(const CsvColumn& column) {
     case CsvQuantity::Method:
         return Tr(QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "Метод решения"));
     case CsvQuantity::X:
+        //: A CSV column heading: %1 is the body's name.
         text = QT_TRANSLATE_NOOP("orvane::measure::CsvWords", "%1 x, млн км");
         break;
     case CsvQuantity::Y:

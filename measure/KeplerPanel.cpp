@@ -161,8 +161,10 @@ void KeplerPanel::ShowAreas() {
     const std::vector<double> shares = laws::SharesOfMean(areas);
     QStringList entries;
     for (std::size_t k = 0; k < areas.size(); ++k)
+        //: A sector's area in AU² and, in brackets, its share of the mean of the last sectors.
         entries << tr("%1 (%2)").arg(ui::NumberToText(areas[k] / SquareMetresPerSquareAu, 'g', 5),
                                      ui::NumberToText(shares[k], 'f', 4));
+    //: %1 is the list of the last sectors' areas, %2 how many integration steps each sector spans.
     areas_->setText(tr("%1, шагов в секторе: %2")
                         .arg(ui::BodyName(laws_.Choice().body))
                         .arg(laws_.Areas().StepsPerSector()) +

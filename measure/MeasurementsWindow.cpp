@@ -64,8 +64,10 @@ const char* const ColumnCaptions[ColumnCount] = {
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Эксцентри-\nситет"),
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Период\nпо Кеплеру,\nсут"),
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Измеренный\nпериод,\nсут"),
+    //: Column: how far the measured period differs from the Kepler period, in per cent.
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Разница\nпериодов,\n%"),
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Долгота\nреальной\nпланеты, °"),
+    //: Column: the planet's longitude in the model minus its real longitude, in degrees.
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Модель −\nреальность,\n°"),
     QT_TRANSLATE_NOOP("orvane::measure::MeasurementsWindow", "Полярный\nугол\nот Солнца, °"),
 };

@@ -106,7 +106,7 @@ TEST_F(InEnglish, EveryWindowAndDialogShowsEnglishOnlyAndItsCaptionsFit) {
     setup.show();
     ExpectNoCyrillic(&setup);
     test::ExpectCaptionsFit(&setup);
-    EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
+    EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start Experiment");
     EXPECT_EQ(Find<QRadioButton>(&setup, "Option15")->text(), "Sun");
 
     Form2* experiment = driver::StartExperiment(setup);
@@ -165,7 +165,7 @@ TEST_F(InEnglish, MessagesAreEnglish) {
     ASSERT_EQ(fault.texts.size(), 1);
     EXPECT_TRUE(fault.texts[0].startsWith("Run-time error: Division by zero\n\n"))
         << fault.texts[0].toStdString();
-    EXPECT_TRUE(fault.texts[0].contains("“Solution accuracy”"));
+    EXPECT_TRUE(fault.texts[0].contains("“Solution Accuracy”"));
 }
 
 TEST(Language, TheDesktopDecidesUntilAChoiceIsRemembered) {
@@ -180,7 +180,7 @@ TEST(Language, TheDesktopDecidesUntilAChoiceIsRemembered) {
     SimState state;
     {
         Form1 setup(state);
-        EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
+        EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start Experiment");
     }
     ASSERT_TRUE(ui::ApplyStartupLanguage(QString(), {"ru-RU"}));
     EXPECT_EQ(ui::CurrentLanguage(), ui::Language::Russian);
@@ -199,7 +199,7 @@ TEST(Language, TheDesktopDecidesUntilAChoiceIsRemembered) {
     EXPECT_EQ(ui::CurrentLanguage(), ui::Language::English);
     {
         Form1 setup(state);
-        EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
+        EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start Experiment");
         EXPECT_TRUE(setup.findChild<QAction*>("LanguageEnglish")->isChecked());
     }
     // --lang ru for one run: Russian, and the choice stays English.
@@ -246,8 +246,8 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
 
     setup.findChild<QAction*>("LanguageEnglish")->trigger();
     QApplication::sendPostedEvents();
-    EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
-    EXPECT_EQ(Find<QGroupBox>(&setup, "Frame1")->title(), "Solution accuracy");
+    EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start Experiment");
+    EXPECT_EQ(Find<QGroupBox>(&setup, "Frame1")->title(), "Solution Accuracy");
     EXPECT_EQ(Find<QRadioButton>(&setup, "Option15")->text(), "Sun"); // the body names' own translations
     EXPECT_EQ(Find<QRadioButton>(&setup, "Option9")->text(), "Pluto");
     EXPECT_EQ(Find<QPushButton>(experiment, "Command1")->text(), "Start");

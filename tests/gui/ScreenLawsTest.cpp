@@ -232,8 +232,8 @@ TEST_F(Laws, GridLinesEveryAstronomicalUnitOnTheInnerView) {
     QStringList texts;
     for (const ui::PictureBox::ShownShape& shape : Left()->Overlay())
         if (!shape.text.isEmpty()) texts << shape.text;
-    EXPECT_TRUE(texts.contains("1 а.е.")) << texts.join('|').toStdString();
-    EXPECT_TRUE(texts.contains("-1 а.е."));
+    EXPECT_TRUE(texts.contains("1 а. е.")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("-1 а. е."));
     // The overview has no grid.
     EXPECT_TRUE(Overview()->Overlay().isEmpty());
 }

@@ -135,7 +135,7 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
     EXPECT_TRUE(ended);
 }
 
-// In English under the window manager: the set-up window, and a user's click on "Start experiment" opens
+// In English under the window manager: the set-up window, and a user's click on "Start Experiment" opens
 // the experiment window, active and in English too.
 TEST(WindowManager, InEnglishTheSetupWindowStartsAnEnglishExperimentWindow) {
     ui::ApplyLanguage(ui::Language::English);
@@ -145,7 +145,7 @@ TEST(WindowManager, InEnglishTheSetupWindowStartsAnEnglishExperimentWindow) {
     setup.SetParameterFilePath(dir.filePath(QStringLiteral("orvane1.dat")));
     setup.show();
     ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }));
-    EXPECT_EQ(test::Find<QPushButton>(&setup, "Command1")->text(), "Start experiment");
+    EXPECT_EQ(test::Find<QPushButton>(&setup, "Command1")->text(), "Start Experiment");
     UserClick(&setup, "Command1");
     ASSERT_TRUE(WaitUntil([&] { return setup.ExperimentWindow() != nullptr; }));
     Form2* experiment = setup.ExperimentWindow();
