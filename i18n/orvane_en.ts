@@ -702,14 +702,6 @@ The program is distributed free of charge, for non-commercial use.
         <translation>“Save as Lesson Experiment…” (Ctrl+Shift+L, or a right click on a screen of the set-up window or on the “file No. 1” buttons) saves everything set now — the masses, the accuracy, the Sun&apos;s mode and every body&apos;s values in full — as the teacher&apos;s own experiment with a title and a description; such experiments follow the built-in ones in the same list, marked “(your own)”, and can be renamed and deleted.</translation>
     </message>
     <message>
-        <source>«Измерения…» (Ctrl+M, или правый щелчок по экрану окна эксперимента) открывает окно измерений: для каждого тела расстояние от Солнца, скорость, большая полуось, эксцентриситет и период по Кеплеру; энергия и момент импульса и насколько они сохраняются; полярный угол каждого тела; графики; для эксперимента с 1.1.2000 — сравнение с настоящим небом. Под сохраняющимися величинами — площади секторов второго закона Кеплера и график T² от a³ (третий закон).</source>
-        <translation>“Measurements…” (Ctrl+M, or a right click on a screen of the experiment window) opens the measurements window: for each body its distance from the Sun, speed, semi-major axis, eccentricity and Kepler period; the energy and the angular momentum and how well they are conserved; each body&apos;s polar angle; plots; for an experiment from 1.1.2000, a comparison with the real sky. Below the conserved quantities: the areas of the sectors of Kepler&apos;s second law and a plot of T² against a³ (the third law).</translation>
-    </message>
-    <message>
-        <source>Кнопка сохранения (Ctrl+S) записывает всю историю эксперимента в файл CSV для электронной таблицы (LibreOffice Calc, Excel): одна строка на момент времени, заголовки словами окна. Числа пишутся с десятичным разделителем вашего рабочего стола; числа с запятой взяты в кавычки, поэтому таблица читает их как числа при своих обычных настройках импорта.</source>
-        <translation>The save button (Ctrl+S) writes the whole history of the experiment to a CSV file for a spreadsheet (LibreOffice Calc, Excel): one row per moment, the headers in the window’s words. Numbers are written with your desktop’s decimal separator; numbers with a decimal comma are quoted, so the spreadsheet reads them as numbers with its usual import settings.</translation>
-    </message>
-    <message>
         <source>«Очистить экраны» (Delete при управлении с клавиатуры) стирает оба экрана и сохранённые следы; эксперимент идёт дальше.</source>
         <translation>“Clear Screens” (Delete with keyboard control on) wipes both screens and the kept trails; the experiment goes on.</translation>
     </message>
@@ -768,6 +760,14 @@ The program is distributed free of charge, for non-commercial use.
     <message>
         <source>убирает рулетку</source>
         <translation>removes the measuring tape</translation>
+    </message>
+    <message>
+        <source>«Измерения…» (Ctrl+M, или правый щелчок по экрану окна эксперимента) открывает окно измерений: для каждого тела расстояние от Солнца, скорость, большая полуось, эксцентриситет и период по Кеплеру; энергия и момент импульса и насколько они сохраняются; полярный угол каждого тела; графики; для эксперимента с 1.1.2000 — сравнение с реальным небом. Под сохраняющимися величинами — площади секторов второго закона Кеплера и график T² от a³ (третий закон).</source>
+        <translation>“Measurements…” (Ctrl+M, or a right click on a screen of the experiment window) opens the measurements window: for each body its distance from the Sun, speed, semi-major axis, eccentricity and Kepler period; the energy and the angular momentum and how well they are conserved; each body&apos;s polar angle; plots; for an experiment from 1.1.2000, a comparison with the real sky. Below the conserved quantities: the areas of the sectors of Kepler&apos;s second law and a plot of T² against a³ (the third law).</translation>
+    </message>
+    <message>
+        <source>«Сохранить в CSV…» (Ctrl+S) записывает всю историю эксперимента в файл CSV для электронной таблицы (LibreOffice Calc, Excel): одна строка на момент времени, заголовки словами окна. Числа пишутся с десятичным разделителем вашего рабочего стола; числа с запятой взяты в кавычки, поэтому таблица читает их как числа при своих обычных настройках импорта.</source>
+        <translation>“Save as CSV…” (Ctrl+S) writes the whole history of the experiment to a CSV file for a spreadsheet (LibreOffice Calc, Excel): one row per moment, the headers in the window’s words. Numbers are written with your desktop’s decimal separator; numbers with a decimal comma are quoted, so the spreadsheet reads them as numbers with its usual import settings.</translation>
     </message>
 </context>
 <context>
