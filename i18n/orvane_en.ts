@@ -271,17 +271,17 @@
 </source>
         <extracomment>%1 lists the language codes, &quot;ru, en&quot;. Keep each line within 80 characters.</extracomment>
         <translation>Usage: orvane [OPTIONS] [FILE]
-Motion of bodies under Newton&apos;s laws in one plane: the Sun, nine planets and an asteroid.
+Motion of bodies under Newton’s laws in one plane: the Sun, nine planets and an asteroid.
 
   FILE            a parameter file to open at start
-  --lang LANGUAGE the program&apos;s language for this run, one of: %1;
+  --lang LANGUAGE the program’s language for this run, one of: %1;
                   without it, the language chosen in the program; if none was
-                  chosen, the first of the desktop&apos;s languages the program
+                  chosen, the first of the desktop’s languages the program
                   has; otherwise Russian
   -h, --help      show this help and exit
   --version       show the version and exit
 
-Qt&apos;s standard options (-platform, -display, -style and others) are accepted too.
+Qt’s standard options (-platform, -display, -style and others) are accepted too.
 More: man orvane
 </translation>
     </message>
@@ -340,11 +340,11 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Положения планет известны только для дат с %2 по %3, а не на «%1». Введите дату в этих пределах.</source>
-        <translation>The planets&apos; positions are known only for dates from %2 to %3, not for “%1”. Enter a date within these limits.</translation>
+        <translation>The planets’ positions are known only for dates from %2 to %3, not for “%1”. Enter a date within these limits.</translation>
     </message>
     <message>
         <source>Положения планет на дату рассчитываются для Солнца с массой больше нуля. Введите массу Солнца, выберите «Солнце» и нажмите «Изменить».</source>
-        <translation>The planets&apos; positions on a date are worked out for a Sun with a mass above zero. Enter the Sun&apos;s mass, choose “Sun” and press “Change”.</translation>
+        <translation>The planets’ positions on a date are worked out for a Sun with a mass above zero. Enter the Sun’s mass, choose “Sun” and press “Change”.</translation>
     </message>
     <message>
         <source>В файле параметров строка %1, число %2: «%3» — не число. Исправьте эту строку или выберите другой файл.</source>
@@ -356,7 +356,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Файл параметров не найден: %1. Проверьте имя файла и папку или сначала сохраните в него параметры.</source>
-        <translation>Parameter file not found: %1. Check the file&apos;s name and folder, or save the parameters to it first.</translation>
+        <translation>Parameter file not found: %1. Check the file’s name and folder, or save the parameters to it first.</translation>
     </message>
     <message>
         <source>Файл параметров не является обычным файлом: %1. Выберите файл параметров (*.dat).</source>
@@ -377,11 +377,11 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Масса Солнца должна быть больше нуля. Введите положительное число.</source>
-        <translation>The Sun&apos;s mass must be above zero. Enter a positive number.</translation>
+        <translation>The Sun’s mass must be above zero. Enter a positive number.</translation>
     </message>
     <message>
         <source>Масса астероида не может быть отрицательной. Введите ноль (он убирает влияние астероида) или положительное число.</source>
-        <translation>The asteroid&apos;s mass cannot be negative. Enter zero (it removes the asteroid&apos;s pull) or a positive number.</translation>
+        <translation>The asteroid’s mass cannot be negative. Enter zero (it removes the asteroid’s pull) or a positive number.</translation>
     </message>
     <message>
         <source>Дата не введена. Введите день, месяц и год через точку (Д.М.ГГГГ), с %1 по %2.</source>
@@ -403,7 +403,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Файл опыта %1, строка %2: нужны одиннадцать масс не меньше нуля, масса Солнца больше нуля. Исправьте строку masses.</source>
-        <translation>Lesson experiment file %1, line %2: eleven masses of zero or more are needed, the Sun&apos;s above zero. Correct the masses line.</translation>
+        <translation>Lesson experiment file %1, line %2: eleven masses of zero or more are needed, the Sun’s above zero. Correct the masses line.</translation>
     </message>
     <message>
         <source>Файл опыта %1, строка %2: неизвестная точность. Напишите accuracy = low, medium или high.</source>
@@ -699,7 +699,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>«Сохранить как опыт для урока…» (Ctrl+Shift+L, правый щелчок по экрану окна подготовки или по кнопкам «файл №1») сохраняет всё, что задано сейчас, — массы, точность, режим Солнца и значения всех тел полностью — как собственный опыт учителя с названием и описанием; такие опыты стоят в том же списке после готовых с пометкой «(свой опыт)», их можно переименовать и удалить.</source>
-        <translation>“Save as Lesson Experiment…” (Ctrl+Shift+L, or a right click on a screen of the set-up window or on the “file No. 1” buttons) saves everything set now — the masses, the accuracy, the Sun&apos;s mode and every body&apos;s values in full — as the teacher&apos;s own experiment with a title and a description; such experiments follow the built-in ones in the same list, marked “(your own)”, and can be renamed and deleted.</translation>
+        <translation>“Save as Lesson Experiment…” (Ctrl+Shift+L, or a right click on a screen of the set-up window or on the “file No. 1” buttons) saves everything set now — the masses, the accuracy, the Sun’s mode and every body’s values in full — as the teacher’s own experiment with a title and a description; such experiments follow the built-in ones in the same list, marked “(your own)”, and can be renamed and deleted.</translation>
     </message>
     <message>
         <source>«Очистить экраны» (Delete при управлении с клавиатуры) стирает оба экрана и сохранённые следы; эксперимент идёт дальше.</source>
@@ -715,7 +715,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>«Равные площади (второй закон Кеплера)» — секторы, которые тело заметает за равное время (длина — в подменю «Длина сектора»); их площади — в окне измерений. «Рулетка» — протяните мышью по экрану, чтобы измерить расстояние и угол; начатая на теле, она следует за ним; щелчок или Escape убирает её. «Сетка» — линии через круглое число а. е. Shift+F10 открывает это меню с клавиатуры.</source>
-        <translation>“Equal Areas (Kepler&apos;s Second Law)” — the sectors the body sweeps in equal times (their length in the “Sector Length” submenu); their areas are in the measurements window. “Measuring Tape” — drag across a screen to measure a distance and an angle; started on a body, it follows the body; a click or Escape removes it. “Grid” — lines every round number of AU. Shift+F10 opens this menu from the keyboard.</translation>
+        <translation>“Equal Areas (Kepler’s Second Law)” — the sectors the body sweeps in equal times (their length in the “Sector Length” submenu); their areas are in the measurements window. “Measuring Tape” — drag across a screen to measure a distance and an angle; started on a body, it follows the body; a click or Escape removes it. “Grid” — lines every round number of AU. Shift+F10 opens this menu from the keyboard.</translation>
     </message>
     <message>
         <source>Метод решения</source>
@@ -727,7 +727,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>Правый щелчок по экрану окна подготовки — «Язык / Language»: русский или английский. Выбор действует сразу во всех окнах и запоминается; из командной строки — orvane --lang ru или orvane --lang en. Пока язык не выбран, программа говорит на языке рабочего стола, если знает его, иначе по-русски.</source>
-        <translation>A right click on a screen of the set-up window — “Language” (its name is written in both languages): Russian or English. The choice takes effect at once in every window and is remembered; from the command line — orvane --lang ru or orvane --lang en. Until a language is chosen, the program speaks the desktop&apos;s language if it has it, otherwise Russian.</translation>
+        <translation>A right click on a screen of the set-up window — “Language” (its name is written in both languages): Russian or English. The choice takes effect at once in every window and is remembered; from the command line — orvane --lang ru or orvane --lang en. Until a language is chosen, the program speaks the desktop’s language if it has it, otherwise Russian.</translation>
     </message>
     <message>
         <source>Ctrl+Shift+L</source>
@@ -751,7 +751,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>меню экрана окна эксперимента</source>
-        <translation>the experiment window&apos;s screen menu</translation>
+        <translation>the experiment window’s screen menu</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -763,7 +763,7 @@ The program is distributed free of charge, for non-commercial use.
     </message>
     <message>
         <source>«Измерения…» (Ctrl+M, или правый щелчок по экрану окна эксперимента) открывает окно измерений: для каждого тела расстояние от Солнца, скорость, большая полуось, эксцентриситет и период по Кеплеру; энергия и момент импульса и насколько они сохраняются; полярный угол каждого тела; графики; для эксперимента с 1.1.2000 — сравнение с реальным небом. Под сохраняющимися величинами — площади секторов второго закона Кеплера и график T² от a³ (третий закон).</source>
-        <translation>“Measurements…” (Ctrl+M, or a right click on a screen of the experiment window) opens the measurements window: for each body its distance from the Sun, speed, semi-major axis, eccentricity and Kepler period; the energy and the angular momentum and how well they are conserved; each body&apos;s polar angle; plots; for an experiment from 1.1.2000, a comparison with the real sky. Below the conserved quantities: the areas of the sectors of Kepler&apos;s second law and a plot of T² against a³ (the third law).</translation>
+        <translation>“Measurements…” (Ctrl+M, or a right click on a screen of the experiment window) opens the measurements window: for each body its distance from the Sun, speed, semi-major axis, eccentricity and Kepler period; the energy and the angular momentum and how well they are conserved; each body’s polar angle; plots; for an experiment from 1.1.2000, a comparison with the real sky. Below the conserved quantities: the areas of the sectors of Kepler’s second law and a plot of T² against a³ (the third law).</translation>
     </message>
     <message>
         <source>«Сохранить в CSV…» (Ctrl+S) записывает всю историю эксперимента в файл CSV для электронной таблицы (LibreOffice Calc, Excel): одна строка на момент времени, заголовки словами окна. Числа пишутся с десятичным разделителем вашего рабочего стола; числа с запятой взяты в кавычки, поэтому таблица читает их как числа при своих обычных настройках импорта.</source>
@@ -1091,7 +1091,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Скорость каждого тела относительно Солнца; когда Солнце движется — относительно центра масс</source>
-        <translation>Each body&apos;s velocity relative to the Sun; while the Sun moves, relative to the centre of mass</translation>
+        <translation>Each body’s velocity relative to the Sun; while the Sun moves, relative to the centre of mass</translation>
     </message>
     <message>
         <source>Стрелки силы</source>
@@ -1099,7 +1099,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Ускорение каждого тела: сила притяжения всех остальных тел на килограмм</source>
-        <translation>Each body&apos;s acceleration: the pull of all the other bodies per kilogram</translation>
+        <translation>Each body’s acceleration: the pull of all the other bodies per kilogram</translation>
     </message>
     <message>
         <source>Орбита выбранного тела</source>
@@ -1107,7 +1107,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Равные площади (второй закон Кеплера)</source>
-        <translation>Equal Areas (Kepler&apos;s Second Law)</translation>
+        <translation>Equal Areas (Kepler’s Second Law)</translation>
     </message>
     <message>
         <source>Тело</source>
@@ -1342,11 +1342,11 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>Равные площади (второй закон Кеплера): последние секторы, а. е.² (доля от среднего)</source>
-        <translation>Equal areas (Kepler&apos;s second law): the last sectors, AU² (share of the mean)</translation>
+        <translation>Equal areas (Kepler’s second law): the last sectors, AU² (share of the mean)</translation>
     </message>
     <message>
         <source>Третий закон Кеплера: T² от a³, линия T² = 4π²a³/μ</source>
-        <translation>Kepler&apos;s third law: T² against a³, the line T² = 4π²a³/μ</translation>
+        <translation>Kepler’s third law: T² against a³, the line T² = 4π²a³/μ</translation>
     </message>
     <message>
         <source>Линейные шкалы</source>
@@ -1354,7 +1354,7 @@ Ctrl+M — measurements; F1 — help.</translation>
     </message>
     <message>
         <source>— (включите «Равные площади» в меню экрана эксперимента)</source>
-        <translation>— (turn on “Equal Areas (Kepler&apos;s Second Law)” in the menu of the experiment window’s screens)</translation>
+        <translation>— (turn on “Equal Areas (Kepler’s Second Law)” in the menu of the experiment window’s screens)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
