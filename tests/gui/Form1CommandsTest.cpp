@@ -129,7 +129,7 @@ TEST_F(SetupCommands, BadFieldsAreRefusedAndNothingIsStored) {
     Click(&form, "Option3");
     Click(&form, "Command6");
     ASSERT_EQ(catcher.texts.size(), 1);
-    EXPECT_TRUE(catcher.texts[0].startsWith("Координата астероида X")) << catcher.texts[0].toStdString();
+    EXPECT_TRUE(catcher.texts[0].startsWith("Координата X тела «Астероид»")) << catcher.texts[0].toStdString();
     // The example of a number is written with the desktop's decimal separator, as the cells are.
     EXPECT_EQ(catcher.texts[0],
               "Координата X тела «Астероид»: «12x» — не число. Введите число, например 1500 или " +
@@ -139,7 +139,7 @@ TEST_F(SetupCommands, BadFieldsAreRefusedAndNothingIsStored) {
 
     Find<QLineEdit>(&form, "Text3(10)")->setText("");
     Click(&form, "Command6");
-    EXPECT_TRUE(catcher.texts[1].startsWith("Координата астероида X"));
+    EXPECT_TRUE(catcher.texts[1].startsWith("Координата X тела «Астероид»"));
 
     Find<QLineEdit>(&form, "Text3(10)")->setText("-1000000");
     Find<QLineEdit>(&form, "Text2(0)")->setText("0");
@@ -157,7 +157,7 @@ TEST_F(SetupCommands, BadFieldsAreRefusedAndNothingIsStored) {
     Find<QLineEdit>(&form, "Text2(10)")->setText("0");
     Find<QLineEdit>(&form, "Text5(0)")->setText("1e400");
     Click(&form, "Command6");
-    EXPECT_TRUE(catcher.texts[4].startsWith("Скорость Солнца по оси X"));
+    EXPECT_TRUE(catcher.texts[4].startsWith("Скорость по оси X тела «Солнце»"));
     EXPECT_EQ(catcher.texts.size(), 5);
     EXPECT_EQ(state.BodyMassPct(11), 318100);
 }
