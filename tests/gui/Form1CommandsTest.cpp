@@ -109,6 +109,26 @@ TEST_F(SetupCommands, ChangeWithNothingChosenAsksForAPlanetAndStillTakesTheField
     EXPECT_EQ(catcher.titles[0], "Orvane2.0");
     EXPECT_EQ(state.BodyX(1), 15e6);
     EXPECT_EQ(state.BodyVy(11), -4000.5);
+
+    // All ten cells, each in its own unit: per cent of the Earth's mass, thousands of km, m/s.
+    const std::pair<const char*, const char*> typed[] = {
+        {"Text2(0)", "33000000"}, {"Text2(10)", "2"},  {"Text3(0)", "-3"}, {"Text3(10)", "4"},
+        {"Text4(0)", "5"},        {"Text4(10)", "-6"}, {"Text5(0)", "7"},  {"Text5(10)", "-8"},
+        {"Text6(0)", "9"},        {"Text6(10)", "10"},
+    };
+    for (const auto& [cell, text] : typed)
+        Find<QLineEdit>(&form, cell)->setText(text);
+    Click(&form, "Command6");
+    EXPECT_EQ(state.BodyMassPct(1), 33000000);
+    EXPECT_EQ(state.BodyMassPct(11), 2);
+    EXPECT_EQ(state.BodyX(1), -3e6);
+    EXPECT_EQ(state.BodyX(11), 4e6);
+    EXPECT_EQ(state.BodyY(1), 5e6);
+    EXPECT_EQ(state.BodyY(11), -6e6);
+    EXPECT_EQ(state.BodyVx(1), 7);
+    EXPECT_EQ(state.BodyVx(11), -8);
+    EXPECT_EQ(state.BodyVy(1), 9);
+    EXPECT_EQ(state.BodyVy(11), 10);
 }
 
 TEST_F(SetupCommands, ChangeWithTheSunOnlyTakesTheValuesOver) {
@@ -129,7 +149,8 @@ TEST_F(SetupCommands, BadFieldsAreRefusedAndNothingIsStored) {
     Click(&form, "Option3");
     Click(&form, "Command6");
     ASSERT_EQ(catcher.texts.size(), 1);
-    EXPECT_TRUE(catcher.texts[0].startsWith("Координата X тела «Астероид»")) << catcher.texts[0].toStdString();
+    EXPECT_TRUE(catcher.texts[0].startsWith("Координата X тела «Астероид»"))
+        << catcher.texts[0].toStdString();
     // The example of a number is written with the desktop's decimal separator, as the cells are.
     EXPECT_EQ(catcher.texts[0],
               "Координата X тела «Астероид»: «12x» — не число. Введите число, например 1500 или " +
@@ -160,6 +181,37 @@ TEST_F(SetupCommands, BadFieldsAreRefusedAndNothingIsStored) {
     EXPECT_TRUE(catcher.texts[4].startsWith("Скорость по оси X тела «Солнце»"));
     EXPECT_EQ(catcher.texts.size(), 5);
     EXPECT_EQ(state.BodyMassPct(11), 318100);
+}
+
+// Each of the ten cells the button reads is named by its own quantity and body when it holds no number.
+TEST_F(SetupCommands, EachCellsRefusalNamesItsQuantityAndBody) {
+    const struct {
+        const char* cell;
+        const char* named;
+    } cells[] = {
+        {"Text2(0)", "Масса тела «Солнце»"},
+        {"Text2(10)", "Масса тела «Астероид»"},
+        {"Text3(0)", "Координата X тела «Солнце»"},
+        {"Text3(10)", "Координата X тела «Астероид»"},
+        {"Text4(0)", "Координата Y тела «Солнце»"},
+        {"Text4(10)", "Координата Y тела «Астероид»"},
+        {"Text5(0)", "Скорость по оси X тела «Солнце»"},
+        {"Text5(10)", "Скорость по оси X тела «Астероид»"},
+        {"Text6(0)", "Скорость по оси Y тела «Солнце»"},
+        {"Text6(10)", "Скорость по оси Y тела «Астероид»"},
+    };
+    for (const auto& c : cells) {
+        auto* cell = Find<QLineEdit>(&form, c.cell);
+        const QString kept = cell->text();
+        cell->setText("7x");
+        test::MessageCatcher catcher;
+        Click(&form, "Command6");
+        ASSERT_EQ(catcher.texts.size(), 1) << c.cell;
+        EXPECT_TRUE(catcher.texts[0].startsWith(QString::fromUtf8(c.named) + ": «7x» — не число."))
+            << c.cell << ": " << catcher.texts[0].toStdString();
+        EXPECT_EQ(form.focusWidget(), cell) << c.cell;
+        cell->setText(kept);
+    }
 }
 
 TEST_F(SetupCommands, MovingAPlanetAlongItsOrbit) {
