@@ -149,8 +149,9 @@ TEST_F(InEnglish, MessagesAreEnglish) {
     EXPECT_EQ(texts[0], "Choose a planet to change its parameters");
     EXPECT_TRUE(texts[1].startsWith("Parameter file not found: "));
     // The example keeps the desktop's decimal separator, as the table's numbers do.
-    EXPECT_EQ(texts[2], "Mass of the body “Sun”: “heavy” is not a number. Enter a number, for example 1500 or " +
-                            test::Decimal("-2.5") + ".");
+    EXPECT_EQ(texts[2],
+              "Mass of the body “Sun”: “heavy” is not a number. Enter a number, for example 1500 or " +
+                  test::Decimal("-2.5") + ".");
     for (const QString& text : texts)
         EXPECT_FALSE(HasCyrillic(text)) << text.toStdString();
 
