@@ -8,6 +8,7 @@
 #include "LessonCatalogue.h"
 #include "LessonGallery.h"
 #include "PictureBox.h"
+#include "ProgramWindows.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,11 +46,12 @@ const QStringList Titles{"Солнечная система на 1.1.2000 без
 
 struct Gallery : ::testing::Test {
     SimState state;
-    Form1 form{state};
+    ProgramWindows windows{state};
+    Form1& form = windows.Setup();
     void SetUp() override { form.show(); }
     void TearDown() override {
         form.Command5_Click();
-        if (form.ExperimentWindow() != nullptr) form.ExperimentWindow()->close();
+        if (windows.ExperimentWindow() != nullptr) windows.ExperimentWindow()->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
@@ -97,7 +99,8 @@ TEST(LessonCatalogueFiles, InEnglishTheGalleryShowsEveryExperimentInEnglish) {
     EXPECT_EQ(titles[5], "A comet");
 
     SimState state;
-    Form1 form(state);
+    ProgramWindows windows(state);
+    Form1& form = windows.Setup();
     form.show();
     GalleryHand hand([&](LessonGallery* dialog) {
         auto* list = Find<QListWidget>(dialog, "ExperimentList");
@@ -183,7 +186,7 @@ TEST_F(Gallery, ListsTheExperimentsAndDescribesTheChosenOne) {
         test::ExpectCaptionsFit(dialog);
         QTest::keyClick(list, Qt::Key_Escape);
     });
-    Form2* experiment = driver::StartExperiment(form);
+    Form2* experiment = driver::StartExperiment(windows);
     ASSERT_NE(experiment, nullptr);
     experiment->Option2->click(); // the Sun released by the user
     const SimState before = state;
@@ -224,7 +227,7 @@ TEST_F(Gallery, EnterLoadsTheExperimentItsAccuracyAndTheSunsModeForTheNextStart)
     EXPECT_NE(state.BodyVx(1), 0); // the Sun moves so that the centre of mass stays put
     EXPECT_EQ(TextOf(&form, "Text2(5)"), "31810");
 
-    Form2* experiment = driver::StartExperiment(form);
+    Form2* experiment = driver::StartExperiment(windows);
     ASSERT_NE(experiment, nullptr);
     EXPECT_TRUE(experiment->Option2->isChecked());
     EXPECT_EQ(experiment->Run().Options.SunHeld, SunMode::Free);

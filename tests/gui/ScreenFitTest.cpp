@@ -29,16 +29,17 @@ void ExpectOnScreen(QWidget* window) {
 
 TEST(ScreenFit, EveryWindowOpensWhollyOnTheScreen) {
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.show();
-    QPointer<Form2> experiment = driver::StartExperiment(setup);
+    QPointer<Form2> experiment = driver::StartExperiment(windows);
     ASSERT_NE(experiment, nullptr);
     Click(experiment, "Command4");
     Click(experiment, "Command1");
     measure::MeasurementsWindow* measurements = driver::OpenMeasurements(experiment);
     ASSERT_NE(measurements, nullptr);
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     QApplication::processEvents();
     for (QWidget* window : {static_cast<QWidget*>(&setup), static_cast<QWidget*>(experiment.data()),
@@ -60,7 +61,8 @@ TEST(ScreenFit, EveryWindowOpensWhollyOnTheScreen) {
 // the teacher's save dialog and the date dialog, each over the set-up window as the program opens them.
 TEST(ScreenFit, EveryDialogOpensWhollyOnTheScreen) {
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.show();
     LessonGallery gallery(ReadLessonCatalogue({BuiltInLessonFolder}).entries, &setup);
     SaveLessonDialog save(&setup);

@@ -8,6 +8,7 @@
 #include "Form3.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
+#include "ProgramWindows.h"
 #include "VbTimer.h"
 
 #include <QRadioButton>
@@ -58,10 +59,11 @@ void ExpectExclusiveGroups(QWidget* window, const QList<QStringList>& groups) {
 
 struct Windows : ::testing::Test {
     SimState state;
-    Form1 setup{state};
+    ProgramWindows windows{state};
+    Form1& setup = windows.Setup();
     void SetUp() override { setup.show(); }
-    void TearDown() override { driver::CloseOpenedWindows(setup); }
-    Form2* Experiment() { return driver::StartExperiment(setup); }
+    void TearDown() override { driver::CloseOpenedWindows(windows); }
+    Form2* Experiment() { return driver::StartExperiment(windows); }
 };
 
 TEST_F(Windows, TheBodyButtonsAreOneGroup) {
@@ -103,16 +105,16 @@ TEST_F(Windows, ShowingAWindowRestoresItFromMinimized) {
     // "Начать эксперимент" with the experiment window minimized.
     experiment->showMinimized();
     Click(&setup, "Command1");
-    EXPECT_EQ(setup.ExperimentWindow(), experiment);
+    EXPECT_EQ(windows.ExperimentWindow(), experiment);
     EXPECT_FALSE(experiment->isMinimized());
 
     // "About" with the help window minimized.
     Click(&setup, "Command8");
-    Form3* help = setup.HelpWindow();
+    Form3* help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     help->showMinimized();
     Click(&setup, "Command8");
-    EXPECT_EQ(setup.HelpWindow(), help);
+    EXPECT_EQ(windows.HelpWindow(), help);
     EXPECT_FALSE(help->isMinimized());
 
     // The measurements window the same way.
@@ -138,7 +140,7 @@ bool ProgramEndsAfter(Closing closing) {
 
 TEST_F(Windows, ClosingTheSetupWindowWithOnlyTheHelpOpenEndsTheProgram) {
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(help->isVisible());
     QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
@@ -150,7 +152,7 @@ TEST_F(Windows, ClosingTheSetupWindowWithOnlyTheHelpOpenEndsTheProgram) {
 
 TEST_F(Windows, WhileTheExperimentRunsTheSetupWindowOnlyHidesAndItsEndEndsTheProgram) {
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     QPointer<Form2> experiment = Experiment();
     ASSERT_NE(experiment, nullptr);
     QPointer<QWidget> measurements = driver::OpenMeasurements(experiment);
@@ -174,7 +176,7 @@ TEST_F(Windows, WhileTheExperimentRunsTheSetupWindowOnlyHidesAndItsEndEndsThePro
 
 TEST_F(Windows, ExitClosesEveryWindow) {
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     QPointer<Form2> experiment = Experiment();
     ASSERT_NE(experiment, nullptr);
     EXPECT_TRUE(ProgramEndsAfter([&] { Click(experiment, "Command6"); }));
@@ -198,7 +200,7 @@ TEST_F(Windows, EnterOnAFocusedButtonPressesIt) {
     Form2* experiment = Experiment();
     ASSERT_NE(experiment, nullptr);
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     // Buttons whose press changes nothing a later press depends on; the last one closes its window.
     const QList<QPair<QWidget*, const char*>> buttons{{&setup, "Command7"},     {&setup, "Command5"},

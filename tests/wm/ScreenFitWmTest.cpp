@@ -16,16 +16,17 @@ using test::WaitUntil;
 
 TEST(ScreenFitUnderAWindowManager, EveryWindowAndItsFrameLieOnTheScreen) {
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.show();
-    QPointer<Form2> experiment = driver::StartExperiment(setup);
+    QPointer<Form2> experiment = driver::StartExperiment(windows);
     ASSERT_NE(experiment, nullptr);
     Click(experiment, "Command4");
     Click(experiment, "Command1");
     measure::MeasurementsWindow* measurements = driver::OpenMeasurements(experiment);
     ASSERT_NE(measurements, nullptr);
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     for (QWidget* window : {static_cast<QWidget*>(&setup), static_cast<QWidget*>(experiment.data()),
                             static_cast<QWidget*>(measurements), static_cast<QWidget*>(help.data())}) {
