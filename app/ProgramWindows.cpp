@@ -6,7 +6,6 @@
 #include "LessonCatalogue.h"
 #include "LessonGallery.h"
 #include "MeasurementsController.h"
-#include "MessageBox.h"
 #include "WindowOps.h"
 
 #include <QEvent>
@@ -74,14 +73,12 @@ void ProgramWindows::OpenHelp() {
 
 void ProgramWindows::OpenLessons() {
     LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, UserLessonFolder()});
-    if (!catalogue.problems.isEmpty())
-        ui::ShowMessage(&setup_, Form1::tr("Не все опыты для урока удалось прочитать:\n%1")
-                                     .arg(catalogue.problems.join(QLatin1Char('\n'))));
     LessonGallery gallery(std::move(catalogue.entries), &setup_);
     if (gallery.exec() != QDialog::Accepted) return;
     const int index = gallery.SelectedIndex();
     if (index < 0 || index >= static_cast<int>(gallery.Entries().size())) return;
     const LessonEntry& entry = gallery.Entries()[static_cast<std::size_t>(index)];
+    if (!entry.Readable()) return;
     setup_.LoadLesson(entry.experiment, entry.rows);
 }
 

@@ -886,12 +886,6 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>The file “%1” no longer exists; it has been removed from the recent files.</translation>
     </message>
     <message>
-        <source>Не все опыты для урока удалось прочитать:
-%1</source>
-        <translation>Some of the experiments for a lesson could not be read:
-%1</translation>
-    </message>
-    <message>
         <source>Сохранить как опыт для урока…</source>
         <translation>Save as Lesson Experiment…</translation>
     </message>
@@ -1007,6 +1001,15 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>Файл «%1» не удалось удалить.</source>
         <translation>The file “%1” could not be deleted.</translation>
+    </message>
+    <message>
+        <source>%1 (не читается)</source>
+        <extracomment>%1 is the name of an experiment&apos;s file that could not be read.</extracomment>
+        <translation>%1 (unreadable)</translation>
+    </message>
+    <message>
+        <source>Удалить файл опыта «%1», который не читается?</source>
+        <translation>Delete the unreadable experiment file “%1”?</translation>
     </message>
 </context>
 <context>

@@ -220,9 +220,9 @@ TEST_F(Sources, ALessonSavedByTheTeacherComesBackWithMassesSunAccuracyAndEveryDi
     EXPECT_EQ(QFileInfo(path).fileName(), "мой-троянец-опыт-1.experiment");
 
     const LessonCatalogue catalogue = ReadLessonCatalogue({folder});
-    ASSERT_TRUE(catalogue.problems.isEmpty()) << catalogue.problems.join('\n').toStdString();
     ASSERT_EQ(catalogue.entries.size(), 1u);
     const LessonEntry& entry = catalogue.entries.front();
+    ASSERT_TRUE(entry.Readable()) << entry.error.toStdString();
     EXPECT_EQ(entry.experiment.title, "Мой троянец: опыт №1");
     EXPECT_EQ(entry.experiment.description, "Первая строка. Вторая строка.");
     EXPECT_EQ(TitleIn(entry.experiment, "en"), "My Trojan");
