@@ -53,9 +53,12 @@ bool ProgramWindows::ExperimentWindowOpen() const {
 void ProgramWindows::StartExperiment(std::optional<SunMode> sun) {
     ForgetIfClosed(experiment_);
     if (experiment_ == nullptr) {
-        experiment_ = new Form2(state_, &setup_);
+        experiment_ = new Form2(state_);
         experiment_->installEventFilter(this); // its closing may end the program, see eventFilter
         measure::AttachMeasurements(*experiment_);
+        // The save-and-return brings the set-up window back with the run's state; «Выход» takes it along.
+        connect(experiment_, &Form2::WroteBack, &setup_, [this] { ui::ShowModeless(&setup_); });
+        connect(experiment_, &Form2::Leaving, &setup_, [this] { setup_.close(); });
     }
     experiment_->StartFrom(state_);
     if (sun) {
