@@ -221,5 +221,49 @@ TEST_F(Windows, EnterOnAFocusedButtonPressesIt) {
     EXPECT_FALSE(experiment->Timer1->Delivering());     // «Пауза» by Enter
 }
 
+// The set-up window opens no window of its own: its commands ask the composition, and a set-up window
+// built without one opens nothing. Built as main builds it, the composition opens the experiment window
+// with its measurements and the help, each once, and several programs in one process keep to their own.
+TEST(Composition, TheSetupWindowAsksAndTheCompositionOpensTheWindows) {
+    const auto count = [](auto* kind) {
+        int n = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<decltype(kind)>(window) != nullptr && window->isVisible()) ++n;
+        return n;
+    };
+    SimState aloneState;
+    Form1 alone(aloneState);
+    alone.show();
+    Click(&alone, "Command1");
+    Click(&alone, "Command8");
+    EXPECT_EQ(count(static_cast<Form2*>(nullptr)), 0);
+    EXPECT_EQ(count(static_cast<Form3*>(nullptr)), 0);
+    EXPECT_EQ(aloneState.LoopI, 12); // the start is packed all the same
+
+    driver::Program first;
+    driver::Program second;
+    Form2* experiment = driver::StartExperiment(first.windows);
+    ASSERT_NE(experiment, nullptr);
+    EXPECT_TRUE(experiment->isVisible());
+    EXPECT_NE(driver::MeasurementsOf(experiment), nullptr);
+    EXPECT_EQ(second.windows.ExperimentWindow(), nullptr);
+    Click(&first.setup, "Command1");
+    EXPECT_EQ(first.windows.ExperimentWindow(), experiment);
+    EXPECT_EQ(count(static_cast<Form2*>(nullptr)), 1);
+    Click(&second.setup, "Command8");
+    EXPECT_EQ(first.windows.HelpWindow(), nullptr);
+    ASSERT_NE(second.windows.HelpWindow(), nullptr);
+    EXPECT_TRUE(second.windows.HelpWindow()->isVisible());
+
+    // The experiment window's save-and-return brings its own set-up window back, no other.
+    first.setup.hide();
+    second.setup.hide();
+    Click(experiment, "Command9");
+    EXPECT_TRUE(first.setup.isVisible());
+    EXPECT_FALSE(second.setup.isVisible());
+    driver::CloseOpenedWindows(first.windows);
+    driver::CloseOpenedWindows(second.windows);
+}
+
 } // namespace
 } // namespace orvane
