@@ -250,6 +250,12 @@ TEST(Composition, TheSetupWindowAsksAndTheCompositionOpensTheWindows) {
     Click(&first.setup, "Command1");
     EXPECT_EQ(first.windows.ExperimentWindow(), experiment);
     EXPECT_EQ(count(static_cast<Form2*>(nullptr)), 1);
+    // F1 in one program's window opens that program's help alone.
+    QTest::keyClick(&first.setup, Qt::Key_F1);
+    ASSERT_NE(first.windows.HelpWindow(), nullptr);
+    EXPECT_EQ(second.windows.HelpWindow(), nullptr);
+    first.windows.HelpWindow()->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Click(&second.setup, "Command8");
     EXPECT_EQ(first.windows.HelpWindow(), nullptr);
     ASSERT_NE(second.windows.HelpWindow(), nullptr);
