@@ -1,8 +1,8 @@
 #include "AppStyle.h"
 #include "CommandLine.h"
-#include "Form1.h"
 #include "Language.h"
 #include "ParameterFileLocation.h"
+#include "ProgramWindows.h"
 #include "SimState.h"
 
 #include <QApplication>
@@ -34,9 +34,11 @@ int main(int argc, char* argv[]) {
     // The parser has already refused a language other than en and ru.
     orvane::ui::ApplyStartupLanguage(commandLine.language);
 
-    // The one shared state of the simulation, handed to the windows; it lives as long as the program.
+    // The one shared state of the simulation, handed to the windows; it lives as long as the program, and
+    // so do the windows wired together around it.
     orvane::SimState state;
-    orvane::Form1 setupWindow(state);
+    orvane::ProgramWindows windows(state);
+    orvane::Form1& setupWindow = windows.Setup();
     setupWindow.SetParameterFilePath(
         orvane::ChooseParameterFile(QCoreApplication::applicationDirPath(),
                                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));

@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     const int bareEvents = orvane::driver::BareTimerPace(seconds * 1000).events;
 
     orvane::driver::Program program;
-    orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.windows);
     orvane::driver::Click(experiment, "Command1");
     const Rate without = Measure(experiment, program.state.Options.TimeStep, seconds);
 

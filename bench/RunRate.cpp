@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
 
     orvane::driver::Program program;
     if (method) program.state.Options.Method = *method;
-    orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.windows);
     orvane::driver::PaintCounter counter;
     experiment->Picture1->installEventFilter(&counter);
     orvane::driver::Click(experiment, "Command1");

@@ -13,7 +13,7 @@ namespace {
 
 void BM_ExperimentTick(benchmark::State& state) {
     orvane::driver::Program program;
-    orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.windows);
     experiment->Command4_Click(); // paused: only the benchmark's own ticks run
     int ticks = 0;
     for (auto _ : state) {

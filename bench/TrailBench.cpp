@@ -45,7 +45,7 @@ const orvane::TrailStore& MillionTickHistory() {
 void PanWithMillionTickHistory(benchmark::State& state, bool largeMarks) {
     const orvane::TrailStore& history = MillionTickHistory();
     orvane::driver::Program program;
-    orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.windows);
     auto* options = experiment->findChild<orvane::ScreenOptionsController*>();
     options->SetOptions({.keepTrails = true, .largeMarks = largeMarks});
     experiment->Command4_Click();
@@ -82,7 +82,7 @@ BENCHMARK(BM_PanRedrawMillionTicksLargePoints)->Unit(benchmark::kMillisecond)->I
 // One whole tick with all four options on (names placed on both screens, the tick recorded).
 void BM_TickAllOptions(benchmark::State& state) {
     orvane::driver::Program program;
-    orvane::Form2* experiment = orvane::driver::StartExperiment(program.setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.windows);
     experiment->findChild<orvane::ScreenOptionsController*>()->SetOptions({true, true, true, true});
     experiment->Command4_Click();
     int ticks = 0;

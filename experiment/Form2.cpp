@@ -33,8 +33,7 @@ void Form2::Guard(Handler handler) {
     ui::Guarded(this, Timer1, [&] { (this->*handler)(); });
 }
 
-Form2::Form2(SimState& shared, QWidget* setupWindow)
-    : QWidget(nullptr), shared_(shared), setupWindow_(setupWindow) {
+Form2::Form2(SimState& shared) : QWidget(nullptr), shared_(shared) {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(ui::WindowCaption);
@@ -199,16 +198,13 @@ void Form2::Command5_Click() {
 }
 
 void Form2::Command6_Click() {
-    if (setupWindow_ != nullptr) setupWindow_->close();
+    emit Leaving();
     close();
 }
 
 void Form2::Command9_Click() {
     ReturnRunToTable(shared_, run_);
     emit WroteBack();
-    if (setupWindow_ != nullptr) {
-        ui::ShowModeless(setupWindow_);
-    }
 }
 
 void Form2::Option1_Click() {

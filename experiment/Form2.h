@@ -5,7 +5,6 @@
 #include "Integrator.h"
 #include "SimState.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -33,8 +32,9 @@ class Form2 : public QWidget {
     Q_OBJECT
   public:
     // A top-level window of its own, not a child of the set-up window: either can be brought in front
-    // of the other, and hiding the set-up window does not hide this one. The set-up window owns it.
-    Form2(SimState& shared, QWidget* setupWindow);
+    // of the other, and hiding the set-up window does not hide this one. The program's composition owns
+    // it and wires it to the set-up window (see WroteBack and Leaving).
+    explicit Form2(SimState& shared);
 
     // Takes over the freshly packed state of a new start; zoom, pan, slow-down, the Sun setting and the
     // timer's state carry over.
@@ -99,6 +99,8 @@ class Form2 : public QWidget {
     void ScreensCleared();
     // After the save-and-return button has handed the run's state to the set-up window.
     void WroteBack();
+    // «Выход» was pressed: the set-up window goes with this one, which closes right after.
+    void Leaving();
     // After «Очистить экраны» has wiped both screens; the run goes on.
     void ScreensWiped();
 
@@ -119,7 +121,6 @@ class Form2 : public QWidget {
     SimState run_;
     // The method of the run with what it keeps from step to step.
     RunIntegrator integrator_;
-    QPointer<QWidget> setupWindow_;
 };
 
 } // namespace orvane

@@ -905,12 +905,6 @@ Ctrl+M — measurements; F1 — help.</translation>
         <translation>(empty)</translation>
     </message>
     <message>
-        <source>Не все опыты для урока удалось прочитать:
-%1</source>
-        <translation>Some of the lesson experiments could not be read:
-%1</translation>
-    </message>
-    <message>
         <source>Сохранить как опыт для урока…</source>
         <translation>Save as Lesson Experiment…</translation>
     </message>
@@ -1024,6 +1018,15 @@ Ctrl+M — measurements; F1 — help.</translation>
     <message>
         <source>Удалить опыт «%1» вместе с его файлом параметров?</source>
         <translation>Delete the experiment “%1” with its parameter file?</translation>
+    </message>
+    <message>
+        <source>%1 (не читается)</source>
+        <extracomment>%1 is the name of an experiment&apos;s file that could not be read.</extracomment>
+        <translation>%1 (unreadable)</translation>
+    </message>
+    <message>
+        <source>Удалить файл опыта «%1», который не читается?</source>
+        <translation>Delete the unreadable experiment file “%1”?</translation>
     </message>
 </context>
 <context>

@@ -58,20 +58,24 @@ LessonCatalogue ReadLessonCatalogue(const QStringList& folders) {
         const QDir dir(folder);
         const QStringList names =
             dir.entryList({QStringLiteral("*.experiment")}, QDir::Files | QDir::Readable, QDir::Name);
+        const bool own = folder != BuiltInLessonFolder;
         for (const QString& name : names) {
             const QString path = dir.filePath(name);
+            const auto unreadable = [&](QString error, LessonExperiment experiment = {}) {
+                catalogue.entries.push_back({std::move(experiment), {}, path, own, std::move(error)});
+            };
             const auto text = Contents(path);
             if (!text) {
-                catalogue.problems << ui::ErrorText({.code = ErrorCode::LessonCannotRead,
-                                                     .path = QDir::toNativeSeparators(path).toStdString()});
+                unreadable(ui::ErrorText({.code = ErrorCode::LessonCannotRead,
+                                          .path = QDir::toNativeSeparators(path).toStdString()}));
                 continue;
             }
             const ExperimentRead read =
                 ParseLessonExperiment(std::string_view(text->constData(), text->size()));
             if (!read.experiment) {
-                catalogue.problems << ui::ErrorText({.code = CodeOf(read.fault),
-                                                     .path = QDir::toNativeSeparators(path).toStdString(),
-                                                     .line = read.line});
+                unreadable(ui::ErrorText({.code = CodeOf(read.fault),
+                                          .path = QDir::toNativeSeparators(path).toStdString(),
+                                          .line = read.line}));
                 continue;
             }
             const QString rowsPath = dir.filePath(QString::fromStdString(read.experiment->parameterFile));
@@ -83,13 +87,13 @@ LessonCatalogue ReadLessonCatalogue(const QStringList& folders) {
                                                    .path = QDir::toNativeSeparators(rowsPath).toStdString()}};
             if (!rows.rows) {
                 //: %1 is a parameter file's path, %2 what is wrong with it.
-                catalogue.problems << (rowsText ? QCoreApplication::translate("LessonCatalogue", "%1: %2")
-                                                      .arg(QDir::toNativeSeparators(rowsPath),
-                                                           ui::ErrorText(*rows.error))
-                                                : ui::ErrorText(*rows.error));
+                unreadable(rowsText ? QCoreApplication::translate("LessonCatalogue", "%1: %2")
+                                          .arg(QDir::toNativeSeparators(rowsPath), ui::ErrorText(*rows.error))
+                                    : ui::ErrorText(*rows.error),
+                           *read.experiment);
                 continue;
             }
-            catalogue.entries.push_back({*read.experiment, *rows.rows, path, folder != BuiltInLessonFolder});
+            catalogue.entries.push_back({*read.experiment, *rows.rows, path, own, {}});
         }
     }
     return catalogue;

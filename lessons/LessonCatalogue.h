@@ -4,23 +4,25 @@
 #include "ParameterFile.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
 namespace orvane {
 
-// An experiment prepared for a lesson, read with its parameter file.
+// An experiment prepared for a lesson, read with its parameter file, or a description file that could
+// not be read, listed all the same so that nobody wonders where it went.
 struct LessonEntry {
-    LessonExperiment experiment;
+    LessonExperiment experiment; // as far as it was read
     ParameterRows rows{};
     QString source;   // the description file it came from
     bool own = false; // a teacher's own, from the user's folder: it may be renamed and deleted
+    QString error;    // what is wrong with the file, its line and what to do; empty when it was read
+
+    bool Readable() const { return error.isEmpty(); }
 };
 
 struct LessonCatalogue {
-    std::vector<LessonEntry> entries;
-    QStringList problems; // one line for each file that could not be read, naming the file and the line
+    std::vector<LessonEntry> entries; // the unreadable ones among them, where they stand by name
 };
 
 // The program's own experiments, in its resources.

@@ -63,6 +63,8 @@ QString LessonGallery::Description(const LessonExperiment& experiment) {
 }
 
 QString LessonGallery::ListedTitle(const LessonEntry& entry) const {
+    //: %1 is the name of an experiment's file that could not be read.
+    if (!entry.Readable()) return tr("%1 (не читается)").arg(QFileInfo(entry.source).fileName());
     //: %1 is the title of a lesson experiment the teacher saved.
     return entry.own ? tr("%1 (свой опыт)").arg(Title(entry.experiment)) : Title(entry.experiment);
 }
@@ -89,9 +91,9 @@ LessonGallery::LessonGallery(std::vector<LessonEntry> entries, QWidget* parent)
     description_->setMinimumSize(440, 300);
     descriptionLabel->setBuddy(description_);
 
-    auto* load = new QPushButton(tr("Загрузить"), this);
-    load->setObjectName(QStringLiteral("LoadButton"));
-    load->setDefault(true);
+    load_ = new QPushButton(tr("Загрузить"), this);
+    load_->setObjectName(QStringLiteral("LoadButton"));
+    load_->setDefault(true);
     auto* cancel = new QPushButton(tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setAutoDefault(false);
@@ -118,21 +120,18 @@ LessonGallery::LessonGallery(std::vector<LessonEntry> entries, QWidget* parent)
     columns->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(load);
+    buttons->addWidget(load_);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
 
     connect(list_, &QListWidget::currentRowChanged, this, [this] { ShowDescription(); });
-    connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
-    connect(load, &QPushButton::clicked, this, &QDialog::accept);
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { Load_Click(); });
+    connect(load_, &QPushButton::clicked, this, [this] { Load_Click(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(rename_, &QPushButton::clicked, this, [this] { Rename_Click(); });
     connect(delete_, &QPushButton::clicked, this, [this] { DeleteSelected(); });
-    connect(list_, &QListWidget::currentRowChanged, load,
-            [this, load] { load->setEnabled(SelectedIndex() >= 0); });
-    load->setEnabled(!entries_.empty());
 
     Select(0);
     list_->setFocus();
@@ -142,6 +141,17 @@ int LessonGallery::SelectedIndex() const {
     return list_->currentRow();
 }
 
+const LessonEntry* LessonGallery::Selected() const {
+    const int index = SelectedIndex();
+    if (index < 0 || index >= static_cast<int>(entries_.size())) return nullptr;
+    return &entries_[static_cast<std::size_t>(index)];
+}
+
+// A file that could not be read has nothing to load.
+void LessonGallery::Load_Click() {
+    if (const LessonEntry* entry = Selected(); entry != nullptr && entry->Readable()) accept();
+}
+
 void LessonGallery::Select(int index) {
     if (index >= 0 && index < list_->count()) list_->setCurrentRow(index);
     ShowDescription();
@@ -149,7 +159,9 @@ void LessonGallery::Select(int index) {
 
 void LessonGallery::Rename_Click() {
     const int index = SelectedIndex();
-    if (index < 0 || !entries_[static_cast<std::size_t>(index)].own) return;
+    if (index < 0 || !entries_[static_cast<std::size_t>(index)].own ||
+        !entries_[static_cast<std::size_t>(index)].Readable())
+        return;
     bool ok = false;
     const QString title = QInputDialog::getText(
         this, tr("Переименовать опыт"), tr("Новое название:"), QLineEdit::Normal,
@@ -161,7 +173,7 @@ bool LessonGallery::RenameSelected(const QString& title) {
     const int index = SelectedIndex();
     if (index < 0 || title.trimmed().isEmpty()) return false;
     LessonEntry& entry = entries_[static_cast<std::size_t>(index)];
-    if (!entry.own) return false;
+    if (!entry.own || !entry.Readable()) return false;
     LessonExperiment renamed = entry.experiment;
     renamed.title = title.trimmed().toStdString();
     if (!ui::SaveWholeFile(this, entry.source, QByteArray::fromStdString(FormatLessonExperiment(renamed)),
@@ -177,9 +189,14 @@ bool LessonGallery::DeleteSelected() {
     const int index = SelectedIndex();
     if (index < 0 || !entries_[static_cast<std::size_t>(index)].own) return false;
     const LessonEntry& entry = entries_[static_cast<std::size_t>(index)];
-    QMessageBox ask(QMessageBox::Question, ui::WindowCaption,
-                    tr("Удалить опыт «%1» вместе с его файлом параметров?").arg(Title(entry.experiment)),
-                    QMessageBox::Yes | QMessageBox::No, this);
+    // A file read no further than its fault names no parameter file, so it goes alone.
+    const bool namesParameters = !entry.experiment.parameterFile.empty();
+    QMessageBox ask(
+        QMessageBox::Question, ui::WindowCaption,
+        namesParameters
+            ? tr("Удалить опыт «%1» вместе с его файлом параметров?").arg(Title(entry.experiment))
+            : tr("Удалить файл опыта «%1», который не читается?").arg(QFileInfo(entry.source).fileName()),
+        QMessageBox::Yes | QMessageBox::No, this);
     ask.setObjectName(QStringLiteral("DeleteLessonQuestion"));
     ask.setDefaultButton(QMessageBox::No);
     if (ask.exec() != QMessageBox::Yes) return false;
@@ -199,7 +216,7 @@ bool LessonGallery::DeleteSelected() {
                        .dir()
                        .filePath(QString::fromStdString(other.experiment.parameterFile)) == parameters;
     });
-    if (!shared) QFile::remove(parameters);
+    if (namesParameters && !shared) QFile::remove(parameters);
     entries_.erase(entries_.begin() + index);
     delete list_->takeItem(index);
     ShowDescription();
@@ -207,16 +224,22 @@ bool LessonGallery::DeleteSelected() {
 }
 
 void LessonGallery::ShowDescription() {
-    const int index = SelectedIndex();
-    const bool own = index >= 0 && index < static_cast<int>(entries_.size()) &&
-                     entries_[static_cast<std::size_t>(index)].own;
-    rename_->setEnabled(own);
+    const LessonEntry* entry = Selected();
+    const bool own = entry != nullptr && entry->own;
+    const bool readable = entry != nullptr && entry->Readable();
+    load_->setEnabled(readable);
+    rename_->setEnabled(own && readable);
     delete_->setEnabled(own);
-    if (index < 0 || index >= static_cast<int>(entries_.size())) {
+    if (entry == nullptr) {
         description_->clear();
         return;
     }
-    const LessonExperiment& experiment = entries_[static_cast<std::size_t>(index)].experiment;
+    if (!readable) {
+        description_->setHtml(QStringLiteral("<h3>%1</h3><p>%2</p>")
+                                  .arg(ListedTitle(*entry).toHtmlEscaped(), entry->error.toHtmlEscaped()));
+        return;
+    }
+    const LessonExperiment& experiment = entry->experiment;
     //: %1 is the accuracy with its step, %2 the Sun's mode: held ("Off") or free ("On").
     const QString settings = tr("Точность решения: %1. Солнце: %2.")
                                  .arg(AccuracyText(experiment.accuracy), SunText(experiment.sun));

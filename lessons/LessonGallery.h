@@ -12,7 +12,9 @@ namespace orvane {
 
 // «Опыты для урока»: the prepared experiments listed on the left (a teacher's own after the built-in ones,
 // marked so), the chosen one's description on the right, «Загрузить» (Enter, or a double click) and
-// «Отмена» (Escape); a teacher's own can be renamed and deleted here.
+// «Отмена» (Escape); a teacher's own can be renamed and deleted here. A file that could not be read is
+// listed by its name and marked so, with what is wrong in place of the description; it cannot be loaded,
+// and a teacher's own can be deleted.
 class LessonGallery : public QDialog {
     Q_OBJECT
   public:
@@ -36,9 +38,13 @@ class LessonGallery : public QDialog {
   private:
     void ShowDescription();
     QString ListedTitle(const LessonEntry& entry) const;
+    // The chosen entry, null when none is.
+    const LessonEntry* Selected() const;
     void Rename_Click();
+    void Load_Click();
 
     std::vector<LessonEntry> entries_;
+    QPushButton* load_ = nullptr;
     QPushButton* rename_ = nullptr;
     QPushButton* delete_ = nullptr;
     QListWidget* list_ = nullptr;

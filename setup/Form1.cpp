@@ -5,10 +5,6 @@
 #include "BodyNames.h"
 #include "ControlLayout.h"
 #include "ExperimentStart.h"
-#include "Form2.h"
-#include "Form3.h"
-#include "HelpKey.h"
-#include "MeasurementsController.h"
 #include "NumberText.h"
 #include "OptionGroup.h"
 #include "ParameterFile.h"
@@ -26,6 +22,7 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <utility>
 
 namespace orvane {
 
@@ -100,23 +97,7 @@ Form1::Form1(SimState& state, QWidget* parent)
     BuildFileCommands();
     BuildLanguageCommand();
     BuildMethodCommand();
-    new HelpKey(*this);
     ui::Guarded(this, nullptr, [this] { Form_Load(); });
-}
-
-// The experiment and help windows are top-level windows without a parent: the set-up window, which
-// lives as long as the program, deletes those still open. A window closed before has deleted itself.
-Form1::~Form1() {
-    if (form2_ != nullptr) form2_->removeEventFilter(this);
-    delete form2_.data();
-    delete form3_.data();
-}
-
-Form2* Form1::ExperimentWindow() const {
-    return form2_;
-}
-Form3* Form1::HelpWindow() const {
-    return form3_;
 }
 
 void Form1::BuildLayout() {
@@ -271,32 +252,15 @@ void Form1::LoadExperiment(const Experiment& experiment) {
     if (experiment.digits == Digits::Computed) ShowPlanetsReadably();
 }
 
-namespace {
-// A window closed by its frame is deleted once the event loop gets to it; until then it only lies
-// hidden. A start in between must create a window afresh rather than show the one about to go.
-template <typename Window>
-void ForgetIfClosed(QPointer<Window>& window) {
-    if (window != nullptr && window->isHidden()) window = nullptr;
-}
-} // namespace
-
+// The Sun's mode a load left pending goes with this start and no further.
 void Form1::Command1_Click() {
     PrepareExperimentStart(state_);
-    ForgetIfClosed(form2_);
-    if (form2_ == nullptr) {
-        form2_ = new Form2(state_, this);
-        form2_->installEventFilter(this); // its closing may end the program, see eventFilter
-        measure::AttachMeasurements(*form2_);
-    }
-    form2_->StartFrom(state_);
-    ApplyNextStartSunMode();
-    ui::ShowModeless(form2_);
+    const std::optional<SunMode> sun = std::exchange(nextSunMode_, std::nullopt);
+    if (others_ != nullptr) others_->StartExperiment(sun);
 }
 
 void Form1::Command8_Click() {
-    ForgetIfClosed(form3_);
-    if (form3_ == nullptr) form3_ = new Form3;
-    ui::ShowModeless(form3_);
+    if (others_ != nullptr) others_->OpenHelp();
 }
 
 void Form1::Option10_Click() {
@@ -315,14 +279,13 @@ void Form1::Option14_Click() {
     state_.Options.StepDelayMs = FastStepDelayMs;
 }
 
-// Closing only hides the window while the experiment window is open: its table, options and state wait
-// for the experiment window's save-and-return, which shows it again without loading it anew. Without an
-// experiment window nothing could bring it back, so closing it closes the help and every other window
-// and the program ends.
+// Closing only hides the window: its table, options and state may still wait for the experiment window's
+// save-and-return, which shows it again without loading it anew. Whether the program ends with it is
+// the composition's to decide.
 void Form1::closeEvent(QCloseEvent* event) {
     StopOrbitRun();
     event->accept();
-    if (!ExperimentWindowOpen()) ui::CloseOtherWindows(this);
+    if (others_ != nullptr) others_->SetupClosed();
 }
 
 } // namespace orvane

@@ -3,9 +3,9 @@
 #include "Bodies.h"
 #include "Experiment.h"
 #include "LessonExperiment.h"
+#include "OtherWindows.h"
 #include "SimState.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -16,13 +16,6 @@ class QMenu;
 class QLineEdit;
 class QRadioButton;
 
-class QMenu;
-
-namespace orvane {
-class Form2;
-class Form3;
-} // namespace orvane
-
 namespace orvane::ui {
 class PictureBox;
 class VbTimer;
@@ -32,12 +25,12 @@ namespace orvane {
 
 // The set-up window: the parameter table of the eleven bodies, two preview screens, the data-set and
 // file commands, the accuracy and slow-down options, moving a planet along its orbit, and the start of
-// an experiment.
+// an experiment. The other windows are the program's composition's (see OtherWindows): this window
+// asks for them and never creates or owns one.
 class Form1 : public QWidget {
     Q_OBJECT
   public:
     explicit Form1(SimState& state, QWidget* parent = nullptr);
-    ~Form1() override;
 
     // Controls, under the names the handlers use. Column k of a row shows body k + 1; Text1 has no
     // cells for the Sun (0) and the asteroid (10).
@@ -113,10 +106,8 @@ class Form1 : public QWidget {
     // waits for the next start.
     void LoadExperiment(const Experiment& experiment);
 
-    Form2* ExperimentWindow() const;
-    // The experiment window is on the screen (perhaps minimized), not closed.
-    bool ExperimentWindowOpen() const;
-    Form3* HelpWindow() const;
+    // The program's other windows, which the set-up window's commands ask for; none at first.
+    void SetOtherWindows(OtherWindows* windows) { others_ = windows; }
     // The body of the repositioning run under way, 0 when none runs.
     Integer OrbitRunPlanet() const { return orbitPlanet_; }
     // Where the parameter file is read and written.
@@ -124,7 +115,6 @@ class Form1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
@@ -139,7 +129,6 @@ class Form1 : public QWidget {
     void BuildFileCommands();
     void FillRecentFilesMenu();
     void OpenRecentFile(const QString& path);
-    void ApplyNextStartSunMode();
     bool LoadParameterFileFrom(const QString& path);
     bool SaveParameterFileTo(const QString& path);
     // A parameter file keeps no masses: while a planet's differs from the real one, the user chooses
@@ -155,8 +144,7 @@ class Form1 : public QWidget {
     bool TakeOverSunAndAsteroid();
 
     SimState& state_;
-    QPointer<Form2> form2_;
-    QPointer<Form3> form3_;
+    OtherWindows* others_ = nullptr;
     QString parameterFile_;
 
     // A repositioning run keeps its own planet and its own four-component state, apart from the shared

@@ -5,10 +5,8 @@
 #include "BodyTableRows.h"
 #include "ErrorText.h"
 #include "Form1.h"
-#include "Form2.h"
 #include "Guard.h"
 #include "LessonCatalogue.h"
-#include "LessonGallery.h"
 #include "MessageBox.h"
 #include "PictureBox.h"
 #include "RecentFiles.h"
@@ -21,7 +19,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -169,16 +166,7 @@ void Form1::OpenFileAtStart(const QString& path) {
 }
 
 void Form1::Lessons_Click() {
-    LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder, UserLessonFolder()});
-    if (!catalogue.problems.isEmpty())
-        ui::ShowMessage(this, tr("Не все опыты для урока удалось прочитать:\n%1")
-                                  .arg(catalogue.problems.join(QLatin1Char('\n'))));
-    LessonGallery gallery(std::move(catalogue.entries), this);
-    if (gallery.exec() != QDialog::Accepted) return;
-    const int index = gallery.SelectedIndex();
-    if (index < 0 || index >= static_cast<int>(gallery.Entries().size())) return;
-    const LessonEntry& entry = gallery.Entries()[static_cast<std::size_t>(index)];
-    LoadLesson(entry.experiment, entry.rows);
+    if (others_ != nullptr) others_->OpenLessons();
 }
 
 void Form1::LoadLesson(const LessonExperiment& experiment, const ParameterRows& rows) {
@@ -205,8 +193,8 @@ QString Form1::SaveLessonIn(const QString& folder, LessonExperiment lesson) {
 SunMode Form1::SunModeOfNextStart() const {
     if (nextSunMode_) return *nextSunMode_;
     // The experiment window holds the Sun when it first opens.
-    if (form2_ == nullptr) return SunMode::Held;
-    return form2_->Option2->isChecked() ? SunMode::Free : SunMode::Held;
+    const std::optional<SunMode> shown = others_ != nullptr ? others_->ExperimentSunMode() : std::nullopt;
+    return shown.value_or(SunMode::Held);
 }
 
 bool Form1::AgreeToSaveWithoutMasses() {
@@ -229,13 +217,6 @@ bool Form1::AgreeToSaveWithoutMasses() {
     ask.exec();
     if (ask.clickedButton() == asLesson) SaveAsLesson_Click();
     return ask.clickedButton() == anyway;
-}
-
-void Form1::ApplyNextStartSunMode() {
-    const std::optional<SunMode> mode = std::exchange(nextSunMode_, std::nullopt);
-    if (!mode || form2_ == nullptr) return;
-    QRadioButton* option = *mode == SunMode::Free ? form2_->Option2 : form2_->Option1;
-    if (!option->isChecked()) option->click();
 }
 
 } // namespace orvane

@@ -2,7 +2,6 @@
 // of both set-up screens, one entry per method of the core's table. It holds for the running program
 // only: every start of the program begins with Runge–Kutta. A lesson experiment may choose it too.
 #include "Form1.h"
-#include "Form2.h"
 #include "MethodNames.h"
 #include "PictureBox.h"
 
@@ -38,7 +37,7 @@ void Form1::MethodMenu_Click(SolverMethod method) {
 void Form1::ShowMethodChoice() {
     for (QAction* action : MethodMenu->actions())
         action->setChecked(action->data().toInt() == static_cast<int>(state_.Options.Method));
-    if (form2_ != nullptr) form2_->ShowMethod();
+    if (others_ != nullptr) others_->ShowMethod();
 }
 
 void Form1::ShowMethodTexts() {

@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
     Click(&setup, "Command7");
     save(&setup, "setup-window");
 
-    orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.windows);
     Click(experiment, "Command4");
     for (int k = 0; k < 1100; ++k)
         experiment->Command1_Click();
@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
     save(measurements, "measurements-window");
 
     Click(&setup, "Command8");
-    save(setup.HelpWindow(), "help-window");
+    save(program.windows.HelpWindow(), "help-window");
 
     orvane::DateDialog dateDialog(&setup, QDate(2026, 12, 7));
     dateDialog.show();

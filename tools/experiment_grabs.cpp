@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     Click(&setup, "Command7");
     Save(&setup, folder, "setup");
 
-    orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.windows);
     Save(experiment, folder, "experiment-opened");
     Click(experiment, "Command4");
     Ticks(experiment, 400);

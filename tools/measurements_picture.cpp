@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     setup.findChild<QLineEdit*>(QStringLiteral("Text2(10)"))->setText(QStringLiteral("0"));
     Click(&setup, "Option15");
     Click(&setup, "Command6");
-    orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.windows);
     Click(experiment, "Command4");
     constexpr int TicksPerYear = 183; // steps of two days
     for (int k = 0; k < 10 * TicksPerYear; ++k)

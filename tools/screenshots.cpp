@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     Click(&setup, "Command7");
     SaveGrab(&setup, outDir, QStringLiteral("setup-window"));
 
-    orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(program.windows);
     Click(experiment, "Command4");
     for (int k = 0; k < ticks; ++k)
         experiment->Command1_Click();
@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     // For a class: names beside the bodies, the trails kept through a zoom in on the inner planets.
     {
         orvane::driver::Program classProgram;
-        orvane::Form2* shown = orvane::driver::StartExperiment(classProgram.setup);
+        orvane::Form2* shown = orvane::driver::StartExperiment(classProgram.windows);
         auto* options = shown->findChild<orvane::ScreenOptionsController*>();
         options->SetOptions({.bodyNames = true, .keepTrails = true, .keys = true, .largeMarks = false});
         Click(shown, "Command4");
@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
     // the Sun to Mars, on the inner planets after two years.
     {
         orvane::driver::Program lawsProgram;
-        orvane::Form2* shown = orvane::driver::StartExperiment(lawsProgram.setup);
+        orvane::Form2* shown = orvane::driver::StartExperiment(lawsProgram.windows);
         shown->findChild<orvane::ScreenOptionsController*>()->SetOptions({});
         auto* laws = shown->findChild<orvane::ScreenLawsController*>();
         orvane::laws::LawsChoice all;
@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
     SaveGrab(&setup, outDir, QStringLiteral("setup-window-orbit"));
 
     Click(&setup, "Command8");
-    SaveGrab(setup.HelpWindow(), outDir, QStringLiteral("help-window"));
+    SaveGrab(program.windows.HelpWindow(), outDir, QStringLiteral("help-window"));
 
     // The planets as they stand today, and the dialog that chose the date, as a Russian desktop shows it.
     const QDate today = orvane::DateDialog::DefaultDate(QDate::currentDate());

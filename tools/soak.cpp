@@ -7,6 +7,7 @@
 #include "Bodies.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "ProgramWindows.h"
 #include "SimState.h"
 #include "VbSlider.h"
 #include "VbTimer.h"
@@ -35,7 +36,8 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir dir;
     orvane::SimState state;
-    orvane::Form1 setup(state);
+    orvane::ProgramWindows windows(state);
+    orvane::Form1& setup = windows.Setup();
     setup.SetParameterFilePath(dir.filePath(QStringLiteral("orvane1.dat")));
     setup.show();
 
@@ -43,7 +45,7 @@ int main(int argc, char* argv[]) {
         20); // any message box is a failure of the run: note it and answer it
     const QStringList& errors = watchdog.texts;
 
-    orvane::Form2* experiment = orvane::driver::StartExperiment(setup);
+    orvane::Form2* experiment = orvane::driver::StartExperiment(windows);
     long ticks = 0;
     QObject::connect(experiment->Timer1, &orvane::ui::VbTimer::Timer, [&ticks] { ++ticks; });
     Click(experiment, "Command1");

@@ -9,6 +9,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "ProgramWindows.h"
 #include "StateLayout.h"
 #include "VbTimer.h"
 
@@ -46,7 +47,8 @@ double Number(const QString& text) {
 
 struct DateCommand : ::testing::Test {
     SimState state;
-    Form1 form{state};
+    ProgramWindows windows{state};
+    Form1& form = windows.Setup();
 
     void SetUp() override { form.show(); }
     void TearDown() override { form.Command5_Click(); }
@@ -227,10 +229,11 @@ TEST_F(DateCommand, LoadingFillsTheTableLikeThe2000DataSet) {
     }
     // The experiment starts from the full values, not from what the cells show.
     Click(&form, "Command1");
-    ASSERT_NE(form.ExperimentWindow(), nullptr);
-    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(state::X(body::Mars, body::Count)), state.BodyX(5));
-    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(state::Vx(body::Mars, body::Count)), state.BodyVx(5));
-    form.ExperimentWindow()->close();
+    ASSERT_NE(windows.ExperimentWindow(), nullptr);
+    EXPECT_EQ(windows.ExperimentWindow()->Run().StateVec(state::X(body::Mars, body::Count)), state.BodyX(5));
+    EXPECT_EQ(windows.ExperimentWindow()->Run().StateVec(state::Vx(body::Mars, body::Count)),
+              state.BodyVx(5));
+    windows.ExperimentWindow()->close();
     // Every column is rewritten from the body table, the Sun's and the asteroid's too.
     EXPECT_EQ(TextOf(&form, "Text3(0)"), "0");
     EXPECT_EQ(TextOf(&form, "Text5(0)"), "0");

@@ -282,7 +282,8 @@ namespace {
 // A 320-digit number typed into the Sun's mass is quoted shortened, so its message keeps a usual width.
 TEST(ErrorText, ALongTypedInputIsQuotedShortened) {
     SimState state;
-    Form1 form(state);
+    ProgramWindows windows(state);
+    Form1& form = windows.Setup();
     form.show();
     auto* mass = test::Find<QLineEdit>(&form, "Text2(0)");
     mass->setText(QString(320, u'3') + u'x');

@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "ProgramWindows.h"
 #include "StateLayout.h"
 #include "Twips.h"
 #include "VbTimer.h"
@@ -20,7 +21,8 @@ namespace {
 struct SetupCommands : ::testing::Test {
     QTemporaryDir dir;
     SimState state;
-    Form1 form{state};
+    ProgramWindows windows{state};
+    Form1& form = windows.Setup();
     QString file;
 
     void SetUp() override {
@@ -30,7 +32,7 @@ struct SetupCommands : ::testing::Test {
     }
     void TearDown() override {
         form.Command5_Click();
-        if (Form2* experiment = form.ExperimentWindow()) experiment->close();
+        if (Form2* experiment = windows.ExperimentWindow()) experiment->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void WriteFile(const QByteArray& text) {
@@ -238,7 +240,7 @@ TEST_F(SetupCommands, MovingAPlanetAlongItsOrbit) {
     EXPECT_EQ(state.BodyX(3), stoppedX);
     // A later experiment starts where the planet stopped.
     Click(&form, "Command1");
-    EXPECT_EQ(form.ExperimentWindow()->Run().StateVec(state::X(body::Venus, body::Count)), stoppedX);
+    EXPECT_EQ(windows.ExperimentWindow()->Run().StateVec(state::X(body::Venus, body::Count)), stoppedX);
 }
 
 TEST_F(SetupCommands, TrailInThePlanetsColourAndDisplayedValuesTruncatedTowardZero) {
@@ -285,8 +287,8 @@ TEST_F(SetupCommands, TheRunKeepsItsPlanetWhateverElseLoopsOverTheBodies) {
     const double saturnX = state.BodyX(7);
     Click(&form, "Command7"); // leaves the shared loop index past the last body
     Click(&form, "Command1"); // and so does the experiment
-    form.ExperimentWindow()->Command4_Click();
-    Click(form.ExperimentWindow(), "Command1");
+    windows.ExperimentWindow()->Command4_Click();
+    Click(windows.ExperimentWindow(), "Command1");
     Click(&form, "Option7"); // another choice takes effect only at the next "Изменить"
     const double jupiterX = state.BodyX(6);
     form.Timer1_Timer();

@@ -3,6 +3,7 @@
 #include "Bodies.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "ProgramWindows.h"
 #include "StateLayout.h"
 #include "Twips.h"
 
@@ -18,13 +19,14 @@ using test::TextOf;
 
 struct SetupWindow : ::testing::Test {
     SimState state;
-    Form1 form{state};
+    ProgramWindows windows{state};
+    Form1& form = windows.Setup();
     void SetUp() override {
         form.show();
         QApplication::processEvents();
     }
     void TearDown() override {
-        if (Form2* experiment = form.ExperimentWindow()) experiment->close();
+        if (Form2* experiment = windows.ExperimentWindow()) experiment->close();
         QApplication::processEvents();
     }
 };
@@ -110,15 +112,16 @@ TEST_F(SetupWindow, StartingAnExperimentPacksAndZeroesTheClocks) {
     EXPECT_EQ(state.ElapsedDaysRem, 0);
     EXPECT_EQ(state.StateVec(state::X(body::Earth, body::Count)), 12821e6);
     EXPECT_EQ(state.LoopI, 12);
-    ASSERT_NE(form.ExperimentWindow(), nullptr);
-    EXPECT_TRUE(form.ExperimentWindow()->isVisible());
+    ASSERT_NE(windows.ExperimentWindow(), nullptr);
+    EXPECT_TRUE(windows.ExperimentWindow()->isVisible());
 }
 
 TEST(SetupWindowLocale, RussianDecimalComma) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     SimState state;
-    Form1 form(state);
+    ProgramWindows windows(state);
+    Form1& form = windows.Setup();
     EXPECT_EQ(TextOf(&form, "Text2(1)"), "5,55");
     EXPECT_EQ(TextOf(&form, "Text2(0)"), "33316600");
     EXPECT_EQ(TextOf(&form, "Text5(1)"), "-55414");

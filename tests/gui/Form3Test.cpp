@@ -2,6 +2,7 @@
 
 #include "Form1.h"
 #include "Form3.h"
+#include "ProgramWindows.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -15,10 +16,11 @@ using test::Find;
 
 TEST(HelpWindow, OpensWithTheWholeTextOnceAndAgain) {
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.show();
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Orvane2.0");
@@ -71,16 +73,16 @@ TEST(HelpWindow, OpensWithTheWholeTextOnceAndAgain) {
     EXPECT_EQ(text->toPlainText(), shown);
 
     Click(&setup, "Command8"); // open: only brought forward
-    EXPECT_EQ(setup.HelpWindow(), help.data());
+    EXPECT_EQ(windows.HelpWindow(), help.data());
 
     Click(help, "Command1");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(help, nullptr);
     Click(&setup, "Command8");
-    ASSERT_NE(setup.HelpWindow(), nullptr);
-    EXPECT_EQ(setup.HelpWindow()->HelpText(), built);
-    EXPECT_EQ(Find<QPlainTextEdit>(setup.HelpWindow(), "Text1")->toPlainText(), shown);
-    setup.HelpWindow()->close();
+    ASSERT_NE(windows.HelpWindow(), nullptr);
+    EXPECT_EQ(windows.HelpWindow()->HelpText(), built);
+    EXPECT_EQ(Find<QPlainTextEdit>(windows.HelpWindow(), "Text1")->toPlainText(), shown);
+    windows.HelpWindow()->close();
 }
 
 } // namespace
@@ -93,10 +95,11 @@ namespace {
 // in a table of two columns, in both languages.
 TEST(HelpWindow, TheGuideCoversTheWholeProgramWithEveryKeyInATable) {
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.show();
     setup.Command8_Click(); // «Справка», as in the case above
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     const QString shown = Find<QPlainTextEdit>(help, "Text1")->toPlainText();
     const QString guide = shown.mid(shown.indexOf("ВСЯ ПРОГРАММА"));

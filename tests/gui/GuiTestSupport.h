@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "ProgramWindows.h"
 #include "SimState.h"
 
 #include <QAbstractButton>
@@ -138,7 +139,8 @@ struct Surface {
 // The set-up window on the screen and the experiment window its "Старт" opened.
 struct ExperimentFixture : ::testing::Test {
     SimState state;
-    Form1 setup{state};
+    ProgramWindows windows{state};
+    Form1& setup = windows.Setup();
     QPointer<Form2> form;
 
     void SetUp() override {
@@ -150,7 +152,7 @@ struct ExperimentFixture : ::testing::Test {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void Start() {
-        form = driver::StartExperiment(setup);
+        form = driver::StartExperiment(windows);
         ASSERT_NE(form, nullptr);
     }
     // Ticks without the timer: the run is paused first, so only these steps happen.

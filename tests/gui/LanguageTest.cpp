@@ -102,14 +102,15 @@ struct InEnglish : ::testing::Test {
 
 TEST_F(InEnglish, EveryWindowAndDialogShowsEnglishOnlyAndItsCaptionsFit) {
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.show();
     ExpectNoCyrillic(&setup);
     test::ExpectCaptionsFit(&setup);
     EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start Experiment");
     EXPECT_EQ(Find<QRadioButton>(&setup, "Option15")->text(), "Sun");
 
-    Form2* experiment = driver::StartExperiment(setup);
+    Form2* experiment = driver::StartExperiment(windows);
     ASSERT_NE(experiment, nullptr);
     ExpectNoCyrillic(experiment);
     test::ExpectCaptionsFit(experiment);
@@ -121,7 +122,7 @@ TEST_F(InEnglish, EveryWindowAndDialogShowsEnglishOnlyAndItsCaptionsFit) {
     EXPECT_EQ(measurements->windowTitle(), "Measurements — Orvane2.0");
 
     Click(&setup, "Command8");
-    Form3* help = setup.HelpWindow();
+    Form3* help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     ExpectNoCyrillic(help);
     test::ExpectCaptionsFit(help);
@@ -134,7 +135,8 @@ TEST_F(InEnglish, EveryWindowAndDialogShowsEnglishOnlyAndItsCaptionsFit) {
 
 TEST_F(InEnglish, MessagesAreEnglish) {
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     QTemporaryDir dir;
     setup.SetParameterFilePath(dir.filePath("orvane1.dat"));
     setup.show();
@@ -180,7 +182,8 @@ TEST(Language, TheDesktopDecidesUntilAChoiceIsRemembered) {
     EXPECT_EQ(ui::CurrentLanguage(), ui::Language::English);
     SimState state;
     {
-        Form1 setup(state);
+        ProgramWindows windows(state);
+        Form1& setup = windows.Setup();
         EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start Experiment");
     }
     ASSERT_TRUE(ui::ApplyStartupLanguage(QString(), {"ru-RU"}));
@@ -188,7 +191,8 @@ TEST(Language, TheDesktopDecidesUntilAChoiceIsRemembered) {
     EXPECT_EQ(ui::SavedLanguage(), std::nullopt); // the desktop's language is not remembered as a choice
 
     {
-        Form1 setup(state);
+        ProgramWindows windows(state);
+        Form1& setup = windows.Setup();
         setup.show();
         setup.findChild<QAction*>("LanguageEnglish")->trigger();
     }
@@ -199,7 +203,8 @@ TEST(Language, TheDesktopDecidesUntilAChoiceIsRemembered) {
     ASSERT_TRUE(ui::ApplyStartupLanguage(QString(), {"ru-RU"}));
     EXPECT_EQ(ui::CurrentLanguage(), ui::Language::English);
     {
-        Form1 setup(state);
+        ProgramWindows windows(state);
+        Form1& setup = windows.Setup();
         EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Start Experiment");
         EXPECT_TRUE(setup.findChild<QAction*>("LanguageEnglish")->isChecked());
     }
@@ -208,7 +213,8 @@ TEST(Language, TheDesktopDecidesUntilAChoiceIsRemembered) {
     EXPECT_EQ(ui::CurrentLanguage(), ui::Language::Russian);
     EXPECT_EQ(ui::SavedLanguage(), ui::Language::English);
     {
-        Form1 setup(state);
+        ProgramWindows windows(state);
+        Form1& setup = windows.Setup();
         EXPECT_EQ(Find<QPushButton>(&setup, "Command1")->text(), "Начать эксперимент");
         EXPECT_EQ(Find<QRadioButton>(&setup, "Option5")->text(), "Юпитер");
         EXPECT_TRUE(setup.findChild<QAction*>("LanguageRussian")->isChecked());
@@ -225,9 +231,10 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
     QTemporaryDir dir;
     ui::UseSettingsFile(dir.filePath("orvane.conf"));
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.show();
-    Form2* experiment = driver::StartExperiment(setup);
+    Form2* experiment = driver::StartExperiment(windows);
     ASSERT_NE(experiment, nullptr);
     experiment->Slider2->setValue(5000); // "Размеры экрана = 5000 млн.км"
     auto* bodyNames = experiment->findChild<QAction*>("BodyNamesAction");
@@ -264,7 +271,7 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
         EXPECT_FALSE(HasCyrillic(screen->toolTip())) << screen->toolTip().toStdString();
     }
     EXPECT_TRUE(screenNames().contains("Sun")) << screenNames().join(',').toStdString();
-    EXPECT_TRUE(setup.HelpWindow()->HelpText().startsWith("    When the program starts"));
+    EXPECT_TRUE(windows.HelpWindow()->HelpText().startsWith("    When the program starts"));
     ExpectNoCyrillic(experiment);
     test::ExpectCaptionsFit(&setup);
 
@@ -278,10 +285,10 @@ TEST(Language, AChangeShowsEveryOpenWindowInTheNewLanguageAtOnce) {
     EXPECT_TRUE(experiment->Picture1->toolTip().contains("PageDown"));
     EXPECT_EQ(Find<QLabel>(&setup, "Label8")->text(),
               "   Задайте параметры    астероида      (если они          есть)");
-    EXPECT_TRUE(setup.HelpWindow()->HelpText().startsWith("    При загрузке"));
+    EXPECT_TRUE(windows.HelpWindow()->HelpText().startsWith("    При загрузке"));
     EXPECT_EQ(ui::SavedLanguage(), ui::Language::Russian);
     experiment->close();
-    setup.HelpWindow()->close();
+    windows.HelpWindow()->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

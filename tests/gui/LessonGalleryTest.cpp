@@ -8,11 +8,14 @@
 #include "LessonCatalogue.h"
 #include "LessonGallery.h"
 #include "PictureBox.h"
+#include "ProgramWindows.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -45,20 +48,21 @@ const QStringList Titles{"Солнечная система на 1.1.2000 без
 
 struct Gallery : ::testing::Test {
     SimState state;
-    Form1 form{state};
+    ProgramWindows windows{state};
+    Form1& form = windows.Setup();
     void SetUp() override { form.show(); }
     void TearDown() override {
         form.Command5_Click();
-        if (form.ExperimentWindow() != nullptr) form.ExperimentWindow()->close();
+        if (windows.ExperimentWindow() != nullptr) windows.ExperimentWindow()->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
 TEST(LessonCatalogueFiles, TheTenExperimentsReadWithTwoToSixSentencesEach) {
     const LessonCatalogue catalogue = ReadLessonCatalogue({BuiltInLessonFolder});
-    EXPECT_TRUE(catalogue.problems.isEmpty()) << catalogue.problems.join('\n').toStdString();
     ASSERT_EQ(catalogue.entries.size(), 10u);
     for (std::size_t k = 0; k < catalogue.entries.size(); ++k) {
+        EXPECT_TRUE(catalogue.entries[k].Readable()) << catalogue.entries[k].error.toStdString();
         const LessonExperiment& e = catalogue.entries[k].experiment;
         EXPECT_EQ(LessonGallery::Title(e), Titles[static_cast<int>(k)]);
         const QString text = LessonGallery::Description(e);
@@ -97,7 +101,8 @@ TEST(LessonCatalogueFiles, InEnglishTheGalleryShowsEveryExperimentInEnglish) {
     EXPECT_EQ(titles[5], "A comet");
 
     SimState state;
-    Form1 form(state);
+    ProgramWindows windows(state);
+    Form1& form = windows.Setup();
     form.show();
     GalleryHand hand([&](LessonGallery* dialog) {
         auto* list = Find<QListWidget>(dialog, "ExperimentList");
@@ -136,12 +141,24 @@ TEST(LessonCatalogueFiles, ATeachersOwnFileIsReadAndAMistakeNamedByFileAndLine) 
     write("1 мой.experiment", "title = Мой опыт\nparameters = мой опыт.dat\n"
                               "masses = 1 2 3 4 5 6 7 8 9 10 0\ndescription = Раз. Два.\n");
     write("2 ошибка.experiment", "title = Ошибка\nparameters = мой опыт.dat\nmasses = 1 2\n");
+    write("3 без параметров.experiment",
+          "title = Без параметров\nparameters = нет такого.dat\nmasses = 1 2 3 4 5 6 7 8 9 10 0\n");
     const LessonCatalogue catalogue = ReadLessonCatalogue({dir.path()});
-    ASSERT_EQ(catalogue.entries.size(), 1u);
+    // The unreadable ones are listed where their names put them, each with what is wrong.
+    ASSERT_EQ(catalogue.entries.size(), 3u);
     EXPECT_EQ(catalogue.entries[0].experiment.title, "Мой опыт");
-    ASSERT_EQ(catalogue.problems.size(), 1);
-    EXPECT_TRUE(catalogue.problems[0].contains("2 ошибка.experiment, строка 3"))
-        << catalogue.problems[0].toStdString();
+    EXPECT_TRUE(catalogue.entries[0].Readable());
+    const LessonEntry& bad = catalogue.entries[1];
+    EXPECT_FALSE(bad.Readable());
+    EXPECT_TRUE(bad.own);
+    EXPECT_EQ(QFileInfo(bad.source).fileName(), "2 ошибка.experiment");
+    EXPECT_TRUE(bad.error.contains("2 ошибка.experiment, строка 3: нужны одиннадцать масс"))
+        << bad.error.toStdString();
+    EXPECT_TRUE(bad.experiment.parameterFile.empty()); // read no further than its fault
+    const LessonEntry& lost = catalogue.entries[2];
+    EXPECT_FALSE(lost.Readable());
+    EXPECT_EQ(lost.experiment.title, "Без параметров");
+    EXPECT_TRUE(lost.error.contains("нет такого.dat")) << lost.error.toStdString();
 }
 
 TEST_F(Gallery, OfferedOnCtrlLAndInBothScreensMenus) {
@@ -183,7 +200,7 @@ TEST_F(Gallery, ListsTheExperimentsAndDescribesTheChosenOne) {
         test::ExpectCaptionsFit(dialog);
         QTest::keyClick(list, Qt::Key_Escape);
     });
-    Form2* experiment = driver::StartExperiment(form);
+    Form2* experiment = driver::StartExperiment(windows);
     ASSERT_NE(experiment, nullptr);
     experiment->Option2->click(); // the Sun released by the user
     const SimState before = state;
@@ -224,7 +241,7 @@ TEST_F(Gallery, EnterLoadsTheExperimentItsAccuracyAndTheSunsModeForTheNextStart)
     EXPECT_NE(state.BodyVx(1), 0); // the Sun moves so that the centre of mass stays put
     EXPECT_EQ(TextOf(&form, "Text2(5)"), "31810");
 
-    Form2* experiment = driver::StartExperiment(form);
+    Form2* experiment = driver::StartExperiment(windows);
     ASSERT_NE(experiment, nullptr);
     EXPECT_TRUE(experiment->Option2->isChecked());
     EXPECT_EQ(experiment->Run().Options.SunHeld, SunMode::Free);
@@ -255,6 +272,108 @@ TEST_F(Gallery, TheSolarSystemOf2000KeepsItsDateForTheRealSky) {
     EXPECT_EQ(*state.DataSetDate, (CalendarDate{2000, 1, 1}));
     EXPECT_EQ(TextOf(&form, "Text1(3)"), test::Decimal("98.5"));
     EXPECT_EQ(TextOf(&form, "Text3(3)"), "-22434");
+}
+
+// The teacher's experiments folder of the program's own data folder, here a temporary one of the test's.
+struct OwnExperimentsFolder {
+    QTemporaryDir data;
+    QByteArray before = qgetenv("XDG_DATA_HOME");
+    OwnExperimentsFolder() {
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        QDir().mkpath(UserLessonFolder());
+    }
+    ~OwnExperimentsFolder() { qputenv("XDG_DATA_HOME", before); }
+    OwnExperimentsFolder(const OwnExperimentsFolder&) = delete;
+    OwnExperimentsFolder& operator=(const OwnExperimentsFolder&) = delete;
+    QString Write(const QString& name, const QByteArray& text) const {
+        const QString path = QDir(UserLessonFolder()).filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        file.write(text);
+        return path;
+    }
+};
+
+// A teacher's file that cannot be read is not skipped, nor reported in a box of its own: Ctrl+L lists it
+// by its name, marked, after the built-in ones; its error, with the line and what to do, stands in place
+// of a description; nothing loads it (the button, Enter, a double click), and it can be deleted.
+TEST_F(Gallery, AnUnreadableFileIsListedWithItsErrorCannotBeLoadedAndCanBeDeleted) {
+    const OwnExperimentsFolder own;
+    ASSERT_TRUE(UserLessonFolder().startsWith(own.data.path())) << UserLessonFolder().toStdString();
+    const QString broken = own.Write("урок-7.experiment", "title = Урок 7\nописание без знака\n");
+    Click(&form, "Command2"); // the 1.1.2000 data set: what a load of the broken file would change
+    const SimState before = state;
+    bool checked = false;
+    const int last = static_cast<int>(Titles.size()); // the teacher's file, after the built-in ones
+    GalleryHand hand([&](LessonGallery* dialog) {
+        auto* list = Find<QListWidget>(dialog, "ExperimentList");
+        ASSERT_EQ(list->count(), last + 1);
+        EXPECT_EQ(list->item(last)->text(), "урок-7.experiment (не читается)");
+        dialog->Select(last);
+        const QString text = Find<QTextBrowser>(dialog, "ExperimentDescription")->toPlainText();
+        EXPECT_TRUE(text.startsWith("урок-7.experiment (не читается)")) << text.toStdString();
+        EXPECT_TRUE(
+            text.contains(QDir::toNativeSeparators(broken) + ", строка 2: нет знака «=». Запишите строку"))
+            << text.toStdString();
+        auto* load = Find<QPushButton>(dialog, "LoadButton");
+        EXPECT_FALSE(load->isEnabled());
+        EXPECT_FALSE(Find<QPushButton>(dialog, "RenameButton")->isEnabled()); // no title to rename
+        EXPECT_TRUE(Find<QPushButton>(dialog, "DeleteButton")->isEnabled());
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualItemRect(list->item(last)).center());
+        load->click();
+        EXPECT_TRUE(dialog->isVisible()) << "an unreadable file was taken for loading";
+        // A readable one next to it still loads as ever: the mark belongs to the broken file alone.
+        dialog->Select(last - 1);
+        EXPECT_TRUE(load->isEnabled());
+        EXPECT_FALSE(Find<QPushButton>(dialog, "DeleteButton")->isEnabled());
+        dialog->Select(last);
+        {
+            ++driver::LiveMessageCatchers(); // the question is answered here, by its own button
+            const auto answered = qScopeGuard([] { --driver::LiveMessageCatchers(); });
+            QTimer::singleShot(50, [] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    EXPECT_EQ(box->objectName(), "DeleteLessonQuestion");
+                    EXPECT_EQ(box->text(), "Удалить файл опыта «урок-7.experiment», который не читается?");
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
+            EXPECT_TRUE(dialog->DeleteSelected());
+        }
+        EXPECT_FALSE(QFile::exists(broken));
+        EXPECT_EQ(list->count(), last);
+        checked = true;
+        dialog->reject();
+    });
+    form.Lessons_Click();
+    ASSERT_TRUE(hand.opened);
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(state.BodyX == before.BodyX && state.BodyMassPct == before.BodyMassPct);
+    EXPECT_EQ(state.Options.TimeStep, before.Options.TimeStep);
+}
+
+// In English the mark and the error are English too.
+TEST_F(Gallery, InEnglishAnUnreadableFileIsMarkedAndItsErrorWordedInEnglish) {
+    const OwnExperimentsFolder own;
+    own.Write("lesson-7.experiment", "title = Lesson 7\nmasses = 1 2\n");
+    ui::ApplyLanguage(ui::Language::English);
+    const auto russianAgain = qScopeGuard([] { ui::ApplyLanguage(ui::Language::Russian); });
+    const int last = static_cast<int>(Titles.size()); // the teacher's file, after the built-in ones
+    GalleryHand hand([&](LessonGallery* dialog) {
+        auto* list = Find<QListWidget>(dialog, "ExperimentList");
+        ASSERT_EQ(list->count(), last + 1);
+        EXPECT_EQ(list->item(last)->text(), "lesson-7.experiment (unreadable)");
+        dialog->Select(last);
+        const QString text = Find<QTextBrowser>(dialog, "ExperimentDescription")->toPlainText();
+        EXPECT_TRUE(text.contains(", line 2: ")) << text.toStdString();
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))))
+            << text.toStdString();
+        EXPECT_FALSE(Find<QPushButton>(dialog, "LoadButton")->isEnabled());
+        dialog->reject();
+    });
+    form.Lessons_Click();
+    EXPECT_TRUE(hand.opened);
 }
 
 } // namespace

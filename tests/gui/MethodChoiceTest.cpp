@@ -8,6 +8,7 @@
 #include "LessonExperiment.h"
 #include "MeasurementsWindow.h"
 #include "PictureBox.h"
+#include "ProgramWindows.h"
 #include "Settings.h"
 #include "StateLayout.h"
 
@@ -24,9 +25,10 @@ using test::Find;
 
 struct MethodChoice : ::testing::Test {
     SimState state;
-    Form1 form{state};
+    ProgramWindows windows{state};
+    Form1& form = windows.Setup();
     void SetUp() override { form.show(); }
-    void TearDown() override { driver::CloseOpenedWindows(form); }
+    void TearDown() override { driver::CloseOpenedWindows(windows); }
 
     QMenu* MethodMenu(ui::PictureBox* screen) {
         QList<QAction*> actions;
@@ -58,7 +60,7 @@ TEST_F(MethodChoice, BothScreensOfferTheFourMethodsWithRungeKuttaChosenAtStart) 
 // The run is solved by the method chosen, from its next step; the experiment window's caption says so
 // (it keeps "Orvane2.0" for Runge–Kutta), and so does the measurements window.
 TEST_F(MethodChoice, TheChosenMethodSolvesTheRunAndTheWindowsNameIt) {
-    Form2* experiment = driver::StartExperiment(form);
+    Form2* experiment = driver::StartExperiment(windows);
     ASSERT_NE(experiment, nullptr);
     EXPECT_EQ(experiment->windowTitle(), "Orvane2.0");
     auto* euler = Find<QAction>(&form, "Method_euler");
@@ -102,7 +104,8 @@ TEST_F(MethodChoice, EveryStartOfTheProgramBeginsWithRungeKutta) {
         EXPECT_FALSE(key.contains("ethod", Qt::CaseInsensitive)) << key.toStdString();
 
     SimState nextState;
-    Form1 next{nextState};
+    ProgramWindows nextWindows{nextState};
+    Form1& next = nextWindows.Setup();
     EXPECT_EQ(nextState.Options.Method, SolverMethod::RungeKutta4);
     EXPECT_TRUE(Find<QAction>(&next, "Method_rk4")->isChecked());
 }

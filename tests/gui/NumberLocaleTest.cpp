@@ -4,6 +4,7 @@
 
 #include "Form1.h"
 #include "NumberText.h"
+#include "ProgramWindows.h"
 
 #include <QLocale>
 
@@ -107,7 +108,8 @@ TEST(NumberTextLocales, TheTablesReadBackAndAreTakenOver) {
         DefaultLocale scope(locale.name);
         const QString separator = QString::fromUtf8(locale.separator);
         SimState state;
-        Form1 form(state);
+        ProgramWindows windows(state);
+        Form1& form = windows.Setup();
         EXPECT_EQ(TextOf(&form, "Text5(1)"), "-55414") << locale.name;
         EXPECT_EQ(TextOf(&form, "Text2(1)"), WithSeparator("5.55", locale.separator)) << locale.name;
         EXPECT_EQ(TextOf(&form, "Text3(10)"), "-1000000") << locale.name;

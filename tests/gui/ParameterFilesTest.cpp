@@ -3,6 +3,7 @@
 #include "GuiTestSupport.h"
 
 #include "Form1.h"
+#include "ProgramWindows.h"
 #include "RecentFiles.h"
 #include "Settings.h"
 
@@ -41,7 +42,8 @@ struct ParameterFiles : ::testing::Test {
     QTemporaryDir dir;
     QString settingsFile;
     SimState state;
-    Form1 form{state};
+    ProgramWindows windows{state};
+    Form1& form = windows.Setup();
 
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());

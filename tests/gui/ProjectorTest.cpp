@@ -273,7 +273,7 @@ void Wheel(QWidget* screen, int delta, Qt::KeyboardModifiers modifiers = Qt::NoM
 TEST_F(Projector, TheWheelZoomsByAFactorAsADragOfTheSliderWould) {
     Set({.keepTrails = true});
     driver::Program other;
-    QPointer<Form2> dragged = driver::StartExperiment(other.setup);
+    QPointer<Form2> dragged = driver::StartExperiment(other.windows);
     ASSERT_NE(dragged, nullptr);
     dragged->findChild<ScreenOptionsController*>()->SetOptions({.keepTrails = true});
     for (Form2* f : {form.data(), dragged.data()}) {

@@ -45,9 +45,10 @@ struct QtOwnTranslations : ::testing::Test {
     // The words of the CSV save dialog of the measurements window, in the language now in effect.
     QStringList CsvDialogWords() {
         SimState state;
-        Form1 setup(state);
+        ProgramWindows windows(state);
+        Form1& setup = windows.Setup();
         setup.show();
-        Form2* experiment = driver::StartExperiment(setup);
+        Form2* experiment = driver::StartExperiment(windows);
         auto* measurements = driver::OpenMeasurements(experiment);
         QStringList words;
         test::ModalHand<QFileDialog> hand([&](QFileDialog* dialog) {
@@ -86,7 +87,8 @@ TEST_F(QtOwnTranslations, TheCsvSaveDialogSpeaksTheProgramsLanguageAndChangesWit
 TEST_F(QtOwnTranslations, TheParameterFileDialogIsRussianWithoutLabelsOfItsOwn) {
     ui::ApplyLanguage(ui::Language::Russian);
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.show();
     QStringList words;
     test::ModalHand<QFileDialog> hand([&](QFileDialog* dialog) {

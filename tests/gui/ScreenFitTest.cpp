@@ -9,41 +9,24 @@
 #include "LessonGallery.h"
 #include "MeasurementsWindow.h"
 #include "SaveLessonDialog.h"
+#include "ScreenFit.h"
 #include "WindowOps.h"
-
-#include <QScreen>
 
 namespace orvane {
 namespace {
 
-using test::Click;
-
 // The window, its frame included, lies wholly on the screen's free area.
 void ExpectOnScreen(QWidget* window) {
-    const QRect available = window->screen()->availableGeometry();
-    EXPECT_TRUE(available.contains(window->frameGeometry()))
-        << window->objectName().toStdString() << ": " << window->frameGeometry().x() << ","
-        << window->frameGeometry().y() << " " << window->frameGeometry().width() << "×"
-        << window->frameGeometry().height() << " on " << available.width() << "×" << available.height();
+    EXPECT_EQ(driver::OffTheFreeArea(window), QString());
 }
 
 TEST(ScreenFit, EveryWindowOpensWhollyOnTheScreen) {
-    SimState state;
-    Form1 setup(state);
-    setup.show();
-    QPointer<Form2> experiment = driver::StartExperiment(setup);
-    ASSERT_NE(experiment, nullptr);
-    Click(experiment, "Command4");
-    Click(experiment, "Command1");
-    measure::MeasurementsWindow* measurements = driver::OpenMeasurements(experiment);
-    ASSERT_NE(measurements, nullptr);
-    Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
-    ASSERT_NE(help, nullptr);
+    const driver::EveryWindowOpen open;
+    ASSERT_TRUE(open.Opened());
     QApplication::processEvents();
-    for (QWidget* window : {static_cast<QWidget*>(&setup), static_cast<QWidget*>(experiment.data()),
-                            static_cast<QWidget*>(measurements), static_cast<QWidget*>(help.data())})
+    for (QWidget* window : open.Windows())
         ExpectOnScreen(window);
+    measure::MeasurementsWindow* measurements = open.measurements;
     // The measurements' plots whole inside the window, their time axes included.
     for (const char* name : {"DistancePlot"}) {
         auto* plot = test::Find<QWidget>(measurements, name);
@@ -52,15 +35,14 @@ TEST(ScreenFit, EveryWindowOpensWhollyOnTheScreen) {
         EXPECT_TRUE(measurements->rect().contains(inWindow)) << name;
         EXPECT_GE(plot->height(), 120) << name;
     }
-    experiment->close();
-    help->close();
 }
 
 // The dialogs a lesson needs open whole on the same screens: the gallery with every built-in experiment,
 // the teacher's save dialog and the date dialog, each over the set-up window as the program opens them.
 TEST(ScreenFit, EveryDialogOpensWhollyOnTheScreen) {
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.show();
     LessonGallery gallery(ReadLessonCatalogue({BuiltInLessonFolder}).entries, &setup);
     SaveLessonDialog save(&setup);

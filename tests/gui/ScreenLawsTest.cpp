@@ -115,7 +115,7 @@ TEST_F(Laws, EntriesAfterTheOptionsForAClassAllOffByDefault) {
 // Turned on and off again, they leave the screens as a window that never had them draws them.
 TEST_F(Laws, OffDrawExactlyAsAWindowWithoutThem) {
     driver::Program other;
-    QPointer<Form2> plain = driver::StartExperiment(other.setup);
+    QPointer<Form2> plain = driver::StartExperiment(other.windows);
     ASSERT_NE(plain, nullptr);
     ScreenLawsController* laws = Controller();
     for (QAction* action : {laws->VelocityAction, laws->ForceAction, laws->OrbitAction, laws->AreasAction,
@@ -305,7 +305,7 @@ TEST_F(Laws, RememberedAndAnotherBodyStartsNewSectors) {
     EXPECT_EQ(Controller()->Areas().Sectors().size(), 1u);
 
     driver::Program next;
-    QPointer<Form2> again = driver::StartExperiment(next.setup);
+    QPointer<Form2> again = driver::StartExperiment(next.windows);
     ASSERT_NE(again, nullptr);
     auto* remembered = again->findChild<ScreenLawsController*>();
     ASSERT_NE(remembered, nullptr);

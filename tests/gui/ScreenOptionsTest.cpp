@@ -88,7 +88,7 @@ TEST_F(Options, AreCheckableMenuEntriesAfterMeasurementsAllOffByDefault) {
 // had them draws, through a run, pans, a zoom, the Sun released and a write-back.
 TEST_F(Options, OffDrawExactlyAsAWindowWithoutThem) {
     driver::Program other;
-    QPointer<Form2> plain = driver::StartExperiment(other.setup);
+    QPointer<Form2> plain = driver::StartExperiment(other.windows);
     ASSERT_NE(plain, nullptr);
     Controller()->BodyNamesAction->trigger();
     Controller()->KeepTrailsAction->trigger();
@@ -140,7 +140,7 @@ TEST_F(Options, KeptTrailsAfterAPanAndAZoomEqualALiveRunAtThatView) {
     EXPECT_EQ(Controller()->Trails().Size(), 422u);
 
     driver::Program other;
-    QPointer<Form2> live = driver::StartExperiment(other.setup);
+    QPointer<Form2> live = driver::StartExperiment(other.windows);
     Click(live, "Command4");
     Click(live, "Command2");
     live->Slider2->triggerAction(QAbstractSlider::SliderPageStepSub);
@@ -327,17 +327,17 @@ INSTANTIATE_TEST_SUITE_P(Focus, Keys, ::testing::Values("Slider1", "Command9", "
 
 // F1 opens the help window from the set-up window, the experiment window and the help window itself.
 TEST_F(Options, F1OpensTheHelpFromEveryWindow) {
-    ASSERT_EQ(setup.HelpWindow(), nullptr);
+    ASSERT_EQ(windows.HelpWindow(), nullptr);
     QTest::keyClick(form->Slider1, Qt::Key_F1);
-    ASSERT_NE(setup.HelpWindow(), nullptr);
-    EXPECT_TRUE(setup.HelpWindow()->isVisible());
-    setup.HelpWindow()->close();
+    ASSERT_NE(windows.HelpWindow(), nullptr);
+    EXPECT_TRUE(windows.HelpWindow()->isVisible());
+    windows.HelpWindow()->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QTest::keyClick(Find<QWidget>(&setup, "Text3(0)"), Qt::Key_F1);
-    ASSERT_NE(setup.HelpWindow(), nullptr);
-    Form3* help = setup.HelpWindow();
+    ASSERT_NE(windows.HelpWindow(), nullptr);
+    Form3* help = windows.HelpWindow();
     QTest::keyClick(help, Qt::Key_F1);
-    EXPECT_EQ(setup.HelpWindow(), help); // brought forward, not opened twice
+    EXPECT_EQ(windows.HelpWindow(), help); // brought forward, not opened twice
     help->close();
 }
 
@@ -351,14 +351,14 @@ TEST_F(Options, AreRememberedAcrossARestart) {
     form->close();
     {
         auto program = std::make_unique<driver::Program>();
-        Form2* again = driver::StartExperiment(program->setup);
+        Form2* again = driver::StartExperiment(program->windows);
         EXPECT_EQ(OptionsOf(again)->Options(), (ScreenOptions{.bodyNames = true, .largeMarks = true}));
         EXPECT_TRUE(OptionsOf(again)->BodyNamesAction->isChecked());
         EXPECT_TRUE(Find<ui::PictureBox>(again, "Picture1")->LargeMarks());
         OptionsOf(again)->SetOptions({});
     }
     driver::Program last;
-    EXPECT_EQ(OptionsOf(driver::StartExperiment(last.setup))->Options(), ScreenOptions{});
+    EXPECT_EQ(OptionsOf(driver::StartExperiment(last.windows))->Options(), ScreenOptions{});
 }
 
 // Each option alone comes back as itself, not as another one of the four.
@@ -367,8 +367,8 @@ TEST_F(Options, EachRememberedOptionComesBackAsItself) {
                                        ScreenOptions{.keys = true}, ScreenOptions{.largeMarks = true}}) {
         Set(alone);
         driver::Program again;
-        EXPECT_EQ(OptionsOf(driver::StartExperiment(again.setup))->Options(), alone);
-        driver::CloseOpenedWindows(again.setup);
+        EXPECT_EQ(OptionsOf(driver::StartExperiment(again.windows))->Options(), alone);
+        driver::CloseOpenedWindows(again.windows);
     }
     Set({});
 }

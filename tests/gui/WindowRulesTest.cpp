@@ -8,6 +8,7 @@
 #include "Form3.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
+#include "ProgramWindows.h"
 #include "VbTimer.h"
 
 #include <QRadioButton>
@@ -58,10 +59,11 @@ void ExpectExclusiveGroups(QWidget* window, const QList<QStringList>& groups) {
 
 struct Windows : ::testing::Test {
     SimState state;
-    Form1 setup{state};
+    ProgramWindows windows{state};
+    Form1& setup = windows.Setup();
     void SetUp() override { setup.show(); }
-    void TearDown() override { driver::CloseOpenedWindows(setup); }
-    Form2* Experiment() { return driver::StartExperiment(setup); }
+    void TearDown() override { driver::CloseOpenedWindows(windows); }
+    Form2* Experiment() { return driver::StartExperiment(windows); }
 };
 
 TEST_F(Windows, TheBodyButtonsAreOneGroup) {
@@ -103,16 +105,16 @@ TEST_F(Windows, ShowingAWindowRestoresItFromMinimized) {
     // "Начать эксперимент" with the experiment window minimized.
     experiment->showMinimized();
     Click(&setup, "Command1");
-    EXPECT_EQ(setup.ExperimentWindow(), experiment);
+    EXPECT_EQ(windows.ExperimentWindow(), experiment);
     EXPECT_FALSE(experiment->isMinimized());
 
     // "About" with the help window minimized.
     Click(&setup, "Command8");
-    Form3* help = setup.HelpWindow();
+    Form3* help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     help->showMinimized();
     Click(&setup, "Command8");
-    EXPECT_EQ(setup.HelpWindow(), help);
+    EXPECT_EQ(windows.HelpWindow(), help);
     EXPECT_FALSE(help->isMinimized());
 
     // The measurements window the same way.
@@ -138,7 +140,7 @@ bool ProgramEndsAfter(Closing closing) {
 
 TEST_F(Windows, ClosingTheSetupWindowWithOnlyTheHelpOpenEndsTheProgram) {
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(help->isVisible());
     QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
@@ -150,7 +152,7 @@ TEST_F(Windows, ClosingTheSetupWindowWithOnlyTheHelpOpenEndsTheProgram) {
 
 TEST_F(Windows, WhileTheExperimentRunsTheSetupWindowOnlyHidesAndItsEndEndsTheProgram) {
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     QPointer<Form2> experiment = Experiment();
     ASSERT_NE(experiment, nullptr);
     QPointer<QWidget> measurements = driver::OpenMeasurements(experiment);
@@ -174,7 +176,7 @@ TEST_F(Windows, WhileTheExperimentRunsTheSetupWindowOnlyHidesAndItsEndEndsThePro
 
 TEST_F(Windows, ExitClosesEveryWindow) {
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     QPointer<Form2> experiment = Experiment();
     ASSERT_NE(experiment, nullptr);
     EXPECT_TRUE(ProgramEndsAfter([&] { Click(experiment, "Command6"); }));
@@ -198,7 +200,7 @@ TEST_F(Windows, EnterOnAFocusedButtonPressesIt) {
     Form2* experiment = Experiment();
     ASSERT_NE(experiment, nullptr);
     Click(&setup, "Command8");
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     // Buttons whose press changes nothing a later press depends on; the last one closes its window.
     const QList<QPair<QWidget*, const char*>> buttons{{&setup, "Command7"},     {&setup, "Command5"},
@@ -217,6 +219,56 @@ TEST_F(Windows, EnterOnAFocusedButtonPressesIt) {
     }
     EXPECT_TRUE(help == nullptr || !help->isVisible()); // «Закрыть» by Enter
     EXPECT_FALSE(experiment->Timer1->Delivering());     // «Пауза» by Enter
+}
+
+// The set-up window opens no window of its own: its commands ask the composition, and a set-up window
+// built without one opens nothing. Built as main builds it, the composition opens the experiment window
+// with its measurements and the help, each once, and several programs in one process keep to their own.
+TEST(Composition, TheSetupWindowAsksAndTheCompositionOpensTheWindows) {
+    const auto count = [](auto* kind) {
+        int n = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<decltype(kind)>(window) != nullptr && window->isVisible()) ++n;
+        return n;
+    };
+    SimState aloneState;
+    Form1 alone(aloneState);
+    alone.show();
+    Click(&alone, "Command1");
+    Click(&alone, "Command8");
+    EXPECT_EQ(count(static_cast<Form2*>(nullptr)), 0);
+    EXPECT_EQ(count(static_cast<Form3*>(nullptr)), 0);
+    EXPECT_EQ(aloneState.LoopI, 12); // the start is packed all the same
+
+    driver::Program first;
+    driver::Program second;
+    Form2* experiment = driver::StartExperiment(first.windows);
+    ASSERT_NE(experiment, nullptr);
+    EXPECT_TRUE(experiment->isVisible());
+    EXPECT_NE(driver::MeasurementsOf(experiment), nullptr);
+    EXPECT_EQ(second.windows.ExperimentWindow(), nullptr);
+    Click(&first.setup, "Command1");
+    EXPECT_EQ(first.windows.ExperimentWindow(), experiment);
+    EXPECT_EQ(count(static_cast<Form2*>(nullptr)), 1);
+    // F1 in one program's window opens that program's help alone.
+    QTest::keyClick(&first.setup, Qt::Key_F1);
+    ASSERT_NE(first.windows.HelpWindow(), nullptr);
+    EXPECT_EQ(second.windows.HelpWindow(), nullptr);
+    first.windows.HelpWindow()->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Click(&second.setup, "Command8");
+    EXPECT_EQ(first.windows.HelpWindow(), nullptr);
+    ASSERT_NE(second.windows.HelpWindow(), nullptr);
+    EXPECT_TRUE(second.windows.HelpWindow()->isVisible());
+
+    // The experiment window's save-and-return brings its own set-up window back, no other.
+    first.setup.hide();
+    second.setup.hide();
+    Click(experiment, "Command9");
+    EXPECT_TRUE(first.setup.isVisible());
+    EXPECT_FALSE(second.setup.isVisible());
+    driver::CloseOpenedWindows(first.windows);
+    driver::CloseOpenedWindows(second.windows);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "Language.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
+#include "ProgramWindows.h"
 #include "Settings.h"
 
 #include <QAbstractButton>
@@ -61,17 +62,20 @@ inline bool Click(QWidget* window, const char* name) {
     return Click(window, QString::fromLatin1(name));
 }
 
-// The program as it starts: its state and the set-up window on the screen.
+// The program as it starts, its windows wired as main wires them: its state, the composition, and the
+// set-up window on the screen. A test builds a fresh one for each case; the settings file is the
+// suite's own (OwnSettingsFile), shared by the programs a case starts one after another, as a user's is.
 struct Program {
     SimState state;
-    Form1 setup{state};
+    ProgramWindows windows{state};
+    Form1& setup = windows.Setup();
     Program() { setup.show(); }
 };
 
 // "Старт" in the set-up window: the experiment window it opened, null when it opened none.
-inline Form2* StartExperiment(Form1& setup) {
-    Click(&setup, "Command1");
-    return setup.ExperimentWindow();
+inline Form2* StartExperiment(ProgramWindows& windows) {
+    Click(&windows.Setup(), "Command1");
+    return windows.ExperimentWindow();
 }
 
 // The folder a tool writes its pictures to: the first argument, "docs" without one; made if missing.
@@ -108,9 +112,9 @@ inline measure::MeasurementsWindow* OpenMeasurements(Form2* experiment) {
 }
 
 // Closes the experiment and help windows the set-up window opened and lets Qt delete them.
-inline void CloseOpenedWindows(Form1& setup) {
-    if (Form2* experiment = setup.ExperimentWindow()) experiment->close();
-    if (Form3* help = setup.HelpWindow()) help->close();
+inline void CloseOpenedWindows(ProgramWindows& windows) {
+    if (Form2* experiment = windows.ExperimentWindow()) experiment->close();
+    if (Form3* help = windows.HelpWindow()) help->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

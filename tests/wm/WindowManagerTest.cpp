@@ -7,6 +7,7 @@
 #include "Form2.h"
 #include "Language.h"
 #include "LessonGallery.h"
+#include "ProgramWindows.h"
 #include "StateLayout.h"
 
 #include <QFileDialog>
@@ -34,7 +35,8 @@ TEST(WindowManager, CtrlOAndCtrlLOpenTheirDialogsFromTheSetupWindow) {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb");
     QTemporaryDir dir;
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.SetParameterFilePath(dir.filePath(QStringLiteral("orvane1.dat")));
     setup.show();
     ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }))
@@ -83,7 +85,8 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
     ASSERT_EQ(QGuiApplication::platformName(), "xcb");
     QTemporaryDir dir;
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.SetParameterFilePath(dir.filePath(QStringLiteral("orvane1.dat")));
     bool ended = false;
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { ended = true; });
@@ -92,7 +95,7 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
         setup.show();
         ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }))
             << "the window manager did not activate the set-up window";
-        Form2* experiment = driver::StartExperiment(setup);
+        Form2* experiment = driver::StartExperiment(windows);
         ASSERT_NE(experiment, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == experiment->winId(); }));
         Click(experiment, "Command1"); // "Старт"
@@ -112,7 +115,7 @@ TEST(WindowManager, SetupWindowHidesComesForwardAndTheProgramEndsWithTheLastWind
             WaitUntil([&] { return experiment->Run().SimTime > simTime + 10 * state.Options.TimeStep; }));
         EXPECT_FALSE(ended);
         EXPECT_TRUE(experiment->isVisible());
-        EXPECT_EQ(setup.ExperimentWindow(), experiment);
+        EXPECT_EQ(windows.ExperimentWindow(), experiment);
 
         // The save-and-return shows it again, in front, with the run's positions.
         // Paused first, so the positions handed over are exactly the run's.
@@ -141,14 +144,15 @@ TEST(WindowManager, InEnglishTheSetupWindowStartsAnEnglishExperimentWindow) {
     ui::ApplyLanguage(ui::Language::English);
     QTemporaryDir dir;
     SimState state;
-    Form1 setup(state);
+    ProgramWindows windows(state);
+    Form1& setup = windows.Setup();
     setup.SetParameterFilePath(dir.filePath(QStringLiteral("orvane1.dat")));
     setup.show();
     ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }));
     EXPECT_EQ(test::Find<QPushButton>(&setup, "Command1")->text(), "Start Experiment");
     UserClick(&setup, "Command1");
-    ASSERT_TRUE(WaitUntil([&] { return setup.ExperimentWindow() != nullptr; }));
-    Form2* experiment = setup.ExperimentWindow();
+    ASSERT_TRUE(WaitUntil([&] { return windows.ExperimentWindow() != nullptr; }));
+    Form2* experiment = windows.ExperimentWindow();
     EXPECT_TRUE(WaitUntil([&] { return ActiveWindow() == experiment->winId(); }));
     const auto cyrillic = [](const QString& text) {
         return std::any_of(text.begin(), text.end(),

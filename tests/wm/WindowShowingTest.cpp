@@ -7,6 +7,7 @@
 #include "Form3.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
+#include "ProgramWindows.h"
 
 #include <QTemporaryDir>
 
@@ -21,7 +22,8 @@ using test::WaitUntil;
 struct ShownAgain : ::testing::Test {
     QTemporaryDir dir;
     SimState state;
-    Form1 setup{state};
+    ProgramWindows windows{state};
+    Form1& setup = windows.Setup();
 
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), "xcb");
@@ -30,12 +32,12 @@ struct ShownAgain : ::testing::Test {
         ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == setup.winId(); }))
             << "the window manager did not activate the set-up window";
     }
-    void TearDown() override { driver::CloseOpenedWindows(setup); }
+    void TearDown() override { driver::CloseOpenedWindows(windows); }
     Form2* StartExperiment() {
         EXPECT_TRUE(UserPress(&setup, "Command1"));
         Form2* experiment = nullptr;
         EXPECT_TRUE(WaitUntil([&] {
-            experiment = setup.ExperimentWindow();
+            experiment = windows.ExperimentWindow();
             return experiment != nullptr && ActiveWindow() == experiment->winId();
         }));
         return experiment;
@@ -63,19 +65,19 @@ TEST_F(ShownAgain, AMinimizedWindowComesBackInFrontWhenTheProgramShowsIt) {
     // The experiment window, by "Начать эксперимент".
     ASSERT_TRUE(Minimize(experiment));
     ASSERT_TRUE(UserPress(&setup, "Command1"));
-    EXPECT_EQ(setup.ExperimentWindow(), experiment);
+    EXPECT_EQ(windows.ExperimentWindow(), experiment);
     EXPECT_TRUE(BackInFront(experiment)) << "the experiment window stayed minimized";
 
     // The help window, by "About".
     ASSERT_TRUE(UserPress(&setup, "Command8"));
     Form3* help = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
-        help = setup.HelpWindow();
+        help = windows.HelpWindow();
         return help != nullptr && ActiveWindow() == help->winId();
     }));
     ASSERT_TRUE(Minimize(help));
     ASSERT_TRUE(UserPress(&setup, "Command8"));
-    EXPECT_EQ(setup.HelpWindow(), help);
+    EXPECT_EQ(windows.HelpWindow(), help);
     EXPECT_TRUE(BackInFront(help)) << "the help window stayed minimized";
 
     // The measurements window, by Ctrl+M typed in the experiment window.
@@ -118,7 +120,7 @@ TEST_F(ShownAgain, TheSetupWindowComesBackWhereItWas) {
 // program with it: nothing is left that could bring the table back.
 TEST_F(ShownAgain, ClosingTheSetupWindowWithOnlyTheHelpOpenEndsTheProgram) {
     ASSERT_TRUE(UserPress(&setup, "Command8"));
-    QPointer<Form3> help = setup.HelpWindow();
+    QPointer<Form3> help = windows.HelpWindow();
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return help->isVisible(); }));
     bool ended = false;

@@ -3,6 +3,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "ProgramWindows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,7 +11,7 @@
 
 namespace orvane {
 
-HelpKey::HelpKey(Form1& setup) : QObject(&setup), setup_(setup) {
+HelpKey::HelpKey(ProgramWindows& windows) : windows_(windows) {
     // The key belongs to every window, whatever control has the focus: it is taken before any of them.
     qApp->installEventFilter(this);
 }
@@ -19,11 +20,11 @@ HelpKey::~HelpKey() {
     qApp->removeEventFilter(this);
 }
 
-// The program's windows belong to its set-up window; where several programs live in one process (as in
-// the tests), each answers for its own windows.
+// Where several programs live in one process (as in the tests), each answers for its own windows.
 bool HelpKey::Mine(const QWidget* window) const {
     for (const QWidget* w = window; w != nullptr; w = w->parentWidget()) {
-        if (w == &setup_ || w == setup_.ExperimentWindow() || w == setup_.HelpWindow()) return true;
+        if (w == &windows_.Setup() || w == windows_.ExperimentWindow() || w == windows_.HelpWindow())
+            return true;
         if (qobject_cast<const Form1*>(w) != nullptr || qobject_cast<const Form2*>(w) != nullptr ||
             qobject_cast<const Form3*>(w) != nullptr)
             return false;
@@ -39,7 +40,8 @@ bool HelpKey::eventFilter(QObject* watched, QEvent* event) {
     if (widget == nullptr || QApplication::activeModalWidget() != nullptr) return false;
     if (!Mine(widget->window())) return false;
     if (key.isAutoRepeat()) return true;
-    if (auto* about = setup_.findChild<QAbstractButton*>(QStringLiteral("Command8"))) about->click();
+    if (auto* about = windows_.Setup().findChild<QAbstractButton*>(QStringLiteral("Command8")))
+        about->click();
     return true;
 }
 
