@@ -322,7 +322,8 @@ TEST(ErrorText, EveryRefusalOfTheWindowsSaysWhatToDo) {
     for (const ui::LanguageRow& row : ui::Languages()) {
         ui::ApplyLanguage(row.language);
         SimState state;
-        Form1 setup(state);
+        ProgramWindows windows(state);
+        Form1& setup = windows.Setup();
         setup.show();
         test::MessageCatcher catcher;
         QStringList expected; // what each message is about, for the failure's trace
@@ -367,7 +368,7 @@ TEST(ErrorText, EveryRefusalOfTheWindowsSaysWhatToDo) {
             EXPECT_FALSE(setup.Picture1->SaveImage(path(where)));
             expected << where;
         }
-        Form2* experiment = driver::StartExperiment(setup);
+        Form2* experiment = driver::StartExperiment(windows);
         ASSERT_NE(experiment, nullptr);
         measure::MeasurementsWindow* measurements = driver::OpenMeasurements(experiment);
         ASSERT_NE(measurements, nullptr);
@@ -381,8 +382,10 @@ TEST(ErrorText, EveryRefusalOfTheWindowsSaysWhatToDo) {
         ASSERT_EQ(texts.size(), expected.size()) << texts.join("\n").toStdString();
         // A lesson experiment file with a mistake is named with its line and what to write there.
         const LessonCatalogue lessons = ReadLessonCatalogue({path("lessons")});
-        ASSERT_EQ(lessons.problems.size(), 1);
-        texts << lessons.problems[0];
+        const auto unreadable = std::find_if(lessons.entries.begin(), lessons.entries.end(),
+                                             [](const LessonEntry& entry) { return !entry.Readable(); });
+        ASSERT_NE(unreadable, lessons.entries.end());
+        texts << unreadable->error;
         expected << "bad lesson file";
         for (qsizetype k = 0; k < texts.size(); ++k) {
             SCOPED_TRACE(std::string(row.code) + " " + expected[k].toStdString() + ": " +
