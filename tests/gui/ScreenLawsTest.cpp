@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "ScreenLawsController.h"
+#include "ScreenOptionsController.h"
 
 #include "KeplerPanel.h"
 #include "MeasurementsWindow.h"
@@ -16,6 +17,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -350,7 +353,6 @@ TEST_F(Laws, MeasurementsListTheSectorsAndPlotTheThirdLaw) {
             EXPECT_NEAR(point.tSquared / (law.slope * point.aCubed), 1, 1e-9) << point.body;
         }
     Find<QCheckBox>(window, "ThirdLawLinear")->click();
-    window->grab().save("/tmp/x/measure.png");
 }
 
 // Shift+F10 opens the left screen's menu, and the arrow keys and Enter reach every entry: here «Сетка»,
@@ -388,6 +390,83 @@ TEST_F(Laws, ASectorLengthChosenInDays) {
     form->findChild<QAction*>("SectorDays(0)")->trigger();
     Ticks(1);
     EXPECT_EQ(Controller()->Areas().StepsPerSector(), 15); // the Earth's 365 days / 12 in steps of 2 days
+}
+
+// Watches every paint of a screen as the window presents it and compares, right after it, what the window
+// presents (under the offscreen platform a grab of the window is its backing store) with the screen drawn
+// afresh: outside what still waits to be presented, every pixel must be the same, the laws' shapes in their
+// new places and none left in their old ones.
+class PresentedShapes : public QObject {
+  public:
+    explicit PresentedShapes(ui::PictureBox* screen) : screen_(screen) { screen->installEventFilter(this); }
+    ~PresentedShapes() override { screen_->removeEventFilter(this); }
+    int checks = 0;
+    int shapePixels = 0; // pixels of the shapes compared over all frames
+    QStringList wrong;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != screen_ || event->type() != QEvent::Paint || painting_) return false;
+        painting_ = true;
+        QCoreApplication::sendEvent(screen_, event);
+        painting_ = false;
+        Compare();
+        return true;
+    }
+
+  private:
+    void Compare() {
+        QWidget* top = screen_->window();
+        const QImage window = top->screen()->grabWindow(top->winId()).toImage();
+        if (window.isNull()) return;
+        const QRect area = screen_->DrawingRect();
+        const QPoint origin = screen_->mapTo(top, area.topLeft());
+        const QImage shown = screen_->ShownImage();
+        const QImage picture = screen_->Image();
+        const QRegion waiting = screen_->PendingRegion().translated(-area.topLeft());
+        ++checks;
+        int differ = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                if (waiting.contains(QPoint(x, y)) || !window.rect().contains(origin + QPoint(x, y)))
+                    continue;
+                const QRgb want = shown.pixel(x, y) & 0xFFFFFF;
+                if (want != (picture.pixel(x, y) & 0xFFFFFF)) ++shapePixels;
+                if ((window.pixel(origin.x() + x, origin.y() + y) & 0xFFFFFF) != want && differ++ == 0)
+                    wrong << QStringLiteral("frame %1: %2,%3").arg(checks).arg(x).arg(y);
+            }
+        if (differ > 0) wrong.back() += QStringLiteral(" and %1 more").arg(differ - 1);
+    }
+
+    ui::PictureBox* screen_;
+    bool painting_ = false;
+};
+
+// While the run goes at 1 ms with every law on, large points and a tape on the Earth, only the places of
+// the shapes that moved are painted again; each presented frame is still the whole picture.
+TEST_F(Laws, EveryFramePresentedWhileRunningShowsTheShapesWhereTheyAre) {
+    form->findChild<ScreenOptionsController*>()->SetOptions({.bodyNames = true, .largeMarks = true});
+    Controller()->SetChoice(Everything(), true);
+    Inner();
+    Ticks(1);
+    const int n = form->Run().BodyCount;
+    const QPoint corner = Left()->DrawingRect().topLeft();
+    const QPoint sun = PixelOf(Left(), 0, 0) + corner;
+    const QPoint earth = PixelOf(Left(), form->Run().StateVec(state::X(body::Earth, n)) / 1e9,
+                                 form->Run().StateVec(state::Y(body::Earth, n)) / 1e9) +
+                         corner;
+    QTest::mousePress(Left(), Qt::LeftButton, {}, sun);
+    QTest::mouseRelease(Left(), Qt::LeftButton, {}, earth);
+    ASSERT_TRUE(Controller()->TapeNow());
+    form->Slider1->setValue(1);
+    PresentedShapes left(Left()), overview(Overview());
+    Click(form, "Command5"); // «Продолжить»
+    ASSERT_TRUE(test::WaitUntil([&] { return left.checks >= 20 && overview.checks >= 5; }, 20000))
+        << left.checks << " " << overview.checks;
+    Click(form, "Command4");
+    EXPECT_GT(left.shapePixels, 1000 * left.checks); // the shapes were there to compare
+    EXPECT_TRUE(left.wrong.isEmpty()) << left.wrong.join('\n').toStdString();
+    EXPECT_TRUE(overview.wrong.isEmpty()) << overview.wrong.join('\n').toStdString();
 }
 
 } // namespace
