@@ -435,6 +435,7 @@ void PictureBox::SetLargeMarks(bool large) {
     // The names change their font: they are laid out again.
     labelStyle_.reset();
     labelTexts_.Clear();
+    dotImages_.Clear();
     for (const ShownLabel& label : labels_)
         RepaintLabelBox(label.box);
     labels_.clear();
@@ -645,7 +646,11 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area, const QRegio
             case Kind::Polyline:
                 painter.setPen(pen);
                 painter.setBrush(Qt::NoBrush);
-                painter.drawPolyline(shape.points);
+                // A dash pattern runs from the line's start: a dashed line is drawn whole.
+                if (shape.dashed)
+                    painter.drawPolyline(shape.points);
+                else
+                    PolylineWhereReached(painter, shape.points, reached);
                 break;
             case Kind::Fill:
                 painter.setPen(Qt::NoPen);
@@ -653,9 +658,7 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area, const QRegio
                 painter.drawPolygon(shape.points);
                 break;
             case Kind::Dot:
-                painter.setPen(pen);
-                painter.setBrush(Qt::white);
-                painter.drawEllipse(shape.points.front(), 3, 3);
+                painter.drawImage(shape.points.front() - QPoint(DotReach, DotReach), DotImage(shape.rgb));
                 break;
             case Kind::Text:
                 painter.drawImage(shape.points.front(), LabelImage(shape.text, shape.rgb, shape.textSize));
@@ -664,6 +667,60 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area, const QRegio
         }
     }
     painter.restore();
+}
+
+// A small circle with a white inside, drawn once per colour and then only copied: stroking a circle
+// costs as much as a long line. Drawn at a whole pixel's offset, its pixels are those drawn in place.
+const QImage& PictureBox::DotImage(QRgb rgb) const {
+    const TextLook look{QString(), rgb, QSize(), largeMarks_ ? 2 : 1, deviceScale_};
+    if (const QImage* image = dotImages_.Find(look)) return *image;
+    QImage image(QSize(2 * DotReach, 2 * DotReach) * deviceScale_, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(deviceScale_);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QPen pen{QColor(rgb)};
+    pen.setWidth(largeMarks_ ? 2 : 1);
+    painter.setPen(pen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPoint(DotReach, DotReach), 3, 3);
+    painter.end();
+    return dotImages_.Add(look, std::move(image));
+}
+
+// A long line (an orbit of 360 points) is stroked only along the runs of its segments that come near the
+// region, each run with the segment before and after it: the pen's joins and ends inside the region are
+// then those of the whole line, and the cost of stroking the rest is saved.
+void PictureBox::PolylineWhereReached(QPainter& painter, const QPolygon& points, const QRegion& region) {
+    const qsizetype n = points.size();
+    constexpr int Reach = 4; // the pen's half width and its joins, with room to spare
+    const auto reached = [&](qsizetype k) {
+        return region.intersects(
+            QRect(points[k], points[k + 1]).normalized().adjusted(-Reach, -Reach, Reach, Reach));
+    };
+    if (n < 8) {
+        painter.drawPolyline(points);
+        return;
+    }
+    for (qsizetype k = 0; k + 1 < n;) {
+        if (!reached(k)) {
+            ++k;
+            continue;
+        }
+        qsizetype last = k; // the last segment of the run
+        while (last + 2 < n && reached(last + 1))
+            ++last;
+        // One segment more at each end that has a length: a point repeated gives no direction.
+        qsizetype from = k;
+        while (from > 0 && points[from - 1] == points[from])
+            --from;
+        from = std::max<qsizetype>(from - 1, 0);
+        qsizetype to = last + 1;
+        while (to + 1 < n && points[to + 1] == points[to])
+            ++to;
+        to = std::min<qsizetype>(to + 1, n - 1);
+        painter.drawPolyline(points.constData() + from, static_cast<int>(to - from + 1));
+        k = last + 1;
+    }
 }
 
 void PictureBox::PaintLabels(QPainter& painter, const QRect& area) const {

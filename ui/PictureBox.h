@@ -126,6 +126,9 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // Paints the shapes that reach into `region` (widget coordinates); the painter clips them to it.
     void PaintOverlay(QPainter& painter, const QRect& area, const QRegion& region) const;
     const QImage& LabelImage(const QString& text, QRgb rgb, QSize size) const;
+    static constexpr int DotReach = 8; // from a dot's centre to its image's edge
+    const QImage& DotImage(QRgb rgb) const;
+    static void PolylineWhereReached(QPainter& painter, const QPolygon& points, const QRegion& region);
 
     QImage image_;
     QList<QPointer<QAction>> menuActions_;
@@ -154,6 +157,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     using TextImages = RecentCache<TextLook, QImage>;
     // Shared with another screen that shows the same texts (ShareTextImages).
     std::shared_ptr<TextImages> labelImages_ = std::make_shared<TextImages>();
+    mutable TextImages dotImages_;
 };
 
 } // namespace orvane::ui
