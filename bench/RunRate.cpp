@@ -15,8 +15,6 @@
 #include "ScreenLawsController.h"
 #include "ScreenOptionsController.h"
 #include "SimState.h"
-#include "StateLayout.h"
-#include "Units.h"
 #include "VbTimer.h"
 
 #include <QAbstractButton>
@@ -30,26 +28,10 @@
 
 namespace {
 
-// A tape from the Sun to the Earth, laid by a drag on the left screen as a user lays it: it then follows
-// the Earth as the run goes.
+// A tape from the Sun to the Earth, laid on a running experiment: it then follows the Earth.
 void LayTape(orvane::Form2& experiment) {
-    orvane::driver::Wait(50); // a step first: the tape is laid on a running experiment
-    orvane::ui::PictureBox* screen = experiment.Picture1;
-    const orvane::SimState& run = experiment.Run();
-    const int n = run.BodyCount;
-    const double unit = experiment.Shared().LengthUnit;
-    const auto at = [&](int body) {
-        const QPointF p = screen->ToPixel(orvane::ToMillionKm(run.StateVec(orvane::state::X(body, n)), unit),
-                                          orvane::ToMillionKm(run.StateVec(orvane::state::Y(body, n)), unit));
-        return p + QPointF(screen->DrawingRect().topLeft()) + QPointF(0.5, 0.5);
-    };
-    const auto send = [&](QEvent::Type type, QPointF where, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, where, screen->mapToGlobal(where), Qt::LeftButton, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(screen, &event);
-    };
-    send(QEvent::MouseButtonPress, at(orvane::body::Sun), Qt::LeftButton);
-    send(QEvent::MouseMove, at(orvane::body::Earth), Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, at(orvane::body::Earth), Qt::NoButton);
+    orvane::driver::Wait(50);
+    orvane::driver::LayTape(experiment, orvane::body::Sun, orvane::body::Earth);
 }
 
 } // namespace

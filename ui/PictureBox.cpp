@@ -33,6 +33,8 @@ const QColor Foreground = Qt::black;
 // A region of more rectangles than this is presented as its bounding rectangle: adding to a region
 // costs in proportion to its rectangles.
 constexpr int MostPendingRects = 256;
+// Under a text that must read over the trails: white enough for the letters, the trails still seen.
+const QColor PaleBacking(255, 255, 255, 190);
 
 int RefreshIntervalMs() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -568,6 +570,8 @@ void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
             const auto& [words, widthPx] = LabelText(shape.text);
             s.text = words;
             s.textSize = QSize(widthPx, Style().height);
+            if (shape.standing) s.points.front() -= QPoint(0, s.textSize.height());
+            s.backed = shape.backed;
             s.bounds = QRect(s.points.front(), s.textSize);
         } else {
             s.bounds = s.points.boundingRect().adjusted(-4, -4, 4, 4);
@@ -661,6 +665,7 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area, const QRegio
                 painter.drawImage(shape.points.front() - QPoint(DotReach, DotReach), DotImage(shape.rgb));
                 break;
             case Kind::Text:
+                if (shape.backed) painter.fillRect(QRect(shape.points.front(), shape.textSize), PaleBacking);
                 painter.drawImage(shape.points.front(), LabelImage(shape.text, shape.rgb, shape.textSize));
                 break;
             }

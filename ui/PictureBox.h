@@ -68,7 +68,8 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
         QPolygon points;
         QString text;
         QRect bounds;
-        QSize textSize; // a text's whole box, however much of it the screen shows
+        QSize textSize;      // a text's whole box, however much of it the screen shows
+        bool backed = false; // a text on a pale box, through which the picture shows
         bool operator==(const ShownShape&) const = default;
     };
     const QList<ShownShape>& Overlay() const { return overlay_; }

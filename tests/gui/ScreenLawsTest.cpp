@@ -392,6 +392,52 @@ TEST_F(Laws, ASectorLengthChosenInDays) {
     EXPECT_EQ(Controller()->Areas().StepsPerSector(), 15); // the Earth's 365 days / 12 in steps of 2 days
 }
 
+// On the small overview the scale bars' words stand above their bars, on a pale box: the bar is not
+// covered, the words read over the trails, and the trails still show through the box. The left screen's
+// words are as they were.
+TEST_F(Laws, OverviewScaleBarWordsStandAboveTheirBarsOnAPaleBox) {
+    laws::LawsChoice arrows;
+    arrows.velocity = arrows.force = true;
+    Controller()->SetChoice(arrows, false);
+    Ticks(5);
+    // Trails across the lower part of the overview, black lines every third pixel, under the words.
+    const ScreenArea area = OverviewArea(form->Shared());
+    const double height = area.top - area.bottom;
+    for (int k = 0; k < 40; ++k) {
+        const auto y = static_cast<float>(area.bottom + height * (0.005 + 0.3 * k / 40));
+        Overview()->Line(static_cast<float>(area.left), y, static_cast<float>(area.right), y, 0);
+    }
+    const QImage shown = Shown(Overview());
+    const QImage& picture = Overview()->Image();
+    int words = 0, showingThrough = 0;
+    for (const ui::PictureBox::ShownShape& text : Overview()->Overlay()) {
+        if (text.kind != OverlayShape::Kind::Text) continue;
+        ++words;
+        EXPECT_TRUE(text.backed) << text.text.toStdString();
+        // Its bar: the level line of its colour starting where the words start, just below them.
+        bool barBelow = false;
+        for (const ui::PictureBox::ShownShape& bar : Overview()->Overlay())
+            if (bar.kind == OverlayShape::Kind::Polyline && bar.rgb == text.rgb && bar.points.size() == 2 &&
+                bar.points[0].y() == bar.points[1].y() && bar.points[0].x() == text.points[0].x())
+                barBelow = bar.points[0].y() > text.points[0].y() + text.textSize.height() - 1 &&
+                           bar.points[0].y() < text.points[0].y() + 2 * text.textSize.height();
+        EXPECT_TRUE(barBelow) << text.text.toStdString();
+        const QRect box = QRect(text.points[0], text.textSize) & shown.rect();
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                if ((picture.pixel(x, y) & 0xFFFFFF) != 0) continue;
+                const QRgb p = shown.pixel(x, y);
+                EXPECT_NE(p & 0xFFFFFF, 0u) << "a trail's pixel not paled at " << x << "," << y;
+                if (qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) > 100 && qRed(p) < 230)
+                    ++showingThrough;
+            }
+    }
+    EXPECT_EQ(words, 2);
+    EXPECT_GT(showingThrough, 50);
+    for (const ui::PictureBox::ShownShape& text : Left()->Overlay())
+        EXPECT_FALSE(text.backed);
+}
+
 // Watches every paint of a screen as the window presents it and compares, right after it, what the window
 // presents (under the offscreen platform a grab of the window is its backing store) with the screen drawn
 // afresh: outside what still waits to be presented, every pixel must be the same, the laws' shapes in their
