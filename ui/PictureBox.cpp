@@ -571,6 +571,11 @@ void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
             s.text = words;
             s.textSize = QSize(widthPx, Style().height);
             if (shape.standing) s.points.front() -= QPoint(0, s.textSize.height());
+            // Words running off the right edge (a tape's length on the small overview) are moved left
+            // until they end at it, or begin at the left edge.
+            QPoint& corner = s.points.front();
+            if (const int over = corner.x() + widthPx - area.width(); over > 0)
+                corner.rx() -= std::min(over, std::max(0, corner.x()));
             s.backed = shape.backed;
             s.bounds = QRect(s.points.front(), s.textSize);
         } else {
