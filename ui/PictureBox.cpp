@@ -513,28 +513,38 @@ void PictureBox::RepaintLabelBox(const QRect& box) {
 }
 
 // A name with its white rim, drawn once and then only copied: laying the text out nine times over at
-// every presentation would cost more than the whole run. It is laid out once and its glyphs drawn nine
-// times, the same pixels as nine drawText calls at half the cost: the tape's text changes at every frame.
+// every presentation would cost more than the whole run. It is laid out once, its white letters drawn
+// once and copied to the rim's eight places, then the letters in colour over them: the same pixels as
+// nine drawText calls (eight white, one coloured) at a third of the cost, for the tape's text changes at
+// every frame.
 const QImage& PictureBox::LabelImage(const QString& text, QRgb rgb, QSize size) const {
     const TextLook look{text, rgb, size, Style().font.pixelSize(), deviceScale_};
     if (const QImage* image = labelImages_->Find(look)) return *image;
-    QImage image(size.expandedTo(QSize(1, 1)) * deviceScale_, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(deviceScale_);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setFont(Style().font);
-    QTextLayout layout(text, Style().font, &image);
+    QTextLayout layout(text, Style().font);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
     const QList<QGlyphRun> runs = layout.glyphRuns();
     // drawText puts the baseline at its point; a layout's line hangs from its top.
     const QPointF origin = QPointF(1, 1 + Style().ascent) - QPointF(0, line.ascent());
-    painter.setPen(Qt::white);
+    const QSize whole = size.expandedTo(QSize(1, 1));
+    // The white letters, on an image a pixel larger all round so that each copy is whole.
+    QImage white((whole + QSize(2, 2)) * deviceScale_, QImage::Format_ARGB32_Premultiplied);
+    white.setDevicePixelRatio(deviceScale_);
+    white.fill(Qt::transparent);
+    {
+        QPainter painter(&white);
+        painter.setPen(Qt::white);
+        for (const QGlyphRun& run : runs)
+            painter.drawGlyphRun(origin + QPointF(1, 1), run);
+    }
+    QImage image(whole * deviceScale_, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(deviceScale_);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     for (const QPoint rim : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1),
                              QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1)})
-        for (const QGlyphRun& run : runs)
-            painter.drawGlyphRun(origin + rim, run);
+        painter.drawImage(QPointF(rim) - QPointF(1, 1), white);
     painter.setPen(QColor(rgb));
     for (const QGlyphRun& run : runs)
         painter.drawGlyphRun(origin, run);
