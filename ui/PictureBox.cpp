@@ -61,21 +61,43 @@ void PictureBox::showEvent(QShowEvent*) {
     ui::PaceWindow(window(), RefreshIntervalMs());
 }
 
+// A step changes a few pixels of each body on both screens: their rectangles are only noted, and united
+// with what waits to be presented a batch at a time. United one by one, each would cost in proportion
+// to the rectangles already waiting, a thousand steps a second.
 void PictureBox::MarkChanged(const QRect& changed) {
     if (changed.isEmpty()) return;
-    pending_ += changed.translated(Border, Border);
-    if (pending_.rectCount() > MostPendingRects) pending_ = pending_.boundingRect();
+    const QRect widget = changed.translated(Border, Border);
+    if (pendingRects_.empty() || !pendingRects_.back().contains(widget)) pendingRects_.push_back(widget);
+    if (pendingRects_.size() >= PendingBatch) UnitePending();
     if (!presentTimer_.isActive()) presentTimer_.start();
 }
 
 void PictureBox::MarkChanged(const QRegion& changed) {
     if (changed.isEmpty()) return;
+    UnitePending();
     pending_ += changed.translated(Border, Border);
     if (pending_.rectCount() > MostPendingRects) pending_ = pending_.boundingRect();
     if (!presentTimer_.isActive()) presentTimer_.start();
 }
 
+void PictureBox::UnitePending() const {
+    if (pendingRects_.empty()) return;
+    std::vector<QRegion> parts(pendingRects_.begin(), pendingRects_.end());
+    pendingRects_.clear();
+    for (std::size_t step = 1; step < parts.size(); step *= 2)
+        for (std::size_t k = 0; k + step < parts.size(); k += 2 * step)
+            parts[k] += parts[k + step];
+    pending_ += parts.front();
+    if (pending_.rectCount() > MostPendingRects) pending_ = pending_.boundingRect();
+}
+
+const QRegion& PictureBox::PendingRegion() const {
+    UnitePending();
+    return pending_;
+}
+
 void PictureBox::Present() {
+    UnitePending();
     update(pending_);
     pending_ = QRegion();
 }

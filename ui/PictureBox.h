@@ -98,7 +98,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // owned by its creator; its shortcut is only shown in the menu.
     void AddMenuAction(QAction* action);
     // What changed since the last presentation and waits to be presented, in widget coordinates.
-    const QRegion& PendingRegion() const { return pending_; }
+    const QRegion& PendingRegion() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -136,7 +136,11 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     int deviceScale_ = 1;
     // However fast the drawing calls come, the screen is presented at most at the display's rate.
     QTimer presentTimer_;
-    QRegion pending_;
+    mutable QRegion pending_;
+    // Changed rectangles not yet united with pending_ (widget coordinates).
+    mutable std::vector<QRect> pendingRects_;
+    static constexpr std::size_t PendingBatch = 64;
+    void UnitePending() const;
     DrawnStrips drawnStrips_;
     double originX_ = 0;
     double originY_ = 0;
