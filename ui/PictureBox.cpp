@@ -671,6 +671,7 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area, const QRegio
     // A presentation covers a few small places: a shape that reaches none of them would only be clipped
     // away, after the cost of stroking or filling it whole.
     const QRegion reached = region.translated(-area.topLeft());
+    const QRect near = reached.boundingRect();
     using Kind = orvane::OverlayShape::Kind;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
@@ -679,7 +680,8 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area, const QRegio
         painter.setCompositionMode(behind ? QPainter::CompositionMode_Darken
                                           : QPainter::CompositionMode_SourceOver);
         for (const ShownShape& shape : overlay_) {
-            if (shape.behind != behind || !reached.intersects(shape.bounds)) continue;
+            if (shape.behind != behind || !near.intersects(shape.bounds) || !reached.intersects(shape.bounds))
+                continue;
             QPen pen{QColor(shape.rgb)};
             pen.setWidth(largeMarks_ ? 2 : 1);
             if (shape.dashed) pen.setStyle(Qt::DashLine);
@@ -735,9 +737,11 @@ const QImage& PictureBox::DotImage(QRgb rgb) const {
 void PictureBox::PolylineWhereReached(QPainter& painter, const QPolygon& points, const QRegion& region) {
     const qsizetype n = points.size();
     constexpr int Reach = 4; // the pen's half width and its joins, with room to spare
+    const QRect near = region.boundingRect();
     const auto reached = [&](qsizetype k) {
-        return region.intersects(
-            QRect(points[k], points[k + 1]).normalized().adjusted(-Reach, -Reach, Reach, Reach));
+        const QRect segment =
+            QRect(points[k], points[k + 1]).normalized().adjusted(-Reach, -Reach, Reach, Reach);
+        return near.intersects(segment) && region.intersects(segment);
     };
     if (n < 8) {
         painter.drawPolyline(points);
