@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -436,6 +437,50 @@ TEST_F(Laws, OverviewScaleBarWordsStandAboveTheirBarsOnAPaleBox) {
     EXPECT_GT(showingThrough, 50);
     for (const ui::PictureBox::ShownShape& text : Left()->Overlay())
         EXPECT_FALSE(text.backed);
+}
+
+// A name over a dark picture is exactly what drawing its text nine times gives, eight times in white
+// around its place and once in its colour: the screen lays it out once and copies its white letters.
+TEST(ScreenTexts, ANameIsDrawnAsItsTextNineTimesOver) {
+    test::Surface surface;
+    for (int row = 0; row < 100; ++row)
+        surface.box->Line(-50, 50.0f - static_cast<float>(row), 50, 50.0f - static_cast<float>(row), 0);
+    const std::int32_t red = 0x0000C0;
+    const SurfaceLabel name{-40, 20, "Меркурий", red};
+    surface.box->SetLabels({&name, 1});
+    ASSERT_EQ(surface.box->Labels().size(), 1);
+    const QRect box = surface.box->Labels().front().box;
+    QFont font = surface.box->font();
+    font.setBold(true);
+    font.setPixelSize(11);
+    QImage label(box.size(), QImage::Format_ARGB32_Premultiplied);
+    label.fill(Qt::transparent);
+    {
+        QPainter painter(&label);
+        painter.setFont(font);
+        const QPoint origin(1, 1 + QFontMetrics(font).ascent());
+        painter.setPen(Qt::white);
+        for (const QPoint rim : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1),
+                                 QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1)})
+            painter.drawText(origin + rim, QStringLiteral("Меркурий"));
+        painter.setPen(QColor(0xC0, 0, 0));
+        painter.drawText(origin, QStringLiteral("Меркурий"));
+    }
+    QImage expected = surface.box->Image();
+    {
+        QPainter painter(&expected);
+        painter.drawImage(box.topLeft(), label);
+    }
+    EXPECT_EQ(surface.box->ShownImage(), expected);
+}
+
+// What a step drew waits to be presented at once, before the display's next frame comes.
+TEST(ScreenTexts, APointDrawnWaitsToBePresented) {
+    test::Surface surface;
+    surface.box->PSet(10, 10, 0);
+    const QPointF p = surface.box->ToPixel(10, 10);
+    EXPECT_TRUE(surface.box->PendingRegion().contains(
+        QPoint(static_cast<int>(p.x()), static_cast<int>(p.y())) + surface.box->DrawingRect().topLeft()));
 }
 
 // Watches every paint of a screen as the window presents it and compares, right after it, what the window
