@@ -4,7 +4,10 @@
 // --method solves the run with another method than Runge–Kutta (euler, symplectic-euler, leapfrog).
 // With --options the run at 1 ms is measured twice in the same process, first with every option of the
 // experiment screens off, then with all four on (names, kept trails, keys, large points), then with
-// those and every law drawn over the screens (arrows, orbit, equal areas, grid).
+// those and every law drawn over the screens (arrows, orbit, equal areas, grid, and a tape laid by a drag
+// from the Sun to the Earth, which then follows the Earth).
+// --profile all|four|bare runs only that configuration for the given seconds, with no pause, idle or
+// memory measurement after it: a short run to give to callgrind.
 #include "AppDriver.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -23,6 +26,16 @@
 #include <cstring>
 #include <optional>
 
+namespace {
+
+// A tape from the Sun to the Earth, laid on a running experiment: it then follows the Earth.
+void LayTape(orvane::Form2& experiment) {
+    orvane::driver::Wait(50);
+    orvane::driver::LayTape(experiment, orvane::body::Sun, orvane::body::Earth);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
     bool withOptions = false;
@@ -32,6 +45,16 @@ int main(int argc, char* argv[]) {
             for (int j = k; j + 1 < argc; ++j)
                 argv[j] = argv[j + 1];
             --argc;
+            break;
+        }
+    QString profile;
+    for (int k = 1; k + 1 < argc; ++k)
+        if (std::strcmp(argv[k], "--profile") == 0) {
+            profile = QString::fromLatin1(argv[k + 1]);
+            withOptions = profile != QLatin1String("bare");
+            for (int j = k; j + 2 < argc; ++j)
+                argv[j] = argv[j + 2];
+            argc -= 2;
             break;
         }
     std::optional<orvane::SolverMethod> method;
@@ -53,7 +76,8 @@ int main(int argc, char* argv[]) {
     const orvane::driver::OwnSettingsFile settings;
 
     // A bare precise 1 ms Qt timer in the same process.
-    const orvane::driver::TimerPace bare = orvane::driver::BareTimerPace(seconds * 1000);
+    const orvane::driver::TimerPace bare =
+        profile.isEmpty() ? orvane::driver::BareTimerPace(seconds * 1000) : orvane::driver::TimerPace{};
     const int bareEvents = bare.events;
     const double bareCpu = bare.cpuPercent;
 
@@ -63,13 +87,31 @@ int main(int argc, char* argv[]) {
     orvane::driver::PaintCounter counter;
     experiment->Picture1->installEventFilter(&counter);
     orvane::driver::Click(experiment, "Command1");
+    auto* options = experiment->findChild<orvane::ScreenOptionsController*>();
+    auto* laws = experiment->findChild<orvane::ScreenLawsController*>();
+    orvane::laws::LawsChoice all;
+    all.velocity = all.force = all.orbit = all.areas = all.grid = true;
+    if (!profile.isEmpty()) {
+        if (withOptions) options->SetOptions({true, true, true, true});
+        if (profile == QLatin1String("all")) {
+            laws->SetChoice(all, true);
+            LayTape(*experiment);
+        }
+        const double before = experiment->Run().SimTime;
+        const double cpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
+        const double ran = (experiment->Run().SimTime - before) / program.state.Options.TimeStep;
+        std::printf("%s: %.0f ticks, %d presentations, process CPU %.1f %% of a core, tape %s\n",
+                    qPrintable(profile), ran, counter.paints, cpu, laws->TapeNow() ? "laid" : "none");
+        experiment->close();
+        return 0;
+    }
     const double startTime = experiment->Run().SimTime;
     const double runCpu = orvane::driver::CpuPercentWhileRunning(seconds * 1000);
     const double ticks = (experiment->Run().SimTime - startTime) / program.state.Options.TimeStep;
     const int paints = counter.paints;
 
     // The same run with every option on, measured right after, in the same process; then every option
-    // and every law over the screens at once (the tape aside: it needs a drag).
+    // and every law over the screens at once, a tape laid by a drag among them.
     struct Pace {
         double ticks = 0, cpu = 0;
         int paints = 0;
@@ -85,13 +127,11 @@ int main(int argc, char* argv[]) {
     };
     Pace withFour, withLaws;
     if (withOptions) {
-        auto* options = experiment->findChild<orvane::ScreenOptionsController*>();
-        auto* laws = experiment->findChild<orvane::ScreenLawsController*>();
         options->SetOptions({true, true, true, true});
         withFour = measured();
-        orvane::laws::LawsChoice all;
-        all.velocity = all.force = all.orbit = all.areas = all.grid = true;
         laws->SetChoice(all, true);
+        LayTape(*experiment);
+        if (!laws->TapeNow()) std::fprintf(stderr, "the tape was not laid\n");
         withLaws = measured();
         options->SetOptions({});
         laws->SetChoice({}, false);

@@ -38,6 +38,11 @@ struct OverlayShape {
     bool behind = false;
     std::vector<float> xy; // x0, y0, x1, y1, … in user coordinates
     std::string text;
+    // A text whose lower-left corner, not its upper-left one, is at the point: it stands on the point,
+    // however tall its letters are on the screen.
+    bool standing = false;
+    // A text on a pale box of its size: it reads over the trails, and they still show through it.
+    bool backed = false;
 };
 
 // What the simulation core needs of a picture box: a user coordinate system set from two corners,

@@ -396,9 +396,11 @@ void AddOrbit(const OrbitShape& orbit, Overlay& out) {
     AddDot(out, orbit.otherFocus, colors::Orbit());
 }
 
-// One kind's arrows and its scale bar, `row` bars up from the lower-left corner.
-void AddArrows(const BodyMotion& motion, ArrowKind kind, ScreenArea area, int row, const LawsWording& words,
-               Overlay& out) {
+// One kind's arrows and its scale bar, `row` bars up from the lower-left corner. On a small screen
+// (`small`) the bar's words stand on a pale box just above it, the rows far enough apart for them: the
+// words placed by the screen's height alone covered the bar and hid the trails there.
+void AddArrows(const BodyMotion& motion, ArrowKind kind, ScreenArea area, int row, bool small,
+               const LawsWording& words, Overlay& out) {
     const ArrowSet set = Arrows(motion, kind, area);
     if (set.arrows.empty()) return;
     const std::int32_t color = kind == ArrowKind::Velocity ? colors::Velocity() : colors::Acceleration();
@@ -410,15 +412,19 @@ void AddArrows(const BodyMotion& motion, ArrowKind kind, ScreenArea area, int ro
         AddLine(out, arrow.tail, arrow.tip, color);
     }
     const double width = area.right - area.left, height = area.top - area.bottom;
-    const Vec2 start{area.left + 0.03 * width, area.bottom + (0.04 + 0.09 * row) * height};
+    const Vec2 start{area.left + 0.03 * width, area.bottom + (0.04 + (small ? 0.17 : 0.09) * row) * height};
     AddLine(out, start, {start.x + set.barLength, start.y}, color);
     AddLine(out, start, {start.x, start.y + 0.01 * height}, color);
     AddLine(out, {start.x + set.barLength, start.y}, {start.x + set.barLength, start.y + 0.01 * height},
             color);
-    AddText(out, {start.x, start.y + 0.045 * height},
-            kind == ArrowKind::Velocity ? words.VelocityBar(set.barValue, motion.centreOfMassFrame)
-                                        : words.AccelerationBar(set.barValue),
-            color);
+    std::string text = kind == ArrowKind::Velocity ? words.VelocityBar(set.barValue, motion.centreOfMassFrame)
+                                                   : words.AccelerationBar(set.barValue);
+    if (!small) {
+        AddText(out, {start.x, start.y + 0.045 * height}, std::move(text), color);
+        return;
+    }
+    AddText(out, {start.x, start.y + 0.015 * height}, std::move(text), color);
+    out.back().standing = out.back().backed = true;
 }
 
 } // namespace
@@ -432,10 +438,10 @@ void BuildOverlay(const LawsChoice& choice, const BodyMotion& motion, const std:
     if (choice.orbit && orbit) AddOrbit(*orbit, out);
     int row = 0;
     if (choice.velocity) {
-        AddArrows(motion, ArrowKind::Velocity, area, row, words, out);
+        AddArrows(motion, ArrowKind::Velocity, area, row, !withGrid, words, out);
         ++row;
     }
-    if (choice.force) AddArrows(motion, ArrowKind::Acceleration, area, row, words, out);
+    if (choice.force) AddArrows(motion, ArrowKind::Acceleration, area, row, !withGrid, words, out);
     if (tape) {
         const double width = area.right - area.left;
         AddLine(out, tape->start, tape->end, colors::Tape());

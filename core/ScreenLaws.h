@@ -202,7 +202,8 @@ std::int32_t Grid();
 std::int32_t Tape();
 } // namespace colors
 
-// The shapes of every chosen law on a screen showing `area` (the grid only where `withGrid`), replacing
+// The shapes of every chosen law on a screen showing `area` (the grid only where `withGrid`; a screen
+// without it is the small overview, where the scale bars' words stand on pale boxes above them), replacing
 // what `out` held: the grid and the sectors first, behind the points, then the orbit, the arrows with
 // their scale bars in the lower-left corner and the tape.
 void BuildOverlay(const LawsChoice& choice, const BodyMotion& motion, const std::optional<OrbitShape>& orbit,

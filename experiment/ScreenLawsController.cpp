@@ -177,6 +177,7 @@ ScreenLawsController::ScreenLawsController(Form2& experiment)
     });
 
     ShowTexts();
+    experiment_.Picture2->ShareTextImages(*experiment_.Picture1);
     experiment_.installEventFilter(this);
     for (ui::PictureBox* screen : {experiment_.Picture1, experiment_.Picture2})
         screen->installEventFilter(this);

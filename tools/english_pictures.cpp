@@ -6,6 +6,7 @@
 #include "Form2.h"
 #include "Form3.h"
 #include "Language.h"
+#include "LawsPictures.h"
 #include "MeasurementsWindow.h"
 #include "SimState.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char* argv[]) {
     orvane::driver::OffscreenApplication app(argc, argv);
     const QString outDir = orvane::driver::OutputFolder(argc, argv);
     orvane::ui::ApplyLanguage(orvane::ui::Language::English);
+    // The laws turned on for the pictures are not the user's.
+    const orvane::driver::OwnSettingsFile settings;
     const auto save = [&outDir](QWidget* window, const char* name) {
         orvane::driver::SaveGrab(window, outDir, QStringLiteral("en-%1").arg(QString::fromLatin1(name)));
     };
@@ -34,6 +37,8 @@ int main(int argc, char* argv[]) {
     for (int k = 0; k < 1100; ++k)
         experiment->Command1_Click();
     save(experiment, "experiment-window");
+
+    orvane::tools::SaveLawsPictures(outDir, QStringLiteral("en-"));
 
     orvane::measure::MeasurementsWindow* measurements = orvane::driver::OpenMeasurements(experiment);
     measurements->findChild<QComboBox*>(QStringLiteral("PlotBody"))->setCurrentIndex(3); // Mars

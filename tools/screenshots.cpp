@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "LawsPictures.h"
 #include "LessonCatalogue.h"
 #include "LessonGallery.h"
 #include "ScreenLawsController.h"
@@ -82,6 +83,8 @@ int main(int argc, char* argv[]) {
         SaveGrab(shown, outDir, QStringLiteral("experiment-window-laws"));
         shown->close();
     }
+
+    orvane::tools::SaveLawsPictures(outDir, QString());
 
     // Mars moved along its orbit for a while, its trail on both preview screens.
     Click(&setup, "Option13");

@@ -12,12 +12,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTextLayout>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -31,6 +33,8 @@ const QColor Foreground = Qt::black;
 // A region of more rectangles than this is presented as its bounding rectangle: adding to a region
 // costs in proportion to its rectangles.
 constexpr int MostPendingRects = 256;
+// Under a text that must read over the trails: white enough for the letters, the trails still seen.
+const QColor PaleBacking(255, 255, 255, 190);
 
 int RefreshIntervalMs() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -57,14 +61,43 @@ void PictureBox::showEvent(QShowEvent*) {
     ui::PaceWindow(window(), RefreshIntervalMs());
 }
 
+// A step changes a few pixels of each body on both screens: their rectangles are only noted, and united
+// with what waits to be presented a batch at a time. United one by one, each would cost in proportion
+// to the rectangles already waiting, a thousand steps a second.
 void PictureBox::MarkChanged(const QRect& changed) {
     if (changed.isEmpty()) return;
+    const QRect widget = changed.translated(Border, Border);
+    if (pendingRects_.empty() || !pendingRects_.back().contains(widget)) pendingRects_.push_back(widget);
+    if (pendingRects_.size() >= PendingBatch) UnitePending();
+    if (!presentTimer_.isActive()) presentTimer_.start();
+}
+
+void PictureBox::MarkChanged(const QRegion& changed) {
+    if (changed.isEmpty()) return;
+    UnitePending();
     pending_ += changed.translated(Border, Border);
     if (pending_.rectCount() > MostPendingRects) pending_ = pending_.boundingRect();
     if (!presentTimer_.isActive()) presentTimer_.start();
 }
 
+void PictureBox::UnitePending() const {
+    if (pendingRects_.empty()) return;
+    std::vector<QRegion> parts(pendingRects_.begin(), pendingRects_.end());
+    pendingRects_.clear();
+    for (std::size_t step = 1; step < parts.size(); step *= 2)
+        for (std::size_t k = 0; k + step < parts.size(); k += 2 * step)
+            parts[k] += parts[k + step];
+    pending_ += parts.front();
+    if (pending_.rectCount() > MostPendingRects) pending_ = pending_.boundingRect();
+}
+
+const QRegion& PictureBox::PendingRegion() const {
+    UnitePending();
+    return pending_;
+}
+
 void PictureBox::Present() {
+    UnitePending();
     update(pending_);
     pending_ = QRegion();
 }
@@ -80,7 +113,6 @@ void PictureBox::EnsureImage() {
     const QSize device = logical * scale;
     if (image_.size() == device && deviceScale_ == scale) return;
     deviceScale_ = scale;
-    labelImages_.clear();
     QImage fresh(device, QImage::Format_RGB32);
     fresh.setDevicePixelRatio(scale);
     fresh.fill(Qt::white);
@@ -426,8 +458,8 @@ void PictureBox::SetLargeMarks(bool large) {
     drawnStrips_.Forget();
     // The names change their font: they are laid out again.
     labelStyle_.reset();
-    labelTexts_.clear();
-    labelImages_.clear();
+    labelTexts_.Clear();
+    dotImages_.Clear();
     for (const ShownLabel& label : labels_)
         RepaintLabelBox(label.box);
     labels_.clear();
@@ -449,12 +481,10 @@ const PictureBox::LabelStyle& PictureBox::Style() const {
 }
 
 const std::pair<QString, int>& PictureBox::LabelText(std::string_view text) const {
-    for (const auto& [key, laidOut] : labelTexts_)
-        if (key == text) return laidOut;
+    if (const std::pair<QString, int>* laidOut = labelTexts_.Find(text)) return *laidOut;
     const QString words = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const int widthPx = QFontMetrics(Style().font).horizontalAdvance(words) + 2;
-    labelTexts_.emplace_back(std::string(text), std::pair<QString, int>(words, widthPx));
-    return labelTexts_.back().second;
+    return labelTexts_.Add(std::string(text), std::pair<QString, int>(words, widthPx));
 }
 
 orvane::TextExtent PictureBox::LabelExtent(std::string_view text) const {
@@ -505,25 +535,43 @@ void PictureBox::RepaintLabelBox(const QRect& box) {
 }
 
 // A name with its white rim, drawn once and then only copied: laying the text out nine times over at
-// every presentation would cost more than the whole run.
-const QImage& PictureBox::LabelImage(const ShownLabel& label) const {
-    for (const auto& [key, image] : labelImages_)
-        if (key.text == label.text && key.rgb == label.rgb) return image;
-    QImage image(label.box.size() * deviceScale_, QImage::Format_ARGB32_Premultiplied);
+// every presentation would cost more than the whole run. It is laid out once, its white letters drawn
+// once and copied to the rim's eight places, then the letters in colour over them: the same pixels as
+// nine drawText calls (eight white, one coloured) at a third of the cost, for the tape's text changes at
+// every frame.
+const QImage& PictureBox::LabelImage(const QString& text, QRgb rgb, QSize size) const {
+    const TextLook look{text, rgb, size, Style().font.pixelSize(), deviceScale_};
+    if (const QImage* image = labelImages_->Find(look)) return *image;
+    QTextLayout layout(text, Style().font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    // drawText puts the baseline at its point; a layout's line hangs from its top.
+    const QPointF origin = QPointF(1, 1 + Style().ascent) - QPointF(0, line.ascent());
+    const QSize whole = size.expandedTo(QSize(1, 1));
+    // The white letters, on an image a pixel larger all round so that each copy is whole.
+    QImage white((whole + QSize(2, 2)) * deviceScale_, QImage::Format_ARGB32_Premultiplied);
+    white.setDevicePixelRatio(deviceScale_);
+    white.fill(Qt::transparent);
+    {
+        QPainter painter(&white);
+        painter.setPen(Qt::white);
+        for (const QGlyphRun& run : runs)
+            painter.drawGlyphRun(origin + QPointF(1, 1), run);
+    }
+    QImage image(whole * deviceScale_, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(deviceScale_);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.setFont(Style().font);
-    const QPoint origin(1, 1 + Style().ascent);
-    painter.setPen(Qt::white);
     for (const QPoint rim : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1),
                              QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1)})
-        painter.drawText(origin + rim, label.text);
-    painter.setPen(QColor(label.rgb));
-    painter.drawText(origin, label.text);
+        painter.drawImage(QPointF(rim) - QPointF(1, 1), white);
+    painter.setPen(QColor(rgb));
+    for (const QGlyphRun& run : runs)
+        painter.drawGlyphRun(origin, run);
     painter.end();
-    labelImages_.emplace_back(ShownLabel{QRect(), label.text, label.rgb}, std::move(image));
-    return labelImages_.back().second;
+    return labelImages_->Add(look, std::move(image));
 }
 
 void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
@@ -553,7 +601,15 @@ void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
         if (shape.kind == Kind::Text) {
             const auto& [words, widthPx] = LabelText(shape.text);
             s.text = words;
-            s.bounds = QRect(s.points.front(), QSize(widthPx, Style().height));
+            s.textSize = QSize(widthPx, Style().height);
+            if (shape.standing) s.points.front() -= QPoint(0, s.textSize.height());
+            // Words running off the right edge (a tape's length on the small overview) are moved left
+            // until they end at it, or begin at the left edge.
+            QPoint& corner = s.points.front();
+            if (const int over = corner.x() + widthPx - area.width(); over > 0)
+                corner.rx() -= std::min(over, std::max(0, corner.x()));
+            s.backed = shape.backed;
+            s.bounds = QRect(s.points.front(), s.textSize);
         } else {
             s.bounds = s.points.boundingRect().adjusted(-4, -4, 4, 4);
         }
@@ -561,20 +617,61 @@ void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
         shown.append(std::move(s));
     }
     if (shown == overlay_) return;
-    // Only what changed is presented again: a shape's old place and its new one.
-    const qsizetype common = std::min(shown.size(), overlay_.size());
-    for (qsizetype k = 0; k < std::max(shown.size(), overlay_.size()); ++k) {
-        if (k < common && shown[k] == overlay_[k]) continue;
-        if (k < overlay_.size()) MarkChanged(overlay_[k].bounds);
-        if (k < shown.size()) MarkChanged(shown[k].bounds);
+    // Only what changed is presented again: the places of the shapes that went and of those that came.
+    // Shapes are matched by what they are, not by their place in the list: when the oldest sector goes,
+    // every shape after it moves up one place and would otherwise count as changed.
+    const auto key = [](const ShownShape& shape) {
+        const QRect& b = shape.bounds;
+        return std::array<qint64, 4>{
+            (static_cast<qint64>(shape.kind) << 32) | shape.rgb,
+            (static_cast<qint64>(b.left()) << 32) ^ static_cast<quint32>(b.top()),
+            (static_cast<qint64>(b.right()) << 32) ^ static_cast<quint32>(b.bottom()), shape.points.size()};
+    };
+    const auto sortedKeys = [&key](const QList<ShownShape>& shapes) {
+        std::vector<std::pair<std::array<qint64, 4>, qsizetype>> keys;
+        keys.reserve(static_cast<std::size_t>(shapes.size()));
+        for (qsizetype k = 0; k < shapes.size(); ++k)
+            keys.emplace_back(key(shapes[k]), k);
+        std::sort(keys.begin(), keys.end());
+        return keys;
+    };
+    const auto before = sortedKeys(overlay_), after = sortedKeys(shown);
+    std::vector<bool> kept(before.size()), came(after.size(), true);
+    // Walk both sorted lists; among shapes of equal key, each new one takes an equal old one still free.
+    for (std::size_t a = 0, b = 0; a < after.size(); ++a) {
+        while (b < before.size() && before[b].first < after[a].first)
+            ++b;
+        for (std::size_t c = b; c < before.size() && before[c].first == after[a].first; ++c)
+            if (!kept[c] && overlay_[before[c].second] == shown[after[a].second]) {
+                kept[c] = true;
+                came[a] = false;
+                break;
+            }
     }
+    std::vector<QRegion> changed;
+    for (std::size_t k = 0; k < before.size(); ++k)
+        if (!kept[k]) changed.emplace_back(overlay_[before[k].second].bounds);
+    for (std::size_t k = 0; k < after.size(); ++k)
+        if (came[k]) changed.emplace_back(shown[after[k].second].bounds);
+    // Drawn in a different order, the same shapes could still overlap differently.
+    if (changed.empty()) changed.emplace_back(area);
+    // United pairwise: adding rectangles one by one to a growing region costs in proportion to its
+    // rectangles each time, and at every frame dozens of arrows move.
+    for (std::size_t step = 1; step < changed.size(); step *= 2)
+        for (std::size_t k = 0; k + step < changed.size(); k += 2 * step)
+            changed[k] += changed[k + step];
+    MarkChanged(changed.front());
     overlay_ = std::move(shown);
 }
 
 // The shapes behind the points first, as tints that leave every darker pixel as it is, then the others
 // over the picture.
-void PictureBox::PaintOverlay(QPainter& painter, const QRect& area) const {
+void PictureBox::PaintOverlay(QPainter& painter, const QRect& area, const QRegion& region) const {
     if (overlay_.isEmpty()) return;
+    // A presentation covers a few small places: a shape that reaches none of them would only be clipped
+    // away, after the cost of stroking or filling it whole.
+    const QRegion reached = region.translated(-area.topLeft());
+    const QRect near = reached.boundingRect();
     using Kind = orvane::OverlayShape::Kind;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
@@ -583,7 +680,8 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area) const {
         painter.setCompositionMode(behind ? QPainter::CompositionMode_Darken
                                           : QPainter::CompositionMode_SourceOver);
         for (const ShownShape& shape : overlay_) {
-            if (shape.behind != behind) continue;
+            if (shape.behind != behind || !near.intersects(shape.bounds) || !reached.intersects(shape.bounds))
+                continue;
             QPen pen{QColor(shape.rgb)};
             pen.setWidth(largeMarks_ ? 2 : 1);
             if (shape.dashed) pen.setStyle(Qt::DashLine);
@@ -591,7 +689,11 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area) const {
             case Kind::Polyline:
                 painter.setPen(pen);
                 painter.setBrush(Qt::NoBrush);
-                painter.drawPolyline(shape.points);
+                // A dash pattern runs from the line's start: a dashed line is drawn whole.
+                if (shape.dashed)
+                    painter.drawPolyline(shape.points);
+                else
+                    PolylineWhereReached(painter, shape.points, reached);
                 break;
             case Kind::Fill:
                 painter.setPen(Qt::NoPen);
@@ -599,12 +701,11 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area) const {
                 painter.drawPolygon(shape.points);
                 break;
             case Kind::Dot:
-                painter.setPen(pen);
-                painter.setBrush(Qt::white);
-                painter.drawEllipse(shape.points.front(), 3, 3);
+                painter.drawImage(shape.points.front() - QPoint(DotReach, DotReach), DotImage(shape.rgb));
                 break;
             case Kind::Text:
-                painter.drawImage(shape.points.front(), LabelImage({shape.bounds, shape.text, shape.rgb}));
+                if (shape.backed) painter.fillRect(QRect(shape.points.front(), shape.textSize), PaleBacking);
+                painter.drawImage(shape.points.front(), LabelImage(shape.text, shape.rgb, shape.textSize));
                 break;
             }
         }
@@ -612,12 +713,69 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area) const {
     painter.restore();
 }
 
+// A small circle with a white inside, drawn once per colour and then only copied: stroking a circle
+// costs as much as a long line. Drawn at a whole pixel's offset, its pixels are those drawn in place.
+const QImage& PictureBox::DotImage(QRgb rgb) const {
+    const TextLook look{QString(), rgb, QSize(), largeMarks_ ? 2 : 1, deviceScale_};
+    if (const QImage* image = dotImages_.Find(look)) return *image;
+    QImage image(QSize(2 * DotReach, 2 * DotReach) * deviceScale_, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(deviceScale_);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QPen pen{QColor(rgb)};
+    pen.setWidth(largeMarks_ ? 2 : 1);
+    painter.setPen(pen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPoint(DotReach, DotReach), 3, 3);
+    painter.end();
+    return dotImages_.Add(look, std::move(image));
+}
+
+// A long line (an orbit of 360 points) is stroked only along the runs of its segments that come near the
+// region, each run with the segment before and after it: the pen's joins and ends inside the region are
+// then those of the whole line, and the cost of stroking the rest is saved.
+void PictureBox::PolylineWhereReached(QPainter& painter, const QPolygon& points, const QRegion& region) {
+    const qsizetype n = points.size();
+    constexpr int Reach = 4; // the pen's half width and its joins, with room to spare
+    const QRect near = region.boundingRect();
+    const auto reached = [&](qsizetype k) {
+        const QRect segment =
+            QRect(points[k], points[k + 1]).normalized().adjusted(-Reach, -Reach, Reach, Reach);
+        return near.intersects(segment) && region.intersects(segment);
+    };
+    if (n < 8) {
+        painter.drawPolyline(points);
+        return;
+    }
+    for (qsizetype k = 0; k + 1 < n;) {
+        if (!reached(k)) {
+            ++k;
+            continue;
+        }
+        qsizetype last = k; // the last segment of the run
+        while (last + 2 < n && reached(last + 1))
+            ++last;
+        // One segment more at each end that has a length: a point repeated gives no direction.
+        qsizetype from = k;
+        while (from > 0 && points[from - 1] == points[from])
+            --from;
+        from = std::max<qsizetype>(from - 1, 0);
+        qsizetype to = last + 1;
+        while (to + 1 < n && points[to + 1] == points[to])
+            ++to;
+        to = std::min<qsizetype>(to + 1, n - 1);
+        painter.drawPolyline(points.constData() + from, static_cast<int>(to - from + 1));
+        k = last + 1;
+    }
+}
+
 void PictureBox::PaintLabels(QPainter& painter, const QRect& area) const {
     if (labels_.isEmpty()) return;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     for (const ShownLabel& label : labels_)
-        painter.drawImage(area.topLeft() + label.box.topLeft(), LabelImage(label));
+        painter.drawImage(area.topLeft() + label.box.topLeft(),
+                          LabelImage(label.text, label.rgb, label.box.size()));
     painter.restore();
 }
 
@@ -636,7 +794,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         const QRect source((target.topLeft() - area.topLeft()) * deviceScale_, target.size() * deviceScale_);
         painter.drawImage(target, image_, source);
     }
-    PaintOverlay(painter, area);
+    PaintOverlay(painter, area, event->region());
     PaintLabels(painter, area);
 }
 
@@ -649,7 +807,7 @@ QImage PictureBox::ShownImage() const {
     if (!labels_.isEmpty() || !overlay_.isEmpty()) {
         QPainter painter(&picture);
         const QRect area(QPoint(0, 0), picture.deviceIndependentSize().toSize());
-        PaintOverlay(painter, area);
+        PaintOverlay(painter, area, QRegion(area));
         PaintLabels(painter, area);
     }
     return picture;

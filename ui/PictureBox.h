@@ -2,6 +2,7 @@
 
 #include "DrawingSurface.h"
 #include "DrawnStrips.h"
+#include "RecentCache.h"
 
 #include <QFont>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -66,6 +68,8 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
         QPolygon points;
         QString text;
         QRect bounds;
+        QSize textSize;      // a text's whole box, however much of it the screen shows
+        bool backed = false; // a text on a pale box, through which the picture shows
         bool operator==(const ShownShape&) const = default;
     };
     const QList<ShownShape>& Overlay() const { return overlay_; }
@@ -87,11 +91,14 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     QPointF ToPixel(double x, double y) const;
     // The drawing area inside the border, in widget coordinates.
     QRect DrawingRect() const;
+    // Draws its names and texts from the same images as `other`: two screens of one window show the
+    // same texts (a tape's length, changing at every frame, on both), each then drawn once.
+    void ShareTextImages(const PictureBox& other) { labelImages_ = other.labelImages_; }
     // Adds an entry to the screen's right-click menu, below "Сохранить изображение…". The action stays
     // owned by its creator; its shortcut is only shown in the menu.
     void AddMenuAction(QAction* action);
     // What changed since the last presentation and waits to be presented, in widget coordinates.
-    const QRegion& PendingRegion() const { return pending_; }
+    const QRegion& PendingRegion() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -103,6 +110,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     void EnsureImage();
     // Notes a rectangle of the drawing area (logical pixels, drawing-area coordinates) for presentation.
     void MarkChanged(const QRect& changed);
+    void MarkChanged(const QRegion& changed);
     // Has a name's box (drawing-area coordinates) painted again with the window's very next paint.
     void RepaintLabelBox(const QRect& box);
     void Present();
@@ -116,15 +124,23 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // The text and width in pixels of a label's words, looked up rather than laid out at every tick.
     const std::pair<QString, int>& LabelText(std::string_view text) const;
     void PaintLabels(QPainter& painter, const QRect& area) const;
-    void PaintOverlay(QPainter& painter, const QRect& area) const;
-    const QImage& LabelImage(const ShownLabel& label) const;
+    // Paints the shapes that reach into `region` (widget coordinates); the painter clips them to it.
+    void PaintOverlay(QPainter& painter, const QRect& area, const QRegion& region) const;
+    const QImage& LabelImage(const QString& text, QRgb rgb, QSize size) const;
+    static constexpr int DotReach = 8; // from a dot's centre to its image's edge
+    const QImage& DotImage(QRgb rgb) const;
+    static void PolylineWhereReached(QPainter& painter, const QPolygon& points, const QRegion& region);
 
     QImage image_;
     QList<QPointer<QAction>> menuActions_;
     int deviceScale_ = 1;
     // However fast the drawing calls come, the screen is presented at most at the display's rate.
     QTimer presentTimer_;
-    QRegion pending_;
+    mutable QRegion pending_;
+    // Changed rectangles not yet united with pending_ (widget coordinates).
+    mutable std::vector<QRect> pendingRects_;
+    static constexpr std::size_t PendingBatch = 64;
+    void UnitePending() const;
     DrawnStrips drawnStrips_;
     double originX_ = 0;
     double originY_ = 0;
@@ -134,8 +150,19 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     QList<ShownLabel> labels_;
     QList<ShownShape> overlay_;
     mutable std::optional<LabelStyle> labelStyle_;
-    mutable std::vector<std::pair<std::string, std::pair<QString, int>>> labelTexts_;
-    mutable std::vector<std::pair<ShownLabel, QImage>> labelImages_;
+    mutable RecentCache<std::string, std::pair<QString, int>> labelTexts_;
+    struct TextLook {
+        QString text;
+        QRgb rgb = 0;
+        QSize size;
+        int pixelSize = 0;
+        int deviceScale = 1;
+        bool operator==(const TextLook&) const = default;
+    };
+    using TextImages = RecentCache<TextLook, QImage>;
+    // Shared with another screen that shows the same texts (ShareTextImages).
+    std::shared_ptr<TextImages> labelImages_ = std::make_shared<TextImages>();
+    mutable TextImages dotImages_;
 };
 
 } // namespace orvane::ui

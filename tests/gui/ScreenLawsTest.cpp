@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "ScreenLawsController.h"
+#include "ScreenOptionsController.h"
 
 #include "KeplerPanel.h"
 #include "MeasurementsWindow.h"
@@ -16,6 +17,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -350,7 +354,6 @@ TEST_F(Laws, MeasurementsListTheSectorsAndPlotTheThirdLaw) {
             EXPECT_NEAR(point.tSquared / (law.slope * point.aCubed), 1, 1e-9) << point.body;
         }
     Find<QCheckBox>(window, "ThirdLawLinear")->click();
-    window->grab().save("/tmp/x/measure.png");
 }
 
 // Shift+F10 opens the left screen's menu, and the arrow keys and Enter reach every entry: here «Сетка»,
@@ -388,6 +391,173 @@ TEST_F(Laws, ASectorLengthChosenInDays) {
     form->findChild<QAction*>("SectorDays(0)")->trigger();
     Ticks(1);
     EXPECT_EQ(Controller()->Areas().StepsPerSector(), 15); // the Earth's 365 days / 12 in steps of 2 days
+}
+
+// On the small overview the scale bars' words stand above their bars, on a pale box: the bar is not
+// covered, the words read over the trails, and the trails still show through the box. The left screen's
+// words are as they were.
+TEST_F(Laws, OverviewScaleBarWordsStandAboveTheirBarsOnAPaleBox) {
+    laws::LawsChoice arrows;
+    arrows.velocity = arrows.force = true;
+    Controller()->SetChoice(arrows, false);
+    Ticks(5);
+    // Trails across the lower part of the overview, black lines every third pixel, under the words.
+    const ScreenArea area = OverviewArea(form->Shared());
+    const double height = area.top - area.bottom;
+    for (int k = 0; k < 40; ++k) {
+        const auto y = static_cast<float>(area.bottom + height * (0.005 + 0.3 * k / 40));
+        Overview()->Line(static_cast<float>(area.left), y, static_cast<float>(area.right), y, 0);
+    }
+    const QImage shown = Shown(Overview());
+    const QImage& picture = Overview()->Image();
+    int words = 0, showingThrough = 0;
+    for (const ui::PictureBox::ShownShape& text : Overview()->Overlay()) {
+        if (text.kind != OverlayShape::Kind::Text) continue;
+        ++words;
+        EXPECT_TRUE(text.backed) << text.text.toStdString();
+        // Its bar: the level line of its colour starting where the words start, just below them.
+        bool barBelow = false;
+        for (const ui::PictureBox::ShownShape& bar : Overview()->Overlay())
+            if (bar.kind == OverlayShape::Kind::Polyline && bar.rgb == text.rgb && bar.points.size() == 2 &&
+                bar.points[0].y() == bar.points[1].y() && bar.points[0].x() == text.points[0].x())
+                barBelow = bar.points[0].y() > text.points[0].y() + text.textSize.height() - 1 &&
+                           bar.points[0].y() < text.points[0].y() + 2 * text.textSize.height();
+        EXPECT_TRUE(barBelow) << text.text.toStdString();
+        const QRect box = QRect(text.points[0], text.textSize) & shown.rect();
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                if ((picture.pixel(x, y) & 0xFFFFFF) != 0) continue;
+                const QRgb p = shown.pixel(x, y);
+                EXPECT_NE(p & 0xFFFFFF, 0u) << "a trail's pixel not paled at " << x << "," << y;
+                if (qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) > 100 && qRed(p) < 230)
+                    ++showingThrough;
+            }
+    }
+    EXPECT_EQ(words, 2);
+    EXPECT_GT(showingThrough, 50);
+    for (const ui::PictureBox::ShownShape& text : Left()->Overlay())
+        EXPECT_FALSE(text.backed);
+}
+
+// A name over a dark picture is exactly what drawing its text nine times gives, eight times in white
+// around its place and once in its colour: the screen lays it out once and copies its white letters.
+TEST(ScreenTexts, ANameIsDrawnAsItsTextNineTimesOver) {
+    test::Surface surface;
+    for (int row = 0; row < 100; ++row)
+        surface.box->Line(-50, 50.0f - static_cast<float>(row), 50, 50.0f - static_cast<float>(row), 0);
+    const std::int32_t red = 0x0000C0;
+    const SurfaceLabel name{-40, 20, "Меркурий", red};
+    surface.box->SetLabels({&name, 1});
+    ASSERT_EQ(surface.box->Labels().size(), 1);
+    const QRect box = surface.box->Labels().front().box;
+    QFont font = surface.box->font();
+    font.setBold(true);
+    font.setPixelSize(11);
+    QImage label(box.size(), QImage::Format_ARGB32_Premultiplied);
+    label.fill(Qt::transparent);
+    {
+        QPainter painter(&label);
+        painter.setFont(font);
+        const QPoint origin(1, 1 + QFontMetrics(font).ascent());
+        painter.setPen(Qt::white);
+        for (const QPoint rim : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1),
+                                 QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1)})
+            painter.drawText(origin + rim, QStringLiteral("Меркурий"));
+        painter.setPen(QColor(0xC0, 0, 0));
+        painter.drawText(origin, QStringLiteral("Меркурий"));
+    }
+    QImage expected = surface.box->Image();
+    {
+        QPainter painter(&expected);
+        painter.drawImage(box.topLeft(), label);
+    }
+    EXPECT_EQ(surface.box->ShownImage(), expected);
+}
+
+// What a step drew waits to be presented at once, before the display's next frame comes.
+TEST(ScreenTexts, APointDrawnWaitsToBePresented) {
+    test::Surface surface;
+    surface.box->PSet(10, 10, 0);
+    const QPointF p = surface.box->ToPixel(10, 10);
+    EXPECT_TRUE(surface.box->PendingRegion().contains(
+        QPoint(static_cast<int>(p.x()), static_cast<int>(p.y())) + surface.box->DrawingRect().topLeft()));
+}
+
+// Watches every paint of a screen as the window presents it and compares, right after it, what the window
+// presents (under the offscreen platform a grab of the window is its backing store) with the screen drawn
+// afresh: outside what still waits to be presented, every pixel must be the same, the laws' shapes in their
+// new places and none left in their old ones.
+class PresentedShapes : public QObject {
+  public:
+    explicit PresentedShapes(ui::PictureBox* screen) : screen_(screen) { screen->installEventFilter(this); }
+    ~PresentedShapes() override { screen_->removeEventFilter(this); }
+    int checks = 0;
+    int shapePixels = 0; // pixels of the shapes compared over all frames
+    QStringList wrong;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != screen_ || event->type() != QEvent::Paint || painting_) return false;
+        painting_ = true;
+        QCoreApplication::sendEvent(screen_, event);
+        painting_ = false;
+        Compare();
+        return true;
+    }
+
+  private:
+    void Compare() {
+        QWidget* top = screen_->window();
+        const QImage window = top->screen()->grabWindow(top->winId()).toImage();
+        if (window.isNull()) return;
+        const QRect area = screen_->DrawingRect();
+        const QPoint origin = screen_->mapTo(top, area.topLeft());
+        const QImage shown = screen_->ShownImage();
+        const QImage picture = screen_->Image();
+        const QRegion waiting = screen_->PendingRegion().translated(-area.topLeft());
+        ++checks;
+        int differ = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                if (waiting.contains(QPoint(x, y)) || !window.rect().contains(origin + QPoint(x, y)))
+                    continue;
+                const QRgb want = shown.pixel(x, y) & 0xFFFFFF;
+                if (want != (picture.pixel(x, y) & 0xFFFFFF)) ++shapePixels;
+                if ((window.pixel(origin.x() + x, origin.y() + y) & 0xFFFFFF) != want && differ++ == 0)
+                    wrong << QStringLiteral("frame %1: %2,%3").arg(checks).arg(x).arg(y);
+            }
+        if (differ > 0) wrong.back() += QStringLiteral(" and %1 more").arg(differ - 1);
+    }
+
+    ui::PictureBox* screen_;
+    bool painting_ = false;
+};
+
+// While the run goes at 1 ms with every law on, large points and a tape on the Earth, only the places of
+// the shapes that moved are painted again; each presented frame is still the whole picture.
+TEST_F(Laws, EveryFramePresentedWhileRunningShowsTheShapesWhereTheyAre) {
+    form->findChild<ScreenOptionsController*>()->SetOptions({.bodyNames = true, .largeMarks = true});
+    Controller()->SetChoice(Everything(), true);
+    Inner();
+    Ticks(1);
+    const int n = form->Run().BodyCount;
+    const QPoint corner = Left()->DrawingRect().topLeft();
+    const QPoint sun = PixelOf(Left(), 0, 0) + corner;
+    const QPoint earth = PixelOf(Left(), form->Run().StateVec(state::X(body::Earth, n)) / 1e9,
+                                 form->Run().StateVec(state::Y(body::Earth, n)) / 1e9) +
+                         corner;
+    QTest::mousePress(Left(), Qt::LeftButton, {}, sun);
+    QTest::mouseRelease(Left(), Qt::LeftButton, {}, earth);
+    ASSERT_TRUE(Controller()->TapeNow());
+    form->Slider1->setValue(1);
+    PresentedShapes left(Left()), overview(Overview());
+    Click(form, "Command5"); // «Продолжить»
+    ASSERT_TRUE(test::WaitUntil([&] { return left.checks >= 20 && overview.checks >= 5; }, 20000))
+        << left.checks << " " << overview.checks;
+    Click(form, "Command4");
+    EXPECT_GT(left.shapePixels, 1000 * left.checks); // the shapes were there to compare
+    EXPECT_TRUE(left.wrong.isEmpty()) << left.wrong.join('\n').toStdString();
+    EXPECT_TRUE(overview.wrong.isEmpty()) << overview.wrong.join('\n').toStdString();
 }
 
 } // namespace

@@ -11,8 +11,11 @@
 #include "Language.h"
 #include "MeasurementsController.h"
 #include "MeasurementsWindow.h"
+#include "PictureBox.h"
 #include "ProgramWindows.h"
 #include "Settings.h"
+#include "StateLayout.h"
+#include "Units.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,6 +24,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -223,6 +227,27 @@ inline double ResidentMiB() {
     long pages = 0, resident = 0;
     statm >> pages >> resident;
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// A measuring tape laid by a drag on the left screen, as a user lays it, from one body's point to
+// another's: it then follows the bodies as the run goes («Рулетка» must be on and the run begun).
+inline void LayTape(Form2& experiment, int fromBody, int toBody) {
+    ui::PictureBox* screen = experiment.Picture1;
+    const SimState& run = experiment.Run();
+    const int n = run.BodyCount;
+    const double unit = experiment.Shared().LengthUnit;
+    const auto at = [&](int body) {
+        const QPointF p = screen->ToPixel(ToMillionKm(run.StateVec(state::X(body, n)), unit),
+                                          ToMillionKm(run.StateVec(state::Y(body, n)), unit));
+        return p + QPointF(screen->DrawingRect().topLeft()) + QPointF(0.5, 0.5);
+    };
+    const auto send = [&](QEvent::Type type, QPointF where, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, where, screen->mapToGlobal(where), Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(screen, &event);
+    };
+    send(QEvent::MouseButtonPress, at(fromBody), Qt::LeftButton);
+    send(QEvent::MouseMove, at(toBody), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, at(toBody), Qt::NoButton);
 }
 
 } // namespace orvane::driver
