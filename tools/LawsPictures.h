@@ -27,7 +27,7 @@ inline void SaveLawsPictures(const QString& outDir, const QString& prefix) {
                                    Picture{"experiment-window-orbit-areas", orbit, false, 420},
                                    Picture{"experiment-window-tape-grid", grid, true, 300}}) {
         driver::Program program;
-        Form2* shown = driver::StartExperiment(program.setup);
+        Form2* shown = driver::StartExperiment(program.windows);
         shown->findChild<ScreenOptionsController*>()->SetOptions({});
         auto* laws = shown->findChild<ScreenLawsController*>();
         laws->SetChoice(picture.choice, picture.tape);
