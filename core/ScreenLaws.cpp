@@ -307,11 +307,34 @@ std::int32_t Tape() {
 
 namespace {
 
-OverlayShape& Add(Overlay& out, OverlayShape::Kind kind, std::int32_t color) {
-    OverlayShape& shape = out.emplace_back();
-    shape.kind = kind;
-    shape.color = color;
-    return shape;
+// Writes the shapes over those the overlay held at the last frame, keeping their points' storage: the
+// same few dozen shapes are built again at every frame.
+class Shapes {
+  public:
+    explicit Shapes(Overlay& out) : out_(out) {}
+    ~Shapes() { out_.resize(used_); }
+    Shapes(const Shapes&) = delete;
+    Shapes& operator=(const Shapes&) = delete;
+
+    OverlayShape& Add(OverlayShape::Kind kind, std::int32_t color) {
+        if (used_ == out_.size()) out_.emplace_back();
+        OverlayShape& shape = out_[used_++];
+        shape.kind = kind;
+        shape.color = color;
+        shape.dashed = shape.behind = shape.standing = shape.backed = false;
+        shape.xy.clear();
+        shape.text.clear();
+        return shape;
+    }
+    OverlayShape& Last() { return out_[used_ - 1]; }
+
+  private:
+    Overlay& out_;
+    std::size_t used_ = 0;
+};
+
+OverlayShape& Add(Shapes& out, OverlayShape::Kind kind, std::int32_t color) {
+    return out.Add(kind, color);
 }
 
 void Push(OverlayShape& shape, Vec2 p) {
@@ -319,24 +342,24 @@ void Push(OverlayShape& shape, Vec2 p) {
     shape.xy.push_back(ToSingle(p.y));
 }
 
-void AddLine(Overlay& out, Vec2 a, Vec2 b, std::int32_t color, bool dashed = false) {
+void AddLine(Shapes& out, Vec2 a, Vec2 b, std::int32_t color, bool dashed = false) {
     OverlayShape& line = Add(out, OverlayShape::Kind::Polyline, color);
     line.dashed = dashed;
     Push(line, a);
     Push(line, b);
 }
 
-void AddDot(Overlay& out, Vec2 p, std::int32_t color) {
+void AddDot(Shapes& out, Vec2 p, std::int32_t color) {
     Push(Add(out, OverlayShape::Kind::Dot, color), p);
 }
 
-void AddText(Overlay& out, Vec2 corner, std::string text, std::int32_t color) {
+void AddText(Shapes& out, Vec2 corner, const std::string& text, std::int32_t color) {
     OverlayShape& shape = Add(out, OverlayShape::Kind::Text, color);
     Push(shape, corner);
-    shape.text = std::move(text);
+    shape.text = text;
 }
 
-void AddGrid(ScreenArea area, const LawsWording& words, Overlay& out) {
+void AddGrid(ScreenArea area, const LawsWording& words, Shapes& out) {
     const double width = area.right - area.left, height = area.top - area.bottom;
     const GridSpacing grid = GridSpacingFor(width);
     if (!(grid.millionKm > 0)) return;
@@ -365,7 +388,7 @@ void AddGrid(ScreenArea area, const LawsWording& words, Overlay& out) {
     });
 }
 
-void AddSectors(const EqualAreas& areas, Vec2 sun, double lengthUnit, Overlay& out) {
+void AddSectors(const EqualAreas& areas, Vec2 sun, double lengthUnit, Shapes& out) {
     std::size_t number = areas.FirstNumber();
     for (const EqualAreas::Sector& sector : areas.Sectors()) {
         if (sector.vertices.size() >= 2) {
@@ -379,7 +402,7 @@ void AddSectors(const EqualAreas& areas, Vec2 sun, double lengthUnit, Overlay& o
     }
 }
 
-void AddOrbit(const OrbitShape& orbit, Overlay& out) {
+void AddOrbit(const OrbitShape& orbit, Shapes& out) {
     OverlayShape& curve = Add(out, OverlayShape::Kind::Polyline, colors::Orbit());
     curve.xy.reserve(2 * orbit.points.size());
     for (const Vec2& p : orbit.points)
@@ -400,7 +423,7 @@ void AddOrbit(const OrbitShape& orbit, Overlay& out) {
 // (`small`) the bar's words stand on a pale box just above it, the rows far enough apart for them: the
 // words placed by the screen's height alone covered the bar and hid the trails there.
 void AddArrows(const BodyMotion& motion, ArrowKind kind, ScreenArea area, int row, bool small,
-               const LawsWording& words, Overlay& out) {
+               const LawsWording& words, Shapes& out) {
     const ArrowSet set = Arrows(motion, kind, area);
     if (set.arrows.empty()) return;
     const std::int32_t color = kind == ArrowKind::Velocity ? colors::Velocity() : colors::Acceleration();
@@ -420,19 +443,19 @@ void AddArrows(const BodyMotion& motion, ArrowKind kind, ScreenArea area, int ro
     std::string text = kind == ArrowKind::Velocity ? words.VelocityBar(set.barValue, motion.centreOfMassFrame)
                                                    : words.AccelerationBar(set.barValue);
     if (!small) {
-        AddText(out, {start.x, start.y + 0.045 * height}, std::move(text), color);
+        AddText(out, {start.x, start.y + 0.045 * height}, text, color);
         return;
     }
-    AddText(out, {start.x, start.y + 0.015 * height}, std::move(text), color);
-    out.back().standing = out.back().backed = true;
+    AddText(out, {start.x, start.y + 0.015 * height}, text, color);
+    out.Last().standing = out.Last().backed = true;
 }
 
 } // namespace
 
 void BuildOverlay(const LawsChoice& choice, const BodyMotion& motion, const std::optional<OrbitShape>& orbit,
                   const EqualAreas& areas, const std::optional<TapeLine>& tape, ScreenArea area,
-                  bool withGrid, double lengthUnit, const LawsWording& words, Overlay& out) {
-    out.clear();
+                  bool withGrid, double lengthUnit, const LawsWording& words, Overlay& overlay) {
+    Shapes out(overlay);
     if (withGrid && choice.grid) AddGrid(area, words, out);
     if (choice.areas) AddSectors(areas, motion.position[body::Sun], lengthUnit, out);
     if (choice.orbit && orbit) AddOrbit(*orbit, out);

@@ -34,6 +34,8 @@ constexpr auto BodyKey = "experiment/lawsBody";
 constexpr double ClickPixels = 3;
 // The shapes are built again at most this often while the run goes.
 constexpr int FrameMs = 16;
+// While the run goes, the tape's words change at most this often: a reading must stand still to be read.
+constexpr int TapeReadingMs = 200;
 // A drag that starts this close to a body's point follows the body.
 constexpr double BodyPixels = 6;
 
@@ -49,6 +51,9 @@ QString Tr(const char* text) {
 
 class Words : public laws::LawsWording {
   public:
+    // `heldTape`, when not null, is said for the tape instead of its reading.
+    Words(std::map<std::pair<double, double>, std::string>& gridWords, const std::string* heldTape)
+        : gridWords_(gridWords), heldTape_(heldTape) {}
     std::string VelocityBar(double kmPerSecond, bool centreOfMassFrame) const override {
         const QString text =
             centreOfMassFrame
@@ -65,18 +70,29 @@ class Words : public laws::LawsWording {
             .toStdString();
     }
     std::string GridLabel(const laws::GridSpacing& spacing, double multiple) const override {
+        // A line's words are keyed by its place in million km: the spacing's unit follows from it.
+        const std::pair<double, double> key{spacing.millionKm, multiple};
+        if (const auto known = gridWords_.find(key); known != gridWords_.end()) return known->second;
+        // A zoom that passes through many spacings must not leave them all behind.
+        if (gridWords_.size() > 256) gridWords_.clear();
         const QString text = spacing.inAstronomicalUnits
                                  ? Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 а. е."))
                                  : Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 млн км"));
-        return text.arg(Figure(spacing.value * multiple)).toStdString();
+        return gridWords_.emplace(key, text.arg(Figure(spacing.value * multiple)).toStdString())
+            .first->second;
     }
     std::string TapeLabel(const laws::Tape& tape) const override {
+        if (heldTape_ != nullptr) return *heldTape_;
         //: The measuring tape's reading: its length in million km and in AU, and its direction in degrees.
         return Tr(QT_TRANSLATE_NOOP("orvane::ScreenLawsController", "%1 млн км = %2 а. е., %3°"))
             .arg(Figure(tape.millionKm), Figure(tape.astronomicalUnits),
                  ui::NumberToText(tape.angleDegrees, 'f', 1))
             .toStdString();
     }
+
+  private:
+    std::map<std::pair<double, double>, std::string>& gridWords_;
+    const std::string* heldTape_;
 };
 
 } // namespace
@@ -184,7 +200,10 @@ ScreenLawsController::ScreenLawsController(Form2& experiment)
 
     pending_.setSingleShot(true);
     pending_.setInterval(FrameMs);
-    connect(&pending_, &QTimer::timeout, this, &ScreenLawsController::Show);
+    connect(&pending_, &QTimer::timeout, this, [this] { Show(true); });
+    // The tape's last words are its reading where the run stopped.
+    tapeReading_.setSingleShot(true);
+    connect(&tapeReading_, &QTimer::timeout, this, [this] { Show(); });
     connect(&experiment_, &Form2::Ticked, this, &ScreenLawsController::OnTicked);
     connect(&experiment_, &Form2::Started, this, &ScreenLawsController::ResetAreas);
     connect(&experiment_, &Form2::WroteBack, this, &ScreenLawsController::ResetAreas);
@@ -238,6 +257,7 @@ bool ScreenLawsController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &experiment_) {
         if (event->type() == QEvent::LanguageChange) {
             ShowTexts();
+            gridWords_.clear();
             Show();
         }
         return false;
@@ -365,17 +385,27 @@ void ScreenLawsController::OnTicked() {
         if (!pending_.isActive()) pending_.start();
         return;
     }
-    Show();
+    Show(true);
 }
 
 void ScreenLawsController::ShowPending() {
     if (pending_.isActive()) Show();
 }
 
-void ScreenLawsController::Show() {
+void ScreenLawsController::Show(bool running) {
     pending_.stop();
     sinceShown_.start();
     const std::optional<laws::TapeLine> tape = TapeNow();
+    if (tape && ticked_) {
+        const qint64 age = sinceTapeWords_.isValid() ? sinceTapeWords_.elapsed() : TapeReadingMs;
+        if (!running || age >= TapeReadingMs) {
+            tapeReading_.stop();
+            tapeWords_ = Words(gridWords_, nullptr).TapeLabel(laws::MeasureTape(tape->start, tape->end));
+            sinceTapeWords_.start();
+        } else if (!tapeReading_.isActive()) {
+            tapeReading_.start(static_cast<int>(TapeReadingMs - age));
+        }
+    }
     const bool any =
         choice_.velocity || choice_.force || choice_.orbit || choice_.areas || choice_.grid || tape;
     if (!any || !ticked_) {
@@ -387,7 +417,7 @@ void ScreenLawsController::Show() {
         const laws::BodyMotion motion = laws::MotionOf(run, shared);
         std::optional<laws::OrbitShape> orbit;
         if (choice_.orbit) orbit = laws::OrbitShapeOf(run, shared, choice_.body);
-        const Words words;
+        const Words words(gridWords_, &tapeWords_);
         laws::BuildOverlay(choice_, motion, orbit, areas_, tape, LeftScreenArea(experiment_.View), true,
                            shared.LengthUnit, words, left_);
         laws::BuildOverlay(choice_, motion, orbit, areas_, tape, OverviewArea(shared), false,

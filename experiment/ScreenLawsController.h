@@ -7,7 +7,10 @@
 #include <QPointF>
 #include <QTimer>
 
+#include <map>
 #include <optional>
+#include <string>
+#include <utility>
 
 class QAction;
 class QActionGroup;
@@ -69,7 +72,9 @@ class ScreenLawsController : public QObject {
     void ShowTexts();
     void Apply(const laws::LawsChoice& choice, bool tape);
     void OnTicked();
-    void Show();
+    // Builds the shapes of the run as it stands and gives them to the screens. While the run goes
+    // (`running`), the tape's words change only a few times a second.
+    void Show(bool running = false);
     laws::Vec2 ToPlane(const ui::PictureBox& screen, QPointF pixel) const;
     int BodyAt(const ui::PictureBox& screen, QPointF pixel) const;
     void ResetAreas();
@@ -95,6 +100,13 @@ class ScreenLawsController : public QObject {
     QElapsedTimer sinceShown_;
     QTimer pending_;
     QPointF pressedAt_;
+    // The words of the grid's lines, worked out once for each spacing and line, in the user's language.
+    std::map<std::pair<double, double>, std::string> gridWords_;
+    // The tape's words as last shown, and since when: a reading that changed at every frame could not be
+    // read, and laying the words out again at every frame cost more than all the other shapes.
+    std::string tapeWords_;
+    QElapsedTimer sinceTapeWords_;
+    QTimer tapeReading_;
 };
 
 ScreenLawsController* AttachScreenLaws(Form2& experiment);

@@ -582,27 +582,34 @@ const QImage& PictureBox::LabelImage(const QString& text, QRgb rgb, QSize size) 
 void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
     using Kind = orvane::OverlayShape::Kind;
     const QRect area(QPoint(0, 0), DrawingRect().size());
+    const double width = area.width(), height = area.height();
     // Far-away points are held a screen's breadth or so outside it, where the painter still clips them.
+    // The arithmetic is ToPixel's, without asking for the drawing area at every point.
     const auto pixel = [&](float x, float y) {
-        const QPointF p = ToPixel(x, y);
         const auto clamp = [](double v) {
             return static_cast<int>(
                 std::floor(std::isfinite(v) ? std::clamp(v, -20000.0, 20000.0) : -20000.0));
         };
-        return QPoint(clamp(p.x()), clamp(p.y()));
+        return QPoint(clamp((x - originX_) / spanX_ * width), clamp((y - originY_) / spanY_ * height));
     };
-    QList<ShownShape> shown;
-    shown.reserve(static_cast<qsizetype>(shapes.size()));
+    // The list of the last frame but one is written over, keeping its points' storage: the same few
+    // dozen shapes come again at every frame.
+    QList<ShownShape>& shown = spareOverlay_;
+    shown.resize(static_cast<qsizetype>(shapes.size()));
+    qsizetype count = 0;
     for (const orvane::OverlayShape& shape : shapes) {
-        ShownShape s;
+        if (shape.xy.size() < 2) continue;
+        ShownShape& s = shown[count++];
         s.kind = shape.kind;
         s.rgb = ToQColor(shape.color).rgb();
         s.dashed = shape.dashed;
         s.behind = shape.behind;
-        s.points.reserve(static_cast<qsizetype>(shape.xy.size() / 2));
+        s.points.resize(static_cast<qsizetype>(shape.xy.size() / 2));
         for (std::size_t k = 0; k + 1 < shape.xy.size(); k += 2)
-            s.points.append(pixel(shape.xy[k], shape.xy[k + 1]));
-        if (s.points.isEmpty()) continue;
+            s.points[static_cast<qsizetype>(k / 2)] = pixel(shape.xy[k], shape.xy[k + 1]);
+        s.text.clear();
+        s.textSize = QSize();
+        s.backed = false;
         if (shape.kind == Kind::Text) {
             const auto& [words, widthPx] = LabelText(shape.text);
             s.text = words;
@@ -619,8 +626,8 @@ void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
             s.bounds = s.points.boundingRect().adjusted(-4, -4, 4, 4);
         }
         s.bounds &= area;
-        shown.append(std::move(s));
     }
+    shown.resize(count);
     if (shown == overlay_) return;
     // Only what changed is presented again: the places of the shapes that went and of those that came.
     // Shapes are matched by what they are, not by their place in the list: when the oldest sector goes,
@@ -653,20 +660,43 @@ void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
                 break;
             }
     }
-    std::vector<QRegion> changed;
+    std::vector<QRect> changed;
     for (std::size_t k = 0; k < before.size(); ++k)
-        if (!kept[k]) changed.emplace_back(overlay_[before[k].second].bounds);
+        if (!kept[k]) changed.push_back(overlay_[before[k].second].bounds);
     for (std::size_t k = 0; k < after.size(); ++k)
-        if (came[k]) changed.emplace_back(shown[after[k].second].bounds);
+        if (came[k]) changed.push_back(shown[after[k].second].bounds);
     // Drawn in a different order, the same shapes could still overlap differently.
-    if (changed.empty()) changed.emplace_back(area);
-    // United pairwise: adding rectangles one by one to a growing region costs in proportion to its
-    // rectangles each time, and at every frame dozens of arrows move.
-    for (std::size_t step = 1; step < changed.size(); step *= 2)
-        for (std::size_t k = 0; k + step < changed.size(); k += 2 * step)
-            changed[k] += changed[k + step];
-    MarkChanged(changed.front());
-    overlay_ = std::move(shown);
+    if (changed.empty()) changed.push_back(area);
+    MarkChanged(UnitedRegion(std::move(changed)));
+    std::swap(overlay_, spareOverlay_);
+}
+
+// Rectangles that overlap much are first joined into their bounding rectangle: an arrow's shaft and
+// head, and its places at two frames in a row, then make one rectangle. A region then unites what is
+// left pairwise: adding rectangles one by one to a growing region costs in proportion to its
+// rectangles each time, and at every frame dozens of arrows move.
+QRegion PictureBox::UnitedRegion(std::vector<QRect> rects) {
+    std::erase_if(rects, [](const QRect& r) { return r.isEmpty(); });
+    const auto area = [](const QRect& r) { return static_cast<qint64>(r.width()) * r.height(); };
+    for (bool joined = true; joined;) {
+        joined = false;
+        for (std::size_t a = 0; a < rects.size(); ++a)
+            for (std::size_t b = a + 1; b < rects.size(); ++b) {
+                const QRect both = rects[a] | rects[b];
+                // Joined only where the bounding rectangle adds little that neither covered.
+                if (area(both) > area(rects[a]) + area(rects[b])) continue;
+                rects[a] = both;
+                rects[b] = rects.back();
+                rects.pop_back();
+                --b;
+                joined = true;
+            }
+    }
+    std::vector<QRegion> parts(rects.begin(), rects.end());
+    for (std::size_t step = 1; step < parts.size(); step *= 2)
+        for (std::size_t k = 0; k + step < parts.size(); k += 2 * step)
+            parts[k] += parts[k + step];
+    return parts.empty() ? QRegion() : parts.front();
 }
 
 // The shapes behind the points first, as tints that leave every darker pixel as it is, then the others
@@ -687,19 +717,22 @@ void PictureBox::PaintOverlay(QPainter& painter, const QRect& area, const QRegio
         for (const ShownShape& shape : overlay_) {
             if (shape.behind != behind || !near.intersects(shape.bounds) || !reached.intersects(shape.bounds))
                 continue;
-            QPen pen{QColor(shape.rgb)};
-            pen.setWidth(largeMarks_ ? 2 : 1);
-            if (shape.dashed) pen.setStyle(Qt::DashLine);
             switch (shape.kind) {
-            case Kind::Polyline:
+            case Kind::Polyline: {
+                // One pixel wide, for a projector twice: the painter's own wide pen goes through its
+                // stroker, which cost ten times as much as the plain line, and every arrow is drawn at
+                // every frame.
+                QPen pen{QColor(shape.rgb)};
+                if (shape.dashed) pen.setDashPattern(largeMarks_ ? QList<qreal>{8, 4} : QList<qreal>{4, 2});
                 painter.setPen(pen);
                 painter.setBrush(Qt::NoBrush);
                 // A dash pattern runs from the line's start: a dashed line is drawn whole.
                 if (shape.dashed)
-                    painter.drawPolyline(shape.points);
+                    WideLine(painter, shape.points, QRegion(), largeMarks_);
                 else
-                    PolylineWhereReached(painter, shape.points, reached);
+                    WideLine(painter, shape.points, reached, largeMarks_);
                 break;
+            }
             case Kind::Fill:
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(QColor(shape.rgb));
@@ -736,22 +769,46 @@ const QImage& PictureBox::DotImage(QRgb rgb) const {
     return dotImages_.Add(look, std::move(image));
 }
 
-// A long line (an orbit of 360 points) is stroked only along the runs of its segments that come near the
-// region, each run with the segment before and after it: the pen's joins and ends inside the region are
-// then those of the whole line, and the cost of stroking the rest is saved.
-void PictureBox::PolylineWhereReached(QPainter& painter, const QPolygon& points, const QRegion& region) {
+// A line two pixels wide is drawn as the lines of the trails are: a second one-pixel line beside the
+// first, below a flat segment and right of a steep one.
+namespace {
+void DrawWideRun(QPainter& painter, const QPoint* points, int count, bool wide) {
+    painter.drawPolyline(points, count);
+    if (!wide) return;
+    const auto flat = [points](int k) {
+        const QPoint d = points[k + 1] - points[k];
+        return std::abs(d.x()) >= std::abs(d.y());
+    };
+    for (int from = 0; from + 1 < count;) {
+        const bool isFlat = flat(from);
+        int to = from + 1; // the last point of the segments of the same kind
+        while (to + 1 < count && flat(to) == isFlat)
+            ++to;
+        const QPoint beside = isFlat ? QPoint(0, 1) : QPoint(1, 0);
+        painter.translate(beside);
+        painter.drawPolyline(points + from, to - from + 1);
+        painter.translate(-beside);
+        from = to;
+    }
+}
+} // namespace
+
+// A long line (an orbit of 360 points) is drawn only along the runs of its segments that come near the
+// region, each run with the segment before and after it, so that its pixels inside the region are those
+// of the whole line. An empty region draws the whole line: a dash pattern runs from the line's start.
+void PictureBox::WideLine(QPainter& painter, const QPolygon& points, const QRegion& region, bool wide) {
     const qsizetype n = points.size();
-    constexpr int Reach = 4; // the pen's half width and its joins, with room to spare
+    constexpr int Reach = 4; // the line's width, with room to spare
+    if (n < 8 || region.isEmpty()) {
+        DrawWideRun(painter, points.constData(), static_cast<int>(n), wide);
+        return;
+    }
     const QRect near = region.boundingRect();
     const auto reached = [&](qsizetype k) {
         const QRect segment =
             QRect(points[k], points[k + 1]).normalized().adjusted(-Reach, -Reach, Reach, Reach);
         return near.intersects(segment) && region.intersects(segment);
     };
-    if (n < 8) {
-        painter.drawPolyline(points);
-        return;
-    }
     for (qsizetype k = 0; k + 1 < n;) {
         if (!reached(k)) {
             ++k;
@@ -769,7 +826,7 @@ void PictureBox::PolylineWhereReached(QPainter& painter, const QPolygon& points,
         while (to + 1 < n && points[to + 1] == points[to])
             ++to;
         to = std::min<qsizetype>(to + 1, n - 1);
-        painter.drawPolyline(points.constData() + from, static_cast<int>(to - from + 1));
+        DrawWideRun(painter, points.constData() + from, static_cast<int>(to - from + 1), wide);
         k = last + 1;
     }
 }

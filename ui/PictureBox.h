@@ -129,7 +129,8 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     const QImage& LabelImage(const QString& text, QRgb rgb, QSize size) const;
     static constexpr int DotReach = 8; // from a dot's centre to its image's edge
     const QImage& DotImage(QRgb rgb) const;
-    static void PolylineWhereReached(QPainter& painter, const QPolygon& points, const QRegion& region);
+    // A line one pixel wide, or two where `wide`, drawn where it comes near `region` (whole if empty).
+    static void WideLine(QPainter& painter, const QPolygon& points, const QRegion& region, bool wide);
 
     QImage image_;
     QList<QPointer<QAction>> menuActions_;
@@ -150,6 +151,8 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     bool largeMarks_ = false;
     QList<ShownLabel> labels_;
     QList<ShownShape> overlay_;
+    QList<ShownShape> spareOverlay_; // the list before the last, its storage kept to be written over
+    static QRegion UnitedRegion(std::vector<QRect> rects);
     mutable std::optional<LabelStyle> labelStyle_;
     mutable RecentCache<std::string, std::pair<QString, int>> labelTexts_;
     struct TextLook {
