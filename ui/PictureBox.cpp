@@ -33,8 +33,6 @@ const QColor Foreground = Qt::black;
 // A region of more rectangles than this is presented as its bounding rectangle: adding to a region
 // costs in proportion to its rectangles.
 constexpr int MostPendingRects = 256;
-// Under a text that must read over the trails: white enough for the letters, the trails still seen.
-const QColor PaleBacking(255, 255, 255, 190);
 
 int RefreshIntervalMs() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -470,6 +468,7 @@ void PictureBox::SetLargeMarks(bool large) {
     labels_.clear();
     for (const ShownShape& shape : overlay_)
         MarkChanged(shape.bounds);
+    layers_.Forget();
 }
 
 // The names' font and its measures, worked out once per look: a tick names the bodies on both screens.
@@ -660,95 +659,40 @@ void PictureBox::SetOverlay(std::span<const orvane::OverlayShape> shapes) {
                 break;
             }
     }
-    std::vector<QRect> changed;
+    // The layers are drawn again, and presented, on the tiles of the shapes that went and came.
+    EnsureImage();
+    layers_.Prepare(area.size(), deviceScale_, largeMarks_);
+    // A shape that went and one that came in its place in the list are marked together: a long line
+    // that moved only in part is marked only there.
+    std::vector<bool> went(static_cast<std::size_t>(overlay_.size())),
+        arrived(static_cast<std::size_t>(shown.size()));
     for (std::size_t k = 0; k < before.size(); ++k)
-        if (!kept[k]) changed.push_back(overlay_[before[k].second].bounds);
+        went[static_cast<std::size_t>(before[k].second)] = !kept[k];
     for (std::size_t k = 0; k < after.size(); ++k)
-        if (came[k]) changed.push_back(shown[after[k].second].bounds);
+        arrived[static_cast<std::size_t>(after[k].second)] = came[k];
+    bool anyChanged = false;
+    for (std::size_t k = 0; k < std::max(went.size(), arrived.size()); ++k) {
+        const bool old = k < went.size() && went[k], now = k < arrived.size() && arrived[k];
+        const auto at = static_cast<qsizetype>(k);
+        if (old && now)
+            layers_.MarkChange(overlay_[at], shown[at]);
+        else if (old)
+            layers_.Mark(overlay_[at]);
+        else if (now)
+            layers_.Mark(shown[at]);
+        anyChanged = anyChanged || old || now;
+    }
     // Drawn in a different order, the same shapes could still overlap differently.
-    if (changed.empty()) changed.push_back(area);
-    MarkChanged(UnitedRegion(std::move(changed)));
+    if (!anyChanged) layers_.MarkAll();
+    const QRegion marked = layers_.Marked();
+    MarkChanged(marked);
     std::swap(overlay_, spareOverlay_);
-}
-
-// Rectangles that overlap much are first joined into their bounding rectangle: an arrow's shaft and
-// head, and its places at two frames in a row, then make one rectangle. A region then unites what is
-// left pairwise: adding rectangles one by one to a growing region costs in proportion to its
-// rectangles each time, and at every frame dozens of arrows move.
-QRegion PictureBox::UnitedRegion(std::vector<QRect> rects) {
-    std::erase_if(rects, [](const QRect& r) { return r.isEmpty(); });
-    const auto area = [](const QRect& r) { return static_cast<qint64>(r.width()) * r.height(); };
-    for (bool joined = true; joined;) {
-        joined = false;
-        for (std::size_t a = 0; a < rects.size(); ++a)
-            for (std::size_t b = a + 1; b < rects.size(); ++b) {
-                const QRect both = rects[a] | rects[b];
-                // Joined only where the bounding rectangle adds little that neither covered.
-                if (area(both) > area(rects[a]) + area(rects[b])) continue;
-                rects[a] = both;
-                rects[b] = rects.back();
-                rects.pop_back();
-                --b;
-                joined = true;
-            }
+    if (overlay_.isEmpty()) {
+        layers_.Forget();
+        composed_ = QImage();
+        return;
     }
-    std::vector<QRegion> parts(rects.begin(), rects.end());
-    for (std::size_t step = 1; step < parts.size(); step *= 2)
-        for (std::size_t k = 0; k + step < parts.size(); k += 2 * step)
-            parts[k] += parts[k + step];
-    return parts.empty() ? QRegion() : parts.front();
-}
-
-// The shapes behind the points first, as tints that leave every darker pixel as it is, then the others
-// over the picture.
-void PictureBox::PaintOverlay(QPainter& painter, const QRect& area, const QRegion& region) const {
-    if (overlay_.isEmpty()) return;
-    // A presentation covers a few small places: a shape that reaches none of them would only be clipped
-    // away, after the cost of stroking or filling it whole.
-    const QRegion reached = region.translated(-area.topLeft());
-    const QRect near = reached.boundingRect();
-    using Kind = orvane::OverlayShape::Kind;
-    painter.save();
-    painter.setClipRect(area, Qt::IntersectClip);
-    painter.translate(area.topLeft());
-    for (const bool behind : {true, false}) {
-        painter.setCompositionMode(behind ? QPainter::CompositionMode_Darken
-                                          : QPainter::CompositionMode_SourceOver);
-        for (const ShownShape& shape : overlay_) {
-            if (shape.behind != behind || !near.intersects(shape.bounds) || !reached.intersects(shape.bounds))
-                continue;
-            switch (shape.kind) {
-            case Kind::Polyline: {
-                // One pixel wide, for a projector twice: the painter's own wide pen goes through its
-                // stroker, which cost ten times as much as the plain line, and every arrow is drawn at
-                // every frame.
-                QPen pen{QColor(shape.rgb)};
-                if (shape.dashed) pen.setDashPattern(largeMarks_ ? QList<qreal>{8, 4} : QList<qreal>{4, 2});
-                painter.setPen(pen);
-                painter.setBrush(Qt::NoBrush);
-                // A dash pattern runs from the line's start: a dashed line is drawn whole.
-                if (shape.dashed)
-                    WideLine(painter, shape.points, QRegion(), largeMarks_);
-                else
-                    WideLine(painter, shape.points, reached, largeMarks_);
-                break;
-            }
-            case Kind::Fill:
-                painter.setPen(Qt::NoPen);
-                painter.setBrush(QColor(shape.rgb));
-                painter.drawPolygon(shape.points);
-                break;
-            case Kind::Dot:
-                painter.drawImage(shape.points.front() - QPoint(DotReach, DotReach), DotImage(shape.rgb));
-                break;
-            case Kind::Text:
-                if (shape.backed) painter.fillRect(QRect(shape.points.front(), shape.textSize), PaleBacking);
-                painter.drawImage(shape.points.front(), LabelImage(shape.text, shape.rgb, shape.textSize));
-                break;
-            }
-        }
-    }
-    painter.restore();
+    layers_.Render(overlay_, marked, LayerPictures());
 }
 
 // A small circle with a white inside, drawn once per colour and then only copied: stroking a circle
@@ -771,64 +715,17 @@ const QImage& PictureBox::DotImage(QRgb rgb) const {
 
 // A line two pixels wide is drawn as the lines of the trails are: a second one-pixel line beside the
 // first, below a flat segment and right of a steep one.
-namespace {
-void DrawWideRun(QPainter& painter, const QPoint* points, int count, bool wide) {
-    painter.drawPolyline(points, count);
-    if (!wide) return;
-    const auto flat = [points](int k) {
-        const QPoint d = points[k + 1] - points[k];
-        return std::abs(d.x()) >= std::abs(d.y());
-    };
-    for (int from = 0; from + 1 < count;) {
-        const bool isFlat = flat(from);
-        int to = from + 1; // the last point of the segments of the same kind
-        while (to + 1 < count && flat(to) == isFlat)
-            ++to;
-        const QPoint beside = isFlat ? QPoint(0, 1) : QPoint(1, 0);
-        painter.translate(beside);
-        painter.drawPolyline(points + from, to - from + 1);
-        painter.translate(-beside);
-        from = to;
-    }
+void PictureBox::EnsureLayers() const {
+    if (overlay_.isEmpty() || layers_.Ready(image_.size(), deviceScale_)) return;
+    layers_.Prepare(image_.size() / deviceScale_, deviceScale_, largeMarks_);
+    layers_.Render(overlay_, layers_.Marked(), LayerPictures());
 }
-} // namespace
 
-// A long line (an orbit of 360 points) is drawn only along the runs of its segments that come near the
-// region, each run with the segment before and after it, so that its pixels inside the region are those
-// of the whole line. An empty region draws the whole line: a dash pattern runs from the line's start.
-void PictureBox::WideLine(QPainter& painter, const QPolygon& points, const QRegion& region, bool wide) {
-    const qsizetype n = points.size();
-    constexpr int Reach = 4; // the line's width, with room to spare
-    if (n < 8 || region.isEmpty()) {
-        DrawWideRun(painter, points.constData(), static_cast<int>(n), wide);
-        return;
-    }
-    const QRect near = region.boundingRect();
-    const auto reached = [&](qsizetype k) {
-        const QRect segment =
-            QRect(points[k], points[k + 1]).normalized().adjusted(-Reach, -Reach, Reach, Reach);
-        return near.intersects(segment) && region.intersects(segment);
-    };
-    for (qsizetype k = 0; k + 1 < n;) {
-        if (!reached(k)) {
-            ++k;
-            continue;
-        }
-        qsizetype last = k; // the last segment of the run
-        while (last + 2 < n && reached(last + 1))
-            ++last;
-        // One segment more at each end that has a length: a point repeated gives no direction.
-        qsizetype from = k;
-        while (from > 0 && points[from - 1] == points[from])
-            --from;
-        from = std::max<qsizetype>(from - 1, 0);
-        qsizetype to = last + 1;
-        while (to + 1 < n && points[to + 1] == points[to])
-            ++to;
-        to = std::min<qsizetype>(to + 1, n - 1);
-        DrawWideRun(painter, points.constData() + from, static_cast<int>(to - from + 1), wide);
-        k = last + 1;
-    }
+OverlayLayers::Pictures PictureBox::LayerPictures() const {
+    return {[this](QRgb rgb) -> const QImage& { return DotImage(rgb); }, DotReach,
+            [this](const ShownShape& shape) -> const QImage& {
+                return LabelImage(shape.text, shape.rgb, shape.textSize);
+            }};
 }
 
 void PictureBox::PaintLabels(QPainter& painter, const QRect& area) const {
@@ -850,14 +747,21 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         painter.setPen(QColor(128, 128, 128));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    // Only the exposed part is copied: most presentations cover a few dozen plotted pixels.
+    // Only the exposed part is copied: most presentations cover a few dozen plotted pixels. Shapes over
+    // the drawing are laid over it there first.
+    EnsureLayers();
+    const bool layered = !overlay_.isEmpty();
+    if (layered && composed_.size() != image_.size()) {
+        composed_ = QImage(image_.size(), QImage::Format_RGB32);
+        composed_.setDevicePixelRatio(deviceScale_);
+    }
     for (const QRect& exposed : event->region()) {
         const QRect target = exposed & area;
         if (target.isEmpty()) continue;
         const QRect source((target.topLeft() - area.topLeft()) * deviceScale_, target.size() * deviceScale_);
-        painter.drawImage(target, image_, source);
+        if (layered) layers_.Compose(image_, composed_, source);
+        painter.drawImage(target, layered ? composed_ : image_, source);
     }
-    PaintOverlay(painter, area, event->region());
     PaintLabels(painter, area);
 }
 
@@ -867,11 +771,13 @@ void PictureBox::AddMenuAction(QAction* action) {
 
 QImage PictureBox::ShownImage() const {
     QImage picture = image_;
-    if (!labels_.isEmpty() || !overlay_.isEmpty()) {
+    if (!overlay_.isEmpty()) {
+        EnsureLayers();
+        layers_.Compose(image_, picture, picture.rect());
+    }
+    if (!labels_.isEmpty()) {
         QPainter painter(&picture);
-        const QRect area(QPoint(0, 0), picture.deviceIndependentSize().toSize());
-        PaintOverlay(painter, area, QRegion(area));
-        PaintLabels(painter, area);
+        PaintLabels(painter, QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
     }
     return picture;
 }

@@ -2,6 +2,7 @@
 
 #include "DrawingSurface.h"
 #include "DrawnStrips.h"
+#include "OverlayLayers.h"
 #include "RecentCache.h"
 
 #include <QFont>
@@ -60,18 +61,7 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // Shapes over the drawing, as the names are: painted with it, never into it.
     void SetOverlay(std::span<const orvane::OverlayShape> shapes) override;
     // A shape as the screen shows it, in drawing-area pixels.
-    struct ShownShape {
-        orvane::OverlayShape::Kind kind = orvane::OverlayShape::Kind::Polyline;
-        QRgb rgb = 0;
-        bool dashed = false;
-        bool behind = false;
-        QPolygon points;
-        QString text;
-        QRect bounds;
-        QSize textSize;      // a text's whole box, however much of it the screen shows
-        bool backed = false; // a text on a pale box, through which the picture shows
-        bool operator==(const ShownShape&) const = default;
-    };
+    using ShownShape = ui::ShownShape;
     const QList<ShownShape>& Overlay() const { return overlay_; }
 
     // For a projector: every point a block of 3 × 3 logical pixels, every line two pixels wide and the
@@ -124,13 +114,12 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     // The text and width in pixels of a label's words, looked up rather than laid out at every tick.
     const std::pair<QString, int>& LabelText(std::string_view text) const;
     void PaintLabels(QPainter& painter, const QRect& area) const;
-    // Paints the shapes that reach into `region` (widget coordinates); the painter clips them to it.
-    void PaintOverlay(QPainter& painter, const QRect& area, const QRegion& region) const;
+    // The overlay's layers of the drawing's size, drawn whole if they are not.
+    void EnsureLayers() const;
+    OverlayLayers::Pictures LayerPictures() const;
     const QImage& LabelImage(const QString& text, QRgb rgb, QSize size) const;
     static constexpr int DotReach = 8; // from a dot's centre to its image's edge
     const QImage& DotImage(QRgb rgb) const;
-    // A line one pixel wide, or two where `wide`, drawn where it comes near `region` (whole if empty).
-    static void WideLine(QPainter& painter, const QPolygon& points, const QRegion& region, bool wide);
 
     QImage image_;
     QList<QPointer<QAction>> menuActions_;
@@ -152,7 +141,8 @@ class PictureBox : public QWidget, public orvane::DrawingSurface {
     QList<ShownLabel> labels_;
     QList<ShownShape> overlay_;
     QList<ShownShape> spareOverlay_; // the list before the last, its storage kept to be written over
-    static QRegion UnitedRegion(std::vector<QRect> rects);
+    mutable OverlayLayers layers_;
+    mutable QImage composed_; // the drawing with the layers over it, where it was last presented
     mutable std::optional<LabelStyle> labelStyle_;
     mutable RecentCache<std::string, std::pair<QString, int>> labelTexts_;
     struct TextLook {
