@@ -55,6 +55,8 @@ void Form2::BuildLayout() {
     Timer1 = new ui::VbTimer(this, true, 0);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     ui::ConnectGuarded(Timer1, &ui::VbTimer::Timer, this, Timer1, &Form2::Timer1_Timer);
+    elapsedPending_.setSingleShot(true);
+    connect(&elapsedPending_, &QTimer::timeout, this, [this] { ShowElapsed(false); });
 
     using Button = ui::ButtonLayout<Form2>;
     static constexpr Button buttons[] = {
@@ -180,18 +182,39 @@ void ShowIfChanged(QLineEdit* box, const QString& text) {
 // sets the timer, which is what first arms it and how a new slow-down takes effect.
 void Form2::Command1_Click() {
     ExperimentTick(run_, shared_, View, *Picture1, *Picture2, integrator_, Palette ? &*Palette : nullptr);
-    ShowIfChanged(Text1, ui::NumberToText(run_.ElapsedYears));
-    ShowIfChanged(Text2, ui::NumberToText(run_.ElapsedDaysRem));
+    ShowElapsed(timerTick_);
     Timer1->SetInterval(shared_.Options.StepDelayMs);
     emit Ticked();
 }
 
+void Form2::ShowElapsed(bool paced) {
+    constexpr int FrameMs = 16;
+    if (paced && sinceElapsedShown_.isValid() && sinceElapsedShown_.elapsed() < FrameMs) {
+        if (!elapsedPending_.isActive())
+            elapsedPending_.start(static_cast<int>(FrameMs - sinceElapsedShown_.elapsed()));
+        return;
+    }
+    elapsedPending_.stop();
+    sinceElapsedShown_.start();
+    ShowIfChanged(Text1, ui::NumberToText(run_.ElapsedYears));
+    ShowIfChanged(Text2, ui::NumberToText(run_.ElapsedDaysRem));
+}
+
 void Form2::Timer1_Timer() {
+    struct Ticking {
+        bool& flag;
+        explicit Ticking(bool& f) : flag(f) { flag = true; }
+        ~Ticking() { flag = false; }
+        Ticking(const Ticking&) = delete;
+        Ticking& operator=(const Ticking&) = delete;
+    } ticking(timerTick_);
     Command1_Click();
 }
 
 void Form2::Command4_Click() {
     Timer1->SetEnabled(false);
+    // Paused, the boxes show where the run stands.
+    if (elapsedPending_.isActive()) ShowElapsed(false);
 }
 void Form2::Command5_Click() {
     Timer1->SetEnabled(true);

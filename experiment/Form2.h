@@ -5,6 +5,8 @@
 #include "Integrator.h"
 #include "SimState.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -116,8 +118,16 @@ class Form2 : public QWidget {
     void Pan(ExperimentView::Direction direction);
     template <typename Handler>
     void Guard(Handler handler);
+    // The elapsed years and days in their boxes. Ticks of the timer (`paced`) set them at most once per
+    // display frame, the last value shown a frame later at the latest: at a thousand ticks a second,
+    // laying the days' text out again at every tick was an eighth of a tick's cost, for values no one
+    // sees.
+    void ShowElapsed(bool paced);
 
     SimState& shared_;
+    bool timerTick_ = false;
+    QElapsedTimer sinceElapsedShown_;
+    QTimer elapsedPending_;
     SimState run_;
     // The method of the run with what it keeps from step to step.
     RunIntegrator integrator_;

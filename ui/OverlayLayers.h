@@ -45,7 +45,7 @@ struct ShownShape {
 // when wide), counted from its start.
 class OverlayLayers {
   public:
-    static constexpr int Tile = 16;
+    static constexpr int Tile = 8;
     // The pictures of dots and texts, drawn by the screen once and then only copied.
     struct Pictures {
         std::function<const QImage&(QRgb)> dot;

@@ -4,7 +4,9 @@
 
 #include "Form1.h"
 #include "Form2.h"
+#include "NumberText.h"
 #include "PictureBox.h"
+#include "VbTimer.h"
 
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -220,6 +222,38 @@ TEST_F(RunningExperiment, TicksPresentAFewPixelsAndAnIdleWindowNone) {
     ASSERT_TRUE(WaitUntil([&] { return !left.regions.isEmpty(); }));
     EXPECT_EQ(left.Painted(), QRegion(Left()->rect()) & Left()->visibleRegion());
     ExpectShownAsDrawn(Left());
+}
+
+// At a thousand ticks a second the elapsed time's boxes change at most once per display frame, and show
+// on the display what a whole new painting of the window shows; paused, they show where the run is.
+TEST_F(RunningExperiment, TheElapsedTimeIsShownOncePerFrameAndExactlyWhenPaused) {
+    auto* days = Find<QLineEdit>(form, "Text2");
+    form->Timer1->SetInterval(1);
+    int changes = 0;
+    QObject::connect(days, &QLineEdit::textChanged, [&changes] { ++changes; });
+    QElapsedTimer running;
+    running.start();
+    const double before = form->Run().SimTime;
+    Click(form, "Command5");
+    Wait(400);
+    Click(form, "Command4");
+    const qint64 ms = running.elapsed();
+    const double steps = (form->Run().SimTime - before) / state.Options.TimeStep;
+    ASSERT_GT(steps, 40) << "the run went at the timer's pace";
+    // One change per 16 ms, the first at once, and one more where the run was paused.
+    EXPECT_LE(changes, ms / 16 + 2);
+    EXPECT_GT(changes, 2);
+    EXPECT_EQ(form->Text1->text(), ui::NumberToText(form->Run().ElapsedYears));
+    EXPECT_EQ(days->text(), ui::NumberToText(form->Run().ElapsedDaysRem));
+
+    Wait(100);
+    const QRect boxes = (form->Text1->geometry() | days->geometry()).adjusted(-4, -4, 4, 4);
+    const QImage shown = form->screen()
+                             ->grabWindow(form->winId(), boxes.x(), boxes.y(), boxes.width(), boxes.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage fresh = form->grab(boxes).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, fresh.scaled(shown.size()));
 }
 
 } // namespace
