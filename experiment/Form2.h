@@ -64,6 +64,8 @@ class Form2 : public QWidget {
     void Form_Load();
     void Command1_Click(); // the tick
     void Timer1_Timer();
+    // Whether the tick under way came from the timer rather than a click.
+    bool TickedByTimer() const { return timerTick_; }
     void Command2_Click(); // left
     void Command8_Click(); // right
     void Command3_Click(); // up

@@ -54,6 +54,8 @@ ScreenOptionsController::ScreenOptionsController(Form2& experiment)
     experiment_.installEventFilter(this);
 
     connect(&experiment_, &Form2::Ticked, this, &ScreenOptionsController::OnTicked);
+    namesPending_.setSingleShot(true);
+    connect(&namesPending_, &QTimer::timeout, this, &ScreenOptionsController::ShowBodyNames);
     connect(&experiment_, &Form2::Started, this, &ScreenOptionsController::OnStarted);
     connect(&experiment_, &Form2::ScreensCleared, this, &ScreenOptionsController::OnScreensCleared);
     // What was kept for the wiped screens would come back with the next pan.
@@ -134,6 +136,12 @@ QString ScreenOptionsController::ScreensToolTip() const {
 void ScreenOptionsController::OnTicked() {
     ticked_ = true;
     if (options_.keepTrails) trails_.Record(TrailSample(experiment_.Run()));
+    if (!options_.bodyNames) return;
+    constexpr int FrameMs = 16;
+    if (experiment_.TickedByTimer() && sinceNamed_.isValid() && sinceNamed_.elapsed() < FrameMs) {
+        if (!namesPending_.isActive()) namesPending_.start(static_cast<int>(FrameMs - sinceNamed_.elapsed()));
+        return;
+    }
     ShowBodyNames();
 }
 
@@ -161,6 +169,8 @@ void ScreenOptionsController::Redraw() {
 }
 
 void ScreenOptionsController::ShowBodyNames() {
+    namesPending_.stop();
+    sinceNamed_.start();
     if (!options_.bodyNames || !ticked_) {
         for (ui::PictureBox* screen : {experiment_.Picture1, experiment_.Picture2})
             screen->SetLabels({});

@@ -5,7 +5,9 @@
 #include "ScreenOptions.h"
 #include "TrailStore.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 class QAction;
 
@@ -64,6 +66,10 @@ class ScreenOptionsController : public QObject {
     // Everything the screens show is in the store (not after a new start, a write-back, or the option
     // turned on in the middle of a run): only then may they be drawn again from it alone.
     bool screensInStore_ = true;
+    // The timer's ticks name the bodies at most once per display frame: at a thousand ticks a second,
+    // placing the names at every tick cost as much as the rest of the options together.
+    QElapsedTimer sinceNamed_;
+    QTimer namesPending_;
 };
 
 // Gives the experiment window its options for a class.

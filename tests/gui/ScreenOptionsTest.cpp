@@ -228,6 +228,25 @@ TEST_F(Options, NamesStandOverThePictureBesideTheBodiesOnTheScreen) {
     EXPECT_TRUE(Overview()->Labels().isEmpty());
 }
 
+// While the timer runs the names follow at the display's pace, not at every tick; a frame after a pause
+// they stand where the bodies stopped, as names placed afresh there do.
+TEST_F(Options, NamesFollowATimedRunAndStandWhereItStopped) {
+    Set({.bodyNames = true});
+    form->Timer1->SetInterval(1);
+    const double before = form->Run().SimTime;
+    Click(form, "Command5");
+    test::Wait(300);
+    Click(form, "Command4");
+    ASSERT_GT((form->Run().SimTime - before) / state.Options.TimeStep, 30);
+    test::Wait(60);
+    const QList<ui::PictureBox::ShownLabel> left = Left()->Labels(), overview = Overview()->Labels();
+    ASSERT_FALSE(left.isEmpty());
+    Set({});
+    Set({.bodyNames = true});
+    EXPECT_EQ(Left()->Labels(), left);
+    EXPECT_EQ(Overview()->Labels(), overview);
+}
+
 // For a projector: a 3 × 3 block per point, the axes and the zoom frame two pixels wide.
 TEST_F(Options, LargeMarksDrawBlocksAndWideLines) {
     Set({.largeMarks = true});
