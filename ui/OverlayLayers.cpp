@@ -184,7 +184,8 @@ void OverlayLayers::MarkPixel(int x, int y) {
 }
 
 void OverlayLayers::MarkSegment(QPoint a, QPoint b, QPoint beside) {
-    const QRect area(QPoint(-1, -1), logical_);
+    // A pixel left of or above the drawing may have its wide line's second pixel on it.
+    const QRect area(QPoint(-1, -1), QPoint(logical_.width() - 1, logical_.height() - 1));
     SegmentPixels(
         a, b, 0, 0, 0, area, [](int, int, int, int) { return true; },
         [&](int x, int y) {
