@@ -34,6 +34,8 @@ constexpr auto BodyKey = "experiment/lawsBody";
 constexpr double ClickPixels = 3;
 // The shapes are built again at most this often while the run goes.
 constexpr int FrameMs = 16;
+// While the timer runs the shapes are built again at most this often.
+constexpr int RunningFrameMs = 33;
 // While the run goes, the tape's words change at most this often: a reading must stand still to be read.
 constexpr int TapeReadingMs = 200;
 // A drag that starts this close to a body's point follows the body.
@@ -199,7 +201,6 @@ ScreenLawsController::ScreenLawsController(Form2& experiment)
         screen->installEventFilter(this);
 
     pending_.setSingleShot(true);
-    pending_.setInterval(FrameMs);
     connect(&pending_, &QTimer::timeout, this, [this] { Show(true); });
     // The tape's last words are its reading where the run stopped.
     tapeReading_.setSingleShot(true);
@@ -381,8 +382,11 @@ void ScreenLawsController::OnTicked() {
         areas_.Record(experiment_.Run(), choice_.body);
         if (areas_.Sectors().size() != sectors || areas_.FirstNumber() != first) emit AreasChanged();
     }
-    if (sinceShown_.isValid() && sinceShown_.elapsed() < FrameMs) {
-        if (!pending_.isActive()) pending_.start();
+    // A fast run's shapes follow at every other display frame: at a thousand steps a second the arrows are
+    // a stroboscope either way, and drawing them at every frame cost more than the whole run.
+    const int frameMs = experiment_.TickedByTimer() ? RunningFrameMs : FrameMs;
+    if (sinceShown_.isValid() && sinceShown_.elapsed() < frameMs) {
+        if (!pending_.isActive()) pending_.start(static_cast<int>(frameMs - sinceShown_.elapsed()));
         return;
     }
     Show(true);

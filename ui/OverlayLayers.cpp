@@ -122,9 +122,9 @@ void PolylineSegments(const QPolygon& points, bool wide, Segment&& segment) {
 }
 
 // Both layers' empty pixels are a byte repeated: 0 for transparent, 0xFF for white.
-void Fill(QImage& layer, const QRect& device, unsigned char byte) {
+void Fill(uchar* bits, qsizetype bytesPerLine, const QRect& device, unsigned char byte) {
     for (int row = device.top(); row <= device.bottom(); ++row)
-        std::memset(layer.scanLine(row) + device.left() * 4, byte,
+        std::memset(bits + row * bytesPerLine + device.left() * 4, byte,
                     static_cast<std::size_t>(device.width()) * 4);
 }
 
@@ -276,6 +276,8 @@ QRegion OverlayLayers::Marked() const {
 void OverlayLayers::Render(const QList<ShownShape>& shapes, const QRegion& marked, const Pictures& pictures) {
     if (!anyMarked_ || front_.isNull()) return;
     const int scale = scale_;
+    uchar* const frontBits = front_.bits();
+    uchar* const behindBits = behind_.bits();
     // Only the marked tiles that hold something are cleared: most of an overlay is empty.
     const QRect image(QPoint(0, 0), front_.size());
     for (int row = 0; row < rows_; ++row)
@@ -284,8 +286,8 @@ void OverlayLayers::Render(const QList<ShownShape>& shapes, const QRegion& marke
             if (!marks_[tile] || !inked_[tile]) continue;
             const QRect device =
                 QRect(column * Tile * scale, row * Tile * scale, Tile * scale, Tile * scale) & image;
-            if (inked_[tile] & FrontInk) Fill(front_, device, 0);
-            if (inked_[tile] & BehindInk) Fill(behind_, device, 0xFF);
+            if (inked_[tile] & FrontInk) Fill(frontBits, front_.bytesPerLine(), device, 0);
+            if (inked_[tile] & BehindInk) Fill(behindBits, behind_.bytesPerLine(), device, 0xFF);
             inked_[tile] = 0;
         }
     // A shape drawn by the painter inks the marked tiles of its bounds.
@@ -382,6 +384,18 @@ void OverlayLayers::Render(const QList<ShownShape>& shapes, const QRegion& marke
 
 namespace {
 
+// The darker of the drawing and the tints along one row, from x to last inclusive.
+void DarkerRow(const QRgb* picture, const QRgb* tint, QRgb* target, int x, int last) {
+#if defined(__SSE2__)
+    for (; x + 3 <= last; x += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + x),
+                         _mm_min_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(picture + x)),
+                                      _mm_loadu_si128(reinterpret_cast<const __m128i*>(tint + x))));
+#endif
+    for (; x <= last; ++x)
+        target[x] = Darker(picture[x], tint[x]) | 0xFF000000;
+}
+
 // The drawing with the layers over it along one row, from x to last inclusive.
 void ComposeRow(const QRgb* picture, const QRgb* tint, const QRgb* shape, QRgb* target, int x, int last) {
 #if defined(__SSE2__)
@@ -412,27 +426,45 @@ void ComposeRow(const QRgb* picture, const QRgb* tint, const QRgb* shape, QRgb* 
 void OverlayLayers::Compose(const QImage& drawing, QImage& out, const QRect& rect) const {
     const QRect device = rect & QRect(QPoint(0, 0), front_.size());
     if (device.isEmpty()) return;
-    const auto row = [](const QImage& image, int y) {
-        return reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    };
+    const auto* const picture = reinterpret_cast<const QRgb*>(drawing.constBits());
+    const auto* const tint = reinterpret_cast<const QRgb*>(behind_.constBits());
+    const auto* const shape = reinterpret_cast<const QRgb*>(front_.constBits());
     auto* const target = reinterpret_cast<QRgb*>(out.bits());
-    const qsizetype stride = out.bytesPerLine() / 4;
-    // Tile by tile: where neither layer holds anything the drawing is only copied.
+    const qsizetype pictureStride = drawing.bytesPerLine() / 4, tintStride = behind_.bytesPerLine() / 4;
+    const qsizetype shapeStride = front_.bytesPerLine() / 4, targetStride = out.bytesPerLine() / 4;
+    // A band of tiles at a time, as runs of tiles alike: where neither layer holds anything the drawing
+    // is only copied, where only the tints do only the darker pixel is taken.
+    struct Run {
+        int left, right;
+        std::uint8_t ink;
+    };
+    std::vector<Run> runs;
     const int side = Tile * scale_;
     for (int tileRow = device.top() / side; tileRow <= device.bottom() / side; ++tileRow) {
-        const int top = std::max(device.top(), tileRow * side);
-        const int bottom = std::min(device.bottom(), tileRow * side + side - 1);
+        runs.clear();
         for (int tileColumn = device.left() / side; tileColumn <= device.right() / side; ++tileColumn) {
             const int left = std::max(device.left(), tileColumn * side);
             const int right = std::min(device.right(), tileColumn * side + side - 1);
-            const bool inked = inked_[static_cast<std::size_t>(tileRow * columns_ + tileColumn)] != 0;
-            for (int y = top; y <= bottom; ++y) {
-                QRgb* line = target + y * stride;
-                if (inked)
-                    ComposeRow(row(drawing, y), row(behind_, y), row(front_, y), line, left, right);
+            const std::uint8_t ink = inked_[static_cast<std::size_t>(tileRow * columns_ + tileColumn)];
+            if (!runs.empty() && runs.back().ink == ink)
+                runs.back().right = right;
+            else
+                runs.push_back({left, right, ink});
+        }
+        const int top = std::max(device.top(), tileRow * side);
+        const int bottom = std::min(device.bottom(), tileRow * side + side - 1);
+        for (int y = top; y <= bottom; ++y) {
+            const QRgb* const pictureRow = picture + y * pictureStride;
+            QRgb* const targetRow = target + y * targetStride;
+            for (const Run& run : runs) {
+                if (run.ink == 0)
+                    std::memcpy(targetRow + run.left, pictureRow + run.left,
+                                static_cast<std::size_t>(run.right - run.left + 1) * 4);
+                else if (run.ink == BehindInk)
+                    DarkerRow(pictureRow, tint + y * tintStride, targetRow, run.left, run.right);
                 else
-                    std::memcpy(line + left, row(drawing, y) + left,
-                                static_cast<std::size_t>(right - left + 1) * 4);
+                    ComposeRow(pictureRow, tint + y * tintStride, shape + y * shapeStride, targetRow,
+                               run.left, run.right);
             }
         }
     }
