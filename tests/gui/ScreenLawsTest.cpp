@@ -560,5 +560,32 @@ TEST_F(Laws, EveryFramePresentedWhileRunningShowsTheShapesWhereTheyAre) {
     EXPECT_TRUE(overview.wrong.isEmpty()) << overview.wrong.join('\n').toStdString();
 }
 
+// A fast run's shapes and the tape's words follow behind it; paused, they catch up with where it stopped,
+// as shapes built afresh there are.
+TEST_F(Laws, AFastRunsShapesCatchUpWhereItStops) {
+    laws::LawsChoice arrows;
+    arrows.velocity = arrows.force = true;
+    Controller()->SetChoice(arrows, true);
+    Inner();
+    Ticks(1);
+    form->Slider1->setValue(1);
+    const auto runAndCompare = [&](const char* what) {
+        const double before = form->Run().SimTime;
+        Click(form, "Command5");
+        test::Wait(300);
+        Click(form, "Command4");
+        ASSERT_GT((form->Run().SimTime - before) / state.Options.TimeStep, 30) << what;
+        test::Wait(300);
+        const QList<ui::PictureBox::ShownShape> caughtUp = Left()->Overlay();
+        QEvent again(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(form, &again);
+        EXPECT_TRUE(Left()->Overlay() == caughtUp) << what;
+    };
+    runAndCompare("the arrows");
+    driver::LayTape(*form, body::Sun, body::Earth);
+    ASSERT_TRUE(Controller()->TapeNow());
+    runAndCompare("the arrows and the tape's words");
+}
+
 } // namespace
 } // namespace orvane
