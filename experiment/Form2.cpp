@@ -188,7 +188,9 @@ void Form2::Command1_Click() {
 }
 
 void Form2::ShowElapsed(bool paced) {
-    constexpr int FrameMs = 16;
+    // Every other display frame: a count changing faster cannot be read, and each change paints the
+    // caption the days' box overlaps as well.
+    constexpr int FrameMs = 33;
     if (paced && sinceElapsedShown_.isValid() && sinceElapsedShown_.elapsed() < FrameMs) {
         if (!elapsedPending_.isActive())
             elapsedPending_.start(static_cast<int>(FrameMs - sinceElapsedShown_.elapsed()));

@@ -120,8 +120,8 @@ class Form2 : public QWidget {
     void Pan(ExperimentView::Direction direction);
     template <typename Handler>
     void Guard(Handler handler);
-    // The elapsed years and days in their boxes. Ticks of the timer (`paced`) set them at most once per
-    // display frame, the last value shown a frame later at the latest: at a thousand ticks a second,
+    // The elapsed years and days in their boxes. Ticks of the timer (`paced`) set them at most every other
+    // display frame, the last value shown then at the latest: at a thousand ticks a second,
     // laying the days' text out again at every tick was an eighth of a tick's cost, for values no one
     // sees.
     void ShowElapsed(bool paced);

@@ -80,6 +80,18 @@ void PictureBox::MarkChanged(const QRegion& changed) {
 
 void PictureBox::UnitePending() const {
     if (pendingRects_.empty()) return;
+    // A moving point's places of a few steps in a row overlap or touch: joined into their bounding
+    // rectangle wherever it is no larger than the two together, they are united as one.
+    const auto area = [](const QRect& r) { return static_cast<qint64>(r.width()) * r.height(); };
+    for (std::size_t a = 0; a < pendingRects_.size(); ++a)
+        for (std::size_t b = a + 1; b < pendingRects_.size(); ++b) {
+            const QRect both = pendingRects_[a] | pendingRects_[b];
+            if (area(both) > area(pendingRects_[a]) + area(pendingRects_[b])) continue;
+            pendingRects_[a] = both;
+            pendingRects_[b] = pendingRects_.back();
+            pendingRects_.pop_back();
+            b = a; // the grown rectangle may now join ones already passed
+        }
     std::vector<QRegion> parts(pendingRects_.begin(), pendingRects_.end());
     pendingRects_.clear();
     for (std::size_t step = 1; step < parts.size(); step *= 2)

@@ -224,9 +224,9 @@ TEST_F(RunningExperiment, TicksPresentAFewPixelsAndAnIdleWindowNone) {
     ExpectShownAsDrawn(Left());
 }
 
-// At a thousand ticks a second the elapsed time's boxes change at most once per display frame, and show
+// At a thousand ticks a second the elapsed time's boxes change at most every other display frame, and show
 // on the display what a whole new painting of the window shows; paused, they show where the run is.
-TEST_F(RunningExperiment, TheElapsedTimeIsShownOncePerFrameAndExactlyWhenPaused) {
+TEST_F(RunningExperiment, TheElapsedTimeIsShownEveryOtherFrameAndExactlyWhenPaused) {
     auto* days = Find<QLineEdit>(form, "Text2");
     form->Timer1->SetInterval(1);
     int changes = 0;
@@ -240,8 +240,8 @@ TEST_F(RunningExperiment, TheElapsedTimeIsShownOncePerFrameAndExactlyWhenPaused)
     const qint64 ms = running.elapsed();
     const double steps = (form->Run().SimTime - before) / state.Options.TimeStep;
     ASSERT_GT(steps, 40) << "the run went at the timer's pace";
-    // One change per 16 ms, the first at once, and one more where the run was paused.
-    EXPECT_LE(changes, ms / 16 + 2);
+    // One change per 33 ms, the first at once, and one more where the run was paused.
+    EXPECT_LE(changes, ms / 33 + 2);
     EXPECT_GT(changes, 2);
     EXPECT_EQ(form->Text1->text(), ui::NumberToText(form->Run().ElapsedYears));
     EXPECT_EQ(days->text(), ui::NumberToText(form->Run().ElapsedDaysRem));
