@@ -208,6 +208,45 @@ TEST(OverlayLayers, DrawnAgainWhereShapesChangedTheyEqualTheWholeDrawing) {
     }
 }
 
+// A line that comes in from far outside takes the pixels of the whole line that lie on the drawing, and
+// no pixel of it wraps round to another row.
+TEST(OverlayLayers, ALineFromFarOutsideTakesOnlyItsPixelsOnTheDrawing) {
+    for (const auto& [from, to] :
+         {std::pair{QPoint(-300, 20), QPoint(30, 20)}, std::pair{QPoint(130, 21), QPoint(60, 21)},
+          std::pair{QPoint(40, -500), QPoint(40, 9)}, std::pair{QPoint(41, 400), QPoint(41, 50)}}) {
+        std::set<std::pair<int, int>> expected;
+        const QPoint step((to.x() > from.x()) - (to.x() < from.x()),
+                          (to.y() > from.y()) - (to.y() < from.y()));
+        for (QPoint p = from;; p += step) {
+            if (QRect(QPoint(0, 0), Logical).contains(p)) expected.emplace(p.x(), p.y());
+            if (p == to) break;
+        }
+        EXPECT_EQ(PixelsOf(DrawnWhole({Line({from, to})}, White(), false), Red), expected)
+            << from.x() << "," << from.y() << " to " << to.x() << "," << to.y();
+    }
+}
+
+// The marked tiles, as a region: exactly the tiles a shape's pixels (or a text's box) fall in.
+TEST(OverlayLayers, TheMarkedRegionIsTheTilesOfTheShapes) {
+    OverlayLayers layers;
+    layers.Prepare(Logical, 1, false);
+    const Pictures pictures;
+    layers.Render({}, layers.Marked(), pictures.Get());
+    EXPECT_TRUE(layers.Marked().isEmpty());
+    constexpr int T = OverlayLayers::Tile;
+    layers.Mark(Line({QPoint(T + 1, 2), QPoint(3 * T + 2, 2)})); // three tiles of the first row
+    ShownShape text;
+    text.kind = Kind::Text;
+    text.points = {QPoint(2 * T + 3, 3 * T + 1)};
+    text.bounds = QRect(text.points.front(), QSize(T, 2)); // two tiles side by side
+    layers.Mark(text);
+    layers.Mark(Line({QPoint(5 * T, 0), QPoint(5 * T, 2 * T - 1)})); // two tiles of one column
+    QRegion expected = QRect(T, 0, 3 * T, T);
+    expected += QRect(2 * T, 3 * T, 2 * T, T);
+    expected += QRect(5 * T, 0, T, 2 * T);
+    EXPECT_EQ(layers.Marked(), expected);
+}
+
 // Only the tiles along a moved line are marked, not its bounding rectangle.
 TEST(OverlayLayers, AMovedSlantedLineMarksTheTilesAlongItOnly) {
     OverlayLayers layers;
