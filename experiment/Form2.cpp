@@ -55,8 +55,6 @@ void Form2::BuildLayout() {
     Timer1 = new ui::VbTimer(this, true, 0);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     ui::ConnectGuarded(Timer1, &ui::VbTimer::Timer, this, Timer1, &Form2::Timer1_Timer);
-    elapsedPending_.setSingleShot(true);
-    connect(&elapsedPending_, &QTimer::timeout, this, [this] { ShowElapsed(false); });
 
     using Button = ui::ButtonLayout<Form2>;
     static constexpr Button buttons[] = {
@@ -191,13 +189,8 @@ void Form2::ShowElapsed(bool paced) {
     // Every other display frame: a count changing faster cannot be read, and each change paints the
     // caption the days' box overlaps as well.
     constexpr int FrameMs = 33;
-    if (paced && sinceElapsedShown_.isValid() && sinceElapsedShown_.elapsed() < FrameMs) {
-        if (!elapsedPending_.isActive())
-            elapsedPending_.start(static_cast<int>(FrameMs - sinceElapsedShown_.elapsed()));
-        return;
-    }
-    elapsedPending_.stop();
-    sinceElapsedShown_.start();
+    if (paced && !elapsedPace_.Due(FrameMs)) return;
+    elapsedPace_.Ran();
     ShowIfChanged(Text1, ui::NumberToText(run_.ElapsedYears));
     ShowIfChanged(Text2, ui::NumberToText(run_.ElapsedDaysRem));
 }
@@ -216,7 +209,7 @@ void Form2::Timer1_Timer() {
 void Form2::Command4_Click() {
     Timer1->SetEnabled(false);
     // Paused, the boxes show where the run stands.
-    if (elapsedPending_.isActive()) ShowElapsed(false);
+    elapsedPace_.Flush();
 }
 void Form2::Command5_Click() {
     Timer1->SetEnabled(true);

@@ -3,10 +3,9 @@
 #include "BodyColors.h"
 #include "ExperimentView.h"
 #include "Integrator.h"
+#include "Paced.h"
 #include "SimState.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -128,8 +127,7 @@ class Form2 : public QWidget {
 
     SimState& shared_;
     bool timerTick_ = false;
-    QElapsedTimer sinceElapsedShown_;
-    QTimer elapsedPending_;
+    ui::Paced elapsedPace_{[this] { ShowElapsed(false); }};
     SimState run_;
     // The method of the run with what it keeps from step to step.
     RunIntegrator integrator_;

@@ -200,11 +200,6 @@ ScreenLawsController::ScreenLawsController(Form2& experiment)
     for (ui::PictureBox* screen : {experiment_.Picture1, experiment_.Picture2})
         screen->installEventFilter(this);
 
-    pending_.setSingleShot(true);
-    connect(&pending_, &QTimer::timeout, this, [this] { Show(true); });
-    // The tape's last words are its reading where the run stopped.
-    tapeReading_.setSingleShot(true);
-    connect(&tapeReading_, &QTimer::timeout, this, [this] { Show(); });
     connect(&experiment_, &Form2::Ticked, this, &ScreenLawsController::OnTicked);
     connect(&experiment_, &Form2::Started, this, &ScreenLawsController::ResetAreas);
     connect(&experiment_, &Form2::WroteBack, this, &ScreenLawsController::ResetAreas);
@@ -385,30 +380,22 @@ void ScreenLawsController::OnTicked() {
     // A fast run's shapes follow at every other display frame: at a thousand steps a second the arrows are
     // a stroboscope either way, and drawing them at every frame cost more than the whole run.
     const int frameMs = experiment_.TickedByTimer() ? RunningFrameMs : FrameMs;
-    if (sinceShown_.isValid() && sinceShown_.elapsed() < frameMs) {
-        if (!pending_.isActive()) pending_.start(static_cast<int>(frameMs - sinceShown_.elapsed()));
-        return;
-    }
+    if (!showPace_.Due(frameMs)) return;
     Show(true);
 }
 
 void ScreenLawsController::ShowPending() {
-    if (pending_.isActive()) Show();
+    if (showPace_.Held()) Show();
 }
 
 void ScreenLawsController::Show(bool running) {
-    pending_.stop();
-    sinceShown_.start();
+    showPace_.Ran();
     const std::optional<laws::TapeLine> tape = TapeNow();
-    if (tape && ticked_) {
-        const qint64 age = sinceTapeWords_.isValid() ? sinceTapeWords_.elapsed() : TapeReadingMs;
-        if (!running || age >= TapeReadingMs) {
-            tapeReading_.stop();
-            tapeWords_ = Words(gridWords_, nullptr).TapeLabel(laws::MeasureTape(tape->start, tape->end));
-            sinceTapeWords_.start();
-        } else if (!tapeReading_.isActive()) {
-            tapeReading_.start(static_cast<int>(TapeReadingMs - age));
-        }
+    // While the run goes, the words held stand until their time is up; the last ones are the reading
+    // where the run stopped.
+    if (tape && ticked_ && (!running || tapePace_.Due(TapeReadingMs))) {
+        tapePace_.Ran();
+        tapeWords_ = Words(gridWords_, nullptr).TapeLabel(laws::MeasureTape(tape->start, tape->end));
     }
     const bool any =
         choice_.velocity || choice_.force || choice_.orbit || choice_.areas || choice_.grid || tape;

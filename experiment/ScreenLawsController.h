@@ -1,11 +1,10 @@
 #pragma once
 
+#include "Paced.h"
 #include "ScreenLaws.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
-#include <QTimer>
 
 #include <map>
 #include <optional>
@@ -97,16 +96,14 @@ class ScreenLawsController : public QObject {
     std::optional<TapeEnd> tapeEnd_;
     ui::PictureBox* dragging_ = nullptr;
     // Steps come up to a thousand a second; the shapes are built again at most once per display frame.
-    QElapsedTimer sinceShown_;
-    QTimer pending_;
+    ui::Paced showPace_{[this] { Show(true); }};
     QPointF pressedAt_;
     // The words of the grid's lines, worked out once for each spacing and line, in the user's language.
     std::map<std::pair<double, double>, std::string> gridWords_;
-    // The tape's words as last shown, and since when: a reading that changed at every frame could not be
-    // read, and laying the words out again at every frame cost more than all the other shapes.
+    // The tape's words as last shown: a reading that changed at every frame could not be read, and laying
+    // the words out again at every frame cost more than all the other shapes.
     std::string tapeWords_;
-    QElapsedTimer sinceTapeWords_;
-    QTimer tapeReading_;
+    ui::Paced tapePace_{[this] { Show(); }};
 };
 
 ScreenLawsController* AttachScreenLaws(Form2& experiment);

@@ -54,8 +54,6 @@ ScreenOptionsController::ScreenOptionsController(Form2& experiment)
     experiment_.installEventFilter(this);
 
     connect(&experiment_, &Form2::Ticked, this, &ScreenOptionsController::OnTicked);
-    namesPending_.setSingleShot(true);
-    connect(&namesPending_, &QTimer::timeout, this, &ScreenOptionsController::ShowBodyNames);
     connect(&experiment_, &Form2::Started, this, &ScreenOptionsController::OnStarted);
     connect(&experiment_, &Form2::ScreensCleared, this, &ScreenOptionsController::OnScreensCleared);
     // What was kept for the wiped screens would come back with the next pan.
@@ -138,10 +136,7 @@ void ScreenOptionsController::OnTicked() {
     if (options_.keepTrails) trails_.Record(TrailSample(experiment_.Run()));
     if (!options_.bodyNames) return;
     constexpr int FrameMs = 16;
-    if (experiment_.TickedByTimer() && sinceNamed_.isValid() && sinceNamed_.elapsed() < FrameMs) {
-        if (!namesPending_.isActive()) namesPending_.start(static_cast<int>(FrameMs - sinceNamed_.elapsed()));
-        return;
-    }
+    if (experiment_.TickedByTimer() && !namesPace_.Due(FrameMs)) return;
     ShowBodyNames();
 }
 
@@ -169,8 +164,7 @@ void ScreenOptionsController::Redraw() {
 }
 
 void ScreenOptionsController::ShowBodyNames() {
-    namesPending_.stop();
-    sinceNamed_.start();
+    namesPace_.Ran();
     if (!options_.bodyNames || !ticked_) {
         for (ui::PictureBox* screen : {experiment_.Picture1, experiment_.Picture2})
             screen->SetLabels({});

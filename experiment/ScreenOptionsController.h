@@ -2,12 +2,11 @@
 
 #include "BodyColors.h"
 #include "BodyLabels.h"
+#include "Paced.h"
 #include "ScreenOptions.h"
 #include "TrailStore.h"
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 
 class QAction;
 
@@ -68,8 +67,7 @@ class ScreenOptionsController : public QObject {
     bool screensInStore_ = true;
     // The timer's ticks name the bodies at most once per display frame: at a thousand ticks a second,
     // placing the names at every tick cost as much as the rest of the options together.
-    QElapsedTimer sinceNamed_;
-    QTimer namesPending_;
+    ui::Paced namesPace_{[this] { ShowBodyNames(); }};
 };
 
 // Gives the experiment window its options for a class.
