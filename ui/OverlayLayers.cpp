@@ -162,14 +162,19 @@ void OverlayLayers::Prepare(QSize logical, int scale, bool wide) {
     MarkAll();
 }
 
-bool OverlayLayers::AnyTileMarked(int left, int top, int right, int bottom) const {
-    left = std::max(left, 0), top = std::max(top, 0);
-    right = std::min(right, logical_.width() - 1), bottom = std::min(bottom, logical_.height() - 1);
-    if (left > right || top > bottom) return false;
-    for (int row = top / Tile; row <= bottom / Tile; ++row)
-        for (int column = left / Tile; column <= right / Tile; ++column)
-            if (marks_[static_cast<std::size_t>(row * columns_ + column)]) return true;
+template <class Visit>
+bool OverlayLayers::VisitTiles(const QRect& pixels, Visit&& visit) const {
+    const QRect box = pixels & QRect(QPoint(0, 0), logical_);
+    if (box.isEmpty()) return false;
+    for (int row = box.top() / Tile; row <= box.bottom() / Tile; ++row)
+        for (int column = box.left() / Tile; column <= box.right() / Tile; ++column)
+            if (visit(static_cast<std::size_t>(row * columns_ + column))) return true;
     return false;
+}
+
+bool OverlayLayers::AnyTileMarked(int left, int top, int right, int bottom) const {
+    return VisitTiles(QRect(QPoint(left, top), QPoint(right, bottom)),
+                      [this](std::size_t tile) { return marks_[tile] != 0; });
 }
 
 void OverlayLayers::MarkAll() {
@@ -200,12 +205,11 @@ void OverlayLayers::Mark(const ShownShape& shape) {
                          [&](QPoint a, QPoint b, QPoint beside, std::int64_t) { MarkSegment(a, b, beside); });
         return;
     }
-    const QRect box = shape.bounds & QRect(QPoint(0, 0), logical_);
-    if (box.isEmpty()) return;
-    for (int row = box.top() / Tile; row <= box.bottom() / Tile; ++row)
-        std::fill_n(marks_.begin() + row * columns_ + box.left() / Tile,
-                    box.right() / Tile - box.left() / Tile + 1, std::uint8_t{1});
-    anyMarked_ = true;
+    VisitTiles(shape.bounds, [this](std::size_t tile) {
+        marks_[tile] = 1;
+        anyMarked_ = true;
+        return false;
+    });
 }
 
 void OverlayLayers::MarkChange(const ShownShape& went, const ShownShape& came) {
@@ -292,13 +296,10 @@ void OverlayLayers::Render(const QList<ShownShape>& shapes, const QRegion& marke
         }
     // A shape drawn by the painter inks the marked tiles of its bounds.
     const auto ink = [this](const QRect& bounds, std::uint8_t layer) {
-        const QRect box = bounds & QRect(QPoint(0, 0), logical_);
-        if (box.isEmpty()) return;
-        for (int row = box.top() / Tile; row <= box.bottom() / Tile; ++row)
-            for (int column = box.left() / Tile; column <= box.right() / Tile; ++column) {
-                const auto tile = static_cast<std::size_t>(row * columns_ + column);
-                if (marks_[tile]) inked_[tile] |= layer;
-            }
+        VisitTiles(bounds, [&](std::size_t tile) {
+            if (marks_[tile]) inked_[tile] |= layer;
+            return false;
+        });
     };
     // Taken before any painter begins: the painters and the lines write into the same pixels, each at once.
     struct Layer {

@@ -80,6 +80,10 @@ class OverlayLayers {
     void MarkPixel(int x, int y);
     void MarkSegment(QPoint a, QPoint b, QPoint beside);
     bool AnyTileMarked(int left, int top, int right, int bottom) const;
+    // Calls visit(tile) for each tile the drawing's part of `pixels` lies in, until it returns true;
+    // whether it did.
+    template <class Visit>
+    bool VisitTiles(const QRect& pixels, Visit&& visit) const;
 
     QImage behind_;
     QImage front_;
