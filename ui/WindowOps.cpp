@@ -32,14 +32,17 @@ class PlaceKeeper : public QObject {
         if (watched != window_) return false;
         // Only the program's own hiding and showing; a window the user minimizes is not hidden.
         if (event->type() == QEvent::Hide && !event->spontaneous() && window_->isHidden()) {
-            place_ = window_->pos();
+            // The client area's corner, not the frame's: Qt learns the frame's size from the window
+            // manager some time after a window is mapped, and until then reports the client's corner as
+            // the frame's, which would creep the window down by its title bar at every showing.
+            place_ = window_->geometry().topLeft();
             kept_ = true;
         } else if (event->type() == QEvent::Show && !event->spontaneous() && kept_) {
             kept_ = false;
             // Set on the native window too, even where it has not moved: a position the program set is
-            // what tells the window manager to keep it.
-            window_->move(place_);
-            if (QWindow* handle = window_->windowHandle()) handle->setFramePosition(place_);
+            // what tells the window manager to keep it, and a client position it keeps exactly.
+            window_->setGeometry(QRect(place_, window_->size()));
+            if (QWindow* handle = window_->windowHandle()) handle->setPosition(place_);
         }
         return false;
     }

@@ -103,17 +103,24 @@ TEST_F(ShownAgain, TheSetupWindowComesBackWhereItWas) {
     ASSERT_TRUE(WaitUntil([&] { return test::PlaceOnScreen(&setup).x() >= 437; }));
     test::Wait(200);
     const QPoint onScreen = test::PlaceOnScreen(&setup);
-    const QPoint place = setup.pos();
+    const QPoint client = setup.geometry().topLeft();
 
     Form2* experiment = StartExperiment();
     ASSERT_NE(experiment, nullptr);
-    test::CloseByWindowManager(&setup);
-    ASSERT_TRUE(WaitUntil([&] { return !setup.isVisible(); }));
-    ASSERT_TRUE(UserPress(experiment, "Command9"));
-    ASSERT_TRUE(WaitUntil([&] { return setup.isVisible() && ActiveWindow() == setup.winId(); }));
-    test::Wait(300);
-    EXPECT_EQ(test::PlaceOnScreen(&setup), onScreen);
-    EXPECT_EQ(setup.pos(), place);
+    // Twice: a place taken while Qt does not yet know the frame's size must not creep the window.
+    for (int showing = 1; showing <= 2; ++showing) {
+        SCOPED_TRACE(showing);
+        test::CloseByWindowManager(&setup);
+        ASSERT_TRUE(WaitUntil([&] { return !setup.isVisible(); }));
+        ASSERT_TRUE(UserPress(experiment, "Command9"));
+        ASSERT_TRUE(WaitUntil([&] { return setup.isVisible() && ActiveWindow() == setup.winId(); }));
+        EXPECT_TRUE(WaitUntil([&] { return test::PlaceOnScreen(&setup) == onScreen; }))
+            << "on screen at " << test::PlaceOnScreen(&setup).x() << "," << test::PlaceOnScreen(&setup).y()
+            << " instead of " << onScreen.x() << "," << onScreen.y();
+        EXPECT_TRUE(WaitUntil([&] { return setup.geometry().topLeft() == client; }))
+            << "reported at " << setup.geometry().x() << "," << setup.geometry().y() << " instead of "
+            << client.x() << "," << client.y();
+    }
 }
 
 // Closed by its frame with only the help window beside it, the set-up window takes the help window and the
