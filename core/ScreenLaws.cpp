@@ -359,7 +359,14 @@ void AddText(Shapes& out, Vec2 corner, const std::string& text, std::int32_t col
     shape.text = text;
 }
 
-void AddGrid(ScreenArea area, const LawsWording& words, Shapes& out) {
+// The scale bars' corner: the lower-left part of a screen a grid label would be written over. `top` is a
+// height and `right` a place across, both in million km; no legend leaves them at the screen's edges.
+struct LegendCorner {
+    double top = 0;
+    double right = 0;
+};
+
+void AddGrid(ScreenArea area, LegendCorner legend, const LawsWording& words, Shapes& out) {
     const double width = area.right - area.left, height = area.top - area.bottom;
     const GridSpacing grid = GridSpacingFor(width);
     if (!(grid.millionKm > 0)) return;
@@ -373,8 +380,10 @@ void AddGrid(ScreenArea area, const LawsWording& words, Shapes& out) {
         line.behind = true;
         Push(line, {x, area.bottom});
         Push(line, {x, area.top});
-        AddText(out, {x + 0.005 * width, area.bottom + 0.04 * height}, words.GridLabel(grid, k),
-                colors::Orbit());
+        // The labels along the bottom stand just under the lowest bar.
+        if (x >= legend.right)
+            AddText(out, {x + 0.005 * width, area.bottom + 0.04 * height}, words.GridLabel(grid, k),
+                    colors::Orbit());
     });
     lines(area.bottom, area.top, [&](double k) {
         const double y = k * grid.millionKm;
@@ -382,7 +391,8 @@ void AddGrid(ScreenArea area, const LawsWording& words, Shapes& out) {
         line.behind = true;
         Push(line, {area.left, y});
         Push(line, {area.right, y});
-        if (k != 0)
+        // A label hangs below its line by about a line of text, which the bars' words must not meet.
+        if (k != 0 && y - 0.04 * height >= legend.top)
             AddText(out, {area.left + 0.005 * width, y - 0.005 * height}, words.GridLabel(grid, k),
                     colors::Orbit());
     });
@@ -419,12 +429,19 @@ void AddOrbit(const OrbitShape& orbit, Shapes& out) {
     AddDot(out, orbit.otherFocus, colors::Orbit());
 }
 
+// The scale bars' rows, as shares of the screen's height: the first one's height above the bottom, the
+// rows' spacing, and the height of a bar's words above it on the large screen.
+constexpr double BarsFirstRow = 0.04;
+constexpr double BarsRowSpacing(bool small) {
+    return small ? 0.17 : 0.09;
+}
+constexpr double BarWordsAbove = 0.045;
+
 // One kind's arrows and its scale bar, `row` bars up from the lower-left corner. On a small screen
 // (`small`) the bar's words stand on a pale box just above it, the rows far enough apart for them: the
 // words placed by the screen's height alone covered the bar and hid the trails there.
-void AddArrows(const BodyMotion& motion, ArrowKind kind, ScreenArea area, int row, bool small,
-               const LawsWording& words, Shapes& out) {
-    const ArrowSet set = Arrows(motion, kind, area);
+void AddArrows(const ArrowSet& set, const BodyMotion& motion, ArrowKind kind, ScreenArea area, int row,
+               bool small, const LawsWording& words, Shapes& out) {
     if (set.arrows.empty()) return;
     const std::int32_t color = kind == ArrowKind::Velocity ? colors::Velocity() : colors::Acceleration();
     for (const Arrow& arrow : set.arrows) {
@@ -435,7 +452,8 @@ void AddArrows(const BodyMotion& motion, ArrowKind kind, ScreenArea area, int ro
         AddLine(out, arrow.tail, arrow.tip, color);
     }
     const double width = area.right - area.left, height = area.top - area.bottom;
-    const Vec2 start{area.left + 0.03 * width, area.bottom + (0.04 + (small ? 0.17 : 0.09) * row) * height};
+    const Vec2 start{area.left + 0.03 * width,
+                     area.bottom + (BarsFirstRow + BarsRowSpacing(small) * row) * height};
     AddLine(out, start, {start.x + set.barLength, start.y}, color);
     AddLine(out, start, {start.x, start.y + 0.01 * height}, color);
     AddLine(out, {start.x + set.barLength, start.y}, {start.x + set.barLength, start.y + 0.01 * height},
@@ -443,7 +461,7 @@ void AddArrows(const BodyMotion& motion, ArrowKind kind, ScreenArea area, int ro
     std::string text = kind == ArrowKind::Velocity ? words.VelocityBar(set.barValue, motion.centreOfMassFrame)
                                                    : words.AccelerationBar(set.barValue);
     if (!small) {
-        AddText(out, {start.x, start.y + 0.045 * height}, text, color);
+        AddText(out, {start.x, start.y + BarWordsAbove * height}, text, color);
         return;
     }
     AddText(out, {start.x, start.y + 0.015 * height}, text, color);
@@ -456,15 +474,29 @@ void BuildOverlay(const LawsChoice& choice, const BodyMotion& motion, const std:
                   const EqualAreas& areas, const std::optional<TapeLine>& tape, ScreenArea area,
                   bool withGrid, double lengthUnit, const LawsWording& words, Overlay& overlay) {
     Shapes out(overlay);
-    if (withGrid && choice.grid) AddGrid(area, words, out);
+    const bool small = !withGrid;
+    ArrowSet velocities, accelerations;
+    if (choice.velocity) velocities = Arrows(motion, ArrowKind::Velocity, area);
+    if (choice.force) accelerations = Arrows(motion, ArrowKind::Acceleration, area);
+    const int velocityRow = 0;
+    const int forceRow = velocities.arrows.empty() ? 0 : 1;
+    if (withGrid && choice.grid) {
+        LegendCorner legend{area.bottom, area.left};
+        const int rows = forceRow + (accelerations.arrows.empty() ? 0 : 1);
+        if (rows > 0) {
+            const double width = area.right - area.left, height = area.top - area.bottom;
+            legend.top =
+                area.bottom + (BarsFirstRow + BarsRowSpacing(small) * (rows - 1) + BarWordsAbove) * height;
+            const double longestBar = std::max(velocities.arrows.empty() ? 0.0 : velocities.barLength,
+                                               accelerations.arrows.empty() ? 0.0 : accelerations.barLength);
+            legend.right = area.left + 0.03 * width + longestBar;
+        }
+        AddGrid(area, legend, words, out);
+    }
     if (choice.areas) AddSectors(areas, motion.position[body::Sun], lengthUnit, out);
     if (choice.orbit && orbit) AddOrbit(*orbit, out);
-    int row = 0;
-    if (choice.velocity) {
-        AddArrows(motion, ArrowKind::Velocity, area, row, !withGrid, words, out);
-        ++row;
-    }
-    if (choice.force) AddArrows(motion, ArrowKind::Acceleration, area, row, !withGrid, words, out);
+    AddArrows(velocities, motion, ArrowKind::Velocity, area, velocityRow, small, words, out);
+    AddArrows(accelerations, motion, ArrowKind::Acceleration, area, forceRow, small, words, out);
     if (tape) {
         const double width = area.right - area.left;
         AddLine(out, tape->start, tape->end, colors::Tape());

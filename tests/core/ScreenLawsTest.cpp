@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <set>
 
 namespace orvane {
 namespace {
@@ -357,6 +358,54 @@ TEST(LawOverlay, OrbitAxesAndTheTapesWords) {
     EXPECT_EQ(out.back().kind, OverlayShape::Kind::Text);
     EXPECT_EQ(out.back().text, std::to_string(1.0));
     EXPECT_GT(out.back().xy[0], AuMkm);
+}
+
+// On a 900 million km screen the grid lies every AU (149.6 million km). The force bar (5 mm/s², 152 million
+// km) is the longer, so the bars with their words take the lower-left corner up to 0.175 of the height and
+// 27 + 152 million km across: the labels of the lines at y = −2 AU (0.168 up) and at x = −3 and −2 AU
+// would be written over them and are left out; with the velocity's single row the y = −2 AU one returns.
+TEST(LawOverlay, TheGridsLabelsKeepOutOfTheScaleBarsCorner) {
+    Bodies b;
+    b.Place(body::Earth, Au, 0, 0, 30000);
+    b.Place(body::Mars, 0, 2 * Au, -24000, 0);
+    const SimState& run = b.Packed();
+    const ScreenArea area = Around(450);
+    // The grid labels' texts, by where they stand: "left" on the left edge, "bottom" along the bottom.
+    const auto labels = [&](bool velocity, bool force) {
+        laws::LawsChoice choice;
+        choice.grid = true;
+        choice.velocity = velocity;
+        choice.force = force;
+        laws::Overlay out;
+        laws::BuildOverlay(choice, laws::MotionOf(run, run), std::nullopt, laws::EqualAreas{}, std::nullopt,
+                           area, true, run.LengthUnit, PlainWords{}, out);
+        std::set<std::string> found;
+        for (const OverlayShape& shape : out) {
+            if (shape.kind != OverlayShape::Kind::Text || shape.text.find(' ') != std::string::npos) continue;
+            const double k = std::round(std::stod(shape.text));
+            if (std::abs(shape.xy[0] - (-450 + 0.005 * 900)) < 1e-3)
+                found.insert("left " + std::to_string(int(k)));
+            else
+                found.insert("bottom " + std::to_string(int(k)));
+        }
+        return found;
+    };
+    const std::set<std::string> plain = labels(false, false);
+    for (const char* label :
+         {"left -2", "left -1", "left 2", "bottom -3", "bottom -2", "bottom -1", "bottom 0"})
+        EXPECT_TRUE(plain.contains(label)) << label;
+
+    const std::set<std::string> both = labels(true, true);
+    for (const char* label : {"left -2", "bottom -3", "bottom -2"})
+        EXPECT_FALSE(both.contains(label)) << label;
+    for (const char* label : {"left -1", "left 2", "bottom -1", "bottom 0"})
+        EXPECT_TRUE(both.contains(label)) << label;
+
+    // The velocity bar alone: 20 km/s is 120 million km; one row, 0.085 of the height.
+    const std::set<std::string> velocity = labels(true, false);
+    EXPECT_TRUE(velocity.contains("left -2"));
+    EXPECT_TRUE(velocity.contains("bottom -2"));
+    EXPECT_FALSE(velocity.contains("bottom -3"));
 }
 
 } // namespace
