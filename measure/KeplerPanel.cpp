@@ -3,6 +3,7 @@
 #include "BodyColors.h"
 #include "BodyNames.h"
 #include "MeasureRecorder.h"
+#include "MeasureText.h"
 #include "NumberText.h"
 #include "ScreenLawsController.h"
 
@@ -79,7 +80,8 @@ class ThirdLawPlot : public QWidget {
         const int steps = linear ? 4 : static_cast<int>(to - from);
         for (int k = 0; k <= steps; ++k) {
             const double s = from + (to - from) * k / steps;
-            const QString text = linear ? ui::NumberToText(s, 'g', 3) : QStringLiteral("10^%1").arg(s);
+            const QString text =
+                linear ? ui::NumberToText(s, 'g', 3) : PowerOfTen(static_cast<int>(std::lround(s)));
             const double x = area.left() + area.width() * k / double(steps);
             const double y = area.bottom() - area.height() * k / double(steps);
             painter.drawText(

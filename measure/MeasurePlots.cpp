@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace orvane::measure {
 
@@ -101,15 +102,13 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.drawRect(area);
 
-    // New baselines after a change of the Sun option.
-    if (logarithmic) {
-        painter.setPen(QPen(BaselineColor, 1, Qt::DashLine));
-        for (const double seconds : recorder_.BaselineTimes()) {
-            const double x = px(seconds / timeUnit);
-            painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-            //: A mark on the plots: the conservation laws count anew from here (the Sun's mode changed).
-            painter.drawText(QPointF(x + 3, area.top() + line), tr("новый отсчёт"));
-        }
+    // New baselines after a change of the Sun option: the lines behind the curve, their words over it.
+    static const std::vector<double> none;
+    const std::vector<double>& baselines = logarithmic ? recorder_.BaselineTimes() : none;
+    painter.setPen(QPen(BaselineColor, 1, Qt::DashLine));
+    for (const double seconds : baselines) {
+        const double x = px(seconds / timeUnit);
+        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
     }
 
     // The curve, thinned to the lowest and highest value of each pixel column.
@@ -123,6 +122,21 @@ void HistoryPlot::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(CurveColor, 1));
         painter.drawPolyline(curve);
+        painter.setClipping(false);
+    }
+
+    //: A mark on the plots: the conservation laws count anew from here (the Sun's mode changed).
+    const QString mark = tr("новый отсчёт");
+    for (const double seconds : baselines) {
+        const double x = px(seconds / timeUnit);
+        // Beside the line on its right, or on its left where the plot's edge would cut the words; on a
+        // pale box, so that the curve under them does not cross them out.
+        const double width = metrics.horizontalAdvance(mark);
+        const double left = x + 3 + width <= area.right() ? x + 3 : x - 3 - width;
+        const QRectF box(left - 1, area.top() + line - metrics.ascent() - 1, width + 2, metrics.height() + 2);
+        painter.fillRect(box, QColor(255, 255, 255, 210));
+        painter.setPen(BaselineColor);
+        painter.drawText(QPointF(left, area.top() + line), mark);
     }
 }
 

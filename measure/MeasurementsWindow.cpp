@@ -6,6 +6,7 @@
 #include "BodyNames.h"
 #include "CsvWords.h"
 #include "Ephemeris.h"
+#include "HeaderFit.h"
 #include "HistoryCsv.h"
 #include "MeasurePlots.h"
 #include "MeasureRecorder.h"
@@ -232,6 +233,7 @@ void MeasurementsWindow::BuildLayout() {
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     table_->horizontalHeader()->setFixedHeight(4 * metrics.height() + 6);
+    ui::KeepHeadingLinesWhole(table_->horizontalHeader());
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

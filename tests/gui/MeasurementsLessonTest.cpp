@@ -132,6 +132,35 @@ TEST_F(Lesson, ASecondStartForgetsTheMarksOfASunSwitch) {
     EXPECT_EQ(MarkPixels(), 0);
 }
 
+// A switch at the newest step puts its line at the plot's right edge: its words stand on the line's left
+// then, inside the plot's frame (12 pixels in from the widget's right side), not cut off by it.
+TEST_F(Lesson, TheMarkOfASwitchAtTheRightEdgeKeepsItsWordsInsideThePlot) {
+    Open();
+    Ticks(40);
+    Click(form, "Option2");
+    Ticks(1);
+    Controller()->Window()->Refresh();
+    const QImage image = Find<QWidget>(Controller()->Window(), "EnergyPlot")->grab().toImage();
+    int rightmost = -1, wordsLeftOfTheLine = 0;
+    int lineColumn = -1, lineRun = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        int inColumn = 0;
+        for (int y = 0; y < image.height(); ++y)
+            if (IsMarkColour(QColor(image.pixel(x, y)))) ++inColumn;
+        if (inColumn > 0) rightmost = x;
+        if (inColumn > lineRun) {
+            lineRun = inColumn;
+            lineColumn = x;
+        }
+    }
+    for (int x = 0; x < lineColumn - 3; ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (IsMarkColour(QColor(image.pixel(x, y)))) ++wordsLeftOfTheLine;
+    EXPECT_GT(lineColumn, image.width() - 30) << "the line is not at the right edge";
+    EXPECT_LE(rightmost, image.width() - 12);
+    EXPECT_GT(wordsLeftOfTheLine, 20);
+}
+
 TEST_F(Lesson, ASunChosenBeforeTheFirstStepMarksNoNewBaseline) {
     Open();
     Click(form, "Option2");

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -71,6 +72,32 @@ struct Measurements : test::MeasurementsFixture {
         return rows;
     }
 };
+
+// Narrowed to what a small screen leaves, the table's headings shrink so that none of their lines is cut;
+// at the width it opens with on a large screen they keep the table's font.
+TEST_F(Measurements, TheHeadingsLinesStayWholeInANarrowWindow) {
+    Click(form, "Command4");
+    measure::MeasurementsWindow* window = Open();
+    auto* table = test::Find<QTableWidget>(window, "BodyTable");
+    QHeaderView* header = table->horizontalHeader();
+    const auto cutLines = [&] {
+        QStringList cut;
+        const QFontMetrics metrics(header->viewport()->font());
+        for (int column = 0; column < table->columnCount(); ++column)
+            for (const QString& line : table->horizontalHeaderItem(column)->text().split('\n'))
+                if (metrics.horizontalAdvance(line) + 6 > header->sectionSize(column)) cut << line;
+        return cut;
+    };
+    window->resize(1180, window->height());
+    QApplication::processEvents();
+    EXPECT_EQ(header->viewport()->font().pixelSize(), table->font().pixelSize());
+    EXPECT_TRUE(cutLines().isEmpty()) << cutLines().join(", ").toStdString();
+
+    window->resize(window->minimumSizeHint().width(), window->height());
+    QApplication::processEvents();
+    EXPECT_LT(header->viewport()->font().pixelSize(), table->font().pixelSize());
+    EXPECT_TRUE(cutLines().isEmpty()) << cutLines().join(", ").toStdString();
+}
 
 TEST_F(Measurements, MenuAndShortcutOpenOneWindowAndBringItForward) {
     for (QWidget* screen : {static_cast<QWidget*>(form->Picture1), static_cast<QWidget*>(form->Picture2)}) {
