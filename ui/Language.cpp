@@ -53,6 +53,8 @@ void ApplyLanguage(Language language) {
     // qt6-translations-l10n; a language Qt has no file for keeps Qt's English.
     Install(QStringLiteral("qtbase_") + QString::fromLatin1(row.code),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // And the few of Qt's words its translation lacks (the file dialog's "Folder").
+    Install(QStringLiteral(":/i18n/qtbase_gaps_") + QString::fromLatin1(row.code));
     Install(QString::fromLatin1(row.translation));
     // With nothing installed Qt sends no event of its own: the windows are told here.
     if (current.translators.empty()) {

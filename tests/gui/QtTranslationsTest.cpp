@@ -6,9 +6,11 @@
 #include "MeasurementsWindow.h"
 #include "Settings.h"
 
+#include <QAbstractFileIconProvider>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -62,6 +64,17 @@ struct QtOwnTranslations : ::testing::Test {
         return words;
     }
 };
+
+// The Type column of the file dialogs' detailed list names a folder in the program's language; Debian's
+// Russian Qt leaves it "Folder".
+TEST_F(QtOwnTranslations, AFoldersTypeInTheFileDialogIsInTheProgramsLanguage) {
+    QFileSystemModel model; // what the file dialogs list their folders with
+    const QFileInfo folder(dir.path());
+    ui::ApplyLanguage(ui::Language::Russian);
+    EXPECT_EQ(model.iconProvider()->type(folder), QStringLiteral("Папка"));
+    ui::ApplyLanguage(ui::Language::English);
+    EXPECT_EQ(model.iconProvider()->type(folder), QStringLiteral("Folder"));
+}
 
 TEST_F(QtOwnTranslations, TheCsvSaveDialogSpeaksTheProgramsLanguageAndChangesWithIt) {
     ui::ApplyLanguage(ui::Language::Russian);
