@@ -245,6 +245,34 @@ TEST(LawEqualAreas, MercuryAloneMatchesKeplersEquation) {
     EXPECT_TRUE(areas.Sectors().empty());
 }
 
+// The Earth on a circle of 1 AU, overtaking an asteroid on a circle of 1.15 AU that starts 0.1 rad ahead:
+// it comes within about 0.15 AU of it some months later. A massless asteroid leaves the twelve sectors
+// equal to 0.1 %; the program's heavy asteroid (3181 Earth masses, a hundredth of the Sun) pulls there
+// with nearly half the Sun's pull, and its torque about the Sun makes the sectors plainly unequal.
+TEST(LawEqualAreas, EqualOnAnUndisturbedOrbitAndUnequalAfterAHeavyAsteroidPasses) {
+    const auto largestDeparture = [](double asteroidMassPct) {
+        Bodies b;
+        const double mu = b.Mu();
+        b.Place(body::Earth, Au, 0, 0, std::sqrt(mu / Au));
+        const double r = 1.15 * Au, v = std::sqrt(mu / r), angle = 0.1;
+        b.Place(body::Asteroid, r * std::cos(angle), r * std::sin(angle), -v * std::sin(angle),
+                v * std::cos(angle), asteroidMassPct);
+        SimState& run = b.Packed();
+        laws::EqualAreas areas;
+        areas.Record(run, body::Earth);
+        for (int k = 0; k < 13 * areas.StepsPerSector() + 5; ++k) {
+            run.RungeKuttaStep(run.StateDim, &SimState::NBodyDerivatives);
+            areas.Record(run, body::Earth);
+        }
+        double departure = 0;
+        for (const double share : laws::SharesOfMean(areas.CompleteAreas()))
+            departure = std::max(departure, std::abs(share - 1));
+        return departure;
+    };
+    EXPECT_LT(largestDeparture(0), 1e-3);
+    EXPECT_GT(largestDeparture(318100), 0.02);
+}
+
 // An unbound body's sectors last 30 days' worth of steps; a chosen length overrides the period's
 // twelfth.
 TEST(LawEqualAreas, ThirtyDaysForAnOpenOrbitAndAChosenLength) {
