@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <set>
@@ -411,10 +412,16 @@ TEST(LawOverlay, TheGridsLabelsKeepOutOfTheScaleBarsCorner) {
         for (const OverlayShape& shape : out) {
             if (shape.kind != OverlayShape::Kind::Text || shape.text.find(' ') != std::string::npos) continue;
             const double k = std::round(std::stod(shape.text));
-            if (std::abs(shape.xy[0] - (-450 + 0.005 * 900)) < 1e-3)
+            if (std::abs(shape.xy[0] - (-450 + 0.005 * 900)) < 1e-3) {
                 found.insert("left " + std::to_string(int(k)));
-            else
+                // Hanging just below its line.
+                EXPECT_NEAR(shape.xy[1], k * AuMkm - 4.5, 1e-3);
+            } else {
                 found.insert("bottom " + std::to_string(int(k)));
+                // Just right of its line, 4 % of the height up.
+                EXPECT_NEAR(shape.xy[0], k * AuMkm + 4.5, 1e-3);
+                EXPECT_NEAR(shape.xy[1], -450 + 36, 1e-3);
+            }
         }
         return found;
     };
@@ -428,6 +435,31 @@ TEST(LawOverlay, TheGridsLabelsKeepOutOfTheScaleBarsCorner) {
         EXPECT_FALSE(both.contains(label)) << label;
     for (const char* label : {"left -1", "left 2", "bottom -1", "bottom 0"})
         EXPECT_TRUE(both.contains(label)) << label;
+
+    // The bars themselves: 3 % of the width in, the velocity's 4 % of the height up and the force's 9 %
+    // above it, each bar's words 4.5 % of the height above it.
+    laws::LawsChoice bars;
+    bars.velocity = bars.force = true;
+    laws::Overlay out;
+    laws::BuildOverlay(bars, laws::MotionOf(run, run), std::nullopt, laws::EqualAreas{}, std::nullopt, area,
+                       true, run.LengthUnit, PlainWords{}, out);
+    const auto hasLine = [&](double x0, double y0, double x1, double y1) {
+        return std::any_of(out.begin(), out.end(), [&](const OverlayShape& shape) {
+            return shape.xy.size() == 4 && std::abs(shape.xy[0] - x0) < 1e-3 &&
+                   std::abs(shape.xy[1] - y0) < 1e-3 && std::abs(shape.xy[2] - x1) < 1e-3 &&
+                   std::abs(shape.xy[3] - y1) < 1e-3;
+        });
+    };
+    const double forceBar = 180 * 0.005 / (b.Mu() / (Au * Au));
+    EXPECT_TRUE(hasLine(-423, -414, -423 + 120, -414));
+    EXPECT_TRUE(hasLine(-423, -333, -423 + forceBar, -333));
+    std::vector<std::pair<double, double>> words;
+    for (const OverlayShape& shape : out)
+        if (shape.kind == OverlayShape::Kind::Text) words.emplace_back(shape.xy[0], shape.xy[1]);
+    ASSERT_EQ(words.size(), 2u);
+    EXPECT_NEAR(words[0].first, -423, 1e-3);
+    EXPECT_NEAR(words[0].second, -414 + 40.5, 1e-3);
+    EXPECT_NEAR(words[1].second, -333 + 40.5, 1e-3);
 
     // The velocity bar alone: 20 km/s is 120 million km; one row, 0.085 of the height.
     const std::set<std::string> velocity = labels(true, false);
