@@ -57,11 +57,16 @@ double Angle(Vec2 from, Vec2 to) {
 
 // The Earth at 1 AU moving at 30 km/s along +y and Mars at 2 AU on the y axis moving at 24 km/s along −x,
 // both massless: the Sun's pull on Mars is a quarter of that on the Earth, and the Earth's speed the
-// larger. The longest arrow is a fifth of the 600 million km screen.
-TEST(LawArrows, DirectionsAndRatiosOfAHandComputedConfiguration) {
-    Bodies b;
+// larger.
+void PlaceEarthAndMars(Bodies& b) {
     b.Place(body::Earth, Au, 0, 0, 30000);
     b.Place(body::Mars, 0, 2 * Au, -24000, 0);
+}
+
+// The longest arrow is a fifth of the 900 million km screen.
+TEST(LawArrows, DirectionsAndRatiosOfAHandComputedConfiguration) {
+    Bodies b;
+    PlaceEarthAndMars(b);
     const SimState& run = b.Packed();
     const ScreenArea area = Around(450);
     const laws::BodyMotion motion = laws::MotionOf(run, run);
@@ -395,8 +400,7 @@ TEST(LawOverlay, OrbitAxesAndTheTapesWords) {
 // would be written over them and are left out; with the velocity's single row the y = −2 AU one returns.
 TEST(LawOverlay, TheGridsLabelsKeepOutOfTheScaleBarsCorner) {
     Bodies b;
-    b.Place(body::Earth, Au, 0, 0, 30000);
-    b.Place(body::Mars, 0, 2 * Au, -24000, 0);
+    PlaceEarthAndMars(b);
     const SimState& run = b.Packed();
     const ScreenArea area = Around(450);
     // The grid labels' texts, by where they stand: "left" on the left edge, "bottom" along the bottom.
