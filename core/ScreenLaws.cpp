@@ -429,13 +429,26 @@ void AddOrbit(const OrbitShape& orbit, Shapes& out) {
     AddDot(out, orbit.otherFocus, colors::Orbit());
 }
 
-// The scale bars' rows, as shares of the screen's height: the first one's height above the bottom, the
-// rows' spacing, and the height of a bar's words above it on the large screen.
+// Where the scale bars stand: their left end in from the screen's left edge, as a share of its width;
+// as shares of its height, the first row's height above the bottom, the rows' spacing, and the height of
+// a bar's words above it on the large screen.
+constexpr double BarsLeftInset = 0.03;
 constexpr double BarsFirstRow = 0.04;
 constexpr double BarsRowSpacing(bool small) {
     return small ? 0.17 : 0.09;
 }
 constexpr double BarWordsAbove = 0.045;
+
+// The corner the large screen's scale bars and their words take, one row for each kind with arrows.
+LegendCorner LegendOf(const ArrowSet& velocities, const ArrowSet& accelerations, ScreenArea area) {
+    const int rows = (velocities.arrows.empty() ? 0 : 1) + (accelerations.arrows.empty() ? 0 : 1);
+    if (rows == 0) return {area.bottom, area.left};
+    const double width = area.right - area.left, height = area.top - area.bottom;
+    const double longestBar = std::max(velocities.arrows.empty() ? 0.0 : velocities.barLength,
+                                       accelerations.arrows.empty() ? 0.0 : accelerations.barLength);
+    return {area.bottom + (BarsFirstRow + BarsRowSpacing(false) * (rows - 1) + BarWordsAbove) * height,
+            area.left + BarsLeftInset * width + longestBar};
+}
 
 // One kind's arrows and its scale bar, `row` bars up from the lower-left corner. On a small screen
 // (`small`) the bar's words stand on a pale box just above it, the rows far enough apart for them: the
@@ -452,7 +465,7 @@ void AddArrows(const ArrowSet& set, const BodyMotion& motion, ArrowKind kind, Sc
         AddLine(out, arrow.tail, arrow.tip, color);
     }
     const double width = area.right - area.left, height = area.top - area.bottom;
-    const Vec2 start{area.left + 0.03 * width,
+    const Vec2 start{area.left + BarsLeftInset * width,
                      area.bottom + (BarsFirstRow + BarsRowSpacing(small) * row) * height};
     AddLine(out, start, {start.x + set.barLength, start.y}, color);
     AddLine(out, start, {start.x, start.y + 0.01 * height}, color);
@@ -480,19 +493,7 @@ void BuildOverlay(const LawsChoice& choice, const BodyMotion& motion, const std:
     if (choice.force) accelerations = Arrows(motion, ArrowKind::Acceleration, area);
     const int velocityRow = 0;
     const int forceRow = velocities.arrows.empty() ? 0 : 1;
-    if (withGrid && choice.grid) {
-        LegendCorner legend{area.bottom, area.left};
-        const int rows = forceRow + (accelerations.arrows.empty() ? 0 : 1);
-        if (rows > 0) {
-            const double width = area.right - area.left, height = area.top - area.bottom;
-            legend.top =
-                area.bottom + (BarsFirstRow + BarsRowSpacing(small) * (rows - 1) + BarWordsAbove) * height;
-            const double longestBar = std::max(velocities.arrows.empty() ? 0.0 : velocities.barLength,
-                                               accelerations.arrows.empty() ? 0.0 : accelerations.barLength);
-            legend.right = area.left + 0.03 * width + longestBar;
-        }
-        AddGrid(area, legend, words, out);
-    }
+    if (withGrid && choice.grid) AddGrid(area, LegendOf(velocities, accelerations, area), words, out);
     if (choice.areas) AddSectors(areas, motion.position[body::Sun], lengthUnit, out);
     if (choice.orbit && orbit) AddOrbit(*orbit, out);
     AddArrows(velocities, motion, ArrowKind::Velocity, area, velocityRow, small, words, out);
